@@ -1,0 +1,137 @@
+#pragma once
+// Plataforma de banco de dados: a conexão com a fonte de dados "Dados_HP" e os
+// objetos de consulta, cujo texto é uma lista de linhas.
+#include <QDateTime>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <exception>
+#include <functional>
+#include <optional>
+
+// Toda falha do motor chega ao programa como ErroBanco com o texto da mensagem.
+class ErroBanco : public std::exception
+{
+public:
+    explicit ErroBanco(const QString &mensagem);
+    const QString &Mensagem() const { return m_mensagem; }
+    const char *what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_mensagem;
+    QByteArray m_utf8;
+};
+
+// Definição da fonte de dados "Dados_HP" (veja o README): arquivo Dados_HP.conf na
+// pasta de trabalho; sem ele, um arquivo SQLite Dados_HP.sqlite na pasta de trabalho.
+struct FonteDados {
+    enum Motor { SQLite, PostgreSQL };
+    Motor motor = SQLite;
+    QString arquivo = QStringLiteral("Dados_HP.sqlite"); // SQLite
+    QString host; // PostgreSQL: máquina ou pasta do soquete
+    int porta = 5432;
+    QString banco = QStringLiteral("tarvisco");
+
+    static FonteDados Definicao(); // lê a definição na pasta de trabalho
+};
+
+class TDatabase : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TDatabase(QObject *parent = nullptr);
+    ~TDatabase() override;
+
+    QString AliasName = QStringLiteral("Dados_HP");
+    QString DatabaseName = QStringLiteral("Dados_HP");
+    // Parâmetros da conexão: "USER NAME=<login>".
+    QStringList Params;
+    // Definição usada ao abrir; lida de FonteDados::Definicao() quando não definida.
+    std::optional<FonteDados> Fonte;
+
+    bool Connected() const;
+    void Open(); // lança ErroBanco
+    void Close();
+    FonteDados::Motor Motor() const;
+    QSqlDatabase Conexao() const;
+
+    // Transações (as janelas que gravam a linha e seus textos longos juntos).
+    void IniciarTransacao();
+    void ConfirmarTransacao();
+    void DesfazerTransacao();
+    bool EmTransacao() const { return m_emTransacao; }
+
+    // Pedido de senha do motor (caixa modal). Devolve false se cancelado.
+    // Os testes trocam o pedido para responder sem janela.
+    using PedidoSenha = std::function<bool(const QString &fonte, QString &usuario, QString &senha)>;
+    static void DefinirPedidoSenha(PedidoSenha pedido);
+    static PedidoSenha PedidoSenhaAtual();
+
+signals:
+    void BeforeConnect();
+    void AfterConnect();
+    void BeforeDisconnect();
+    void AfterDisconnect();
+
+private:
+    QString m_nomeConexao;
+    bool m_emTransacao = false;
+};
+
+class TQuery : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TQuery(TDatabase *database, QObject *parent = nullptr);
+
+    QStringList SQL; // linhas do comando, unidas por CR LF
+
+    void Open(); // comando que devolve linhas; posiciona na primeira
+    void ExecSQL(); // comando sem linhas
+    void Close();
+    bool Active() const { return m_ativa; }
+
+    int RecordCount() const { return int(m_linhas.size()); }
+    void First();
+    void Next();
+    bool Eof() const;
+    int RecNo() const { return m_atual; } // -1 sem linhas
+    void MoverPara(int linha);
+
+    // Coluna da linha atual pelo nome (sem distinguir maiúsculas); coluna inexistente
+    // é falha (ErroBanco), coluna sem valor lê como texto vazio.
+    QString AsString(const QString &campo) const;
+    int AsInteger(const QString &campo) const;
+    QDateTime AsDateTime(const QString &campo) const;
+    bool IsNull(const QString &campo) const;
+    bool TemCampo(const QString &campo) const;
+    QString Campo0() const; // primeira coluna como texto
+
+    // Para a grade: nomes das colunas como as tabelas os escrevem, e os valores.
+    int ColumnCount() const { return int(m_nomes.size()); }
+    const QStringList &NomesCampos() const { return m_nomes; }
+    QVariant Valor(int linha, int coluna) const;
+    QString Texto(int linha, int coluna) const;
+
+    // Id atribuído pelo banco à linha do último INSERT nesta conexão.
+    QString UltimoIdInserido() const;
+
+    QString TextoComando() const { return SQL.join(QStringLiteral("\r\n")); }
+    TDatabase *Database() const { return m_db; }
+
+signals:
+    void Aberta(); // novo resultado
+    void Fechada();
+    void Movida(int linha);
+
+private:
+    int coluna(const QString &campo) const;
+    TDatabase *m_db;
+    bool m_ativa = false;
+    int m_atual = -1;
+    QStringList m_nomes;
+    QVector<QVector<QVariant>> m_linhas;
+    QString m_ultimoId;
+};

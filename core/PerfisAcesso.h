@@ -1,0 +1,23 @@
+#pragma once
+// Níveis de acesso, nível e filtro correntes, listagens padrão das tabelas.
+#include <QString>
+
+constexpr int NumeroNiveis = 12;
+
+// 0 antes de escolher; 1..12 depois. Não volta a 0 ao desconectar.
+extern int NivelAcesso;
+// Filtro de linhas do nível: Id do departamento (níveis 3..6), "Graduação" (9),
+// "Pós-Graduação" (10) ou vazio.
+extern QString FiltroTabelas;
+
+QString NomeNivel(int nivel);
+QString UsuarioNivel(int nivel);
+QString DepartamentoNivel(int nivel);
+
+// Ações da categoria "Tabela" (pela etiqueta) visíveis para o nível.
+bool NivelVeTabela(int nivel, int etiqueta);
+// Só os níveis 2 e 7 não excluem registros.
+bool NivelPodeExcluir(int nivel);
+
+// Listagem padrão da tabela n (vazia nas tabelas de textos longos).
+QString ConsultaTabela(int n);

@@ -1,0 +1,135 @@
+#include "Rotinas.h"
+
+#include "CatalogoTabelas.h"
+#include "Mensagens.h"
+#include "PerfisAcesso.h"
+#include "SaidaMemoria.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTime>
+
+using namespace Qt::StringLiterals;
+
+QString NomePrograma = u"Tarvisco"_s;
+QString VersaoPrograma = u"16"_s;
+QString EmailWebMaster = u"webmaster@qorvel.example.org"_s;
+
+namespace {
+constexpr int LimiteLinhas = 2000;
+
+SaidaEventos *&saidaInstalada()
+{
+    static SaidaEventos *s = nullptr;
+    return s;
+}
+
+SaidaEventos &saida()
+{
+    static SaidaMemoria memoria;
+    SaidaEventos *s = saidaInstalada();
+    return s ? *s : memoria;
+}
+} // namespace
+
+void InstalarSaidaEventos(SaidaEventos *s) { saidaInstalada() = s; }
+SaidaEventos *SaidaEventosAtual() { return &saida(); }
+
+QString HoraRegistro()
+{
+    return QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat);
+}
+
+void RegistrarEvento(int n, const QString &estado, const QString &mensagem)
+{
+    SaidaEventos &s = saida();
+    if (s.NumeroLinhas() > LimiteLinhas)
+        s.Limpar();
+    QString texto = TituloTabela(n) + u", "_s + estado;
+    if (!mensagem.isEmpty())
+        texto += u", "_s + mensagem;
+    s.AcrescentarLinha(HoraRegistro() + u' ' + texto, CorTabela(n));
+}
+
+void RegistrarErro(int n, const QString &erro)
+{
+    SaidaEventos &s = saida();
+    if (s.NumeroLinhas() > LimiteLinhas) {
+        // O registro cheio vai para log/eventos.log antes de ser esvaziado. Se a
+        // gravação falhar, o usuário é avisado e o erro do banco segue o caminho normal.
+        QDir().mkpath(u"log"_s);
+        QString falha;
+        if (!s.GravarRtf(u"log/eventos.log"_s, &falha))
+            Mensagens::Erro(u"Não foi possível gravar o arquivo log/eventos.log:\n\r"_s + falha);
+        s.Limpar();
+        s.AcrescentarLinha(HoraRegistro() + u" Arquivo eventos.log gravado com sucesso"_s, Qt::black);
+    }
+
+    QString texto;
+    if (erro.contains(u"Unknown user name or password"_s)) {
+        texto = TituloTabela(n) + u", conexão não realizada, nome do usuário ou senha incorretos"_s;
+        Mensagens::Informar(
+            u"Erro de Login:\n\r\n\rNome do usuário ou senha incorretos.\n\rConexão não realizada."_s);
+    } else if (erro.contains(u"Cannot connect"_s)) {
+        texto = TituloTabela(n) + u", conexão não realizada."_s;
+    } else {
+        texto = TituloTabela(n) + u", erro de SQL, "_s + u"\r\n"_s + erro;
+        Mensagens::Informar(
+            u"Erro de SQL:\n\r\n\rEntre em contato com o Seção de Informática e informe o seguinte erro:\n\r\n\rTabela: "_s
+            + TituloTabela(n) + u"\n\r"_s + u"\n\r"_s + u"Mensagem: "_s + u"\n\r"_s + texto);
+    }
+    s.AcrescentarLinha(HoraRegistro() + u' ' + texto, CorTabela(n));
+}
+
+void RegistrarAbertura()
+{
+    saida().AcrescentarLinha(NomePrograma + u' ' + VersaoPrograma
+                                 + u" - editor do banco de dados da página"_s,
+                             Qt::black);
+}
+
+void RegistrarUsuario()
+{
+    saida().AcrescentarLinha(HoraRegistro() + u" Tarvisco, Rodando como usuário ["_s
+                                 + NomeNivel(NivelAcesso) + u']',
+                             Qt::black);
+    AtualizarTitulo(u'[' + NomeNivel(NivelAcesso) + u']');
+}
+
+void MostrarStatus(const QString &texto) { saida().DefinirStatus(texto); }
+
+void AtualizarTitulo(const QString &sufixo)
+{
+    QString titulo = NomePrograma + u' ' + VersaoPrograma;
+    if (!sufixo.isEmpty())
+        titulo += u' ' + sufixo;
+    saida().DefinirTitulo(titulo);
+}
+
+bool TextoParaLogico(const QString &texto)
+{
+    return !texto.isEmpty() && texto.at(0).toUpper() == u'S';
+}
+
+QString LogicoParaTexto(bool valor) { return valor ? u"S"_s : u"N"_s; }
+
+QString DataParaSQL(const QDate &data)
+{
+    if (!data.isValid() || data.year() < 2000)
+        return u"01/01/2000"_s;
+    return u"%1/%2/%3"_s.arg(data.month()).arg(data.day()).arg(data.year());
+}
+
+QString DataHoraParaSQL(const QString &hora, const QString &minuto, const QDate &data)
+{
+    return DataParaSQL(data) + u' ' + (hora.isEmpty() ? u"00"_s : hora) + u':'
+           + (minuto.isEmpty() ? u"00"_s : minuto) + u":00"_s;
+}
+
+QString RemoverEspacosFinais(const QString &texto)
+{
+    qsizetype fim = texto.size();
+    while (fim > 0 && texto.at(fim - 1) == u' ')
+        --fim;
+    return texto.left(fim);
+}

@@ -1,0 +1,46 @@
+#pragma once
+// Rotinas compartilhadas: registro de eventos, valores de SQL e variáveis do programa.
+#include <QColor>
+#include <QDate>
+#include <QString>
+
+extern QString NomePrograma; // "Tarvisco"
+extern QString VersaoPrograma; // "16"
+extern QString EmailWebMaster;
+
+// Destino das linhas do registro e do estado da conexão; a janela principal o fornece.
+// Sem destino instalado as rotinas guardam as linhas num destino em memória.
+class SaidaEventos
+{
+public:
+    virtual ~SaidaEventos() = default;
+    // Linhas de texto do registro (uma linha com quebra conta várias).
+    virtual int NumeroLinhas() const = 0;
+    virtual void Limpar() = 0;
+    // Acrescenta uma linha (pode conter "\r\n") na cor dada e rola até o fim.
+    virtual void AcrescentarLinha(const QString &texto, const QColor &cor) = 0;
+    // Grava o registro inteiro como documento RTF; false e 'erro' preenchido se falhar.
+    virtual bool GravarRtf(const QString &caminho, QString *erro) = 0;
+    virtual void DefinirStatus(const QString &texto) = 0;
+    virtual void DefinirTitulo(const QString &titulo) = 0;
+};
+
+void InstalarSaidaEventos(SaidaEventos *saida);
+SaidaEventos *SaidaEventosAtual();
+
+// Registro de eventos
+void RegistrarEvento(int n, const QString &estado, const QString &mensagem = QString());
+void RegistrarErro(int n, const QString &erro);
+void RegistrarAbertura();
+void RegistrarUsuario();
+void MostrarStatus(const QString &texto);
+void AtualizarTitulo(const QString &sufixo);
+// Hora local no formato longo do sistema.
+QString HoraRegistro();
+
+// Valores
+bool TextoParaLogico(const QString &texto);
+QString LogicoParaTexto(bool valor);
+QString DataParaSQL(const QDate &data);
+QString DataHoraParaSQL(const QString &hora, const QString &minuto, const QDate &data);
+QString RemoverEspacosFinais(const QString &texto);

@@ -1,0 +1,20 @@
+#pragma once
+// A conexão do programa com "Dados_HP", a consulta compartilhada e os serviços de
+// textos longos e de procura de Id que a janela principal oferece a todas as janelas.
+#include "Banco.h"
+
+#include <QString>
+
+namespace Servidor {
+TDatabase &Database();
+TQuery &Query(); // consulta compartilhada: configuração, NomePorId, textos longos
+} // namespace Servidor
+
+// Textos longos (uma linha por dono na tabela de descrição n, coluna-chave 'chave').
+// Com 'id' vazio nada acontece. Devolvem false quando o comando falhou (a falha já
+// foi registrada com RegistrarErro).
+bool MostrarCampoDescricao(const QString &id, int n, QString &texto, const QString &chave);
+bool InserirCampoDescricao(const QString &id, int n, const QString &texto, const QString &chave);
+bool AtualizarCampoDescricao(const QString &id, int n, const QString &texto, const QString &chave);
+bool ExcluirCampoDescricao(const QString &id, int n, const QString &chave);
+QString ProcurarId(int n, const QString &valor, const QString &coluna);
