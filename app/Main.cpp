@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSqlDatabase>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTextEdit>
@@ -126,7 +127,7 @@ QFont fonteDoRegistro()
 {
     QFont fonte(u"Courier New"_s);
     fonte.setStyleHint(QFont::TypeWriter);
-    if (QFontInfo(fonte).fixedPitch())
+    if (QFontInfo(fonte).exactMatch())
         return fonte;
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
@@ -169,6 +170,9 @@ TFormMain::TFormMain(QWidget *parent)
     m_saida = std::make_unique<SaidaRichEdit>(RichEditEventos, m_painelStatus, this);
     InstalarSaidaEventos(m_saida.get());
 
+    // O registro de conexões do Qt é criado antes da conexão do programa (objeto
+    // estático) para ser destruído depois dela no fim do processo.
+    QSqlDatabase::connectionNames();
     TDatabase *db = &Servidor::Database();
     connect(db, &TDatabase::BeforeConnect, this, &TFormMain::DatabaseBeforeConnect);
     connect(db, &TDatabase::AfterConnect, this, &TFormMain::DatabaseAfterConnect);

@@ -45,6 +45,7 @@ void SaidaRichEdit::AcrescentarLinha(const QString &texto, const QColor &cor)
     // O fim do registro fica à vista.
     m_texto->setTextCursor(cursor);
     m_texto->ensureCursorVisible();
+    m_texto->verticalScrollBar()->setValue(m_texto->verticalScrollBar()->maximum());
 }
 
 QList<Rtf::Linha> SaidaRichEdit::Linhas() const
