@@ -125,12 +125,6 @@ QStringList gatilhosDatas(const Tabela &t)
             t.nome, nomes.join(u","_s), corpo) };
 }
 
-// INSERT com as colunas dadas (valores já em SQL).
-QString inserir(const QString &tabela, const QStringList &colunas, const QStringList &valores)
-{
-    return u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(
-        tabela, colunas.join(u","_s), valores.join(u","_s));
-}
 } // namespace
 
 QStringList ComandosCriacao(Motor motor)
@@ -147,33 +141,61 @@ QStringList ComandosCriacao(Motor motor)
     return comandos;
 }
 
+QString ComandoInserir(const QString &tabela, const Valores &valores)
+{
+    const Tabela *t = TabelaPorNome(tabela);
+    if (!t)
+        throw ErroBanco(u"Tabela desconhecida: "_s + tabela);
+    QStringList colunas, textos;
+    for (const auto &[nome, valor] : valores) {
+        const Coluna *c = t->coluna(nome);
+        if (!c)
+            throw ErroBanco(u"Coluna desconhecida: "_s + tabela + u'.' + nome);
+        colunas << c->nome;
+        const bool inteiro
+            = c->tipo == Tipo::Id || c->tipo == Tipo::Inteiro || c->tipo == Tipo::IdDe;
+        textos << (inteiro ? ValorInteiro(valor) : CitarTexto(valor));
+    }
+    return u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(t->nome, colunas.join(u','), textos.join(u','));
+}
+
 QStringList ComandosLinhasIniciais(Motor motor)
 {
     QStringList c;
-    c << inserir(u"Tarvisco"_s,
-        { u"Id"_s, u"Email"_s, u"URL"_s, u"DesligarVersaoAntiga"_s, u"Versao"_s, u"Instancias"_s },
-        { u"1"_s, CitarTexto(u"webmaster@qorvel.example.org"_s),
-            CitarTexto(u"https://www.qorvel.example.org/tarvisco/atualizacao.html"_s), u"'N'"_s,
-            u"'16'"_s, u"0"_s });
+    c << ComandoInserir(u"Tarvisco"_s,
+        { { u"Id"_s, u"1"_s }, { u"Email"_s, u"webmaster@qorvel.example.org"_s },
+            { u"URL"_s, u"https://www.qorvel.example.org/tarvisco/atualizacao.html"_s },
+            { u"DesligarVersaoAntiga"_s, u"N"_s }, { u"Versao"_s, u"16"_s },
+            { u"Instancias"_s, u"0"_s } });
 
-    // Linhas "[vazio]": apontar para nenhuma linha real nos campos de escolha.
-    const QString vazio = CitarTexto(u"[vazio]"_s);
-    c << inserir(
-        u"Departamentos"_s, { u"Id"_s, u"Nome"_s, u"Visivel"_s }, { u"1"_s, vazio, u"'N'"_s });
-    for (const QString &t : { u"Secoes"_s, u"Centros"_s, u"Assistencias"_s })
-        c << inserir(t, { u"Id"_s, u"Nome"_s }, { u"1"_s, vazio });
+    // Linhas "[vazio]" (Id 1): apontar para nenhuma linha real nos campos de escolha.
+    const QString vazio = u"[vazio]"_s;
+    c << ComandoInserir(u"Departamentos"_s,
+        { { u"Id"_s, u"1"_s }, { u"Nome"_s, vazio }, { u"Sigla"_s, vazio },
+            { u"Visivel"_s, u"N"_s } });
+    for (const QString &t : { u"Secoes"_s, u"Centros"_s, u"Assistencias"_s, u"Docentes"_s,
+             u"Funcionarios"_s, u"Graduacoes"_s, u"Posgraduacoes"_s })
+        c << ComandoInserir(t, { { u"Id"_s, u"1"_s }, { u"Nome"_s, vazio } });
+    c << ComandoInserir(u"Imagens"_s, { { u"Id"_s, u"1"_s }, { u"Titulo"_s, vazio } });
+    c << ComandoInserir(
+        u"Disciplinas"_s, { { u"Id"_s, u"1"_s }, { u"CodigoKVA"_s, vazio }, { u"Nome"_s, vazio } });
+    c << ComandoInserir(u"DocenteCategorias"_s,
+        { { u"Id"_s, u"1"_s }, { u"Nome"_s, vazio }, { u"Sigla"_s, vazio } });
 
     // Os departamentos dos níveis de acesso (o filtro das tabelas os procura pelo nome).
     const QStringList siglas = { u"BIO"_s, u"FIS"_s, u"PSI"_s, u"QUI"_s };
     for (int nivel = 3; nivel <= 6; ++nivel)
-        c << inserir(u"Departamentos"_s, { u"Id"_s, u"Nome"_s, u"Sigla"_s, u"Visivel"_s },
-            { QString::number(nivel - 1), CitarTexto(DepartamentoNivel(nivel)),
-                CitarTexto(siglas.at(nivel - 3)), u"'N'"_s });
+        c << ComandoInserir(u"Departamentos"_s,
+            { { u"Id"_s, QString::number(nivel - 1) }, { u"Nome"_s, DepartamentoNivel(nivel) },
+                { u"Sigla"_s, siglas.at(nivel - 3) }, { u"Visivel"_s, u"N"_s } });
 
+    // Ids explícitos em todas as linhas semeadas: as identidades do PostgreSQL só são
+    // levadas adiante no fim.
     const auto codigos
         = [&c](const QString &tabela, const QString &coluna, const QStringList &valores) {
-              for (const QString &v : valores)
-                  c << inserir(tabela, { coluna }, { CitarTexto(v) });
+              for (int i = 0; i < valores.size(); ++i)
+                  c << ComandoInserir(
+                      tabela, { { u"Id"_s, QString::number(i + 1) }, { coluna, valores.at(i) } });
           };
     codigos(u"DocenteSituacao"_s, u"Situacao"_s,
         { u"Ativo"_s, u"Aposentado"_s, u"Afastado"_s, u"Licenciado"_s, u"Professor Visitante"_s,
@@ -202,9 +224,10 @@ QStringList ComandosLinhasIniciais(Motor motor)
         { u"Professor Colaborador"_s, u"COL"_s },
         { u"Professor Sênior"_s, u"SEN"_s },
     };
-    for (const auto &[nome, sigla] : categorias)
-        c << inserir(u"DocenteCategorias"_s, { u"Nome"_s, u"Sigla"_s },
-            { CitarTexto(nome), CitarTexto(sigla) });
+    for (int i = 0; i < categorias.size(); ++i)
+        c << ComandoInserir(u"DocenteCategorias"_s,
+            { { u"Id"_s, QString::number(i + 2) }, { u"Nome"_s, categorias.at(i).first },
+                { u"Sigla"_s, categorias.at(i).second } });
     if (motor == FonteDados::PostgreSQL)
         c << ComandosAjustarIdentidades();
     return c;

@@ -53,6 +53,11 @@ QStringList ComandosEsvaziar(Motor motor); // apaga todas as linhas e volta as c
 // PostgreSQL: leva cada identidade para depois do maior Id gravado (após linhas com Id).
 QStringList ComandosAjustarIdentidades();
 
+// INSERT de uma linha; cada valor é citado conforme o tipo da coluna (inteiros sem aspas,
+// o resto com CitarTexto; datas em ISO 'AAAA-MM-DD').
+using Valores = QList<QPair<QString, QString>>;
+QString ComandoInserir(const QString &tabela, const Valores &valores);
+
 // Roda os comandos na conexão dada, numa transação; lança ErroBanco em falha.
 void Executar(QSqlDatabase &db, const QStringList &comandos);
 

@@ -18,67 +18,74 @@ namespace {
 
 struct Filha {
     int janela;
-    QSet<int> niveis; // vazio: todos os níveis que abrem a janela mãe
+    QSet<int> niveis = {}; // vazio: todos os níveis que abrem a janela mãe
 };
 
+// Uma janela de tabela: o que lê e grava além da sua própria tabela. As janelas de
+// escolha dos campos que guardam Id saem das colunas da tabela (Esquema::Tipo::IdDe).
 struct Janela {
     int numero; // número do catálogo (tabela da janela)
-    QList<int> textosLongos; // tabelas de descrição (uma linha por linha da janela)
-    QList<int> codigos; // tabelas lidas para as listas de escolha
-    QList<Filha> filhas; // janelas abertas pela janela enquanto consulta
-    QList<int> escolhedoras; // além das tiradas das colunas que guardam Id
-    QList<int> leituras; // outras tabelas lidas
+    QList<int> textosLongos = {}; // tabelas de descrição (uma linha por linha da janela)
+    QList<int> codigos = {}; // tabelas lidas para as listas de escolha
+    QList<Filha> filhas = {}; // janelas abertas pela janela enquanto consulta
+    QList<int> escolhedoras = {}; // além das tiradas das colunas que guardam Id
+    QSet<int> somenteLeitura = {}; // níveis que abrem a janela mas não gravam nela
 };
 
 const QList<Janela> &janelas()
 {
     static const QList<Janela> j = {
-        { 10, { 61 }, {}, { { 22, {} }, { 16, {} } }, {}, {} },
-        { 11, { 42, 43, 44 }, { 66, 29 },
-            { { 17, {} }, { 25, {} }, { 26, {} }, { 76, {} }, { 13, { 1 } } }, {}, {} },
-        { 12, {}, {}, {}, {}, {} },
-        { 13, {}, {}, {}, {}, {} },
-        { 14, { 45, 46 }, { 28 }, {}, {}, {} },
-        { 15, { 47, 48, 49 }, {}, {}, {}, {} },
-        { 16, {}, {}, {}, {}, {} },
-        { 17, {}, {}, {}, {}, {} },
-        { 18, {}, {}, {}, {}, {} },
-        { 19, {}, {}, { { 20, {} } }, {}, {} },
-        { 20, {}, {}, {}, {}, {} },
-        { 21, {}, {}, { { 23, {} }, { 24, {} } }, {}, {} },
-        { 22, {}, {}, {}, {}, {} },
-        { 23, {}, {}, {}, {}, {} },
-        { 24, {}, {}, {}, {}, {} },
-        { 25, {}, {}, {}, {}, {} },
-        { 26, {}, {}, {}, {}, {} },
-        { 27, {}, {}, {}, {}, {} },
-        { 30, { 63 }, {}, { { 31, {} } }, {}, {} },
-        { 31, {}, {}, {}, {}, {} },
-        { 32, { 52, 53, 54, 55, 56, 57, 58, 59 }, { 33 }, { { 35, {} }, { 37, {} }, { 38, {} } },
-            {}, {} },
-        { 34, {}, {}, { { 39, {} } }, {}, {} },
-        { 35, {}, {}, {}, { 36 }, {} },
-        { 36, { 52, 53, 54, 55, 56, 57, 58, 59 }, { 33 }, {}, {}, {} },
-        { 37, {}, {}, {}, { 36 }, {} },
-        { 38, {}, {}, {}, {}, {} },
-        { 39, {}, {}, {}, {}, {} },
-        { 40, {}, {}, { { 68, {} } }, {}, {} },
-        { 41, {}, { 60 }, {}, {}, {} },
-        { 50, {}, {}, { { 51, {} } }, {}, {} },
-        { 51, {}, {}, {}, {}, {} },
-        { 67, {}, {}, {}, {}, {} },
-        { 68, {}, {}, {}, {}, {} },
-        { 69, {}, {}, {}, {}, {} },
-        { 70, {}, {}, {}, {}, {} },
-        { 71, {}, {}, {}, {}, {} },
-        { 72, {}, {}, {}, {}, {} },
-        { 73, {}, {}, {}, {}, {} },
-        { 74, {}, {}, {}, {}, {} },
-        { 76, {}, {}, {}, {}, {} },
-        { 77, {}, {}, {}, {}, {} },
-        { 78, {}, {}, { { 79, {} } }, {}, {} },
-        { 79, {}, {}, {}, {}, {} },
-        { 81, {}, {}, {}, {}, {} },
+        // Organização
+        { 10, { 61 }, {}, { { 22 }, { 16 } } },
+        { 21, {}, {}, { { 23 }, { 24 } } },
+        { 30, { 63 }, {}, { { 31 } } },
+        { 31 },
+        { 73 },
+        { 27 },
+        { 22 },
+        { 16 },
+        { 23 },
+        { 24 },
+        // Docentes (o nível 7 abre a janela, mas Aceitar recusa incluir e alterar)
+        { 11, { 42, 43, 44 }, { 66, 29 }, { { 17 }, { 25 }, { 26 }, { 76 }, { 13, { 1 } } }, {},
+            { 7 } },
+        { 13 },
+        { 17 },
+        { 25 },
+        { 26 },
+        { 76 },
+        // Ensino
+        { 32, { 52, 53, 54, 55, 56, 57, 58, 59 }, { 33 }, { { 34 }, { 35 }, { 37 }, { 38 } } },
+        { 36 }, // escolha de disciplinas dos requisitos
+        { 35, {}, {}, {}, { 36 } },
+        { 37, {}, {}, {}, { 36 } },
+        { 38 },
+        { 34, {}, {}, { { 39 }, { 77 } } },
+        { 39 },
+        { 77 },
+        { 14, { 45, 46 }, { 28 } },
+        { 15, { 47, 48, 49 } },
+        { 40, {}, {}, { { 68 } } },
+        { 68 },
+        // Pós-graduação
+        { 74 },
+        { 72 },
+        { 81 },
+        // Conteúdo da página
+        { 18 },
+        { 70 },
+        { 69 },
+        { 71 },
+        { 41, {}, { 60 } },
+        { 67 },
+        { 12 },
+        // Grupos e veículos
+        { 19, {}, {}, { { 20 } } },
+        { 20 },
+        { 50, {}, {}, { { 51 } } },
+        { 51 },
+        { 78, {}, {}, { { 79 } } },
+        { 79 },
     };
     return j;
 }
@@ -164,7 +171,7 @@ void lerJanela(const Janela &j, Acumulado &a)
         Direito &d = a.de(NomeTabela(n));
         d.selecionar = d.incluir = true;
     }
-    for (int n : j.codigos + j.leituras)
+    for (int n : j.codigos)
         a.de(NomeTabela(n)).selecionar = true;
     for (int n : escolhedoras(j)) // NomePorId dos campos de escolha
         a.de(NomeTabela(n)).selecionar = true;
@@ -178,11 +185,12 @@ void editarJanela(int nivel, int numero, Acumulado &a, QSet<int> &editadas, QSet
     editadas.insert(numero);
     lerJanela(*j, a);
     const bool exclui = NivelPodeExcluir(nivel);
-    for (int n : QList<int> { numero } + j->textosLongos) {
-        Direito &d = a.de(NomeTabela(n));
-        d.selecionar = d.incluir = d.alterar = true;
-        d.excluir = d.excluir || exclui;
-    }
+    if (!j->somenteLeitura.contains(nivel))
+        for (int n : QList<int> { numero } + j->textosLongos) {
+            Direito &d = a.de(NomeTabela(n));
+            d.selecionar = d.incluir = d.alterar = true;
+            d.excluir = d.excluir || exclui;
+        }
     for (int n : escolhedoras(*j))
         escolhas.insert(n);
     for (const Filha &f : j->filhas)

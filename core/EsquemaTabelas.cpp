@@ -77,7 +77,7 @@ QList<Tabela> montar()
 
     // Organização
     t << Tabela { u"Departamentos"_s,
-        { id(), txt(u"Nome"_s, 80), txt(u"Sigla"_s, 5), ref(u"Chefe"_s, u"Docentes"_s),
+        { id(), txt(u"Nome"_s, 80), txt(u"Sigla"_s, 10), ref(u"Chefe"_s, u"Docentes"_s),
             ref(u"Suplente"_s, u"Docentes"_s), ref(u"Secretario"_s, u"Funcionarios"_s),
             txt(u"Endereco"_s, 60), txt(u"Cep"_s, 9), txt(u"Link"_s, 255),
             ref(u"Imagem"_s, u"Imagens"_s), marca(u"Visivel"_s) } };
@@ -115,19 +115,18 @@ QList<Tabela> montar()
     // Docentes
     t << Tabela { u"Docentes"_s,
         { id(), txt(u"Nome"_s, 50), txt(u"Situacao"_s, 50),
-            ref(u"Departamento"_s, u"Departamentos"_s),
-            ref(u"ExternoDepartamento"_s, u"Departamentos"_s), txt(u"ExternoLink"_s, 255),
-            txt(u"Area"_s, 150), txt(u"Setor"_s, 150), txt(u"Titulacao"_s, 50),
-            ref(u"Categoria"_s, u"DocenteCategorias"_s), txt(u"Link"_s, 255),
-            ref(u"Imagem"_s, u"Imagens"_s), marca(u"AulaGraduacao"_s), marca(u"AulaPosgraduacao"_s),
-            marca(u"Extensao"_s), txt(u"Lattes"_s, 25), txt(u"Codpes"_s, 7),
-            txt(u"Grupolattes"_s, 25), marca(u"Visivel"_s) } };
+            ref(u"Departamento"_s, u"Departamentos"_s), longo(u"ExternoDepartamento"_s),
+            longo(u"ExternoLink"_s), txt(u"Area"_s, 150), txt(u"Setor"_s, 150),
+            txt(u"Titulacao"_s, 50), ref(u"Categoria"_s, u"DocenteCategorias"_s),
+            txt(u"Link"_s, 255), ref(u"Imagem"_s, u"Imagens"_s), marca(u"AulaGraduacao"_s),
+            marca(u"AulaPosgraduacao"_s), marca(u"Extensao"_s), txt(u"Lattes"_s, 25),
+            txt(u"Codpes"_s, 7), txt(u"Grupolattes"_s, 25), marca(u"Visivel"_s) } };
     t << descricao(u"DocentesPesquisaArea"_s, u"Docente"_s, u"Docentes"_s);
     t << descricao(u"DocentesPesquisaLinha"_s, u"Docente"_s, u"Docentes"_s);
     t << descricao(u"DocentesObservacao"_s, u"Docente"_s, u"Docentes"_s);
     t << emails(u"EmailsDocentes"_s, u"Docente"_s, u"Docentes"_s);
     t << telefones(u"TelefonesDocentes"_s, u"Docente"_s, u"Docentes"_s);
-    t << Tabela { u"DocenteCategorias"_s, { id(), txt(u"Nome"_s, 30), txt(u"Sigla"_s, 5) } };
+    t << Tabela { u"DocenteCategorias"_s, { id(), txt(u"Nome"_s, 30), txt(u"Sigla"_s, 10) } };
     t << codigos(u"DocenteTitulacoes"_s, u"Titulacao"_s, 50);
     t << codigos(u"DocenteSituacao"_s, u"Situacao"_s, 50);
     t << Tabela { u"Publicacoes"_s,
@@ -145,7 +144,7 @@ QList<Tabela> montar()
         { id(), txt(u"CodigoKVA"_s, 40), txt(u"Nome"_s, 150), txt(u"Sigla"_s, 8),
             ref(u"Departamento"_s, u"Departamentos"_s), txt(u"Categoria"_s, 150),
             txt(u"Regime"_s, 10), txt(u"Tipo"_s, 20), txt(u"PalavraChave"_s, 255),
-            txt(u"DeptoExterno"_s, 10), inteiro(u"CargaHorariaAulasTeoricas"_s),
+            txt(u"DeptoExterno"_s, 150), inteiro(u"CargaHorariaAulasTeoricas"_s),
             inteiro(u"CargaHorariaAulasPraticas"_s), inteiro(u"CargaHorariaSeminarios"_s),
             inteiro(u"CargaHorariaOutros"_s), inteiro(u"Semanas"_s), inteiro(u"Creditos"_s),
             inteiro(u"Estagio"_s), inteiro(u"SemestreIdeal"_s), inteiro(u"Vagas"_s),
@@ -180,13 +179,13 @@ QList<Tabela> montar()
         for (int l = 2; l <= 6; ++l)
             o.colunas << longo(u"Local"_s + QString::number(l));
         for (const QString &s : sufixos)
-            o.colunas << txt(u"Bloco"_s + s, 20);
+            o.colunas << txt(u"Bloco"_s + s, 30);
         t << o;
     }
     t << Tabela { u"Horarios"_s,
         { id(), ref(u"Disciplina"_s, u"DisciplinasOferecidas"_s),
             ref(u"Graduacao"_s, u"Graduacoes"_s), ref(u"PosGraduacao"_s, u"Posgraduacoes"_s),
-            longo(u"Semana"_s), longo(u"Local"_s), txt(u"Bloco"_s, 20), txt(u"HoraInicio"_s, 5),
+            longo(u"Semana"_s), longo(u"Local"_s), txt(u"Bloco"_s, 30), txt(u"HoraInicio"_s, 5),
             txt(u"HoraTermino"_s, 5), longo(u"Descricao"_s) } };
     t << Tabela { u"Graduacoes"_s,
         { id(), txt(u"Nome"_s, 150), txt(u"NomeFantasia"_s, 150), txt(u"Sigla"_s, 5),
