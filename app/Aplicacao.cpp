@@ -1,6 +1,7 @@
 #include "Aplicacao.h"
 
 #include "Mensagens.h"
+#include "PedidoSenha.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -52,6 +53,15 @@ bool mostrarCaixa(TipoMensagem tipo, const QString &texto)
     return caixa.exec() == QMessageBox::Yes;
 }
 } // namespace
+
+void PrepararPrograma()
+{
+    DefinirTituloAplicacao(u"Tarvisco 1.7"_s);
+    CarregarTraducoes();
+    InstalarMensagensTela();
+    InstalarPedidoSenha();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
 
 void DefinirTituloAplicacao(const QString &t)
 {

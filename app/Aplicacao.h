@@ -6,6 +6,10 @@
 
 class QWidget;
 
+// Preparação do programa antes da primeira janela: título "Tarvisco 1.7", traduções,
+// caixas de mensagem na tela e pedido de senha do banco.
+void PrepararPrograma();
+
 // Título da aplicação (o texto do programa na barra de tarefas e das caixas de mensagem).
 void DefinirTituloAplicacao(const QString &titulo);
 QString TituloAplicacao();

@@ -2,7 +2,6 @@
 // uma vez cada e escondidas; o programa termina quando a janela principal fecha.
 #include "Main.h"
 #include "Aplicacao.h"
-#include "PedidoSenha.h"
 #include "Registro.h"
 
 #include <QApplication>
@@ -10,11 +9,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    DefinirTituloAplicacao(QStringLiteral("Tarvisco 1.7"));
-    CarregarTraducoes();
-    InstalarMensagensTela();
-    InstalarPedidoSenha();
-    QApplication::setQuitOnLastWindowClosed(false);
+    PrepararPrograma();
 
     TFormMain *principal = CriarJanelasDoPrograma();
     QObject::connect(
