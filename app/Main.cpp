@@ -253,7 +253,6 @@ void TFormMain::criarMenus()
     Tabela->setObjectName(u"Tabela"_s);
     Tabela->setProperty("Categoria", CategoriaTabela);
     Tabela->setProperty("Tag", 0);
-    Tabela->setIcon(Acao(u"TabelaDocentes"_s)->icon());
     ActionList.insert(ActionList.indexOf(Acao(u"TabelaDepartamentos"_s)), Tabela);
     connect(Tabela, &QAction::triggered, this, &TFormMain::TabelaExecute);
     preencher(m_menuTabela, MenuTabela);

@@ -109,7 +109,7 @@ TFormSobre::TFormSobre(QWidget *parent)
 
 void TFormSobre::MostrarAbertura(const QStringList &linhas)
 {
-    About->setPlainText(linhas.join(u'\n') + u'\n' + About->toPlainText());
+    About->setPlainText(linhas.join(u'\n') + u"\n\n"_s + About->toPlainText());
     BitBtnOk->hide();
     Timer->start();
     show();
