@@ -33,6 +33,7 @@
 
 using namespace Qt::StringLiterals;
 
+TFormMain *FormMain = nullptr;
 const QString ArquivoConfiguracoes = u"Tarvisco.ini"_s;
 const QString SecaoConfiguracoes = u"Configurações"_s;
 
@@ -138,6 +139,7 @@ TFormMain::TFormMain(QWidget *parent)
 {
     setObjectName(u"FormMain"_s);
     resize(760, 520);
+    FormMain = this;
 
     RichEditEventos = new QTextEdit;
     RichEditEventos->setObjectName(u"RichEditEventos"_s);
@@ -182,6 +184,8 @@ TFormMain::TFormMain(QWidget *parent)
 
 TFormMain::~TFormMain()
 {
+    if (FormMain == this)
+        FormMain = nullptr;
     if (SaidaEventosAtual() == m_saida.get())
         InstalarSaidaEventos(nullptr);
 }

@@ -111,6 +111,10 @@ private:
     std::unique_ptr<SaidaRichEdit> m_saida;
 };
 
+// A janela principal do programa (nullptr antes de criada e depois de destruída): as
+// outras janelas chegam por ela às caixas do programa (FormMain->FormAguarde).
+extern TFormMain *FormMain;
+
 // Arquivo das configurações, na pasta de trabalho.
 extern const QString ArquivoConfiguracoes; // "Tarvisco.ini"
 extern const QString SecaoConfiguracoes; // "Configurações"

@@ -123,6 +123,7 @@ private slots:
             QCOMPARE(Registro::Janela(n)->NumeroTabela, n);
             QVERIFY(!Registro::Janela(n)->isVisible());
         }
+        QCOMPARE(FormMain, principal);
         QVERIFY(!principal->FormLogin->isVisible());
         QVERIFY(!principal->FormAviso->isVisible());
     }
