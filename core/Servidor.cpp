@@ -4,19 +4,32 @@
 #include "Rotinas.h"
 #include "Sentenca.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace Servidor {
+namespace {
+// A conexão vive até o fim do programa e é fechada quando a aplicação termina, antes
+// de o Qt desfazer o seu registro de conexões (um objeto estático seria destruído
+// depois dele).
+void fecharAoTerminar() { Database().Close(); }
+} // namespace
+
 TDatabase &Database()
 {
-    static TDatabase db;
-    return db;
+    static TDatabase *db = [] {
+        auto *d = new TDatabase;
+        qAddPostRoutine(fecharAoTerminar);
+        return d;
+    }();
+    return *db;
 }
 
 TQuery &Query()
 {
-    static TQuery q(&Database());
-    return q;
+    static TQuery *q = new TQuery(&Database());
+    return *q;
 }
 } // namespace Servidor
 
