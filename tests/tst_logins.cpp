@@ -6,6 +6,7 @@
 #include "PerfisAcesso.h"
 #include "Servidor.h"
 
+#include <QProcess>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -204,6 +205,46 @@ private slots:
         } else {
             QVERIFY2(falha.contains(u"permission denied"_s), qPrintable(u"aceito: "_s + falha));
         }
+    }
+
+    // O comando de criação recusa um banco que já existe e entradas sem as doze senhas.
+    void comandoDeCriacaoRecusa_data()
+    {
+        QTest::addColumn<QString>("banco");
+        QTest::addColumn<QString>("entrada");
+        QTest::addColumn<int>("saida");
+        QTest::addColumn<QString>("mensagem");
+        QString todas;
+        for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
+            todas += UsuarioNivel(nivel) + u"=x"_s + QString::number(nivel) + u'\n';
+        QTest::newRow("banco existente") << u"tarvisco"_s << todas << 1 << u"já existe"_s;
+        QTest::newRow("senha faltando")
+            << u"outro"_s << u"tarvisco_adm=x\n"_s << 1 << u"Faltam senhas"_s;
+        QTest::newRow("linha sem igual")
+            << u"outro"_s << u"tarvisco_adm\n"_s << 1 << u"login=senha"_s;
+        QTest::newRow("nome de banco inválido")
+            << u"x; DROP DATABASE postgres"_s << todas << 2 << u"inválido"_s;
+    }
+    void comandoDeCriacaoRecusa()
+    {
+        QFETCH(QString, banco);
+        QFETCH(QString, entrada);
+        QFETCH(int, saida);
+        QFETCH(QString, mensagem);
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QStringLiteral(TARVISCO_BIN_DIR) + u"/tarvisco_criar_banco"_s,
+            { u"--host"_s, m_banco->Fonte().host, u"--porta"_s,
+                QString::number(m_banco->Fonte().porta), u"--banco"_s, banco });
+        QVERIFY(p.waitForStarted());
+        p.write(entrada.toUtf8());
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(60000));
+        const QString texto = QString::fromUtf8(p.readAll());
+        QCOMPARE(p.exitCode(), saida);
+        QVERIFY2(texto.contains(mensagem), qPrintable(texto));
+        QCOMPARE(
+            m_banco->Valor(u"SELECT COUNT(*) FROM pg_database WHERE datname='outro'"_s), u"0"_s);
     }
 
     // O Id da linha incluída vem do motor também para um login sem ser dono.
