@@ -2,8 +2,8 @@
 #include "Banco.h"
 #include "BancoTeste.h"
 #include "CatalogoTabelas.h"
-#include "PerfisAcesso.h"
 #include "Esquema.h"
+#include "PerfisAcesso.h"
 #include "Rotinas.h"
 #include "Sentenca.h"
 #include "Servidor.h"
@@ -343,6 +343,28 @@ private slots:
         TQuery &q = abrir({ u"SELECT *"_s, u"FROM Tarvisco"_s, u"WHERE Id=1"_s });
         QCOMPARE(q.AsInteger(u"Instancias"_s), 3);
         QCOMPARE(q.TextoComando(), u"SELECT *\r\nFROM Tarvisco\r\nWHERE Id=1"_s);
+    }
+
+    // O SUBSTRING dos filtros de disciplinas conta caracteres (não bytes) nos dois motores.
+    void substringDosFiltros()
+    {
+        executar({ u"INSERT INTO Disciplinas (CodigoKVA,Nome,Categoria) VALUES "
+                   "('P1','Pós','Pós-Graduação - Mestrado')"_s });
+        executar({ u"INSERT INTO Disciplinas (CodigoKVA,Nome,Categoria) VALUES "
+                   "('G1','Grad','Graduação - Bacharelado')"_s });
+        TQuery &q
+            = abrir({ u"SELECT * FROM Disciplinas WHERE  SUBSTRING(Categoria,1,13)='Pós-Graduação' "
+                      "OR Nome='[vazio]' ORDER BY CodigoKVA, Nome"_s });
+        QStringList codigos;
+        for (q.First(); !q.Eof(); q.Next())
+            codigos << q.AsString(u"CodigoKVA"_s);
+        QCOMPARE(codigos, QStringList({ u"P1"_s, u"[vazio]"_s }));
+        abrir({ u"SELECT * FROM Disciplinas WHERE  SUBSTRING(Categoria,1,13)<>'Pós-Graduação' "
+                "OR Nome='[vazio]' ORDER BY CodigoKVA, Nome"_s });
+        codigos.clear();
+        for (q.First(); !q.Eof(); q.Next())
+            codigos << q.AsString(u"CodigoKVA"_s);
+        QCOMPARE(codigos, QStringList({ u"G1"_s, u"[vazio]"_s }));
     }
 
     void falhaDeSqlTrazOTextoDoMotor()
