@@ -166,3 +166,23 @@ QString RemoverEspacosFinais(const QString &texto)
         --fim;
     return texto.left(fim);
 }
+
+int CapacidadeUsada(const QString &texto, int maximo)
+{
+    if (maximo <= 0)
+        return 0;
+    // "\r\n" já conta dois; uma quebra sozinha ("\n" ou "\r") conta dois também.
+    qint64 tamanho = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto.at(i);
+        if (c == u'\r' && i + 1 < texto.size() && texto.at(i + 1) == u'\n') {
+            tamanho += 2;
+            ++i;
+        } else if (c == u'\n' || c == u'\r') {
+            tamanho += 2;
+        } else {
+            ++tamanho;
+        }
+    }
+    return int(tamanho * 100 / maximo);
+}

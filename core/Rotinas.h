@@ -45,3 +45,6 @@ QString LogicoParaTexto(bool valor);
 QString DataParaSQL(const QDate &data);
 QString DataHoraParaSQL(const QString &hora, const QString &minuto, const QDate &data);
 QString RemoverEspacosFinais(const QString &texto);
+// Parte usada da capacidade de um memo, em % inteiros truncados: cada quebra de linha
+// conta dois caracteres (CR LF), como no texto gravado. Máximo 0 ou negativo dá 0.
+int CapacidadeUsada(const QString &texto, int maximo);
