@@ -1,8 +1,23 @@
-// Provisório: a entrada completa do programa entra aqui.
+// Entrada do programa: a janela principal primeiro, depois todas as outras janelas,
+// uma vez cada e escondidas; o programa termina quando a janela principal fecha.
+#include "Main.h"
+#include "Aplicacao.h"
+#include "Registro.h"
+
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    PrepararPrograma();
+
+    TFormMain *principal = CriarJanelasDoPrograma();
+    QObject::connect(
+        principal, &TFormMain::Finalizado, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    principal->show();
+    const int codigo = app.exec();
+
+    Registro::DestruirJanelas();
+    delete principal;
+    return codigo;
 }

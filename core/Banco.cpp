@@ -92,8 +92,14 @@ TDatabase::~TDatabase()
     QSqlDatabase::removeDatabase(m_nomeConexao);
 }
 
-void TDatabase::DefinirPedidoSenha(PedidoSenha pedido) { pedidoSenha() = std::move(pedido); }
-TDatabase::PedidoSenha TDatabase::PedidoSenhaAtual() { return pedidoSenha(); }
+void TDatabase::DefinirPedidoSenha(PedidoSenha pedido)
+{
+    pedidoSenha() = std::move(pedido);
+}
+TDatabase::PedidoSenha TDatabase::PedidoSenhaAtual()
+{
+    return pedidoSenha();
+}
 
 bool TDatabase::Connected() const
 {
@@ -101,7 +107,10 @@ bool TDatabase::Connected() const
     return db.isValid() && db.isOpen();
 }
 
-QSqlDatabase TDatabase::Conexao() const { return QSqlDatabase::database(m_nomeConexao, false); }
+QSqlDatabase TDatabase::Conexao() const
+{
+    return QSqlDatabase::database(m_nomeConexao, false);
+}
 
 FonteDados::Motor TDatabase::Motor() const
 {
@@ -134,7 +143,7 @@ void TDatabase::Open()
         db.setDatabaseName(fonte.arquivo);
         if (!db.open())
             throw ErroBanco(u"Cannot connect to database file "_s + fonte.arquivo + u". "_s
-                            + db.lastError().text());
+                + db.lastError().text());
         if (novo) {
             try {
                 Esquema::CriarSQLite(db);
@@ -149,21 +158,34 @@ void TDatabase::Open()
         const PedidoSenha pedido = pedidoSenha();
         if (!pedido || !pedido(AliasName, usuario, senha))
             throw ErroBanco(u"Cannot connect to database Dados_HP: password prompt cancelled."_s);
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, m_nomeConexao);
-        db.setHostName(fonte.host);
-        db.setPort(fonte.porta);
-        db.setDatabaseName(fonte.banco);
-        db.setUserName(usuario);
-        db.setPassword(senha);
-        db.setConnectOptions(u"connect_timeout=10"_s);
-        if (!db.open()) {
-            const QString texto = db.lastError().text();
-            QSqlDatabase::removeDatabase(m_nomeConexao);
-            throw ErroBanco(textoFalhaConexao(texto));
+        QString falha;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, m_nomeConexao);
+            db.setHostName(fonte.host);
+            db.setPort(fonte.porta);
+            db.setDatabaseName(fonte.banco);
+            db.setUserName(usuario);
+            db.setPassword(senha);
+            db.setConnectOptions(u"connect_timeout=10"_s);
+            if (!db.open())
+                falha = db.lastError().text();
         }
+        if (!falha.isEmpty()) {
+            QSqlDatabase::removeDatabase(m_nomeConexao);
+            throw ErroBanco(textoFalhaConexao(falha));
+        }
+        QSqlDatabase db = Conexao();
+        // Datas 'M/D/AAAA' do programa, textos em UTF-8, barra invertida sem significado
+        // dentro de aspas (o programa só dobra as aspas simples).
         QSqlQuery q(db);
-        q.exec(u"SET DateStyle TO 'ISO, MDY'"_s);
-        q.exec(u"SET client_encoding TO 'UTF8'"_s);
+        for (const QString &c : { u"SET DateStyle TO 'ISO, MDY'"_s,
+                 u"SET client_encoding TO 'UTF8'"_s, u"SET standard_conforming_strings TO on"_s }) {
+            if (!q.exec(c)) {
+                const QString texto = q.lastError().text();
+                db.close();
+                throw ErroBanco(texto);
+            }
+        }
     }
     m_emTransacao = false;
     emit AfterConnect();
@@ -223,6 +245,27 @@ TQuery::TQuery(TDatabase *database, QObject *parent)
 }
 
 namespace {
+// O Id da linha recém-incluída, perguntado ao motor na mesma conexão: no PostgreSQL o
+// último valor de identidade da sessão (o lastInsertId do QPSQL não é isso), no SQLite
+// o rowid da última inclusão. Dentro de uma transação um ponto de salvamento impede que
+// uma falha dessa leitura desfaça a transação inteira.
+QString idInserido(TDatabase *db)
+{
+    QSqlDatabase conexao = db->Conexao();
+    QSqlQuery q(conexao);
+    const bool pg = conexao.driverName() == u"QPSQL"_s;
+    const bool protegido = pg && db->EmTransacao();
+    if (protegido)
+        q.exec(u"SAVEPOINT tarvisco_id"_s);
+    QString id;
+    if (q.exec(pg ? u"SELECT lastval()"_s : u"SELECT last_insert_rowid()"_s) && q.next())
+        id = q.value(0).toString();
+    if (protegido)
+        q.exec(id.isEmpty() ? u"ROLLBACK TO SAVEPOINT tarvisco_id"_s
+                            : u"RELEASE SAVEPOINT tarvisco_id"_s);
+    return id;
+}
+
 QSqlQuery executar(TDatabase *db, const QString &texto)
 {
     if (!db || !db->Connected())
@@ -258,16 +301,13 @@ void TQuery::Open()
 void TQuery::ExecSQL()
 {
     Close();
+    m_ultimoId.clear();
+    m_afetadas = -1;
     const QString texto = TextoComando();
     QSqlQuery q = executar(m_db, texto);
-    if (texto.trimmed().startsWith(u"INSERT"_s, Qt::CaseInsensitive)) {
-        QSqlQuery id(m_db->Conexao());
-        const bool pg = m_db->Conexao().driverName() == u"QPSQL"_s;
-        if (id.exec(pg ? u"SELECT lastval()"_s : u"SELECT last_insert_rowid()"_s) && id.next())
-            m_ultimoId = id.value(0).toString();
-        else
-            m_ultimoId.clear();
-    }
+    m_afetadas = q.numRowsAffected();
+    if (texto.trimmed().startsWith(u"INSERT"_s, Qt::CaseInsensitive))
+        m_ultimoId = idInserido(m_db);
 }
 
 void TQuery::Close()
@@ -281,9 +321,18 @@ void TQuery::Close()
         emit Fechada();
 }
 
-void TQuery::First() { MoverPara(0); }
-void TQuery::Next() { MoverPara(m_atual + 1); }
-bool TQuery::Eof() const { return m_atual < 0 || m_atual >= m_linhas.size(); }
+void TQuery::First()
+{
+    MoverPara(0);
+}
+void TQuery::Next()
+{
+    MoverPara(m_atual + 1);
+}
+bool TQuery::Eof() const
+{
+    return m_atual < 0 || m_atual >= m_linhas.size();
+}
 
 void TQuery::MoverPara(int linha)
 {
@@ -335,7 +384,10 @@ QString comoTexto(const QVariant &v)
 }
 } // namespace
 
-QString TQuery::Texto(int linha, int col) const { return comoTexto(Valor(linha, col)); }
+QString TQuery::Texto(int linha, int col) const
+{
+    return comoTexto(Valor(linha, col));
+}
 
 QString TQuery::AsString(const QString &campo) const
 {
@@ -345,7 +397,10 @@ QString TQuery::AsString(const QString &campo) const
     return comoTexto(m_linhas.at(m_atual).at(c));
 }
 
-int TQuery::AsInteger(const QString &campo) const { return AsString(campo).toInt(); }
+int TQuery::AsInteger(const QString &campo) const
+{
+    return AsString(campo).toInt();
+}
 
 bool TQuery::IsNull(const QString &campo) const
 {
@@ -384,4 +439,7 @@ QString TQuery::Campo0() const
     return comoTexto(m_linhas.at(m_atual).at(0));
 }
 
-QString TQuery::UltimoIdInserido() const { return m_ultimoId; }
+QString TQuery::UltimoIdInserido() const
+{
+    return m_ultimoId;
+}

@@ -12,8 +12,7 @@
 #include <optional>
 
 // Toda falha do motor chega ao programa como ErroBanco com o texto da mensagem.
-class ErroBanco : public std::exception
-{
+class ErroBanco : public std::exception {
 public:
     explicit ErroBanco(const QString &mensagem);
     const QString &Mensagem() const { return m_mensagem; }
@@ -37,8 +36,7 @@ struct FonteDados {
     static FonteDados Definicao(); // lê a definição na pasta de trabalho
 };
 
-class TDatabase : public QObject
-{
+class TDatabase : public QObject {
     Q_OBJECT
 public:
     explicit TDatabase(QObject *parent = nullptr);
@@ -80,8 +78,7 @@ private:
     bool m_emTransacao = false;
 };
 
-class TQuery : public QObject
-{
+class TQuery : public QObject {
     Q_OBJECT
 public:
     explicit TQuery(TDatabase *database, QObject *parent = nullptr);
@@ -115,8 +112,11 @@ public:
     QVariant Valor(int linha, int coluna) const;
     QString Texto(int linha, int coluna) const;
 
-    // Id atribuído pelo banco à linha do último INSERT nesta conexão.
+    // Id atribuído pelo banco à linha do último INSERT desta consulta, lido do motor na
+    // mesma conexão logo após o comando (vazio se o último comando não foi um INSERT).
     QString UltimoIdInserido() const;
+    // Linhas mudadas pelo último ExecSQL (-1 se o motor não informou).
+    int LinhasAfetadas() const { return m_afetadas; }
 
     QString TextoComando() const { return SQL.join(QStringLiteral("\r\n")); }
     TDatabase *Database() const { return m_db; }
@@ -134,4 +134,5 @@ private:
     QStringList m_nomes;
     QVector<QVector<QVariant>> m_linhas;
     QString m_ultimoId;
+    int m_afetadas = -1;
 };

@@ -1,15 +1,82 @@
 #pragma once
-// Esquema do banco: a fonte única das tabelas e colunas para os dois motores.
+// Esquema do banco: a fonte única das tabelas e colunas, da qual saem os comandos de
+// criação dos dois motores, as linhas iniciais, os dados de demonstração e os direitos
+// dos logins de cada nível.
+#include "Banco.h"
+
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 
 namespace Esquema {
-// Grafia da coluna como as tabelas a escrevem ("departamento" -> "Departamento").
-// Nome desconhecido volta como veio.
+
+enum class Tipo {
+    Id, // chave atribuída pelo banco
+    Inteiro, // número
+    IdDe, // inteiro que guarda o Id de uma linha de outra tabela
+    Texto, // texto de até 'tamanho' caracteres
+    TextoLongo, // texto sem limite (memos, campos sem tamanho máximo)
+    Marca, // 'S' ou 'N'
+    Data, // data
+    DataHora, // data e hora
+};
+
+struct Coluna {
+    QString nome; // grafia usada pelo programa
+    Tipo tipo = Tipo::Texto;
+    int tamanho = 0; // Texto
+    QString referencia; // IdDe: tabela referida
+};
+
+struct Tabela {
+    QString nome;
+    QList<Coluna> colunas;
+    const Coluna *coluna(const QString &nome) const; // sem distinguir maiúsculas
+};
+
+// Todas as tabelas, na ordem de criação.
+const QList<Tabela> &Tabelas();
+const Tabela *TabelaPorNome(const QString &nome);
+
+// Grafia da coluna como o programa a escreve ("departamento" -> "Departamento"); o
+// PostgreSQL devolve os nomes sem aspas em minúsculas. Nome desconhecido volta como veio.
 QString GrafiaColuna(const QString &nome);
 
-// Cria as tabelas e as linhas iniciais num banco SQLite vazio (o padrão embutido),
-// incluindo os dados de demonstração. Lança ErroBanco em falha.
-void CriarSQLite(QSqlDatabase &db);
+using Motor = FonteDados::Motor;
+
+// Comandos, um por elemento, para o motor dado.
+QStringList ComandosCriacao(Motor motor); // tabelas (e, no SQLite, gatilhos das datas)
+QStringList ComandosLinhasIniciais(Motor motor); // configuração, "[vazio]", níveis, códigos
+QStringList ComandosDemonstracao(Motor motor); // faculdade fictícia de demonstração
+QStringList ComandosEsvaziar(Motor motor); // apaga todas as linhas e volta as chaves ao início
+// PostgreSQL: leva cada identidade para depois do maior Id gravado (após linhas com Id).
+QStringList ComandosAjustarIdentidades();
+
+// INSERT de uma linha; cada valor é citado conforme o tipo da coluna (inteiros sem aspas,
+// o resto com CitarTexto; datas em ISO 'AAAA-MM-DD').
+using Valores = QList<QPair<QString, QString>>;
+QString ComandoInserir(const QString &tabela, const Valores &valores);
+
+// Roda os comandos na conexão dada, numa transação; lança ErroBanco em falha.
+void Executar(QSqlDatabase &db, const QStringList &comandos);
+
+// Cria as tabelas e as linhas iniciais num banco SQLite vazio (o padrão embutido);
+// com 'demonstracao', também os dados de demonstração. Lança ErroBanco em falha.
+void CriarSQLite(QSqlDatabase &db, bool demonstracao = true);
+
+// Direitos de um login sobre uma tabela.
+struct Direito {
+    QString tabela;
+    bool selecionar = false;
+    bool incluir = false;
+    bool alterar = false;
+    bool excluir = false;
+    QStringList colunasAlteraveis; // vazio com 'alterar': todas
+};
+// Direitos do login do nível (1..12), derivados das janelas que o nível abre.
+QList<Direito> DireitosNivel(int nivel);
+// GRANTs (PostgreSQL) do login do nível sobre as tabelas e suas identidades.
+QStringList ComandosDireitos(int nivel);
+
 } // namespace Esquema

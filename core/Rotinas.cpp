@@ -32,12 +32,35 @@ SaidaEventos &saida()
 }
 } // namespace
 
-void InstalarSaidaEventos(SaidaEventos *s) { saidaInstalada() = s; }
-SaidaEventos *SaidaEventosAtual() { return &saida(); }
+void InstalarSaidaEventos(SaidaEventos *s)
+{
+    saidaInstalada() = s;
+}
+SaidaEventos *SaidaEventosAtual()
+{
+    return &saida();
+}
+
+QString FormatoHoraLongo(const QLocale &local)
+{
+    // O formato longo do Qt traz o fuso horário ('t'); o registro mostra só a hora do dia.
+    const QString formato = local.timeFormat(QLocale::LongFormat);
+    QString semFuso;
+    bool literal = false;
+    for (const QChar c : formato) {
+        if (c == u'\'')
+            literal = !literal;
+        if (!literal && c == u't')
+            continue;
+        semFuso += c;
+    }
+    return semFuso.trimmed();
+}
 
 QString HoraRegistro()
 {
-    return QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat);
+    const QLocale local = QLocale::system();
+    return local.toString(QTime::currentTime(), FormatoHoraLongo(local));
 }
 
 void RegistrarEvento(int n, const QString &estado, const QString &mensagem)
@@ -57,12 +80,16 @@ void RegistrarErro(int n, const QString &erro)
     if (s.NumeroLinhas() > LimiteLinhas) {
         // O registro cheio vai para log/eventos.log antes de ser esvaziado. Se a
         // gravação falhar, o usuário é avisado e o erro do banco segue o caminho normal.
-        QDir().mkpath(u"log"_s);
+        // Sem a linha de sucesso quando a gravação falhou.
         QString falha;
-        if (!s.GravarRtf(u"log/eventos.log"_s, &falha))
-            Mensagens::Erro(u"Não foi possível gravar o arquivo log/eventos.log:\n\r"_s + falha);
+        const bool gravado = QDir().mkpath(u"log"_s) && s.GravarRtf(u"log/eventos.log"_s, &falha);
+        if (!gravado)
+            Mensagens::Erro(u"Não foi possível gravar o arquivo log/eventos.log:\n\r"_s
+                + (falha.isEmpty() ? u"a pasta log não pôde ser criada."_s : falha));
         s.Limpar();
-        s.AcrescentarLinha(HoraRegistro() + u" Arquivo eventos.log gravado com sucesso"_s, Qt::black);
+        if (gravado)
+            s.AcrescentarLinha(
+                HoraRegistro() + u" Arquivo eventos.log gravado com sucesso"_s, Qt::black);
     }
 
     QString texto;
@@ -83,20 +110,23 @@ void RegistrarErro(int n, const QString &erro)
 
 void RegistrarAbertura()
 {
-    saida().AcrescentarLinha(NomePrograma + u' ' + VersaoPrograma
-                                 + u" - editor do banco de dados da página"_s,
-                             Qt::black);
+    saida().AcrescentarLinha(
+        NomePrograma + u' ' + VersaoPrograma + u" - editor do banco de dados da página"_s,
+        Qt::black);
 }
 
 void RegistrarUsuario()
 {
-    saida().AcrescentarLinha(HoraRegistro() + u" Tarvisco, Rodando como usuário ["_s
-                                 + NomeNivel(NivelAcesso) + u']',
-                             Qt::black);
+    saida().AcrescentarLinha(
+        HoraRegistro() + u" Tarvisco, Rodando como usuário ["_s + NomeNivel(NivelAcesso) + u']',
+        Qt::black);
     AtualizarTitulo(u'[' + NomeNivel(NivelAcesso) + u']');
 }
 
-void MostrarStatus(const QString &texto) { saida().DefinirStatus(texto); }
+void MostrarStatus(const QString &texto)
+{
+    saida().DefinirStatus(texto);
+}
 
 void AtualizarTitulo(const QString &sufixo)
 {
@@ -111,7 +141,10 @@ bool TextoParaLogico(const QString &texto)
     return !texto.isEmpty() && texto.at(0).toUpper() == u'S';
 }
 
-QString LogicoParaTexto(bool valor) { return valor ? u"S"_s : u"N"_s; }
+QString LogicoParaTexto(bool valor)
+{
+    return valor ? u"S"_s : u"N"_s;
+}
 
 QString DataParaSQL(const QDate &data)
 {
@@ -123,7 +156,7 @@ QString DataParaSQL(const QDate &data)
 QString DataHoraParaSQL(const QString &hora, const QString &minuto, const QDate &data)
 {
     return DataParaSQL(data) + u' ' + (hora.isEmpty() ? u"00"_s : hora) + u':'
-           + (minuto.isEmpty() ? u"00"_s : minuto) + u":00"_s;
+        + (minuto.isEmpty() ? u"00"_s : minuto) + u":00"_s;
 }
 
 QString RemoverEspacosFinais(const QString &texto)
@@ -132,4 +165,24 @@ QString RemoverEspacosFinais(const QString &texto)
     while (fim > 0 && texto.at(fim - 1) == u' ')
         --fim;
     return texto.left(fim);
+}
+
+int CapacidadeUsada(const QString &texto, int maximo)
+{
+    if (maximo <= 0)
+        return 0;
+    // "\r\n" já conta dois; uma quebra sozinha ("\n" ou "\r") conta dois também.
+    qint64 tamanho = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto.at(i);
+        if (c == u'\r' && i + 1 < texto.size() && texto.at(i + 1) == u'\n') {
+            tamanho += 2;
+            ++i;
+        } else if (c == u'\n' || c == u'\r') {
+            tamanho += 2;
+        } else {
+            ++tamanho;
+        }
+    }
+    return int(tamanho * 100 / maximo);
 }

@@ -2,6 +2,7 @@
 // Rotinas compartilhadas: registro de eventos, valores de SQL e variáveis do programa.
 #include <QColor>
 #include <QDate>
+#include <QLocale>
 #include <QString>
 
 extern QString NomePrograma; // "Tarvisco"
@@ -10,8 +11,7 @@ extern QString EmailWebMaster;
 
 // Destino das linhas do registro e do estado da conexão; a janela principal o fornece.
 // Sem destino instalado as rotinas guardam as linhas num destino em memória.
-class SaidaEventos
-{
+class SaidaEventos {
 public:
     virtual ~SaidaEventos() = default;
     // Linhas de texto do registro (uma linha com quebra conta várias).
@@ -35,8 +35,9 @@ void RegistrarAbertura();
 void RegistrarUsuario();
 void MostrarStatus(const QString &texto);
 void AtualizarTitulo(const QString &sufixo);
-// Hora local no formato longo do sistema.
+// Hora local no formato longo do sistema (sem o fuso horário).
 QString HoraRegistro();
+QString FormatoHoraLongo(const QLocale &local);
 
 // Valores
 bool TextoParaLogico(const QString &texto);
@@ -44,3 +45,6 @@ QString LogicoParaTexto(bool valor);
 QString DataParaSQL(const QDate &data);
 QString DataHoraParaSQL(const QString &hora, const QString &minuto, const QDate &data);
 QString RemoverEspacosFinais(const QString &texto);
+// Parte usada da capacidade de um memo, em % inteiros truncados: cada quebra de linha
+// conta dois caracteres (CR LF), como no texto gravado. Máximo 0 ou negativo dá 0.
+int CapacidadeUsada(const QString &texto, int maximo);

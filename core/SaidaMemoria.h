@@ -1,11 +1,12 @@
 #pragma once
 // Destino do registro em memória: usado antes de haver janela principal e nos testes.
+// Grava o RTF de verdade (salvo quando 'falharGravacao' simula uma falha).
 #include "Rotinas.h"
+#include "Rtf.h"
 
 #include <QList>
 
-class SaidaMemoria : public SaidaEventos
-{
+class SaidaMemoria : public SaidaEventos {
 public:
     struct Linha {
         QString texto;
@@ -22,7 +23,7 @@ public:
     void AcrescentarLinha(const QString &texto, const QColor &cor) override
     {
         for (const QString &parte : texto.split(QStringLiteral("\r\n")))
-            linhas.append({parte, cor});
+            linhas.append({ parte, cor });
     }
     bool GravarRtf(const QString &caminho, QString *erro) override
     {
@@ -32,7 +33,10 @@ public:
             return false;
         }
         ultimoArquivoGravado = caminho;
-        return true;
+        QList<Rtf::Linha> doc;
+        for (const Linha &l : linhas)
+            doc.append({ l.texto, l.cor });
+        return Rtf::Gravar(caminho, doc, erro);
     }
     void DefinirStatus(const QString &texto) override { status = texto; }
     void DefinirTitulo(const QString &t) override { titulo = t; }

@@ -1,12 +1,13 @@
 #pragma once
 // Um agrupamento PostgreSQL descartável numa pasta temporária, ouvindo só num soquete
-// local. Como root, roda como o usuário postgres. Parado e apagado no destrutor.
+// local. Como root, roda como o usuário postgres. Parado e apagado no destrutor; se o
+// processo do teste morrer antes, um vigia para o servidor e apaga a pasta.
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
-class ClusterPostgres
-{
+class ClusterPostgres {
 public:
     ClusterPostgres();
     ~ClusterPostgres();
@@ -14,19 +15,24 @@ public:
     // Inicia (initdb + pg_ctl start). false e Erro() preenchido se não conseguir.
     bool Iniciar();
     void Parar();
+    // Volta a iniciar um agrupamento parado (mesma pasta, mesma porta).
+    bool Reiniciar();
     bool Ativo() const { return m_ativo; }
     QString Erro() const { return m_erro; }
 
     QString PastaSoquete() const; // vai no "host" da conexão
     int Porta() const { return m_porta; }
     QString Superusuario() const { return QStringLiteral("postgres"); }
+    QString PastaBinarios() const { return m_bin; }
 
     // Roda um comando SQL com psql como superusuário; devolve a saída (stdout).
-    QString Psql(const QString &banco, const QString &sql, bool *ok = nullptr) const;
+    QString Psql(const QString &banco, const QString &sql, bool *ok = nullptr);
 
 private:
     bool rodar(const QString &programa, const QStringList &args, QString *saida = nullptr,
-               const QString &entrada = QString()) const;
+        const QString &entrada = QString());
+    bool iniciarServidor();
+    void vigiar();
     std::unique_ptr<QTemporaryDir> m_pasta;
     int m_porta = 0;
     bool m_ativo = false;

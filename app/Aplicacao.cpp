@@ -1,0 +1,118 @@
+#include "Aplicacao.h"
+
+#include "Mensagens.h"
+#include "PedidoSenha.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QTranslator>
+#include <QUrl>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QString &titulo()
+{
+    static QString t;
+    return t;
+}
+
+AcaoAbrirEndereco &acaoAbrir()
+{
+    static AcaoAbrirEndereco a;
+    return a;
+}
+
+bool mostrarCaixa(TipoMensagem tipo, const QString &texto)
+{
+    QMessageBox caixa(QApplication::activeWindow());
+    caixa.setObjectName(u"CaixaMensagem"_s);
+    caixa.setWindowTitle(TituloAplicacao());
+    caixa.setTextFormat(Qt::PlainText);
+    caixa.setText(Mensagens::TextoParaTela(texto));
+    switch (tipo) {
+    case TipoMensagem::Informacao:
+        caixa.setIcon(QMessageBox::Information);
+        caixa.setStandardButtons(QMessageBox::Ok);
+        break;
+    case TipoMensagem::Erro:
+        caixa.setIcon(QMessageBox::Critical);
+        caixa.setStandardButtons(QMessageBox::Ok);
+        break;
+    case TipoMensagem::Confirmacao:
+        caixa.setIcon(QMessageBox::Question);
+        caixa.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        caixa.setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    return caixa.exec() == QMessageBox::Yes;
+}
+} // namespace
+
+void PrepararPrograma()
+{
+    DefinirTituloAplicacao(u"Tarvisco 1.7"_s);
+    CarregarTraducoes();
+    InstalarMensagensTela();
+    InstalarPedidoSenha();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void DefinirTituloAplicacao(const QString &t)
+{
+    titulo() = t;
+    QCoreApplication::setApplicationName(t);
+}
+
+QString TituloAplicacao()
+{
+    return titulo().isEmpty() ? QCoreApplication::applicationName() : titulo();
+}
+
+bool CarregarTraducoes()
+{
+    static QPointer<QTranslator> traducao;
+    if (traducao)
+        return true;
+    auto *t = new QTranslator(QCoreApplication::instance());
+    if (!t->load(u"qtbase_pt_BR"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return false;
+    }
+    QCoreApplication::installTranslator(t);
+    traducao = t;
+    return true;
+}
+
+void InstalarMensagensTela()
+{
+    Mensagens::Instalar(mostrarCaixa);
+}
+
+void AbrirEndereco(const QString &endereco)
+{
+    if (acaoAbrir())
+        acaoAbrir()(endereco);
+    else
+        QDesktopServices::openUrl(QUrl::fromUserInput(endereco));
+}
+
+void DefinirAbrirEndereco(AcaoAbrirEndereco acao)
+{
+    acaoAbrir() = std::move(acao);
+}
+
+void CentralizarNaTela(QWidget *janela)
+{
+    QScreen *tela = janela->screen() ? janela->screen() : QGuiApplication::primaryScreen();
+    if (!tela)
+        return;
+    const QRect area = tela->availableGeometry();
+    const QSize tamanho = janela->frameGeometry().size();
+    janela->move(area.center() - QPoint(tamanho.width() / 2, tamanho.height() / 2));
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Peças do programa gráfico que não são de uma janela só: título da aplicação,
+// traduções do Qt, caixas de mensagem na tela, abertura de endereços, centralização.
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// Preparação do programa antes da primeira janela: título "Tarvisco 1.7", traduções,
+// caixas de mensagem na tela e pedido de senha do banco.
+void PrepararPrograma();
+
+// Título da aplicação (o texto do programa na barra de tarefas e das caixas de mensagem).
+void DefinirTituloAplicacao(const QString &titulo);
+QString TituloAplicacao();
+
+// Carrega as traduções pt_BR do Qt (botões "Sim"/"Não" das perguntas). Devolve false
+// quando o arquivo de tradução não existe.
+bool CarregarTraducoes();
+
+// Instala o manipulador gráfico de Mensagens (QMessageBox).
+void InstalarMensagensTela();
+
+// Abre um endereço com o programa padrão do sistema; os testes trocam a ação.
+using AcaoAbrirEndereco = std::function<void(const QString &)>;
+void AbrirEndereco(const QString &endereco);
+void DefinirAbrirEndereco(AcaoAbrirEndereco acao);
+
+// Coloca a janela no centro da tela em que ela está (ou da tela principal).
+void CentralizarNaTela(QWidget *janela);

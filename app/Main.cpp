@@ -1,0 +1,650 @@
+#include "Main.h"
+
+#include "Aguarde.h"
+#include "Aplicacao.h"
+#include "Aviso.h"
+#include "Banco.h"
+#include "CatalogoTabelas.h"
+#include "Ini.h"
+#include "Login.h"
+#include "Mensagens.h"
+#include "PerfisAcesso.h"
+#include "Registro.h"
+#include "Rotinas.h"
+#include "SaidaRichEdit.h"
+#include "Sentenca.h"
+#include "Servidor.h"
+#include "Sobre.h"
+#include "Tabela.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSqlDatabase>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+TFormMain *FormMain = nullptr;
+const QString ArquivoConfiguracoes = u"Tarvisco.ini"_s;
+const QString SecaoConfiguracoes = u"Configurações"_s;
+
+namespace {
+const QString CategoriaArquivo = u"Arquivo"_s;
+const QString CategoriaAjuda = u"Ajuda"_s;
+const QString CategoriaTabela = u"Tabela"_s;
+
+// Ações da categoria "Tabela": etiqueta (decide a visibilidade por nível), nome,
+// título e número da tabela da janela que mostram.
+struct AcaoTabela {
+    int etiqueta;
+    QString nome;
+    QString titulo;
+    int numero;
+};
+
+const QList<AcaoTabela> &acoesTabela()
+{
+    static const QList<AcaoTabela> acoes = {
+        { 1, u"TabelaDepartamentos"_s, u"Tabela &Departamentos"_s, 10 },
+        { 2, u"TabelaDescricoes"_s, u"&Descrições das Tabelas"_s, 12 },
+        { 3, u"TabelaDocentes"_s, u"Tabela &Docentes"_s, 11 },
+        { 4, u"TabelaGraduacoes"_s, u"Tabela &Graduações"_s, 14 },
+        { 5, u"TabelaPosgraduacoes"_s, u"Tabela &Pós-graduações"_s, 15 },
+        { 6, u"TabelaNoticias"_s, u"Tabela &Notícias"_s, 18 },
+        { 7, u"TabelaExtensoes"_s, u"Tabela Atividades de &Extensão"_s, 19 },
+        { 8, u"TabelaSecoes"_s, u"Tabela &Seções"_s, 21 },
+        { 9, u"TabelaFuncionarios"_s, u"Tabela &Funcionários"_s, 27 },
+        { 10, u"TabelaCentros"_s, u"Tabela &Centros de Pesquisa"_s, 30 },
+        { 11, u"TabelaDisciplinas"_s, u"Tabela &Disciplinas"_s, 32 },
+        { 12, u"TabelaAgremiacoes"_s, u"Tabela &Agremiações Acadêmicas"_s, 40 },
+        { 13, u"TabelaDownloads"_s, u"Tabela &Downloads"_s, 41 },
+        { 14, u"TabelaGruposPesquisa"_s, u"Tabela &Grupos de Pesquisa"_s, 50 },
+        { 15, u"TabelaLinks"_s, u"Tabela &Links"_s, 67 },
+        { 16, u"TabelaCalendario"_s, u"Tabela &Calendário Escolar"_s, 69 },
+        { 17, u"TabelaComunicados"_s, u"Tabela &Comunicados e Eventos"_s, 70 },
+        { 18, u"TabelaImagens"_s, u"Tabela &Imagens"_s, 71 },
+        { 19, u"TabelaPosGraduacaoComissao"_s, u"Tabela &Comissão de Pós-Graduação"_s, 72 },
+        { 20, u"TabelaAssistencias"_s, u"Tabela &Assistências"_s, 73 },
+        { 22, u"TabelaDefesas"_s, u"Tabela &Defesas de Tese"_s, 74 },
+        { 23, u"TabelaVeiculos"_s, u"Tabela &Veículos"_s, 78 },
+        { 24, u"TabelaDiplomas"_s, u"Tabela &Diplomas"_s, 81 },
+    };
+    return acoes;
+}
+
+// Itens dos menus, em ordem; "-" é uma linha separadora.
+const QStringList MenuArquivo
+    = { u"ArquivoConectar"_s, u"ArquivoDesconectar"_s, u"-"_s, u"ArquivoSair"_s };
+const QStringList MenuTabela = {
+    u"TabelaDescricoes"_s,
+    u"-"_s,
+    u"TabelaNoticias"_s,
+    u"TabelaComunicados"_s,
+    u"TabelaCalendario"_s,
+    u"TabelaDefesas"_s,
+    u"-"_s,
+    u"TabelaDepartamentos"_s,
+    u"TabelaDocentes"_s,
+    u"TabelaDisciplinas"_s,
+    u"TabelaGraduacoes"_s,
+    u"TabelaPosgraduacoes"_s,
+    u"-"_s,
+    u"TabelaExtensoes"_s,
+    u"TabelaGruposPesquisa"_s,
+    u"TabelaCentros"_s,
+    u"TabelaAgremiacoes"_s,
+    u"TabelaPosGraduacaoComissao"_s,
+    u"-"_s,
+    u"TabelaAssistencias"_s,
+    u"TabelaFuncionarios"_s,
+    u"TabelaSecoes"_s,
+    u"TabelaLinks"_s,
+    u"-"_s,
+    u"TabelaDownloads"_s,
+    u"TabelaImagens"_s,
+    u"TabelaVeiculos"_s,
+    u"TabelaDiplomas"_s,
+};
+const QStringList MenuAjuda = { u"AjudaContactarWebMaster"_s, u"AjudaSobre"_s };
+
+// Colunas da linha de configuração do servidor.
+const QStringList ColunasConfiguracao
+    = { u"Id"_s, u"Email"_s, u"URL"_s, u"DesligarVersaoAntiga"_s, u"Versao"_s, u"Instancias"_s };
+
+const QString MensagemPermissoes
+    = u"Entre em contato com o Seção de Informática e informe que houve erro\r\nna definição "
+      "das permissões de acesso às tabelas para o seu login."_s;
+
+QFont fonteDoRegistro()
+{
+    QFont fonte(u"Courier New"_s);
+    fonte.setStyleHint(QFont::TypeWriter);
+    if (QFontInfo(fonte).exactMatch())
+        return fonte;
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+} // namespace
+
+TFormMain::TFormMain(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(u"FormMain"_s);
+    resize(760, 520);
+    FormMain = this;
+
+    RichEditEventos = new QTextEdit;
+    RichEditEventos->setObjectName(u"RichEditEventos"_s);
+    RichEditEventos->setReadOnly(true);
+    RichEditEventos->setLineWrapMode(QTextEdit::NoWrap);
+    RichEditEventos->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEditEventos->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEditEventos->setFont(fonteDoRegistro());
+    QPalette paleta = RichEditEventos->palette();
+    paleta.setColor(QPalette::Base, Qt::white);
+    paleta.setColor(QPalette::Text, Qt::black);
+    RichEditEventos->setPalette(paleta);
+    auto *painel = new QWidget;
+    painel->setObjectName(u"PanelEvents"_s);
+    auto *layout = new QVBoxLayout(painel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(RichEditEventos);
+    setCentralWidget(painel);
+
+    StatusBar = new QStatusBar;
+    StatusBar->setObjectName(u"StatusBar"_s);
+    m_painelStatus = new QLabel(u"Desconectado do servidor"_s);
+    m_painelStatus->setObjectName(u"StatusBarPainel"_s);
+    StatusBar->addWidget(m_painelStatus, 1);
+    setStatusBar(StatusBar);
+
+    criarAcoes();
+    criarMenus();
+
+    m_saida = std::make_unique<SaidaRichEdit>(RichEditEventos, m_painelStatus, this);
+    InstalarSaidaEventos(m_saida.get());
+
+    // O registro de conexões do Qt é criado antes da conexão do programa (objeto
+    // estático) para ser destruído depois dela no fim do processo.
+    QSqlDatabase::connectionNames();
+    TDatabase *db = &Servidor::Database();
+    connect(db, &TDatabase::BeforeConnect, this, &TFormMain::DatabaseBeforeConnect);
+    connect(db, &TDatabase::AfterConnect, this, &TFormMain::DatabaseAfterConnect);
+    connect(db, &TDatabase::BeforeDisconnect, this, &TFormMain::DatabaseBeforeDisconnect);
+    connect(db, &TDatabase::AfterDisconnect, this, &TFormMain::DatabaseAfterDisconnect);
+}
+
+TFormMain::~TFormMain()
+{
+    if (FormMain == this)
+        FormMain = nullptr;
+    if (SaidaEventosAtual() == m_saida.get())
+        InstalarSaidaEventos(nullptr);
+}
+
+QAction *TFormMain::novaAcao(const QString &nome, const QString &titulo, const QString &categoria,
+    int etiqueta, const QIcon &icone)
+{
+    auto *acao = new QAction(icone, titulo, this);
+    acao->setObjectName(nome);
+    acao->setProperty("Categoria", categoria);
+    acao->setProperty("Tag", etiqueta);
+    ActionList.append(acao);
+    return acao;
+}
+
+void TFormMain::criarAcoes()
+{
+    const auto icone = [this](const QString &tema, QStyle::StandardPixmap padrao) {
+        return QIcon::fromTheme(tema, style()->standardIcon(padrao));
+    };
+    ArquivoConectar = novaAcao(u"ArquivoConectar"_s, u"&Conectar com Servidor"_s, CategoriaArquivo,
+        0, icone(u"network-connect"_s, QStyle::SP_DriveNetIcon));
+    ArquivoDesconectar = novaAcao(u"ArquivoDesconectar"_s, u"&Desconectar do Servidor"_s,
+        CategoriaArquivo, 0, icone(u"network-disconnect"_s, QStyle::SP_BrowserStop));
+    ArquivoDesconectar->setEnabled(false);
+    ArquivoSair = novaAcao(u"ArquivoSair"_s, u"Sai&r"_s, CategoriaArquivo, 0,
+        icone(u"application-exit"_s, QStyle::SP_DialogCloseButton));
+    ArquivoSair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    AjudaContactarWebMaster = novaAcao(
+        u"AjudaContactarWebMaster"_s, u"&Contactar WebMaster..."_s, CategoriaAjuda, 0, QIcon());
+    AjudaSobre = novaAcao(u"AjudaSobre"_s, u"Sobre o Programa..."_s, CategoriaAjuda, 0, QIcon());
+
+    connect(ArquivoConectar, &QAction::triggered, this, &TFormMain::ArquivoConectarExecute);
+    connect(ArquivoDesconectar, &QAction::triggered, this, &TFormMain::ArquivoDesconectarExecute);
+    connect(ArquivoSair, &QAction::triggered, this, &TFormMain::ArquivoSairExecute);
+    connect(AjudaContactarWebMaster, &QAction::triggered, this,
+        &TFormMain::AjudaContactarWebMasterExecute);
+    connect(AjudaSobre, &QAction::triggered, this, &TFormMain::AjudaSobreExecute);
+
+    const QIcon iconeTabela = icone(u"x-office-spreadsheet"_s, QStyle::SP_FileDialogDetailedView);
+    for (const AcaoTabela &a : acoesTabela()) {
+        QAction *acao = novaAcao(a.nome, a.titulo, CategoriaTabela, a.etiqueta, iconeTabela);
+        const int numero = a.numero;
+        connect(acao, &QAction::triggered, this, [this, numero] { MostrarJanelaTabela(numero); });
+    }
+}
+
+void TFormMain::criarMenus()
+{
+    MainMenu = new QMenuBar(this);
+    MainMenu->setObjectName(u"MainMenu"_s);
+    setMenuBar(MainMenu);
+    const auto preencher = [this](QMenu *menu, const QStringList &itens) {
+        for (const QString &item : itens) {
+            if (item == u"-"_s)
+                menu->addSeparator();
+            else
+                menu->addAction(Acao(item));
+        }
+    };
+    QMenu *arquivo = MainMenu->addMenu(u"&Arquivo"_s);
+    arquivo->setObjectName(u"MenuArquivo"_s);
+    preencher(arquivo, MenuArquivo);
+
+    // O menu "Tabela" é a própria ação Tabela (etiqueta 0).
+    m_menuTabela = MainMenu->addMenu(u"Tabela"_s);
+    m_menuTabela->setObjectName(u"MenuTabela"_s);
+    Tabela = m_menuTabela->menuAction();
+    Tabela->setObjectName(u"Tabela"_s);
+    Tabela->setProperty("Categoria", CategoriaTabela);
+    Tabela->setProperty("Tag", 0);
+    ActionList.insert(ActionList.indexOf(Acao(u"TabelaDepartamentos"_s)), Tabela);
+    connect(Tabela, &QAction::triggered, this, &TFormMain::TabelaExecute);
+    preencher(m_menuTabela, MenuTabela);
+
+    QMenu *ajuda = MainMenu->addMenu(u"&Ajuda"_s);
+    ajuda->setObjectName(u"MenuAjuda"_s);
+    preencher(ajuda, MenuAjuda);
+
+    ToolBar1 = addToolBar(u"ToolBar1"_s);
+    ToolBar1->setObjectName(u"ToolBar1"_s);
+    ToolBar1->setMovable(false);
+    ToolBar1->addAction(ArquivoSair);
+    ToolBar1->addAction(ArquivoConectar);
+    ToolBar1->addAction(ArquivoDesconectar);
+}
+
+QAction *TFormMain::Acao(const QString &nome) const
+{
+    for (QAction *a : ActionList)
+        if (a->objectName() == nome)
+            return a;
+    return nullptr;
+}
+
+QString TFormMain::Categoria(const QAction *acao)
+{
+    return acao->property("Categoria").toString();
+}
+int TFormMain::Etiqueta(const QAction *acao)
+{
+    return acao->property("Tag").toInt();
+}
+
+int TFormMain::NumeroTabelaDaEtiqueta(int etiqueta)
+{
+    for (const AcaoTabela &a : acoesTabela())
+        if (a.etiqueta == etiqueta)
+            return a.numero;
+    return 0;
+}
+
+QString TFormMain::TextoStatus() const
+{
+    return m_painelStatus->text();
+}
+
+TDatabase &TFormMain::Database() const
+{
+    return Servidor::Database();
+}
+TQuery &TFormMain::Query() const
+{
+    return Servidor::Query();
+}
+
+// ---------------------------------------------------------------- início e fim
+
+void TFormMain::showEvent(QShowEvent *evento)
+{
+    QMainWindow::showEvent(evento);
+    if (!evento->spontaneous())
+        FormShow();
+}
+
+void TFormMain::FormShow()
+{
+    NomePrograma = u"Tarvisco"_s;
+    VersaoPrograma = u"16"_s;
+    FecharSemConfirmar = false;
+    NivelAcesso = 0;
+    DefinirTituloAplicacao(NomePrograma + u' ' + VersaoPrograma);
+
+    // Abertura: a caixa "Sobre" por cima, fechada pelo temporizador em 3 segundos.
+    if (FormSobre)
+        FormSobre->MostrarAbertura({ NomePrograma, u"Versão "_s + VersaoPrograma,
+            u"Editor do banco de dados da página da faculdade"_s });
+
+    // As janelas de tabela sabem o seu número antes de serem mostradas (as de
+    // telefones, 16 e 17, o recebem no próprio FormShow).
+    for (int numero : Registro::NumerosJanelas())
+        if (numero != 16 && numero != 17)
+            if (TFormTabela *janela = Registro::Janela(numero))
+                janela->NumeroTabela = numero;
+
+    DesabilitarTabelas();
+    LerPosicaoJanela();
+    AtualizarTitulo(QString());
+    RegistrarAbertura();
+    RegistrarEvento(0, u"inicializado"_s);
+}
+
+void TFormMain::closeEvent(QCloseEvent *evento)
+{
+    if (!FecharSemConfirmar) {
+        if (!Mensagens::Confirmar(u"Tem certeza que deseja sair?"_s)) {
+            evento->ignore();
+            return;
+        }
+        if (Database().Connected())
+            ArquivoDesconectarExecute();
+    } else {
+        ArquivoDesconectarExecute(); // a conexão já está fechada: nada acontece
+    }
+    // Um arquivo de configurações que não pode ser gravado não impede o fim do programa.
+    GravarPosicaoJanela();
+    evento->accept();
+    emit Finalizado();
+}
+
+void TFormMain::ArquivoSairExecute()
+{
+    close();
+}
+
+void TFormMain::AjudaContactarWebMasterExecute()
+{
+    Mensagens::Informar(u"Contactar o WebMaster:\n\r\n\rPara contactar o WebMaster da QORVEL KVA "
+                        "você pode ligar para\n\ro ramal 3636 ou então enviar um e-mail para\n\r"
+                        "\n\r"_s
+        + EmailWebMaster + u"\n\r"_s + u"\n\r"_s
+        + u"especificando com detalhes sua dúvida, sugestão ou relato de"_s + u"\n\r"_s
+        + u"mal funcionamento do programa."_s);
+}
+
+void TFormMain::AjudaSobreExecute()
+{
+    if (FormSobre->isVisible())
+        FormSobre->close(); // a abertura ainda na tela vira a caixa comum
+    FormSobre->exec();
+}
+
+void TFormMain::MostrarJanelaTabela(int numero)
+{
+    TFormTabela *janela = Registro::Janela(numero);
+    if (!janela)
+        return;
+    if (!janela->isVisible()) {
+        janela->Modo = 0;
+        janela->show();
+    }
+    janela->raise();
+    janela->activateWindow();
+}
+
+void TFormMain::LerPosicaoJanela()
+{
+    const ArquivoIni ini(ArquivoConfiguracoes);
+    move(ini.LerInteiro(SecaoConfiguracoes, u"CantoEsquerdo"_s, 1),
+        ini.LerInteiro(SecaoConfiguracoes, u"CantoSuperior"_s, 1));
+}
+
+bool TFormMain::GravarPosicaoJanela()
+{
+    ArquivoIni ini(ArquivoConfiguracoes);
+    ini.EscreverInteiro(SecaoConfiguracoes, u"CantoEsquerdo"_s, x());
+    ini.EscreverInteiro(SecaoConfiguracoes, u"CantoSuperior"_s, y());
+    QString erro;
+    if (ini.Gravar(&erro))
+        return true;
+    qWarning().noquote() << ArquivoConfiguracoes << "não gravado:" << erro;
+    return false;
+}
+
+// ---------------------------------------------------------------- conexão
+
+void TFormMain::ArquivoConectarExecute()
+{
+    FormLogin->exec();
+    if (FormLogin->ResultadoModal != 1)
+        return;
+    RegistrarUsuario();
+    Database().Params = { u"USER NAME="_s + UsuarioNivel(NivelAcesso) };
+    try {
+        Database().Open();
+    } catch (const ErroBanco &e) {
+        RegistrarErro(0, e.Mensagem());
+    }
+}
+
+void TFormMain::ArquivoDesconectarExecute()
+{
+    ModificarContagemNoServidor(-1);
+    Database().Close();
+}
+
+void TFormMain::DatabaseBeforeConnect()
+{
+    RegistrarEvento(0, u"tentando conectar..."_s);
+}
+
+void TFormMain::DatabaseAfterConnect()
+{
+    RegistrarEvento(0, u"conectado"_s);
+    MostrarStatus(u"Conectado com o servidor"_s);
+    if (!LerConfiguracoesDoServidor()) {
+        Database().Close();
+        FecharSemConfirmar = true;
+        Mensagens::Informar(u"O programa será desconectado do servidor e será finalizado."_s);
+        close();
+        return;
+    }
+    ModificarContagemNoServidor(+1);
+    HabilitarTabelas();
+    // Sem o filtro do nível as janelas listariam tudo: as tabelas ficam escondidas.
+    const bool filtroDefinido = DefinirFiltroDasTabelas();
+    if (!filtroDefinido)
+        DesabilitarTabelas();
+    ArquivoConectar->setEnabled(false);
+    ArquivoDesconectar->setEnabled(true);
+    if (filtroDefinido)
+        RegistrarEvento(0, u"Ok"_s, u"pronto para uso"_s);
+}
+
+void TFormMain::DatabaseBeforeDisconnect()
+{
+    RegistrarEvento(0, u"desconectando..."_s);
+}
+
+void TFormMain::DatabaseAfterDisconnect()
+{
+    RegistrarEvento(0, u"desconectado"_s);
+    MostrarStatus(u"Desconectado do servidor"_s);
+    AtualizarTitulo(QString());
+    DesabilitarTabelas();
+    ArquivoConectar->setEnabled(true);
+    ArquivoDesconectar->setEnabled(false);
+}
+
+bool TFormMain::LerConfiguracoesDoServidor()
+{
+    if (!Database().Connected())
+        return false;
+    TQuery &q = Query();
+    try {
+        q.Close();
+        RegistrarEvento(0, u"verificando configurações no servidor..."_s);
+        q.SQL = { u"SELECT * FROM Tarvisco"_s };
+        q.Open();
+        RegistrarEvento(0, u"configurações verificadas no servidor"_s);
+        // Uma coluna que falta ou uma tabela vazia também são configurações ilegíveis.
+        for (const QString &coluna : ColunasConfiguracao)
+            q.AsString(coluna);
+        if (q.RecordCount() == 0)
+            throw ErroBanco(u"A tabela Tarvisco não tem nenhuma linha."_s);
+        const QString email = q.AsString(u"Email"_s);
+        const QString url = q.AsString(u"URL"_s);
+        const QString desligar = q.AsString(u"DesligarVersaoAntiga"_s);
+        const QString versao = q.AsString(u"Versao"_s);
+
+        EmailWebMaster = email;
+        if (!url.isEmpty()) {
+            FormAviso->LabelURL->setText(url);
+        } else {
+            FormAviso->LabelURL->hide();
+            FormAviso->LabelURLFrase->hide();
+        }
+        if (desligar == u"S"_s)
+            FormAviso->BitBtnOk->hide();
+        if (versao == VersaoPrograma)
+            return true;
+        FormAviso->exec();
+        return FormAviso->ResultadoModal == 1;
+    } catch (const ErroBanco &e) {
+        RegistrarEvento(0, u"exceção"_s, e.Mensagem());
+        Mensagens::Informar(u"ERRO GRAVE:\n\r\n\rNão foi possível ler configurações do servidor."
+                            "\n\rEntre em contato com o administrador da rede da QORVEL."_s);
+        return false;
+    }
+}
+
+void TFormMain::ModificarContagemNoServidor(int mudanca)
+{
+    if (!Database().Connected())
+        return;
+    TQuery &q = Query();
+    try {
+        // Lido, calculado aqui e gravado de volta, sem trava: cópias que conectam ao
+        // mesmo tempo podem perder uma contagem.
+        q.Close();
+        q.SQL = { u"SELECT * FROM Tarvisco WHERE Id=1"_s };
+        q.Open();
+        RegistrarEvento(0, u"consultado"_s, u"contagem de instâncias do Tarvisco"_s);
+        const QString atual = q.AsString(u"Instancias"_s);
+        if (atual.isEmpty())
+            return;
+        const int novo = atual.toInt() + mudanca;
+        if (novo < 0)
+            return;
+        q.Close();
+        q.SQL = { u"UPDATE Tarvisco SET "_s, u"Instancias="_s + QString::number(novo),
+            u" WHERE Id=1"_s };
+        q.ExecSQL();
+        RegistrarEvento(0, u"alterado"_s, u"contagem de instâncias do Tarvisco"_s);
+    } catch (const ErroBanco &e) {
+        RegistrarErro(0, e.Mensagem());
+    }
+}
+
+void TFormMain::HabilitarTabelas()
+{
+    for (QAction *acao : std::as_const(ActionList))
+        if (Categoria(acao) == CategoriaTabela)
+            acao->setVisible(NivelVeTabela(NivelAcesso, Etiqueta(acao)));
+}
+
+void TFormMain::DesabilitarTabelas()
+{
+    for (QAction *acao : std::as_const(ActionList))
+        if (Categoria(acao) == CategoriaTabela)
+            acao->setVisible(false);
+}
+
+bool TFormMain::DefinirFiltroDasTabelas()
+{
+    FiltroTabelas.clear();
+    if (!Database().Connected())
+        return true;
+    if (NivelAcesso == 9) {
+        FiltroTabelas = u"Graduação"_s;
+    } else if (NivelAcesso == 10) {
+        FiltroTabelas = u"Pós-Graduação"_s;
+    } else if (NivelAcesso >= 3 && NivelAcesso <= 6) {
+        TQuery &q = Query();
+        try {
+            q.Close();
+            q.SQL = { u"SELECT * FROM "_s + NomeTabela(10) + u" WHERE Nome="_s
+                + CitarTexto(DepartamentoNivel(NivelAcesso)) };
+            q.Open();
+        } catch (const ErroBanco &e) {
+            RegistrarErro(0, e.Mensagem());
+            Mensagens::Informar(MensagemPermissoes);
+            return false;
+        }
+        try {
+            FiltroTabelas = q.AsString(u"Id"_s);
+        } catch (const ErroBanco &) {
+            FiltroTabelas.clear();
+        }
+        if (FiltroTabelas.isEmpty()) {
+            // Sem o departamento do nível não há filtro: é uma falha, não um filtro vazio.
+            RegistrarEvento(0, u"erro"_s, u"filtro SQL não definido"_s);
+            Mensagens::Informar(MensagemPermissoes);
+            return false;
+        }
+        RegistrarEvento(0, u"consultado"_s, u"filtro SQL definido"_s);
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- textos longos
+
+bool TFormMain::MostrarCampoDescricao(
+    const QString &id, int n, QString &texto, const QString &chave)
+{
+    return ::MostrarCampoDescricao(id, n, texto, chave);
+}
+
+bool TFormMain::InserirCampoDescricao(
+    const QString &id, int n, const QString &texto, const QString &chave)
+{
+    return ::InserirCampoDescricao(id, n, texto, chave);
+}
+
+bool TFormMain::AtualizarCampoDescricao(
+    const QString &id, int n, const QString &texto, const QString &chave)
+{
+    return ::AtualizarCampoDescricao(id, n, texto, chave);
+}
+
+bool TFormMain::ExcluirCampoDescricao(const QString &id, int n, const QString &chave)
+{
+    return ::ExcluirCampoDescricao(id, n, chave);
+}
+
+QString TFormMain::ProcurarId(int n, const QString &valor, const QString &coluna)
+{
+    return ::ProcurarId(n, valor, coluna);
+}
+
+// ---------------------------------------------------------------- criação
+
+TFormMain *CriarJanelasDoPrograma()
+{
+    auto *principal = new TFormMain;
+    principal->FormLogin = new TFormLogin(principal);
+    principal->FormAviso = new TFormAviso(principal);
+    principal->FormSobre = new TFormSobre(principal);
+    principal->FormAguarde = new TFormAguarde(principal);
+    Registro::CriarJanelas(nullptr);
+    return principal;
+}

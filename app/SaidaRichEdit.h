@@ -1,0 +1,29 @@
+#pragma once
+// Destino das linhas do registro na janela principal: o texto rico RichEditEventos,
+// o painel da barra de status e o título da janela.
+#include "Rotinas.h"
+#include "Rtf.h"
+
+class QLabel;
+class QTextEdit;
+class QWidget;
+
+class SaidaRichEdit : public SaidaEventos {
+public:
+    SaidaRichEdit(QTextEdit *texto, QLabel *status, QWidget *janela);
+
+    int NumeroLinhas() const override;
+    void Limpar() override;
+    void AcrescentarLinha(const QString &texto, const QColor &cor) override;
+    bool GravarRtf(const QString &caminho, QString *erro) override;
+    void DefinirStatus(const QString &texto) override;
+    void DefinirTitulo(const QString &titulo) override;
+
+    // As linhas com as suas cores, como vão para o RTF.
+    QList<Rtf::Linha> Linhas() const;
+
+private:
+    QTextEdit *m_texto;
+    QLabel *m_status;
+    QWidget *m_janela;
+};

@@ -1,0 +1,273 @@
+// Dados de demonstração do banco embutido: a Faculdade de Ciências do Vale de Qorvel,
+// inventada do começo ao fim (pessoas, endereços, telefones e e-mails são fictícios).
+#include "Esquema.h"
+#include "Sentenca.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Esquema {
+namespace {
+QString n(int i)
+{
+    return QString::number(i);
+}
+
+struct Docente {
+    QString nome;
+    int departamento;
+    int categoria; // DocenteCategorias.Id
+    QString titulacao;
+    QString situacao;
+    QString area;
+    QString linha;
+};
+
+const QList<Docente> &docentes()
+{
+    // Ids 2.. (o Id 1 é a linha "[vazio]").
+    static const QList<Docente> d = {
+        { u"Adelaide Quintanilha Borbolato"_s, 2, 2, u"Titular"_s, u"Ativo"_s,
+            u"Ecologia de águas doces"_s, u"Comunidades de macroinvertebrados em riachos"_s },
+        { u"Baltazar Ourém Tacaruna"_s, 2, 4, u"Doutor"_s, u"Ativo"_s, u"Genética de populações"_s,
+            u"Fluxo gênico em aves do cerrado"_s },
+        { u"Celestina Varjão Maripá"_s, 2, 3, u"Livre-Docente"_s, u"Ativo"_s,
+            u"Botânica estrutural"_s, u"Anatomia foliar de espécies da caatinga"_s },
+        { u"Domitila Arapuã Fenelon"_s, 2, 5, u"Mestre"_s, u"Afastado"_s, u"Microbiologia"_s,
+            u"Biofilmes em superfícies hospitalares"_s },
+        { u"Eustáquio Gravatá Leme"_s, 3, 2, u"Titular"_s, u"Ativo"_s,
+            u"Física da matéria condensada"_s, u"Supercondutividade em filmes finos"_s },
+        { u"Filomena Ipanema Sátiro"_s, 3, 3, u"Livre-Docente"_s, u"Ativo"_s,
+            u"Análise matemática"_s, u"Equações diferenciais parciais não lineares"_s },
+        { u"Gervásio Tabatinga Nóbrega"_s, 3, 4, u"Doutor"_s, u"Ativo"_s, u"Óptica quântica"_s,
+            u"Emaranhamento de fótons em cavidades"_s },
+        { u"Heloísa Caraíba d'Ávila"_s, 3, 4, u"Pós-Doutor"_s, u"Professor Visitante"_s,
+            u"Matemática aplicada"_s, u"Modelos epidemiológicos estocásticos"_s },
+        { u"Inácio Paranoá Valadares"_s, 3, 8, u"Titular"_s, u"Aposentado"_s, u"Astrofísica"_s,
+            u"Estrelas variáveis na Nuvem de Magalhães"_s },
+        { u"Jurema Itaquera Pestana"_s, 4, 3, u"Livre-Docente"_s, u"Ativo"_s,
+            u"Psicologia do desenvolvimento"_s, u"Aquisição da linguagem na primeira infância"_s },
+        { u"Laurentino Biriba Macedo"_s, 4, 4, u"Doutor"_s, u"Ativo"_s, u"Educação matemática"_s,
+            u"Jogos no ensino de frações"_s },
+        { u"Marcolina Jequié Albuquerque"_s, 4, 5, u"Mestre"_s, u"Licenciado"_s,
+            u"Psicologia social"_s, u"Identidade e pertencimento em bairros periféricos"_s },
+        { u"Norberto Cajazeira Faria"_s, 4, 7, u"Doutor"_s, u"Professor Colaborador"_s,
+            u"Neuropsicologia"_s, u"Memória de trabalho em idosos"_s },
+        { u"Olímpia Guaraci Teixeira"_s, 5, 2, u"Titular"_s, u"Ativo"_s, u"Química orgânica"_s,
+            u"Síntese de produtos naturais"_s },
+        { u"Policarpo Jaguaribe Ventura"_s, 5, 4, u"Doutor"_s, u"Ativo"_s, u"Físico-química"_s,
+            u"Cinética de reações em solução aquosa"_s },
+        { u"Quitéria Mossoró Andrada"_s, 5, 6, u"Doutor"_s, u"Ativo"_s, u"Química analítica"_s,
+            u"Sensores eletroquímicos para metais pesados"_s },
+        { u"Rosalvo Xingó Damasceno"_s, 6, 4, u"Doutor"_s, u"Ativo"_s, u"Linguística histórica"_s,
+            u"Variação do português no século XVIII"_s },
+        { u"Serafina Içara Lobato"_s, 6, 5, u"Mestre"_s, u"Ativo"_s, u"Literatura comparada"_s,
+            u"Poesia de cordel e romanceiro ibérico"_s },
+        { u"Tibúrcio Camboriú Alencar"_s, 8, 4, u"Doutor"_s, u"Ativo"_s, u"Ciência da computação"_s,
+            u"Algoritmos para grafos dinâmicos"_s },
+        { u"Umbelina Oiapoque Serrano"_s, 7, 6, u"Doutor"_s, u"Professor Visitante"_s,
+            u"Oceanografia física"_s, u"Correntes costeiras do Atlântico Sul"_s },
+    };
+    return d;
+}
+} // namespace
+
+QStringList ComandosDemonstracao(Motor motor)
+{
+    Q_UNUSED(motor); // os mesmos comandos nos dois motores
+    QStringList c;
+    const auto ins
+        = [&c](const QString &tabela, const Valores &v) { c << ComandoInserir(tabela, v); };
+
+    // Imagens e funcionários que os departamentos e docentes apontam.
+    ins(u"Imagens"_s,
+        { { u"Id"_s, u"2"_s }, { u"Titulo"_s, u"Fachada do Bloco de Biologia"_s },
+            { u"Arquivo"_s, u"imagens/bloco_biologia.jpg"_s },
+            { u"Copyright"_s, u"Assessoria de Imprensa da Faculdade"_s },
+            { u"Tipo"_s, u"Fotografia"_s }, { u"Categoria"_s, u"Ambiente"_s },
+            { u"Descricao"_s, u"Vista do pátio interno, à tarde."_s }, { u"TamanhoX"_s, u"800"_s },
+            { u"TamanhoY"_s, u"600"_s }, { u"Departamento"_s, u"2"_s } });
+    ins(u"Imagens"_s,
+        { { u"Id"_s, u"3"_s }, { u"Titulo"_s, u"Laboratório de Óptica"_s },
+            { u"Arquivo"_s, u"imagens/lab_optica.jpg"_s }, { u"Tipo"_s, u"Fotografia"_s },
+            { u"Categoria"_s, u"Ambiente"_s }, { u"TamanhoX"_s, u"640"_s },
+            { u"TamanhoY"_s, u"480"_s }, { u"Departamento"_s, u"3"_s } });
+    ins(u"Imagens"_s,
+        { { u"Id"_s, u"4"_s }, { u"Titulo"_s, u"Mapa do campus"_s },
+            { u"Arquivo"_s, u"https://www.qorvel.example.org/mapa.png"_s },
+            { u"Tipo"_s, u"Figura"_s }, { u"Categoria"_s, u"Mapa"_s }, { u"TamanhoX"_s, u"1024"_s },
+            { u"TamanhoY"_s, u"768"_s } });
+
+    ins(u"Assistencias"_s,
+        { { u"Id"_s, u"2"_s }, { u"Nome"_s, u"Assistência Técnica Acadêmica"_s },
+            { u"Descricao"_s, u"Apoio às comissões de graduação e pós-graduação."_s },
+            { u"Email"_s, u"atac@qorvel.example.org"_s },
+            { u"Telefone1"_s, u"(99) 3555-0100"_s } });
+    ins(u"Assistencias"_s,
+        { { u"Id"_s, u"3"_s }, { u"Nome"_s, u"Assistência Técnica Administrativa"_s },
+            { u"Descricao"_s, u"Compras, patrimônio, transporte e manutenção."_s },
+            { u"Email"_s, u"atad@qorvel.example.org"_s },
+            { u"Telefone1"_s, u"(99) 3555-0200"_s } });
+
+    ins(u"Secoes"_s,
+        { { u"Id"_s, u"2"_s }, { u"Nome"_s, u"Diretoria"_s },
+            { u"Descricao"_s, u"Direção da Faculdade.\r\nAtendimento com hora marcada."_s },
+            { u"Endereco"_s, u"Av. dos Ipês Amarelos, 1000"_s }, { u"Cep"_s, u"99990-000"_s },
+            { u"Diretor"_s, u"6"_s }, { u"DiretorInicio"_s, u"2021-03-01"_s },
+            { u"DiretorTermino"_s, u"2025-02-28"_s }, { u"ViceDiretor"_s, u"15"_s },
+            { u"ViceDiretorInicio"_s, u"2021-03-01"_s },
+            { u"ViceDiretorTermino"_s, u"2025-02-28"_s } });
+    ins(u"Secoes"_s,
+        { { u"Id"_s, u"3"_s }, { u"Nome"_s, u"Seção de Informática"_s },
+            { u"Assistencia"_s, u"3"_s },
+            { u"Descricao"_s, u"Suporte aos computadores e à rede da Faculdade."_s } });
+    ins(u"Secoes"_s,
+        { { u"Id"_s, u"4"_s }, { u"Nome"_s, u"Seção de Graduação"_s }, { u"Assistencia"_s, u"2"_s },
+            { u"Descricao"_s, u"Matrículas, históricos e diplomas de graduação."_s } });
+
+    const QList<QStringList> funcionarios = {
+        // Id, Nome, Função, Seção, Assistência, Departamento
+        { u"2"_s, u"Rogaciano Tupinambá Veloso"_s, u"Secretário de Departamento"_s, u"1"_s, u"1"_s,
+            u"2"_s },
+        { u"3"_s, u"Zuleide Apodi Carneiro"_s, u"Secretária de Departamento"_s, u"1"_s, u"1"_s,
+            u"3"_s },
+        { u"4"_s, u"Valdomiro Jacuípe Brandão"_s, u"Analista de Sistemas"_s, u"3"_s, u"1"_s,
+            u"1"_s },
+        { u"5"_s, u"Wilma Piracicaba Soares"_s, u"Técnica Acadêmica"_s, u"1"_s, u"2"_s, u"1"_s },
+    };
+    for (const QStringList &f : funcionarios)
+        ins(u"Funcionarios"_s,
+            { { u"Id"_s, f[0] }, { u"Nome"_s, f[1] }, { u"Funcao"_s, f[2] },
+                { u"Codpes"_s, u"90000"_s + f[0] },
+                { u"Email"_s, f[1].section(u' ', 0, 0).toLower() + u"@qorvel.example.org"_s },
+                { u"Telefone"_s, u"3555-02"_s + f[0].rightJustified(2, u'0') },
+                { u"Secao"_s, f[3] }, { u"Centro"_s, u"1"_s }, { u"Assistencia"_s, f[4] },
+                { u"Departamento"_s, f[5] } });
+
+    // Departamentos: os quatro dos níveis (semeados) recebem seus dados; mais três.
+    ins(u"Departamentos"_s,
+        { { u"Id"_s, u"6"_s }, { u"Nome"_s, u"Letras e Linguística"_s }, { u"Sigla"_s, u"LET"_s },
+            { u"Visivel"_s, u"N"_s } });
+    ins(u"Departamentos"_s,
+        { { u"Id"_s, u"7"_s }, { u"Nome"_s, u"Instituto Oceanográfico do Vale Serrano"_s },
+            { u"Sigla"_s, u"IOVS"_s }, { u"Link"_s, u"https://iovs.example.net/"_s },
+            { u"Visivel"_s, u"S"_s } });
+    ins(u"Departamentos"_s,
+        { { u"Id"_s, u"8"_s }, { u"Nome"_s, u"Ciências da Computação"_s }, { u"Sigla"_s, u"CCO"_s },
+            { u"Visivel"_s, u"N"_s } });
+    const QList<QStringList> chefias = {
+        // Id, Chefe, Suplente, Secretário, Imagem, Endereço
+        { u"2"_s, u"2"_s, u"3"_s, u"2"_s, u"2"_s, u"Bloco A, Rua das Sucupiras, 110"_s },
+        { u"3"_s, u"6"_s, u"7"_s, u"3"_s, u"3"_s, u"Bloco B, Rua das Sucupiras, 120"_s },
+        { u"4"_s, u"11"_s, u"12"_s, u"1"_s, u"1"_s, u"Bloco C, Rua dos Jatobás, 45"_s },
+        { u"5"_s, u"15"_s, u"16"_s, u"1"_s, u"1"_s, u"Bloco D, Rua dos Jatobás, 60"_s },
+        { u"6"_s, u"18"_s, u"19"_s, u"1"_s, u"1"_s, u"Bloco E, Praça Central, 5"_s },
+    };
+    for (const QStringList &d : chefias)
+        c << u"UPDATE Departamentos SET Chefe=%1, Suplente=%2, Secretario=%3, Imagem=%4, "
+             "Endereco=%5, Cep='99990-%6', Link='https://www.qorvel.example.org/depto%6/' WHERE Id=%6"_s
+                 .arg(d[1], d[2], d[3], d[4], CitarTexto(d[5]), d[0]);
+
+    const QStringList nomesDepartamentos = { u"[vazio]"_s, u"Biologia"_s, u"Física e Matemática"_s,
+        u"Psicologia e Educação"_s, u"Química"_s, u"Letras e Linguística"_s,
+        u"Instituto Oceanográfico do Vale Serrano"_s, u"Ciências da Computação"_s };
+    for (int i = 1; i <= nomesDepartamentos.size(); ++i) {
+        const QString texto = i == 1
+            ? QString()
+            : u"O Departamento de %1 reúne docentes dedicados ao ensino, à pesquisa e à "
+              u"extensão.\r\n"
+              "\r\nÁreas de atuação: graduação, pós-graduação e divulgação científica.\r\n"
+              "Horário de atendimento: 2ª a 6ª, das 8h às 17h — \"sala 12\"."_s.arg(
+                  nomesDepartamentos.at(i - 1));
+        ins(u"DepartamentosDescricao"_s, { { u"Departamento"_s, n(i) }, { u"Texto"_s, texto } });
+    }
+    ins(u"EmailsDepartamentos"_s,
+        { { u"Departamento"_s, u"2"_s }, { u"Email"_s, u"biologia@qorvel.example.org"_s },
+            { u"Comentario"_s, u"Secretaria"_s } });
+    ins(u"EmailsDepartamentos"_s,
+        { { u"Departamento"_s, u"3"_s }, { u"Email"_s, u"fisica.matematica@qorvel.example.org"_s },
+            { u"Comentario"_s, u"Secretaria"_s } });
+    ins(u"TelefonesDepartamentos"_s,
+        { { u"Departamento"_s, u"2"_s }, { u"Categoria"_s, u"telefone"_s },
+            { u"Telefone"_s, u"(99) 3555-1100"_s }, { u"Comentario"_s, u"Secretaria"_s } });
+    ins(u"TelefonesDepartamentos"_s,
+        { { u"Departamento"_s, u"2"_s }, { u"Categoria"_s, u"fax"_s },
+            { u"Telefone"_s, u"(99) 3555-1101"_s } });
+    ins(u"TelefonesDepartamentos"_s,
+        { { u"Departamento"_s, u"5"_s }, { u"Categoria"_s, u"telefone"_s },
+            { u"Telefone"_s, u"(99) 3555-1500"_s },
+            { u"Comentario"_s, u"Laboratório didático"_s } });
+
+    // Docentes, com seus textos longos, e-mails e telefones.
+    const QStringList textosLongos
+        = { u"DocentesPesquisaArea"_s, u"DocentesPesquisaLinha"_s, u"DocentesObservacao"_s };
+    for (int i = 0; i < docentes().size(); ++i) {
+        const Docente &d = docentes().at(i);
+        const QString id = n(i + 2);
+        const bool externo = d.departamento == 7;
+        Valores v = { { u"Id"_s, id }, { u"Nome"_s, d.nome }, { u"Situacao"_s, d.situacao },
+            { u"Departamento"_s, n(d.departamento) }, { u"Area"_s, d.area },
+            { u"Setor"_s, u"Setor de "_s + d.area.section(u' ', 0, 0) },
+            { u"Titulacao"_s, d.titulacao }, { u"Categoria"_s, n(d.categoria) },
+            { u"Link"_s, u"https://www.qorvel.example.org/docentes/"_s + id },
+            { u"Imagem"_s, u"1"_s }, { u"AulaGraduacao"_s, i % 3 ? u"S"_s : u"N"_s },
+            { u"AulaPosgraduacao"_s, i % 2 ? u"S"_s : u"N"_s },
+            { u"Extensao"_s, i % 4 ? u"N"_s : u"S"_s },
+            { u"Lattes"_s, u"99%1"_s.arg(id.rightJustified(12, u'0')) },
+            { u"Codpes"_s, u"80000"_s + id.rightJustified(2, u'0') },
+            { u"Grupolattes"_s, u"GP%1"_s.arg(100 + d.departamento) },
+            { u"Visivel"_s, d.situacao == u"Aposentado"_s ? u"N"_s : u"S"_s } };
+        if (externo)
+            v << QPair { u"ExternoDepartamento"_s, u"Instituto Oceanográfico do Vale Serrano"_s }
+              << QPair { u"ExternoLink"_s, u"https://iovs.example.net/"_s };
+        ins(u"Docentes"_s, v);
+        const QStringList textos = {
+            d.area + u".\r\nSubáreas: teoria, experimentação e ensino."_s,
+            d.linha + u";\r\n"_s + u"colaborações com grupos do país e do exterior."_s,
+            i % 5 == 0 ? u"Coordena o seminário semanal do departamento (às 4ªs, 14h).\r\n"
+                         "Atende alunos com hora marcada: \"plantão\" às 6ªs."_s
+                       : QString(),
+        };
+        for (int t = 0; t < textosLongos.size(); ++t)
+            ins(textosLongos.at(t), { { u"Docente"_s, id }, { u"Texto"_s, textos.at(t) } });
+        const QString usuario = d.nome.section(u' ', 0, 0).toLower() + u'.'
+            + d.nome.section(u' ', -1).toLower().remove(u'\'');
+        ins(u"EmailsDocentes"_s,
+            { { u"Docente"_s, id },
+                { u"Email"_s,
+                    QString::fromLatin1(usuario.normalized(QString::NormalizationForm_D)
+                                            .toLatin1()
+                                            .replace('?', ""))
+                        + u"@qorvel.example.org"_s },
+                { u"Comentario"_s, u"institucional"_s } });
+        if (i % 2 == 0)
+            ins(u"TelefonesDocentes"_s,
+                { { u"Docente"_s, id }, { u"Categoria"_s, u"telefone"_s },
+                    { u"Telefone"_s, u"(99) 3555-2%1"_s.arg(id.rightJustified(3, u'0')) },
+                    { u"Comentario"_s, u"Sala "_s + n(100 + i) } });
+    }
+
+    // Algumas notícias e datas do calendário (para ver a ordem das datas).
+    ins(u"Noticias"_s,
+        { { u"Id"_s, u"1"_s }, { u"Titulo"_s, u"Semana de Ciência e Tecnologia"_s },
+            { u"Resumo"_s, u"Palestras e oficinas abertas ao público."_s },
+            { u"Conteudo"_s, u"Programação completa no saguão do Bloco A.\r\nEntrada franca."_s },
+            { u"Postagem"_s, u"2024-10-07 09:30:00"_s }, { u"Visivel"_s, u"S"_s },
+            { u"v_portal"_s, u"S"_s }, { u"bolsas"_s, u"N"_s } });
+    ins(u"Noticias"_s,
+        { { u"Id"_s, u"2"_s }, { u"Titulo"_s, u"Bolsas de iniciação científica"_s },
+            { u"Resumo"_s, u"Inscrições até o fim do mês."_s },
+            { u"Postagem"_s, u"2024-03-15 14:00:00"_s }, { u"Visivel"_s, u"S"_s },
+            { u"v_portal"_s, u"N"_s }, { u"bolsas"_s, u"S"_s } });
+    const QList<QStringList> calendario = {
+        { u"1"_s, u"Início das aulas"_s, u"2024-03-04"_s, u"Data Oficial com Destaque"_s },
+        { u"2"_s, u"Tiradentes"_s, u"2024-04-21"_s, u"Feriado Nacional"_s },
+        { u"3"_s, u"Semana de provas"_s, u"2024-06-24"_s, u"Provas/Avaliações"_s },
+        { u"4"_s, u"Aniversário da cidade"_s, u"2024-11-12"_s, u"Feriado Municipal"_s },
+    };
+    for (const QStringList &k : calendario)
+        ins(u"Calendario"_s,
+            { { u"Id"_s, k[0] }, { u"Titulo"_s, k[1] }, { u"DataInicio"_s, k[2] },
+                { u"Periodo"_s, u"N"_s }, { u"DataTermino"_s, k[2] }, { u"Categoria"_s, k[3] } });
+    return c;
+}
+} // namespace Esquema

@@ -1,0 +1,29 @@
+# Funções comuns de run.sh e test.sh: instalar o que falta (Debian 12) e compilar.
+# Para ser lido com "source" a partir da raiz do repositório.
+
+PACOTES=(
+  build-essential cmake
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
+  postgresql-15
+  xvfb xauth fonts-liberation
+)
+
+instalar_pacotes() {
+  local faltam=() p
+  for p in "${PACOTES[@]}"; do
+    if [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" != "install ok installed" ]; then
+      faltam+=("$p")
+    fi
+  done
+  [ ${#faltam[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  echo "Instalando: ${faltam[*]}"
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${faltam[@]}"
+}
+
+compilar() {
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build -j"$(nproc)"
+}

@@ -1,0 +1,243 @@
+#include "BancoTeste.h"
+
+#include "Esquema.h"
+#include "PerfisAcesso.h"
+#include "Servidor.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+
+using namespace Qt::StringLiterals;
+
+void LinhasMotores()
+{
+    QTest::addColumn<int>("motor");
+    QTest::newRow("sqlite") << int(Motor::SQLite);
+    QTest::newRow("postgresql") << int(Motor::PostgreSQL);
+}
+
+Motor MotorAtual()
+{
+    QFETCH_GLOBAL(int, motor);
+    return Motor(motor);
+}
+
+namespace {
+BancoTeste *&instancia(Motor m)
+{
+    static BancoTeste *bancos[2] = { nullptr, nullptr };
+    return bancos[int(m)];
+}
+
+void destruirBancos()
+{
+    Servidor::Database().Close();
+    for (Motor m : { Motor::SQLite, Motor::PostgreSQL }) {
+        delete instancia(m);
+        instancia(m) = nullptr;
+    }
+}
+} // namespace
+
+BancoTeste &BancoTeste::De(Motor m)
+{
+    BancoTeste *&b = instancia(m);
+    if (!b) {
+        if (!instancia(Motor::SQLite) && !instancia(Motor::PostgreSQL))
+            qAddPostRoutine(destruirBancos);
+        b = new BancoTeste(m);
+        b->preparar();
+    }
+    return *b;
+}
+
+BancoTeste::BancoTeste(Motor m)
+    : m_motor(m)
+    , m_pasta(u"/tmp/tarvisco-teste-XXXXXX"_s)
+    , m_conexaoDono(m == Motor::SQLite ? u"BancoTeste_sqlite"_s : u"BancoTeste_postgresql"_s)
+{
+}
+
+BancoTeste::~BancoTeste()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_conexaoDono, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_conexaoDono);
+    if (m_cluster)
+        m_cluster->Parar();
+}
+
+QString BancoTeste::Senha(int nivel) const
+{
+    // Aspas, barra invertida e acento: a senha também passa pelas citações.
+    return u"S3nh@'%1\\ç"_s.arg(nivel);
+}
+
+void BancoTeste::preparar()
+{
+    if (!m_pasta.isValid()) {
+        m_erro = u"Pasta temporária: "_s + m_pasta.errorString();
+        return;
+    }
+    if (m_motor == Motor::SQLite) {
+        m_fonte.motor = FonteDados::SQLite;
+        m_fonte.arquivo = m_pasta.path() + u"/Dados_HP.sqlite"_s;
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_conexaoDono);
+        db.setDatabaseName(m_fonte.arquivo);
+        if (!db.open()) {
+            m_erro = db.lastError().text();
+            return;
+        }
+        try {
+            Esquema::CriarSQLite(db, false);
+        } catch (const ErroBanco &e) {
+            m_erro = e.Mensagem();
+            return;
+        }
+        m_pronto = true;
+        return;
+    }
+    m_pronto = prepararPostgres();
+}
+
+bool BancoTeste::prepararPostgres()
+{
+    m_cluster = std::make_unique<ClusterPostgres>();
+    if (!m_cluster->Iniciar()) {
+        m_erro = u"O PostgreSQL de teste não iniciou: "_s + m_cluster->Erro();
+        return false;
+    }
+    m_fonte.motor = FonteDados::PostgreSQL;
+    m_fonte.host = m_cluster->PastaSoquete();
+    m_fonte.porta = m_cluster->Porta();
+    m_fonte.banco = u"tarvisco"_s;
+
+    // O mesmo comando que o README documenta.
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    const QString programa = QStringLiteral(TARVISCO_BIN_DIR) + u"/tarvisco_criar_banco"_s;
+    p.start(programa,
+        { u"--host"_s, m_fonte.host, u"--porta"_s, QString::number(m_fonte.porta), u"--banco"_s,
+            m_fonte.banco, u"--superusuario"_s, m_cluster->Superusuario() });
+    if (!p.waitForStarted(10000)) {
+        m_erro = u"Não foi possível rodar "_s + programa + u": "_s + p.errorString();
+        return false;
+    }
+    QString senhas;
+    for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
+        senhas += UsuarioNivel(nivel) + u'=' + Senha(nivel) + u'\n';
+    p.write(senhas.toUtf8());
+    p.closeWriteChannel();
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        m_erro = u"tarvisco_criar_banco falhou: "_s + QString::fromUtf8(p.readAll());
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, m_conexaoDono);
+    db.setHostName(m_fonte.host);
+    db.setPort(m_fonte.porta);
+    db.setDatabaseName(m_fonte.banco);
+    db.setUserName(m_cluster->Superusuario());
+    if (!db.open()) {
+        m_erro = db.lastError().text();
+        return false;
+    }
+    QSqlQuery q(db);
+    // Reiniciar não espera para sempre por uma tabela presa por outra conexão.
+    for (const QString &c : { u"SET client_encoding TO 'UTF8'"_s, u"SET DateStyle TO 'ISO, MDY'"_s,
+             u"SET lock_timeout TO '10s'"_s, u"SET client_min_messages TO warning"_s })
+        q.exec(c);
+    return true;
+}
+
+QSqlDatabase BancoTeste::dono()
+{
+    return QSqlDatabase::database(m_conexaoDono, false);
+}
+
+QString BancoTeste::Conectar(int nivel)
+{
+    if (!m_pronto)
+        return m_erro.isEmpty() ? u"banco de teste não preparado"_s : m_erro;
+    TDatabase &db = Servidor::Database();
+    db.Close();
+    db.Fonte = m_fonte;
+    db.Params = { u"USER NAME="_s + UsuarioNivel(nivel) };
+    NivelAcesso = nivel;
+    const QString senha = Senha(nivel);
+    TDatabase::DefinirPedidoSenha([senha](const QString &, QString &, QString &s) {
+        s = senha;
+        return true;
+    });
+    try {
+        db.Open();
+    } catch (const ErroBanco &e) {
+        return e.Mensagem();
+    }
+    return {};
+}
+
+void BancoTeste::Desconectar()
+{
+    Servidor::Database().Close();
+}
+
+void BancoTeste::executarTodos(const QStringList &comandos)
+{
+    QSqlDatabase db = dono();
+    Esquema::Executar(db, comandos);
+}
+
+void BancoTeste::Reiniciar(bool demonstracao)
+{
+    if (!m_pronto)
+        return;
+    const FonteDados::Motor motor = m_fonte.motor;
+    QStringList c = Esquema::ComandosEsvaziar(motor) + Esquema::ComandosLinhasIniciais(motor);
+    if (demonstracao) {
+        c << Esquema::ComandosDemonstracao(motor);
+        if (motor == FonteDados::PostgreSQL)
+            c << Esquema::ComandosAjustarIdentidades();
+    }
+    try {
+        executarTodos(c);
+    } catch (const ErroBanco &e) {
+        m_ultimoErro = e.Mensagem();
+        qWarning("BancoTeste::Reiniciar: %s", qPrintable(e.Mensagem()));
+        QFAIL(qPrintable(u"Reiniciar o banco de teste falhou: "_s + e.Mensagem()));
+    }
+}
+
+bool BancoTeste::Executar(const QString &sql)
+{
+    m_ultimoErro.clear();
+    if (!m_pronto) {
+        m_ultimoErro = m_erro;
+        return false;
+    }
+    QSqlQuery q(dono());
+    if (!q.exec(sql)) {
+        m_ultimoErro = q.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+QString BancoTeste::Valor(const QString &sql)
+{
+    m_ultimoErro.clear();
+    if (!m_pronto) {
+        m_ultimoErro = m_erro;
+        return {};
+    }
+    QSqlQuery q(dono());
+    if (!q.exec(sql)) {
+        m_ultimoErro = q.lastError().text();
+        return {};
+    }
+    return q.next() ? q.value(0).toString() : QString();
+}

@@ -1,0 +1,77 @@
+#pragma once
+// Banco de teste dos dois motores. Todo teste que toca SQL roda nas duas linhas globais
+// "sqlite" e "postgresql":
+//
+//   void initTestCase_data() { LinhasMotores(); }
+//   void init() { BancoTeste &b = BancoTeste::De(MotorAtual()); QVERIFY2(b.Pronto(), ...);
+//                 b.Reiniciar(); QCOMPARE(b.Conectar(1), QString()); }
+//
+// (ou simplesmente EXIGIR_BANCO(b) no início do caso). O PostgreSQL é um agrupamento
+// descartável iniciado uma vez por processo e preparado pelo mesmo comando que o README
+// documenta (tarvisco_criar_banco); se não puder iniciar, as linhas "postgresql" falham.
+#include "Banco.h"
+#include "ClusterPostgres.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+enum class Motor { SQLite, PostgreSQL };
+Q_DECLARE_METATYPE(Motor)
+
+// Em initTestCase_data(): coluna "motor" (Motor como int), linhas "sqlite" e "postgresql".
+void LinhasMotores();
+// Motor da linha global corrente.
+Motor MotorAtual();
+
+class BancoTeste {
+public:
+    // Um por motor por processo de teste, criado no primeiro uso e reaproveitado.
+    static BancoTeste &De(Motor m);
+
+    bool Pronto() const { return m_pronto; }
+    QString Erro() const { return m_erro; }
+    Motor motor() const { return m_motor; }
+
+    // Aponta Servidor::Database() para este banco (sua Fonte), define NivelAcesso e
+    // conecta com o login do nível; no PostgreSQL o pedido de senha responde com
+    // Senha(nivel). Devolve o texto da falha ou vazio. O SQLite não tem direitos por nível.
+    QString Conectar(int nivel = 1);
+    void Desconectar();
+    // Volta ao esquema com as linhas iniciais (esvazia, reinicia as chaves e semeia);
+    // com 'demonstracao', acrescenta os dados de demonstração.
+    void Reiniciar(bool demonstracao = false);
+    // Comandos de preparação como dono/superusuário, fora da conexão do programa.
+    bool Executar(const QString &sql);
+    // Primeira coluna da primeira linha, do mesmo jeito (vazio sem linha ou em falha).
+    QString Valor(const QString &sql);
+    QString Senha(int nivel) const;
+    ClusterPostgres *Cluster() { return m_cluster.get(); }
+    QString Pasta() const { return m_pasta.path(); }
+    FonteDados Fonte() const { return m_fonte; }
+    QString UltimoErro() const { return m_ultimoErro; } // de Executar/Valor
+
+    ~BancoTeste();
+
+private:
+    explicit BancoTeste(Motor m);
+    void preparar();
+    bool prepararPostgres();
+    QSqlDatabase dono();
+    void executarTodos(const QStringList &comandos);
+
+    Motor m_motor;
+    bool m_pronto = false;
+    QString m_erro;
+    QString m_ultimoErro;
+    QTemporaryDir m_pasta;
+    FonteDados m_fonte;
+    QString m_conexaoDono;
+    std::unique_ptr<ClusterPostgres> m_cluster;
+};
+
+// Pega o banco do motor da linha corrente e falha o caso se não estiver pronto.
+#define EXIGIR_BANCO(nome)                                                                         \
+    BancoTeste &nome = BancoTeste::De(MotorAtual());                                               \
+    QVERIFY2(nome.Pronto(), qPrintable(nome.Erro()))

@@ -1,0 +1,305 @@
+// Registro de eventos: linhas, cores, limite de 2000 linhas, classificação dos erros,
+// arquivo log/eventos.log em RTF.
+#include "CatalogoTabelas.h"
+#include "PerfisAcesso.h"
+#include "Roteiro.h"
+#include "Rotinas.h"
+#include "Rtf.h"
+#include "SaidaMemoria.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString SenhaRecusada = u"Unknown user name or password"_s;
+const QString SemConexao = u"Cannot connect"_s;
+const QString CaixaLogin
+    = u"Erro de Login:\n\r\n\rNome do usuário ou senha incorretos.\n\rConexão não realizada."_s;
+const QRegularExpression Hora(u"^\\d\\d:\\d\\d:\\d\\d$"_s);
+
+// Separa "hora texto".
+QString semHora(const QString &linha)
+{
+    const qsizetype espaco = linha.indexOf(u' ');
+    return linha.mid(espaco + 1);
+}
+QString hora(const QString &linha)
+{
+    return linha.left(linha.indexOf(u' '));
+}
+} // namespace
+
+class TesteLog : public QObject {
+    Q_OBJECT
+    QTemporaryDir pasta;
+    QString pastaOriginal;
+    SaidaMemoria *saida = nullptr;
+
+    void encher(int linhas)
+    {
+        for (int i = 0; i < linhas; ++i)
+            saida->linhas.append({ u"linha %1 {\\}"_s.arg(i), CorTabela(10) });
+    }
+    QByteArray arquivoLog() const
+    {
+        QFile f(u"log/eventos.log"_s);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        pastaOriginal = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(pasta.path()));
+    }
+    void cleanupTestCase() { QDir::setCurrent(pastaOriginal); }
+    void init()
+    {
+        saida = new SaidaMemoria;
+        InstalarSaidaEventos(saida);
+        QDir(u"log"_s).removeRecursively();
+    }
+    void cleanup()
+    {
+        InstalarSaidaEventos(nullptr);
+        delete saida;
+        saida = nullptr;
+    }
+
+    void eventoComMensagem()
+    {
+        RegistrarEvento(13, u"consultado"_s, u"4 registros"_s);
+        QCOMPARE(saida->linhas.size(), 1);
+        const auto l = saida->linhas.first();
+        QVERIFY2(Hora.match(hora(l.texto)).hasMatch(), qPrintable(l.texto));
+        QCOMPARE(semHora(l.texto), u"Docentes, Categorias, consultado, 4 registros"_s);
+        QCOMPARE(l.cor, QColor(0, 0, 0xFF));
+    }
+
+    void eventoSemMensagemNaoTemVirgulaFinal()
+    {
+        RegistrarEvento(0, u"inicializado"_s);
+        RegistrarEvento(10, u"conectado"_s, QString());
+        QCOMPARE(semHora(saida->linhas.at(0).texto), u"Tarvisco, inicializado"_s);
+        QCOMPARE(saida->linhas.at(0).cor, QColor(Qt::black));
+        QCOMPARE(semHora(saida->linhas.at(1).texto), u"Departamentos, conectado"_s);
+        QCOMPARE(saida->linhas.at(1).cor, QColor(0xFF, 0, 0));
+    }
+
+    void limiteDasLinhas_data()
+    {
+        QTest::addColumn<bool>("erro");
+        QTest::addColumn<int>("antes");
+        QTest::addColumn<bool>("esvazia");
+        QTest::newRow("evento, 2000") << false << 2000 << false;
+        QTest::newRow("evento, 2001") << false << 2001 << true;
+        QTest::newRow("erro, 2000") << true << 2000 << false;
+        QTest::newRow("erro, 2001") << true << 2001 << true;
+    }
+    void limiteDasLinhas()
+    {
+        QFETCH(bool, erro);
+        QFETCH(int, antes);
+        QFETCH(bool, esvazia);
+        Roteiro roteiro;
+        encher(antes);
+        if (erro)
+            RegistrarErro(11, u"relation \"x\" does not exist"_s);
+        else
+            RegistrarEvento(11, u"consultado"_s);
+        const int novas = erro ? 2 : 1; // a linha de erro de SQL ocupa duas linhas
+        if (!esvazia) {
+            QCOMPARE(saida->NumeroLinhas(), antes + novas);
+            QVERIFY(!QFile::exists(u"log/eventos.log"_s));
+            return;
+        }
+        if (!erro) {
+            // O evento esvazia sem gravar nada.
+            QCOMPARE(saida->NumeroLinhas(), 1);
+            QVERIFY(!QDir(u"log"_s).exists());
+            return;
+        }
+        // O erro grava o arquivo (criando log/), esvazia e escreve a linha preta.
+        QCOMPARE(saida->NumeroLinhas(), 1 + novas);
+        QCOMPARE(semHora(saida->linhas.at(0).texto), u"Arquivo eventos.log gravado com sucesso"_s);
+        QCOMPARE(saida->linhas.at(0).cor, QColor(Qt::black));
+        QCOMPARE(semHora(saida->linhas.at(1).texto), u"Docentes, erro de SQL, "_s);
+        const QByteArray rtf = arquivoLog();
+        QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+        QVERIFY(rtf.contains("\\red255\\green0\\blue0;"));
+        QVERIFY(rtf.contains("linha 2000 \\{\\\\\\}\\par"));
+        QVERIFY(!rtf.contains("linha 2001"));
+        QCOMPARE(rtf.count("\\par\r\n"), 2001);
+    }
+
+    void erroComArquivoImpossivel()
+    {
+        // Uma pasta "log" que é arquivo: não dá para gravar. O usuário é avisado e o erro
+        // do banco segue o caminho normal, sem a linha de sucesso.
+        QFile bloqueio(u"log"_s);
+        QVERIFY(bloqueio.open(QIODevice::WriteOnly));
+        bloqueio.close();
+        Roteiro roteiro;
+        encher(2001);
+        RegistrarErro(0, SenhaRecusada);
+        QCOMPARE(roteiro.mostradas.size(), 2);
+        QCOMPARE(roteiro.mostradas.at(0).first, TipoMensagem::Erro);
+        QVERIFY(roteiro.mostradas.at(0).second.startsWith(
+            u"Não foi possível gravar o arquivo log/eventos.log"_s));
+        QCOMPARE(roteiro.mostradas.at(1).second, CaixaLogin);
+        QCOMPARE(saida->NumeroLinhas(), 1);
+        QCOMPARE(semHora(saida->linhas.at(0).texto),
+            u"Tarvisco, conexão não realizada, nome do usuário ou senha incorretos"_s);
+        QFile::remove(u"log"_s);
+    }
+
+    void erroComGravacaoFalhando()
+    {
+        Roteiro roteiro;
+        saida->falharGravacao = true;
+        encher(2001);
+        RegistrarErro(12, u"syntax error"_s);
+        QCOMPARE(roteiro.mostradas.size(), 2);
+        QCOMPARE(roteiro.mostradas.at(0).first, TipoMensagem::Erro);
+        QVERIFY(roteiro.mostradas.at(0).second.contains(u"falha simulada"_s));
+        QCOMPARE(saida->NumeroLinhas(), 2);
+        QCOMPARE(semHora(saida->linhas.at(0).texto), u"Descrições, erro de SQL, "_s);
+    }
+
+    void classificacao_data()
+    {
+        QTest::addColumn<QString>("falha");
+        QTest::addColumn<QStringList>("linhas");
+        QTest::addColumn<QString>("caixa");
+        QTest::newRow("senha recusada")
+            << (SenhaRecusada + u": FATAL password authentication failed"_s)
+            << QStringList { u"Tarvisco, conexão não realizada, nome do usuário ou senha incorretos"_s }
+            << CaixaLogin;
+        QTest::newRow("as duas frases: senha recusada")
+            << (SemConexao + u" ... "_s + SenhaRecusada)
+            << QStringList { u"Tarvisco, conexão não realizada, nome do usuário ou senha incorretos"_s }
+            << CaixaLogin;
+        QTest::newRow("sem conexão")
+            << (SemConexao + u" to server"_s)
+            << QStringList { u"Tarvisco, conexão não realizada."_s } << QString();
+        QTest::newRow("maiúsculas diferentes são erro de SQL")
+            << u"cannot connect"_s
+            << QStringList { u"Tarvisco, erro de SQL, "_s, u"cannot connect"_s }
+            << u"Erro de SQL:\n\r\n\rEntre em contato com o Seção de Informática e informe o "
+               "seguinte erro:\n\r\n\rTabela: Tarvisco\n\r\n\rMensagem: \n\rTarvisco, erro de "
+               "SQL, \r\ncannot connect"_s;
+    }
+    void classificacao()
+    {
+        QFETCH(QString, falha);
+        QFETCH(QStringList, linhas);
+        QFETCH(QString, caixa);
+        Roteiro roteiro;
+        // A caixa aparece antes de a linha ser escrita.
+        int linhasNaCaixa = -1;
+        roteiro.aoMostrar
+            = [&](TipoMensagem, const QString &) { linhasNaCaixa = saida->NumeroLinhas(); };
+        RegistrarErro(0, falha);
+        QStringList obtidas;
+        for (const auto &l : saida->linhas)
+            obtidas << l.texto;
+        QVERIFY(Hora.match(hora(obtidas.first())).hasMatch());
+        obtidas[0] = semHora(obtidas[0]);
+        QCOMPARE(obtidas, linhas);
+        if (caixa.isEmpty()) {
+            QVERIFY(roteiro.mostradas.isEmpty());
+        } else {
+            QCOMPARE(roteiro.Textos(), QStringList { caixa });
+            QCOMPARE(roteiro.mostradas.first().first, TipoMensagem::Informacao);
+            QCOMPARE(linhasNaCaixa, 0);
+        }
+    }
+
+    void linhaDeErroNaCorDaTabela()
+    {
+        Roteiro roteiro;
+        RegistrarErro(27, u"relation \"funcionarios\" does not exist"_s);
+        QCOMPARE(saida->linhas.size(), 2);
+        QCOMPARE(saida->linhas.at(0).cor, QColor(0xAA, 0x22, 0x22));
+        QCOMPARE(saida->linhas.at(1).cor, QColor(0xAA, 0x22, 0x22));
+        QCOMPARE(saida->linhas.at(1).texto, u"relation \"funcionarios\" does not exist"_s);
+    }
+
+    void usuarioEBanner()
+    {
+        RegistrarAbertura();
+        QCOMPARE(saida->linhas.size(), 1);
+        QVERIFY(saida->linhas.at(0).texto.startsWith(u"Tarvisco 16"_s));
+        QVERIFY(!Hora.match(hora(saida->linhas.at(0).texto)).hasMatch());
+        QCOMPARE(saida->linhas.at(0).cor, QColor(Qt::black));
+
+        NivelAcesso = 5;
+        RegistrarUsuario();
+        NivelAcesso = 0;
+        QCOMPARE(semHora(saida->linhas.at(1).texto),
+            u"Tarvisco, Rodando como usuário [Departamento de Psicologia e Educação]"_s);
+        QCOMPARE(saida->linhas.at(1).cor, QColor(Qt::black));
+        QCOMPARE(saida->titulo, u"Tarvisco 16 [Departamento de Psicologia e Educação]"_s);
+        AtualizarTitulo(QString());
+        QCOMPARE(saida->titulo, u"Tarvisco 16"_s);
+        MostrarStatus(u"Conectado com o servidor"_s);
+        QCOMPARE(saida->status, u"Conectado com o servidor"_s);
+    }
+
+    void formatoDaHora_data()
+    {
+        QTest::addColumn<QLocale>("local");
+        QTest::addColumn<QString>("formato");
+        QTest::newRow("pt_BR") << QLocale(QLocale::Portuguese, QLocale::Brazil) << u"HH:mm:ss"_s;
+        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates)
+                               << u"h:mm:ss AP"_s;
+        QTest::newRow("C") << QLocale::c() << u"HH:mm:ss"_s;
+    }
+    void formatoDaHora()
+    {
+        QFETCH(QLocale, local);
+        QFETCH(QString, formato);
+        QCOMPARE(FormatoHoraLongo(local), formato);
+    }
+
+    void escapesRtf_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::newRow("ascii") << u"Docentes, consultado"_s << QByteArray("Docentes, consultado");
+        QTest::newRow("especiais") << u"a\\b{c}"_s << QByteArray("a\\\\b\\{c\\}");
+        QTest::newRow("acentos") << u"Seção"_s << QByteArray("Se\\'e7\\'e3o");
+        QTest::newRow("1252 acima de 127") << u"€ “x” Œ"_s << QByteArray("\\'80 \\'93x\\'94 \\'8c");
+        QTest::newRow("fora da página") << u"Ωλ"_s << QByteArray("\\u937?\\u955?");
+        QTest::newRow("acima de 32767") << u"\uFB01"_s << QByteArray("\\u-1279?");
+        QTest::newRow("par substituto") << u"😀"_s << QByteArray("\\u-10179?\\u-8704?");
+        QTest::newRow("tabulação") << u"a\tb"_s << QByteArray("a\\tab b");
+    }
+    void escapesRtf()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QByteArray, rtf);
+        QCOMPARE(Rtf::Escapar(texto), rtf);
+    }
+
+    void documentoRtf()
+    {
+        const QByteArray doc = Rtf::Documento({ { u"10:00:00 Tarvisco, inicializado"_s, Qt::black },
+            { u"10:00:01 Departamentos, consultado"_s, QColor(0xFF, 0, 0) },
+            { u"10:00:02 Seções, conectado"_s, QColor(0xF0, 0xA0, 0) },
+            { u"10:00:03 Tarvisco, conectado"_s, Qt::black } });
+        QCOMPARE(doc,
+            QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1046{\\fonttbl{\\f0\\fmodern"
+                       "\\fcharset0 Courier New;}}\r\n{\\colortbl ;\\red0\\green0\\blue0;"
+                       "\\red255\\green0\\blue0;\\red240\\green160\\blue0;}\r\n\\viewkind4"
+                       "\\uc1\\pard\\f0\\fs20\r\n"
+                       "\\cf1 10:00:00 Tarvisco, inicializado\\par\r\n"
+                       "\\cf2 10:00:01 Departamentos, consultado\\par\r\n"
+                       "\\cf3 10:00:02 Se\\'e7\\'f5es, conectado\\par\r\n"
+                       "\\cf1 10:00:03 Tarvisco, conectado\\par\r\n}\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TesteLog)
+#include "tst_log.moc"
