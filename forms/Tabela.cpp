@@ -846,6 +846,11 @@ bool TFormTabela::ExcluirSeguintes()
     return true;
 }
 
+QStringList TFormTabela::Sentenca(bool inclusao) const
+{
+    return RenderizarSentenca(LinhasGravacao(inclusao), NumeroTabela, ValoresJanela(*this));
+}
+
 bool TFormTabela::gravar(bool inclusao)
 {
     TDatabase &db = Servidor::Database();

@@ -129,7 +129,13 @@ inline void Digitar(TFormTabela *j, const QString &nome, const QString &texto)
     QLineEdit *e = Edit(j, nome);
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Delete);
-    QTest::keyClicks(e, texto);
+    // O teclado simulado só conhece ASCII; o resto entra como entrada de texto.
+    for (const QChar c : texto) {
+        if (c.unicode() < 128)
+            QTest::keyClick(e, c.toLatin1());
+        else
+            e->insert(QString(c));
+    }
 }
 
 // Duplo clique num campo (os amarelos abrem a escolha).
