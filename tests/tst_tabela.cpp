@@ -1,0 +1,575 @@
+// Janela-base: todas as janelas registradas, a janela genérica, as pesquisas e as
+// escolhas (também aninhadas), os textos longos na mesma transação da linha e a
+// desconexão no meio de uma edição, nos dois motores.
+#include "quadro_apoio.h"
+
+#include "TabelaGenerica.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QSplitter>
+
+using namespace Qt::StringLiterals;
+using namespace Apoio;
+
+namespace {
+// Variantes das pesquisas, ligadas pelos casos de teste.
+QString recusaNivel;
+bool recusaRegra = false;
+bool outraExibicao = false;
+
+// Uma janela de teste sobre Docentes: nome obrigatório, categoria (escolhida nas
+// categorias) e imagem (escolhida na janela genérica das imagens), a área de pesquisa
+// como texto longo, e campos de cada espécie para a limpeza.
+DescricaoJanela descricaoTeste()
+{
+    DescricaoJanela d;
+    d.numero = 11;
+    Campo categoria = CampoPesquisa(u"Categoria"_s, u"Categoria"_s, 13);
+    categoria.sufixoNome = u"_Sigla"_s;
+    categoria.nivel = [](TFormTabela &) { return recusaNivel; };
+    categoria.regraExtra = [](TFormTabela &, const QString &) {
+        if (recusaRegra)
+            Mensagens::Informar(u"Regra própria recusou."_s);
+        return !recusaRegra;
+    };
+    Campo imagem = CampoPesquisa(u"Imagem"_s, u"Imagem"_s, 71);
+    imagem.exibir = [](TFormTabela &, const QString &id) {
+        return outraExibicao ? u"Imagem nº "_s + id : Registro::Janela(71)->NomePorId(id);
+    };
+    d.campos = {
+        CampoEdit(u"Nome"_s, u"Nome"_s, 50)
+            .Obrigatorio(u"O campo Nome deve estar preenchido. Operação interrompida."_s),
+        CampoLista(u"Situacao"_s, u"Situação"_s, { u"Ativo"_s, u"Aposentado"_s }, true, 50),
+        categoria,
+        imagem.AoLado(),
+        CampoTextoLongo(u"PesquisaArea"_s, u"Área de Pesquisa"_s, 3990, 42, u"Docente"_s),
+        CampoMarcacao(u"Extensao"_s, u"Extensão"_s),
+        CampoData(QString(), u"DateTeste"_s, u"Data"_s),
+    };
+    d.alteracao = {
+        { u"UPDATE {T} SET "_s, Sempre() },
+        { u"Nome={'EditNome}"_s, Sempre() },
+        { u",Situacao={'EditSituacao}"_s, Sempre() },
+        { u",Categoria={#EditCategoria}"_s, SeNaoVazio(u"EditCategoria"_s) },
+        { u",Imagem={#EditImagem}"_s, SeNaoVazio(u"EditImagem"_s) },
+        { u",Extensao={?CheckBoxExtensao}"_s, Sempre() },
+        { u" WHERE Id={#EditId}"_s, Sempre() },
+    };
+    d.inclusao = {
+        { u"INSERT INTO {T}("_s, Sempre() },
+        { u"Nome"_s, Sempre() },
+        { u",Situacao"_s, Sempre() },
+        { u",Categoria"_s, SeNaoVazio(u"EditCategoria"_s) },
+        { u",Imagem"_s, SeNaoVazio(u"EditImagem"_s) },
+        { u",Extensao"_s, Sempre() },
+        { u") VALUES ("_s, Sempre() },
+        { u"{'EditNome}"_s, Sempre() },
+        { u",{'EditSituacao}"_s, Sempre() },
+        { u",{#EditCategoria}"_s, ComLinha(4) },
+        { u",{#EditImagem}"_s, ComLinha(5) },
+        { u",{?CheckBoxExtensao}"_s, Sempre() },
+        { u")"_s, Sempre() },
+    };
+    d.colunaExibicao = u"Nome"_s;
+    d.exibicaoSemEspacos = true;
+    d.procuraControle = u"EditNome"_s;
+    d.procuraColuna = u"Nome"_s;
+    d.controlesReservados = { u"EditNome"_s };
+    return d;
+}
+
+class JanelaTeste : public TFormTabela {
+public:
+    JanelaTeste()
+        : TFormTabela(descricaoTeste())
+    {
+    }
+};
+
+const QStringList NomesBase = { u"GroupBox2"_s, u"DBGridPesquisa"_s, u"Splitter1"_s, u"GroupBox1"_s,
+    u"Label1"_s, u"EditId"_s, u"BitBtnModificar"_s, u"BitBtnAceitar"_s, u"BitBtnCancelar"_s,
+    u"BitBtnExcluir"_s, u"BitBtnIncluir"_s, u"LabelEscolha"_s, u"LabelAviso"_s, u"BitBtnFechar"_s,
+    u"BitBtnAtualizar"_s, u"BitBtnEscolher"_s };
+} // namespace
+
+class TesteTabela : public QObject {
+    Q_OBJECT
+    std::unique_ptr<JanelaTeste> m_janela;
+
+    JanelaTeste *janela()
+    {
+        if (!m_janela)
+            m_janela = std::make_unique<JanelaTeste>();
+        return m_janela.get();
+    }
+    TFormTabela *categorias() { return Registro::Janela(13); }
+    QString idCategoria(const QString &nome)
+    {
+        return Valor(u"SELECT Id FROM DocenteCategorias WHERE Nome='%1'"_s.arg(nome));
+    }
+
+    void recusarTextos()
+    {
+        if (PostgreSQL()) {
+            Exec(u"CREATE OR REPLACE FUNCTION recusa_texto() RETURNS trigger AS $$ BEGIN "
+                 "RAISE EXCEPTION 'texto recusado'; END $$ LANGUAGE plpgsql"_s);
+            Exec(u"CREATE TRIGGER RecusaTexto BEFORE INSERT OR UPDATE ON DocentesPesquisaArea "
+                 "FOR EACH ROW EXECUTE FUNCTION recusa_texto()"_s);
+        } else {
+            Exec(u"CREATE TRIGGER RecusaTexto BEFORE INSERT ON DocentesPesquisaArea "
+                 "BEGIN SELECT RAISE(ABORT, 'texto recusado'); END"_s);
+            Exec(u"CREATE TRIGGER RecusaTextoAlt BEFORE UPDATE ON DocentesPesquisaArea "
+                 "BEGIN SELECT RAISE(ABORT, 'texto recusado'); END"_s);
+        }
+    }
+
+private slots:
+    void initTestCase_data() { LinhasMotores(); }
+    void initTestCase()
+    {
+        // As imagens servem de escolha genérica aqui, mesmo quando tiverem editor próprio.
+        Registro::DefinirFabrica(71, [](QWidget *pai) { return new TFormTabelaGenerica(71, pai); });
+    }
+    void init()
+    {
+        QVERIFY(Iniciar());
+        if (PostgreSQL())
+            Exec(u"DROP TRIGGER IF EXISTS RecusaTexto ON DocentesPesquisaArea"_s);
+        else {
+            Exec(u"DROP TRIGGER IF EXISTS RecusaTexto"_s);
+            Exec(u"DROP TRIGGER IF EXISTS RecusaTextoAlt"_s);
+        }
+        Exec(u"DELETE FROM DocenteCategorias WHERE Id<>1"_s);
+        Exec(u"INSERT INTO DocenteCategorias (Id, Nome, Sigla) VALUES (20, 'Titular', 'TIT')"_s);
+        Exec(u"INSERT INTO DocenteCategorias (Id, Nome, Sigla) VALUES (21, 'Associado', 'ASS')"_s);
+        Exec(u"INSERT INTO Imagens (Id, Titulo) VALUES (30, 'Fachada')"_s);
+        Exec(u"INSERT INTO Docentes (Id, Nome, Categoria) VALUES (40, 'Ana Souza  ', 20)"_s);
+        Exec(u"INSERT INTO DocentesPesquisaArea (Docente, Texto) VALUES (40, 'Ecologia')"_s);
+        recusaNivel.clear();
+        recusaRegra = false;
+        outraExibicao = false;
+        Eventos().Limpar();
+    }
+    void cleanup()
+    {
+        if (m_janela) {
+            m_janela->Modo = 0;
+            m_janela.reset();
+        }
+        Terminar();
+    }
+
+    // ---- Todas as janelas registradas ------------------------------------------------
+
+    void janelasRegistradas_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n : Registro::NumerosJanelas())
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+    void janelasRegistradas()
+    {
+        QFETCH(int, n);
+        Roteiro r;
+        TFormTabela *j = Registro::Janela(n);
+        QVERIFY(j);
+        QCOMPARE(j->NumeroTabela, n);
+        QVERIFY(!j->isVisible());
+        for (const QString &nome : NomesBase) {
+            QCOMPARE(j->findChildren<QWidget *>(nome).size(), 1);
+            QCOMPARE(j->Controle(nome), j->findChild<QWidget *>(nome));
+        }
+        QVERIFY(j->Label1->isHidden());
+        QCOMPARE(j->Label1->buddy(), j->EditId);
+        QVERIFY(j->EditId->isReadOnly());
+        QVERIFY(j->LabelAviso->isHidden());
+        QCOMPARE(j->LabelAviso->text(), u"Nos campos amarelos use duplo-clique para opções."_s);
+        QCOMPARE(j->LabelAviso->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QVERIFY(j->GroupBox2->maximumWidth() <= 376);
+        QCOMPARE(j->BitBtnEscolher->text(), u"&Selecionar Registro Atual e Sair"_s);
+        // Todo rótulo é companheiro do seu campo.
+        for (QLabel *l : j->GroupBox1->findChildren<QLabel *>())
+            if (!l->text().isEmpty() && !l->objectName().startsWith(u"LabelCapacidade"_s)
+                && !l->objectName().startsWith(u"LabelLegenda"_s))
+                QVERIFY2(l->buddy(), qPrintable(l->text()));
+        j->show();
+        QCOMPARE(j->windowTitle(), u"Tabela "_s + TituloTabela(n));
+        QVERIFY(j->GroupBox2->title().startsWith(u" Listagem ("_s));
+        QStringList esperado = ConjuntoConsulta();
+        if (n == 16)
+            esperado.removeAll(u"BitBtnEscolher"_s);
+        QCOMPARE(BotoesVisiveis(j), esperado);
+        for (const QString &t : r.Textos())
+            QVERIFY2(!t.startsWith(u"Erro de SQL"_s), qPrintable(t));
+        QVERIFY(j->FormClose());
+        QVERIFY(!j->isVisible());
+    }
+
+    // ---- Janela genérica -------------------------------------------------------------
+
+    void generica()
+    {
+        Roteiro r;
+        TFormTabela *g = Registro::Janela(71);
+        QVERIFY(qobject_cast<TFormTabelaGenerica *>(g));
+        QCOMPARE(g->NomePorId(u"30"_s), u"Fachada"_s); // escondida, nunca mostrada
+        QCOMPARE(g->NomePorId(u"1"_s), u"[vazio]"_s);
+        g->show();
+        QCOMPARE(g->GroupBox2->title(), u" Listagem (2) "_s);
+        QCOMPARE(g->DBGridPesquisa->model()->headerData(0, Qt::Horizontal).toString(), u"Id"_s);
+        QCOMPARE(Edit(g, u"EditId"_s)->text(), u"30"_s); // ordenada por título
+        QVERIFY(!g->BitBtnIncluir->isEnabled());
+        QVERIFY(!g->BitBtnModificar->isEnabled());
+        QVERIFY(!g->BitBtnExcluir->isEnabled());
+        ClicarLinha(g, 1);
+        QCOMPARE(Edit(g, u"EditId"_s)->text(), u"1"_s);
+        // As colunas de exibição das tabelas escolhidas pelas outras janelas.
+        QCOMPARE(TFormTabelaGenerica::ColunaExibicao(13), u"Sigla"_s);
+        QCOMPARE(TFormTabelaGenerica::ColunaExibicao(27), u"Nome"_s);
+        TFormTabelaGenerica docentes(11);
+        QCOMPARE(docentes.NomePorId(u"40"_s), u"Ana Souza"_s); // sem os brancos do fim
+    }
+
+    // ---- Campos, cores e limpeza -----------------------------------------------------
+
+    void mostrarEHabilitar()
+    {
+        Roteiro r;
+        JanelaTeste *j = janela();
+        j->show();
+        // Ordem por nome: "Ana Souza  " e depois "[vazio]".
+        QCOMPARE(Edit(j, u"EditId"_s)->text(), u"40"_s);
+        QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Ana Souza  "_s);
+        QCOMPARE(Edit(j, u"EditCategoria"_s)->text(), u"20"_s);
+        QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->text(), u"TIT"_s);
+        QVERIFY(Registrou(13, u"consultado"_s)); // o nome veio do NomePorId das categorias
+        QCOMPARE(j->Texto(u"MemoPesquisaArea"_s), u"Ecologia"_s);
+        QCOMPARE(j->Controle<QLabel>(u"LabelCapacidadePesquisaArea"_s)->text(), u"0%"_s);
+        QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->palette().color(QPalette::Base),
+            TFormTabela::CorSomenteLeitura());
+        QVERIFY(Edit(j, u"EditCategoria"_s)->isHidden());
+        j->BitBtnModificar->click();
+        QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->palette().color(QPalette::Base),
+            TFormTabela::CorPesquisa());
+        QVERIFY(Edit(j, u"EditCategoria_Sigla"_s)->isReadOnly());
+        QCOMPARE(Edit(j, u"EditNome"_s)->palette().color(QPalette::Base), QColor(Qt::white));
+        QVERIFY(!j->Controle<QPlainTextEdit>(u"MemoPesquisaArea"_s)->isReadOnly());
+        QVERIFY(j->LabelAviso->isVisible());
+        j->BitBtnCancelar->click();
+        QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->palette().color(QPalette::Base),
+            TFormTabela::CorSomenteLeitura());
+        QVERIFY(j->Controle<QPlainTextEdit>(u"MemoPesquisaArea"_s)->isReadOnly());
+        // Incluir limpa cada espécie de campo.
+        j->Controle<QCheckBox>(u"CheckBoxExtensao"_s)->setChecked(true);
+        j->Controle<QDateEdit>(u"DateTeste"_s)->setDate(QDate(2010, 5, 5));
+        j->BitBtnIncluir->click();
+        QCOMPARE(Edit(j, u"EditId"_s)->text(), QString());
+        QCOMPARE(Edit(j, u"EditCategoria"_s)->text(), QString());
+        QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->text(), QString());
+        QCOMPARE(j->Texto(u"EditSituacao"_s), QString());
+        QCOMPARE(j->Controle<QComboBox>(u"EditSituacao"_s)->count(), 2);
+        QVERIFY(!j->Controle<QCheckBox>(u"CheckBoxExtensao"_s)->isChecked());
+        QCOMPARE(j->Controle<QDateEdit>(u"DateTeste"_s)->date(), QDate(2000, 1, 1));
+        QCOMPARE(j->Texto(u"MemoPesquisaArea"_s), QString());
+        j->BitBtnCancelar->click();
+    }
+
+    // ---- Pesquisas -------------------------------------------------------------------
+
+    void duploCliqueConsultandoNaoFazNada()
+    {
+        Roteiro r;
+        JanelaTeste *j = janela();
+        j->show();
+        DuploClique(j, u"EditCategoria_Sigla"_s);
+        QVERIFY(!categorias()->isVisible());
+        QCOMPARE(Edit(j, u"EditCategoria"_s)->text(), u"20"_s);
+        QVERIFY(r.mostradas.isEmpty());
+    }
+
+    void escolherNaEscolha_data()
+    {
+        QTest::addColumn<bool>("fechar");
+        QTest::newRow("escolhe") << false;
+        QTest::newRow("fecha") << true;
+    }
+    void escolherNaEscolha()
+    {
+        QFETCH(bool, fechar);
+        Roteiro r;
+        JanelaTeste *j = janela();
+        j->show();
+        j->BitBtnModificar->click();
+        TFormTabela *c = categorias();
+        AoAbrir(c, [&] {
+            QCOMPARE(c->Modo, 4);
+            QCOMPARE(BotoesVisiveis(c),
+                QStringList({ u"BitBtnAtualizar"_s, u"BitBtnFechar"_s, u"BitBtnEscolher"_s }));
+            ClicarLinha(c, 0); // Associado
+            (fechar ? c->BitBtnFechar : c->BitBtnEscolher)->click();
+        });
+        DuploClique(j, u"EditCategoria_Sigla"_s);
+        QVERIFY(!c->isVisible());
+        QCOMPARE(c->Modo, 0);
+        QCOMPARE(j->Modo, 3);
+        QCOMPARE(Edit(j, u"EditCategoria"_s)->text(), fechar ? u"20"_s : u"21"_s);
+        QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->text(), fechar ? u"TIT"_s : u"ASS"_s);
+        j->BitBtnAceitar->click();
+        QCOMPARE(
+            Valor(u"SELECT Categoria FROM Docentes WHERE Id=40"_s), fechar ? u"20"_s : u"21"_s);
+    }
+
+    void escolhaAbertaDoMenuConsultando()
+    {
+        Roteiro r;
+        JanelaTeste *j = janela();
+        TFormTabela *c = categorias();
+        c->show(); // do menu, consultando
+        QVERIFY(c->isVisible());
+        j->show();
+        j->BitBtnModificar->click();
+        Eventos().Limpar();
+        AoAbrir(c, [&] {
+            QCOMPARE(c->Modo, 4);
+            ClicarLinha(c, 0, true); // duplo clique devolve a linha clicada
+        });
+        DuploClique(j, u"EditCategoria_Sigla"_s);
+        QVERIFY(Registrou(13, u"desconectado"_s));
+        QVERIFY(!c->isVisible()); // escondida depois, não reaberta
+        QCOMPARE(Edit(j, u"EditCategoria"_s)->text(), u"21"_s);
+        // Do menu de novo: em consulta, com os botões de edição.
+        c->show();
+        QCOMPARE(BotoesVisiveis(c), ConjuntoConsulta());
+        j->BitBtnCancelar->click();
+    }
+
+    void escolhaAbertaDoMenuEditando()
+    {
+        Roteiro r;
+        JanelaTeste *j = janela();
+        TFormTabela *c = categorias();
+        c->show();
+        c->BitBtnIncluir->click(); // a janela do menu está incluindo
+        j->show();
+        j->BitBtnModificar->click();
+        DuploClique(j, u"EditCategoria_Sigla"_s);
+        QCOMPARE(r.Textos(),
+            QStringList { u"Atenção: você só pode fechar essa janela depois de "
+                          "Aceitar ou Cancelar a operação anterior."_s });
+        QCOMPARE(Edit(j, u"EditCategoria"_s)->text(), u"20"_s);
+        QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->text(), u"TIT"_s);
+        QVERIFY(c->isVisible());
+        QCOMPARE(c->Modo, 1);
+        c->BitBtnCancelar->click();
+        j->BitBtnCancelar->click();
+    }
+
+    void escolhaAninhada()
+    {
+        // Escolha aberta de uma janela filha modal, aberta de uma janela do menu.
+        Roteiro r;
+        TFormTabela *menu = Registro::Janela(71);
+        menu->show();
+        JanelaTeste *filha = janela();
+        TFormTabela *c = categorias();
+        bool escolheu = false;
+        AoAbrir(filha, [&] {
+            filha->BitBtnIncluir->click();
+            Digitar(filha, u"EditNome"_s, u"Bruno Lima"_s);
+            AoAbrir(c, [&] {
+                QCOMPARE(QApplication::activeModalWidget(), c);
+                ClicarLinha(c, 1); // Titular
+                c->BitBtnEscolher->click();
+                escolheu = true;
+            });
+            DuploClique(filha, u"EditCategoria_Sigla"_s);
+            QCOMPARE(Edit(filha, u"EditCategoria_Sigla"_s)->text(), u"TIT"_s);
+            filha->BitBtnAceitar->click();
+            filha->BitBtnFechar->click();
+        });
+        QVERIFY(filha->MostrarModal());
+        QVERIFY(escolheu);
+        QVERIFY(menu->isVisible());
+        QCOMPARE(Valor(u"SELECT Categoria FROM Docentes WHERE Nome='Bruno Lima'"_s), u"20"_s);
+        QVERIFY(r.mostradas.isEmpty());
+    }
+
+    void variantes()
+    {
+        Roteiro r;
+        JanelaTeste *j = janela();
+        j->show();
+        // Conferência de nível: em todo modo, antes de tudo.
+        recusaNivel = u"Você não possui permissão para associar essa imagem a um departamento. "
+                      "Operação interrompida."_s;
+        DuploClique(j, u"EditCategoria_Sigla"_s);
+        QCOMPARE(r.Textos(), QStringList { recusaNivel });
+        recusaNivel.clear();
+        // Regra própria depois da escolha: recusa e o campo fica.
+        j->BitBtnModificar->click();
+        recusaRegra = true;
+        TFormTabela *c = categorias();
+        AoAbrir(c, [&] {
+            ClicarLinha(c, 0);
+            c->BitBtnEscolher->click();
+        });
+        r.Limpar();
+        DuploClique(j, u"EditCategoria_Sigla"_s);
+        QCOMPARE(r.Textos(), QStringList { u"Regra própria recusou."_s });
+        QCOMPARE(Edit(j, u"EditCategoria"_s)->text(), u"20"_s);
+        // Outra exibição do nome.
+        outraExibicao = true;
+        TFormTabela *imagens = Registro::Janela(71);
+        AoAbrir(imagens, [&] {
+            ClicarLinha(imagens, 0);
+            imagens->BitBtnEscolher->click();
+        });
+        DuploClique(j, u"EditImagem_Nome"_s);
+        QCOMPARE(Edit(j, u"EditImagem"_s)->text(), u"30"_s);
+        QCOMPARE(Edit(j, u"EditImagem_Nome"_s)->text(), u"Imagem nº 30"_s);
+        j->BitBtnCancelar->click();
+    }
+
+    void escolhaVaziaNaoMuda()
+    {
+        Exec(u"DELETE FROM DocenteCategorias"_s);
+        Roteiro r;
+        JanelaTeste *j = janela();
+        j->show();
+        j->BitBtnModificar->click();
+        TFormTabela *c = categorias();
+        AoAbrir(c, [&] { c->BitBtnEscolher->click(); });
+        DuploClique(j, u"EditCategoria_Sigla"_s);
+        QCOMPARE(Edit(j, u"EditCategoria"_s)->text(), u"20"_s);
+        QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->text(), QString()); // categoria apagada
+        j->BitBtnCancelar->click();
+    }
+
+    // ---- Textos longos ---------------------------------------------------------------
+
+    void incluirComTexto()
+    {
+        Roteiro r;
+        JanelaTeste *j = janela();
+        j->show();
+        j->BitBtnIncluir->click();
+        Digitar(j, u"EditNome"_s, u"Carla Dias"_s);
+        j->Controle<QPlainTextEdit>(u"MemoPesquisaArea"_s)
+            ->setPlainText(u"linha 1\nlinha 'dois' ç"_s);
+        QCOMPARE(j->Controle<QLabel>(u"LabelCapacidadePesquisaArea"_s)->text(), u"0%"_s);
+        Eventos().Limpar();
+        j->BitBtnAceitar->click();
+        QCOMPARE(j->Modo, 0);
+        const QString id = Valor(u"SELECT Id FROM Docentes WHERE Nome='Carla Dias'"_s);
+        QVERIFY(!id.isEmpty());
+        QCOMPARE(Valor(u"SELECT Texto FROM DocentesPesquisaArea WHERE Docente="_s + id),
+            u"linha 1\r\nlinha 'dois' ç"_s);
+        const QStringList l = Linhas();
+        const int incluido = int(l.indexOf(u"Docentes, incluído"_s));
+        QVERIFY(incluido >= 0);
+        QCOMPARE(l.at(incluido + 1), u"Docentes, consultado"_s); // ProcurarId, só o registro
+        QCOMPARE(l.at(incluido + 2), u"Docentes, Área de Pesquisa, incluindo..."_s);
+        QCOMPARE(l.at(incluido + 3), u"Docentes, Área de Pesquisa, incluído"_s);
+    }
+
+    void falhaDoTextoDesfazALinha_data()
+    {
+        QTest::addColumn<bool>("inclusao");
+        QTest::newRow("inclusão") << true;
+        QTest::newRow("alteração") << false;
+    }
+    void falhaDoTextoDesfazALinha()
+    {
+        QFETCH(bool, inclusao);
+        Roteiro r;
+        JanelaTeste *j = janela();
+        j->show();
+        (inclusao ? j->BitBtnIncluir : j->BitBtnModificar)->click();
+        Digitar(j, u"EditNome"_s, u"Nome Novo"_s);
+        j->Controle<QPlainTextEdit>(u"MemoPesquisaArea"_s)->setPlainText(u"texto novo"_s);
+        recusarTextos();
+        r.Limpar();
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.mostradas.size(), 1);
+        QVERIFY(r.Textos().first().contains(u"texto recusado"_s));
+        // Nada foi gravado, e a janela continua com o que foi digitado.
+        QCOMPARE(Valor(u"SELECT COUNT(*) FROM Docentes WHERE Nome='Nome Novo'"_s), u"0"_s);
+        QCOMPARE(Valor(u"SELECT Nome FROM Docentes WHERE Id=40"_s), u"Ana Souza  "_s);
+        QCOMPARE(
+            Valor(u"SELECT Texto FROM DocentesPesquisaArea WHERE Docente=40"_s), u"Ecologia"_s);
+        QCOMPARE(j->Modo, inclusao ? 1 : 3);
+        QCOMPARE(Edit(j, u"EditId"_s)->text(), inclusao ? QString() : u"40"_s);
+        QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Nome Novo"_s);
+        QCOMPARE(j->Texto(u"MemoPesquisaArea"_s), u"texto novo"_s);
+        QVERIFY(!j->DBGridPesquisa->isEnabled());
+        j->BitBtnCancelar->click();
+        QCOMPARE(j->Modo, 0);
+    }
+
+    void excluirApagaOTexto()
+    {
+        Roteiro r;
+        JanelaTeste *j = janela();
+        j->show();
+        r.Responder(true);
+        j->BitBtnExcluir->click();
+        QCOMPARE(Valor(u"SELECT COUNT(*) FROM Docentes WHERE Id=40"_s), u"0"_s);
+        QCOMPARE(Valor(u"SELECT COUNT(*) FROM DocentesPesquisaArea WHERE Docente=40"_s), u"0"_s);
+        QVERIFY(Registrou(42, u"apagado"_s));
+    }
+
+    void reservadaNaoSeApagaNemSeModifica()
+    {
+        Roteiro r;
+        JanelaTeste *j = janela();
+        j->show();
+        ClicarLinha(j, 1); // [vazio]
+        QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"[vazio]"_s);
+        j->BitBtnExcluir->click();
+        QCOMPARE(r.Textos().last(),
+            u"Você não possui permissão para apagar essa ficha. Operação interrompida."_s);
+        NivelAcesso = 3;
+        j->BitBtnModificar->click();
+        QCOMPARE(r.Textos().last(),
+            u"Você não possui permissão para modificar essa ficha. Operação interrompida."_s);
+        QCOMPARE(j->Modo, 0);
+        NivelAcesso = 2;
+        j->BitBtnModificar->click();
+        QCOMPARE(j->Modo, 3);
+        j->BitBtnCancelar->click();
+        NivelAcesso = 1;
+    }
+
+    // ---- Desconexão ------------------------------------------------------------------
+
+    void desconectarNoMeioDaEdicao()
+    {
+        Roteiro r;
+        TFormTabela *c = categorias();
+        c->show(); // consultando: será fechada
+        JanelaTeste *j = janela();
+        j->show();
+        j->BitBtnIncluir->click();
+        Digitar(j, u"EditNome"_s, u"Depois da Queda"_s);
+        Banco()->Desconectar();
+        QVERIFY(!c->isVisible());
+        QVERIFY(j->isVisible());
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.mostradas.size(), 1);
+        QVERIFY(r.Textos().first().contains(u"conexão"_s));
+        QCOMPARE(j->Modo, 1);
+        QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Depois da Queda"_s);
+        // De volta ao servidor, o mesmo Aceitar grava.
+        QCOMPARE(Banco()->Conectar(1), QString());
+        j->BitBtnAceitar->click();
+        QCOMPARE(j->Modo, 0);
+        QCOMPARE(Valor(u"SELECT COUNT(*) FROM Docentes WHERE Nome='Depois da Queda'"_s), u"1"_s);
+    }
+};
+
+QTEST_MAIN(TesteTabela)
+#include "tst_tabela.moc"
