@@ -851,40 +851,41 @@ QStringList TFormTabela::Sentenca(bool inclusao) const
     return RenderizarSentenca(LinhasGravacao(inclusao), NumeroTabela, ValoresJanela(*this));
 }
 
-bool TFormTabela::gravar(bool inclusao)
+bool TFormTabela::EmTransacao(const std::function<bool()> &passos)
 {
     TDatabase &db = Servidor::Database();
     try {
         db.IniciarTransacao();
+        if (passos()) {
+            db.ConfirmarTransacao();
+            return true;
+        }
     } catch (const ErroBanco &e) {
         RegistrarErro(NumeroTabela, e.Mensagem());
-        return false;
     }
+    db.DesfazerTransacao();
+    return false;
+}
+
+bool TFormTabela::gravar(bool inclusao)
+{
     const QString idAnterior = EditId->text();
-    const ValoresJanela valores(*this);
-    const TabelaLinhas linhas = LinhasGravacao(inclusao);
-    bool ok = ExecutarComando(*Query, NumeroTabela, inclusao ? Passo::Inclusao : Passo::Alteracao,
-        [&] { return RenderizarSentenca(linhas, NumeroTabela, valores); });
-    if (ok && inclusao) {
-        const QString novo = Query->UltimoIdInserido();
-        if (!m_descricao.procuraColuna.isEmpty())
-            ProcurarId(NumeroTabela, Texto(m_descricao.procuraControle), m_descricao.procuraColuna);
-        EditId->setText(novo);
-    }
-    if (ok)
-        ok = GravarSeguintes(inclusao);
-    if (ok) {
-        try {
-            db.ConfirmarTransacao();
-        } catch (const ErroBanco &e) {
-            RegistrarErro(NumeroTabela, e.Mensagem());
-            ok = false;
+    const bool ok = EmTransacao([&] {
+        if (!ExecutarComando(*Query, NumeroTabela, inclusao ? Passo::Inclusao : Passo::Alteracao,
+                [&] { return Sentenca(inclusao); }))
+            return false;
+        if (inclusao) {
+            // O Id novo vem do motor; ProcurarId fica pela sua linha no registro.
+            const QString novo = Query->UltimoIdInserido();
+            if (!m_descricao.procuraColuna.isEmpty())
+                ProcurarId(
+                    NumeroTabela, Texto(m_descricao.procuraControle), m_descricao.procuraColuna);
+            EditId->setText(novo);
         }
-    }
-    if (!ok) {
-        db.DesfazerTransacao();
+        return GravarSeguintes(inclusao);
+    });
+    if (!ok)
         EditId->setText(idAnterior);
-    }
     return ok;
 }
 
@@ -938,31 +939,13 @@ void TFormTabela::BitBtnCancelarClick()
 
 bool TFormTabela::excluir()
 {
-    TDatabase &db = Servidor::Database();
-    try {
-        db.IniciarTransacao();
-    } catch (const ErroBanco &e) {
-        RegistrarErro(NumeroTabela, e.Mensagem());
-        return false;
-    }
     const QString id = EditId->text();
-    bool ok = ExecutarComando(*Query, NumeroTabela, Passo::Exclusao, [&] {
-        return QStringList { u"DELETE FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
-            + ValorInteiro(id) };
+    return EmTransacao([&] {
+        return ExecutarComando(*Query, NumeroTabela, Passo::Exclusao, [&] {
+            return QStringList { u"DELETE FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
+                + ValorInteiro(id) };
+        }) && ExcluirSeguintes();
     });
-    if (ok)
-        ok = ExcluirSeguintes();
-    if (ok) {
-        try {
-            db.ConfirmarTransacao();
-        } catch (const ErroBanco &e) {
-            RegistrarErro(NumeroTabela, e.Mensagem());
-            ok = false;
-        }
-    }
-    if (!ok)
-        db.DesfazerTransacao();
-    return ok;
 }
 
 void TFormTabela::BitBtnExcluirClick()

@@ -156,6 +156,9 @@ protected:
     virtual bool Condicao(const QString &nome) const;
     // Comando de gravação (vazio: nada a gravar).
     virtual TabelaLinhas LinhasGravacao(bool inclusao) const;
+    // Roda os passos numa transação: confirma se todos deram certo, desfaz se não (uma
+    // falha da própria transação vai para RegistrarErro).
+    bool EmTransacao(const std::function<bool()> &passos);
     // Fim de uma edição: lista de novo, campos só leitura, Modo 0, primeira linha.
     void Concluir();
     void FimDaEdicao(); // grade habilitada, aviso escondido

@@ -11,59 +11,54 @@ using namespace Qt::StringLiterals;
 
 DiferencasContato TFormTabelaContatos::DiferencasDe(int numero)
 {
-    DiferencasContato d;
-    d.numero = numero;
-    switch (numero) {
-    case 22: // e-mails de departamentos
-        d.colunaPai = u"Departamento"_s;
-        d.rotuloPai = u"Depto"_s;
-        d.janelaPai = 10;
-        d.mensagemPai = u"O campo Departamento deve estar preenchido. Operação interrompida."_s;
-        break;
-    case 16: // telefones de departamentos
-        d.telefone = true;
-        d.colunaPai = u"Departamento"_s;
-        d.rotuloPai = u"Depto"_s;
-        d.janelaPai = 10;
-        d.mensagemPai = u"Campo DEPARTAMENTO deve estar preenchido. Inclusão recusada."_s;
-        d.duploClique = PesquisaFixa::Mensagem;
-        d.paiOpcional = true;
-        d.ondeSemEspaco = true;
-        d.escolherOculto = true;
-        break;
-    case 23: // e-mails de seções
-        d.colunaPai = u"Secao"_s;
-        d.rotuloPai = u"Seção"_s;
-        d.janelaPai = 21;
-        d.mensagemPai = u"O campo Seção deve estar preenchido. Operação interrompida."_s;
-        d.erroSemId = true;
-        break;
-    case 24: // telefones de seções
-        d.telefone = true;
-        d.colunaPai = u"Secao"_s;
-        d.rotuloPai = u"Seção"_s;
-        d.janelaPai = 21;
-        d.mensagemPai = u"O campo Seção deve estar preenchido. Operação interrompida."_s;
-        d.duploClique = PesquisaFixa::Mensagem;
-        break;
-    case 25: // e-mails de docentes
-        d.colunaPai = u"Docente"_s;
-        d.rotuloPai = u"Docente"_s;
-        d.janelaPai = 11;
-        d.mensagemPai = u"O campo Docente deve estar preenchido. Operação interrompida."_s;
-        break;
-    case 17: // telefones de docentes
-        d.telefone = true;
-        d.colunaPai = u"Docente"_s;
-        d.rotuloPai = u"Docente"_s;
-        d.janelaPai = 11;
-        d.mensagemPai = u"Campo DOCENTE deve estar preenchido. Inclusão recusada."_s;
-        d.atualizarMostra = true;
-        break;
-    default:
-        break;
-    }
-    return d;
+    // A tabela de diferenças: o que não está numa linha é comum às seis.
+    static const DiferencasContato tabela[] = {
+        { .numero = 22,
+            .colunaPai = u"Departamento"_s,
+            .rotuloPai = u"Depto"_s,
+            .janelaPai = 10,
+            .mensagemPai
+            = u"O campo Departamento deve estar preenchido. Operação interrompida."_s },
+        { .numero = 16,
+            .telefone = true,
+            .colunaPai = u"Departamento"_s,
+            .rotuloPai = u"Depto"_s,
+            .janelaPai = 10,
+            .mensagemPai = u"Campo DEPARTAMENTO deve estar preenchido. Inclusão recusada."_s,
+            .duploClique = PesquisaFixa::Mensagem,
+            .paiOpcional = true,
+            .ondeSemEspaco = true,
+            .escolherOculto = true },
+        { .numero = 23,
+            .colunaPai = u"Secao"_s,
+            .rotuloPai = u"Seção"_s,
+            .janelaPai = 21,
+            .mensagemPai = u"O campo Seção deve estar preenchido. Operação interrompida."_s,
+            .erroSemId = true },
+        { .numero = 24,
+            .telefone = true,
+            .colunaPai = u"Secao"_s,
+            .rotuloPai = u"Seção"_s,
+            .janelaPai = 21,
+            .mensagemPai = u"O campo Seção deve estar preenchido. Operação interrompida."_s,
+            .duploClique = PesquisaFixa::Mensagem },
+        { .numero = 25,
+            .colunaPai = u"Docente"_s,
+            .rotuloPai = u"Docente"_s,
+            .janelaPai = 11,
+            .mensagemPai = u"O campo Docente deve estar preenchido. Operação interrompida."_s },
+        { .numero = 17,
+            .telefone = true,
+            .colunaPai = u"Docente"_s,
+            .rotuloPai = u"Docente"_s,
+            .janelaPai = 11,
+            .mensagemPai = u"Campo DOCENTE deve estar preenchido. Inclusão recusada."_s,
+            .atualizarMostra = true },
+    };
+    for (const DiferencasContato &d : tabela)
+        if (d.numero == numero)
+            return d;
+    return {};
 }
 
 namespace {
