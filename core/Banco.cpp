@@ -6,10 +6,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTextStream>
+#include <QVarLengthArray>
+
+#include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
 
@@ -278,20 +282,160 @@ QSqlQuery executar(TDatabase *db, const QString &texto)
 }
 } // namespace
 
+namespace {
+QString comoTexto(const QVariant &v)
+{
+    if (v.isNull())
+        return {};
+    switch (v.typeId()) {
+    case QMetaType::QDate:
+        return v.toDate().toString(Qt::ISODate);
+    case QMetaType::QDateTime:
+        return v.toDateTime().toString(u"yyyy-MM-dd HH:mm:ss"_s);
+    default:
+        return v.toString();
+    }
+}
+
+// Tamanho do cabeçalho de uma linha: fins das colunas e marcas de nulo, em múltiplo de 4.
+int cabecalhoLinha(int colunas)
+{
+    return (int(sizeof(qint32)) * colunas + (colunas + 7) / 8 + 3) & ~3;
+}
+
+// Monta uma linha do resultado: [fins das colunas (int32)] [marcas de nulo] [textos],
+// os textos em UTF-8 (SQLite) ou UTF-16 (o que o driver já entrega como QString).
+class MontadorLinha {
+public:
+    explicit MontadorLinha(int colunas)
+        : m_colunas(colunas)
+        , m_cabecalho(cabecalhoLinha(colunas))
+    {
+    }
+    void Comecar()
+    {
+        m_linha.resize(m_cabecalho);
+        std::fill(m_linha.begin(), m_linha.end(), '\0');
+        m_coluna = 0;
+    }
+    void Texto(const char *dados, qsizetype tamanho)
+    {
+        m_linha.append(dados, tamanho);
+        fechar(false);
+    }
+    void Nulo() { fechar(true); }
+    QByteArray Linha() const { return m_linha; }
+
+private:
+    void fechar(bool nulo)
+    {
+        const qint32 fim = qint32(m_linha.size() - m_cabecalho);
+        std::memcpy(m_linha.data() + sizeof(qint32) * m_coluna, &fim, sizeof fim);
+        if (nulo)
+            m_linha[sizeof(qint32) * m_colunas + m_coluna / 8] |= char(1 << (m_coluna % 8));
+        ++m_coluna;
+    }
+    int m_colunas;
+    int m_cabecalho;
+    int m_coluna = 0;
+    QByteArray m_linha;
+};
+
+bool celulaNula(const QByteArray &linha, int colunas, int c)
+{
+    return linha.at(int(sizeof(qint32)) * colunas + c / 8) & (1 << (c % 8));
+}
+
+QString celula(const QByteArray &linha, int colunas, int c, bool utf16)
+{
+    const char *base = linha.constData();
+    qint32 inicio = 0, fim = 0;
+    if (c > 0)
+        std::memcpy(&inicio, base + sizeof(qint32) * (c - 1), sizeof inicio);
+    std::memcpy(&fim, base + sizeof(qint32) * c, sizeof fim);
+    const char *texto = base + cabecalhoLinha(colunas) + inicio;
+    if (!utf16)
+        return QString::fromUtf8(texto, fim - inicio);
+    QString s((fim - inicio) / 2, Qt::Uninitialized);
+    std::memcpy(s.data(), texto, fim - inicio);
+    return s;
+}
+
+// A conexão SQLite por baixo do driver, para ler resultados sem uma cópia por célula.
+sqlite3 *sqliteDe(const QSqlDatabase &conexao)
+{
+    if (conexao.driverName() != u"QSQLITE"_s)
+        return nullptr;
+    const QVariant h = conexao.driver()->handle();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(h.constData());
+}
+} // namespace
+
 void TQuery::Open()
 {
     Close();
-    QSqlQuery q = executar(m_db, TextoComando());
-    const QSqlRecord registro = q.record();
-    m_nomes.clear();
-    for (int i = 0; i < registro.count(); ++i)
-        m_nomes << Esquema::GrafiaColuna(registro.fieldName(i));
-    const int colunas = registro.count();
-    while (q.next()) {
-        QVector<QVariant> linha(colunas);
+    if (!m_db || !m_db->Connected())
+        throw ErroBanco(u"A conexão com o banco de dados não está aberta."_s);
+    if (sqlite3 *s = sqliteDe(m_db->Conexao())) {
+        // SQLite: direto da biblioteca, texto UTF-8 de cada coluna.
+        const QString texto = TextoComando();
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_prepare16_v2(
+                s, texto.utf16(), int(texto.size() * sizeof(char16_t)), &st, nullptr)
+            != SQLITE_OK) {
+            const QString erro = QString::fromUtf8(sqlite3_errmsg(s));
+            sqlite3_finalize(st);
+            throw ErroBanco(erro + u" Unable to execute statement"_s);
+        }
+        const int colunas = st ? sqlite3_column_count(st) : 0;
         for (int i = 0; i < colunas; ++i)
-            linha[i] = q.value(i);
-        m_linhas.append(std::move(linha));
+            m_nomes << Esquema::GrafiaColuna(QString::fromUtf8(sqlite3_column_name(st, i)));
+        MontadorLinha m(colunas);
+        int r = SQLITE_DONE;
+        while (st && (r = sqlite3_step(st)) == SQLITE_ROW) {
+            m.Comecar();
+            for (int i = 0; i < colunas; ++i) {
+                if (sqlite3_column_type(st, i) == SQLITE_NULL) {
+                    m.Nulo();
+                    continue;
+                }
+                const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(st, i));
+                m.Texto(t, sqlite3_column_bytes(st, i));
+            }
+            m_linhas.append(m.Linha());
+        }
+        if (r != SQLITE_DONE) {
+            const QString erro = QString::fromUtf8(sqlite3_errmsg(s));
+            sqlite3_finalize(st);
+            m_linhas.clear();
+            m_nomes.clear();
+            throw ErroBanco(erro + u" Unable to fetch row"_s);
+        }
+        sqlite3_finalize(st);
+        m_utf16 = false;
+    } else {
+        m_utf16 = true;
+        QSqlQuery q = executar(m_db, TextoComando());
+        const QSqlRecord registro = q.record();
+        for (int i = 0; i < registro.count(); ++i)
+            m_nomes << Esquema::GrafiaColuna(registro.fieldName(i));
+        const int colunas = registro.count();
+        MontadorLinha m(colunas);
+        while (q.next()) {
+            m.Comecar();
+            for (int i = 0; i < colunas; ++i) {
+                const QVariant v = q.value(i);
+                if (v.isNull())
+                    m.Nulo();
+                else {
+                    const QString t = comoTexto(v);
+                    m.Texto(reinterpret_cast<const char *>(t.utf16()), t.size() * 2);
+                }
+            }
+            m_linhas.append(m.Linha());
+        }
     }
     m_ativa = true;
     m_atual = m_linhas.isEmpty() ? -1 : 0;
@@ -365,28 +509,17 @@ QVariant TQuery::Valor(int linha, int col) const
 {
     if (linha < 0 || linha >= m_linhas.size() || col < 0 || col >= m_nomes.size())
         return {};
-    return m_linhas.at(linha).at(col);
-}
-
-namespace {
-QString comoTexto(const QVariant &v)
-{
-    if (v.isNull())
+    const QByteArray &l = m_linhas.at(linha);
+    if (celulaNula(l, int(m_nomes.size()), col))
         return {};
-    switch (v.typeId()) {
-    case QMetaType::QDate:
-        return v.toDate().toString(Qt::ISODate);
-    case QMetaType::QDateTime:
-        return v.toDateTime().toString(u"yyyy-MM-dd HH:mm:ss"_s);
-    default:
-        return v.toString();
-    }
+    return celula(l, int(m_nomes.size()), col, m_utf16);
 }
-} // namespace
 
 QString TQuery::Texto(int linha, int col) const
 {
-    return comoTexto(Valor(linha, col));
+    if (linha < 0 || linha >= m_linhas.size() || col < 0 || col >= m_nomes.size())
+        return {};
+    return celula(m_linhas.at(linha), int(m_nomes.size()), col, m_utf16);
 }
 
 QString TQuery::AsString(const QString &campo) const
@@ -394,7 +527,7 @@ QString TQuery::AsString(const QString &campo) const
     const int c = coluna(campo);
     if (Eof())
         return {};
-    return comoTexto(m_linhas.at(m_atual).at(c));
+    return Texto(m_atual, c);
 }
 
 int TQuery::AsInteger(const QString &campo) const
@@ -405,7 +538,7 @@ int TQuery::AsInteger(const QString &campo) const
 bool TQuery::IsNull(const QString &campo) const
 {
     const int c = coluna(campo);
-    return Eof() || m_linhas.at(m_atual).at(c).isNull();
+    return Eof() || celulaNula(m_linhas.at(m_atual), int(m_nomes.size()), c);
 }
 
 QDateTime TQuery::AsDateTime(const QString &campo) const
@@ -413,14 +546,9 @@ QDateTime TQuery::AsDateTime(const QString &campo) const
     const int c = coluna(campo);
     if (Eof())
         return {};
-    const QVariant v = m_linhas.at(m_atual).at(c);
-    if (v.isNull())
+    if (celulaNula(m_linhas.at(m_atual), int(m_nomes.size()), c))
         return {};
-    if (v.typeId() == QMetaType::QDateTime)
-        return v.toDateTime();
-    if (v.typeId() == QMetaType::QDate)
-        return v.toDate().startOfDay();
-    const QString t = v.toString().trimmed();
+    const QString t = Texto(m_atual, c).trimmed();
     QDateTime dt = QDateTime::fromString(t, Qt::ISODate);
     if (!dt.isValid())
         dt = QDateTime::fromString(t, u"yyyy-MM-dd HH:mm:ss"_s);
@@ -436,7 +564,7 @@ QString TQuery::Campo0() const
 {
     if (Eof() || m_nomes.isEmpty())
         return {};
-    return comoTexto(m_linhas.at(m_atual).at(0));
+    return Texto(m_atual, 0);
 }
 
 QString TQuery::UltimoIdInserido() const

@@ -106,7 +106,8 @@ public:
     bool TemCampo(const QString &campo) const;
     QString Campo0() const; // primeira coluna como texto
 
-    // Para a grade: nomes das colunas como as tabelas os escrevem, e os valores.
+    // Para a grade: nomes das colunas como as tabelas os escrevem, e os valores (como
+    // texto; nulo quando a coluna não tem valor).
     int ColumnCount() const { return int(m_nomes.size()); }
     const QStringList &NomesCampos() const { return m_nomes; }
     QVariant Valor(int linha, int coluna) const;
@@ -132,7 +133,10 @@ private:
     bool m_ativa = false;
     int m_atual = -1;
     QStringList m_nomes;
-    QVector<QVector<QVariant>> m_linhas;
+    // Cada linha do resultado num só bloco: os fins das colunas, as marcas de nulo e os
+    // textos em UTF-8 (a lista de 100.000 linhas não custa uma alocação por célula).
+    QVector<QByteArray> m_linhas;
+    bool m_utf16 = false; // textos das linhas em UTF-16 (e não UTF-8)
     QString m_ultimoId;
     int m_afetadas = -1;
 };
