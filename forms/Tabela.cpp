@@ -1134,8 +1134,12 @@ void TFormTabela::CarregarCodigosUmaVez(int n, const QString &coluna, QComboBox 
 void TFormTabela::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    if (!e->spontaneous())
-        ExibirJanela();
+    if (e->spontaneous())
+        return;
+    // Reaparece na frente das outras (também sem gerenciador de janelas que a levante).
+    raise();
+    activateWindow();
+    ExibirJanela();
 }
 
 void TFormTabela::closeEvent(QCloseEvent *e)
