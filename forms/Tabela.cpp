@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -345,10 +346,11 @@ void TFormTabela::montarCampo(const Campo &c, int &linha, int &coluna)
     case TipoCampo::ComboEditavel: {
         auto *cb = new QComboBox(pai);
         cb->setEditable(c.tipo == TipoCampo::ComboEditavel);
+        cb->setInsertPolicy(QComboBox::NoInsert); // o Enter aceita; não cria itens
         cb->addItems(c.itens);
         cb->setCurrentIndex(-1);
         if (cb->isEditable() && c.tamanho > 0)
-            cb->lineEdit()->setMaxLength(c.tamanho);
+            cb->lineEdit()->setValidator(new LimiteDigitacao(c.tamanho, cb->lineEdit()));
         controle = cb;
         break;
     }
@@ -1136,6 +1138,12 @@ void TFormTabela::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
     if (e->spontaneous())
         return;
+    if (!m_centralizada) {
+        // Abre no centro da tela na primeira vez; depois fica onde o usuário a deixou.
+        m_centralizada = true;
+        if (QScreen *tela = screen())
+            move(tela->availableGeometry().center() - rect().center());
+    }
     // Reaparece na frente das outras (também sem gerenciador de janelas que a levante).
     raise();
     activateWindow();

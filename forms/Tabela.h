@@ -191,4 +191,5 @@ private:
     QGridLayout *m_grade = nullptr;
     int m_linhaGrade = 1;
     int m_execucoes = 0;
+    bool m_centralizada = false;
 };

@@ -285,7 +285,9 @@ private slots:
         categoria->lineEdit()->clear();
         QTest::keyClicks(categoria->lineEdit(), u"celular123"_s); // até 8
         QCOMPARE(categoria->currentText(), u"celular1"_s);
-        j->BitBtnAceitar->click();
+        QTest::keyClick(categoria->lineEdit(), Qt::Key_Return); // Enter aceita
+        QCOMPARE(j->Modo, 0);
+        QCOMPARE(categoria->count(), 4); // o texto digitado não vira item
         QCOMPARE(Valor(u"SELECT Categoria FROM TelefonesSecoes"_s), u"celular1"_s);
     }
 

@@ -234,6 +234,35 @@ private slots:
         QCOMPARE(docentes.NomePorId(u"40"_s), u"Ana Souza"_s); // sem os brancos do fim
     }
 
+    void listaGrandeComNulos()
+    {
+        // Linhas suficientes para a grade não pedir todas; células nulas leem vazio.
+        Exec(PostgreSQL()
+                ? u"INSERT INTO Docentes (Id, Nome) SELECT 100 + i, 'Z' || lpad(i::text, 5, "
+                  "'0') FROM generate_series(1, 3000) AS i"_s
+                : u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n "
+                  "WHERE i<3000) INSERT INTO Docentes (Id, Nome) SELECT 100 + i, 'Z' || "
+                  "printf('%05d', i) FROM n"_s);
+        Roteiro r;
+        TFormTabelaGenerica g(11);
+        g.show();
+        QCOMPARE(g.GroupBox2->title(), u" Listagem (3002) "_s);
+        QAbstractItemModel *m = g.DBGridPesquisa->model();
+        QCOMPARE(m->rowCount(), 3002);
+        const int nome = int(g.Query->NomesCampos().indexOf(u"Nome"_s));
+        const int depto = int(g.Query->NomesCampos().indexOf(u"Departamento"_s));
+        QVERIFY(nome >= 0 && depto >= 0);
+        QCOMPARE(m->index(2999, nome).data().toString(), u"Z02999"_s);
+        QCOMPARE(m->index(2999, depto).data().toString(), QString());
+        QVERIFY(g.Query->Valor(2999, depto).isNull());
+        QCOMPARE(g.Query->Texto(0, nome), u"Ana Souza  "_s);
+        g.Query->MoverPara(5);
+        QVERIFY(g.Query->IsNull(u"Departamento"_s));
+        QVERIFY(!g.Query->IsNull(u"Nome"_s));
+        QCOMPARE(g.Query->AsString(u"Nome"_s), u"Z00005"_s);
+        g.FormClose();
+    }
+
     // ---- Campos, cores e limpeza -----------------------------------------------------
 
     void mostrarEHabilitar()
