@@ -1,6 +1,6 @@
 #include "Registro.h"
 
-#include "Tabela.h"
+#include "TabelaGenerica.h"
 
 #include <QHash>
 #include <QPointer>
@@ -10,6 +10,16 @@ QHash<int, Registro::Fabrica> &fabricas()
 {
     static QHash<int, Registro::Fabrica> f;
     return f;
+}
+
+// Os editores prontos entram uma vez, antes de qualquer outra troca de fábrica.
+void garantirEditores()
+{
+    static bool feito = false;
+    if (feito)
+        return;
+    feito = true;
+    Registro::RegistrarEditores();
 }
 
 QHash<int, QPointer<TFormTabela>> &janelas()
@@ -26,8 +36,9 @@ QWidget *&paiPadrao()
 
 TFormTabela *criar(int numero)
 {
+    garantirEditores();
     const auto f = fabricas().value(numero);
-    TFormTabela *janela = f ? f(paiPadrao()) : new TFormTabela(paiPadrao());
+    TFormTabela *janela = f ? f(paiPadrao()) : new TFormTabelaGenerica(numero, paiPadrao());
     janela->NumeroTabela = numero;
     janela->hide();
     return janela;
@@ -37,11 +48,15 @@ TFormTabela *criar(int numero)
 namespace Registro {
 QList<int> NumerosJanelas()
 {
-    return {10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 30, 31, 32,
-            34, 35, 36, 37, 38, 40, 41, 50, 51, 67, 68, 69, 70, 71, 72, 73, 74, 76, 77, 78, 79, 81};
+    return { 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 30, 31, 32, 34,
+        35, 36, 37, 38, 40, 41, 50, 51, 67, 68, 69, 70, 71, 72, 73, 74, 76, 77, 78, 79, 81 };
 }
 
-void DefinirFabrica(int numero, Fabrica fabrica) { fabricas()[numero] = std::move(fabrica); }
+void DefinirFabrica(int numero, Fabrica fabrica)
+{
+    garantirEditores();
+    fabricas()[numero] = std::move(fabrica);
+}
 
 void CriarJanelas(QWidget *pai)
 {

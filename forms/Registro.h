@@ -20,4 +20,7 @@ void CriarJanelas(QWidget *pai = nullptr);
 TFormTabela *Janela(int numero);
 // Destrói todas (fim do programa, fim de um teste).
 void DestruirJanelas();
+// Registra as fábricas dos editores prontos (um por linha, em Editores.cpp). Chamada
+// uma vez, antes da primeira janela; os números sem editor usam a janela genérica.
+void RegistrarEditores();
 } // namespace Registro

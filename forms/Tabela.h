@@ -1,20 +1,187 @@
 #pragma once
-// Janela-base de tabela. Provisória: a janela completa (listagem, registro, botões,
-// modos, escolha) entra aqui.
-#include <QDialog>
-#include <QLabel>
+// Janela-base de tabela: listagem à esquerda, campos do registro à direita, botões de
+// incluir, modificar, excluir, aceitar, cancelar, atualizar, fechar e escolher.
+//
+// A janela é montada a partir da sua DescricaoJanela (campos, pesquisas, textos longos,
+// comandos); o ciclo padrão (mostrar, habilitar, limpar, conferir, gravar, apagar) vem
+// dela. Uma janela derivada só escreve o que faz diferente, sobrescrevendo os métodos
+// virtuais. A mesma janela é mostrada sem esperar (menu), modal como filha de outra
+// (MostrarModal) ou modal como escolha de uma pesquisa (EscolherEm, Modo 4).
+#include "Banco.h"
+#include "Descricao.h"
 
-class TFormTabela : public QDialog
-{
+#include <QDialog>
+#include <QHash>
+#include <functional>
+
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QPushButton;
+class QSplitter;
+class QTableView;
+class ModeloConsulta;
+
+class TFormTabela : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormTabela(QWidget *parent = nullptr);
+    explicit TFormTabela(const DescricaoJanela &descricao, QWidget *parent = nullptr);
+    ~TFormTabela() override;
 
     int NumeroTabela = 0;
     int Modo = 0; // 0 consultando, 1 incluindo, 3 modificando, 4 escolhendo
-    int Operacao = 0;
-    QLabel *LabelEscolha = nullptr;
+    int Operacao = 0; // 0 nada, 2 exclusão confirmada, 3 atualização pedida
 
-    // Texto de exibição da linha 'id' da tabela da janela (vazio sem linha).
+    // A consulta da janela: listagem e comandos de alteração.
+    TQuery *Query = nullptr;
+
+    // Controles da base.
+    QGroupBox *GroupBox2 = nullptr;
+    QTableView *DBGridPesquisa = nullptr;
+    QSplitter *Splitter1 = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *EditId = nullptr;
+    QPushButton *BitBtnModificar = nullptr;
+    QPushButton *BitBtnAceitar = nullptr;
+    QPushButton *BitBtnCancelar = nullptr;
+    QPushButton *BitBtnExcluir = nullptr;
+    QPushButton *BitBtnIncluir = nullptr;
+    QLabel *LabelEscolha = nullptr;
+    QLabel *LabelAviso = nullptr;
+    QPushButton *BitBtnFechar = nullptr;
+    QPushButton *BitBtnAtualizar = nullptr;
+    QPushButton *BitBtnEscolher = nullptr;
+
+    const DescricaoJanela &Descricao() const { return m_descricao; }
+
+    // Controle pelo objectName (nullptr se não houver).
+    QWidget *Controle(const QString &nome) const;
+    template <class T> T *Controle(const QString &nome) const
+    {
+        return qobject_cast<T *>(Controle(nome));
+    }
+    // Texto de um controle como os comandos o leem (memo com quebras CR LF).
+    QString Texto(const QString &controle) const;
+    void DefinirTexto(const QString &controle, const QString &texto);
+
+    // Linhas para os botões próprios da janela (ao lado dos de edição / na barra de baixo).
+    QHBoxLayout *LinhaBotoes() const { return m_linhaBotoes; }
+    QHBoxLayout *BarraInferior() const { return m_barraInferior; }
+    // Botão próprio da janela na posição dada de uma dessas linhas, ligado à ação.
+    QPushButton *NovoBotao(const QString &nome, const QString &texto, QHBoxLayout *linha,
+        int posicao, std::function<void()> clique);
+    // Grade dos campos do registro, para controles próprios da janela.
+    QGridLayout *GradeCampos() const { return m_grade; }
+
+    // Métodos da base
+    void FormShow(); // parte da base ao mostrar
+    bool FormClose(); // false quando recusado (editando)
+    void EditarCampos(bool on);
+    void MostrarBotoes(bool on);
+    void ApagarCampos();
+    bool ContarRegistros(const QStringList &sentenca = {});
+
+    // Métodos de cada janela (o padrão vem da descrição)
+    virtual void ExibirJanela(); // FormShow da janela: base, ConsultarTabela, MostrarRegistro
+    virtual void ConsultarTabela();
+    virtual void MostrarRegistro();
+    virtual void HabilitarCampos(bool on);
+    virtual void LimparCampos();
     virtual QString NomePorId(const QString &id);
+
+    // Manipuladores dos botões e da grade
+    virtual void DBGridPesquisaCellClick(const QModelIndex &indice);
+    virtual void BitBtnIncluirClick();
+    virtual void BitBtnModificarClick();
+    virtual void BitBtnAceitarClick();
+    virtual void BitBtnCancelarClick();
+    virtual void BitBtnExcluirClick();
+    virtual void BitBtnEscolherClick();
+    virtual void BitBtnAtualizarClick();
+    void BitBtnFecharClick() { FormClose(); }
+
+    // Pesquisa do campo cuja caixa de Id é 'controleId' (duplo clique no nome).
+    void ExecutarPesquisa(const QString &controleId);
+    // Liga o duplo clique de um controle a uma ação.
+    void LigarDuploClique(QWidget *controle, std::function<void()> acao);
+    // Mostra a janela 'numero' como escolha (Modo 4, modal); devolve o Id escolhido ou
+    // vazio (nada escolhido, ou a janela recusou-se a fechar).
+    static QString EscolherEm(int numero);
+    // Mostra a janela modal em consulta (filha de outra); false se ela recusou fechar.
+    bool MostrarModal();
+    bool EmExecucaoModal() const { return m_execucoes > 0; }
+    // Janela filha da linha mostrada (e-mails, telefones, publicações...): só enquanto
+    // consulta (Modo 0) e com uma linha; recebe o Id (EditId) e o nome (EditNome) e é
+    // mostrada modal. Fora disso, a recusa do modo ou a de linha não escolhida.
+    bool AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha);
+    // Recebe a linha-mãe antes de ser mostrada como filha. Sem membros próprios para
+    // ela, a janela a guarda nas propriedades "IdPai" e "NomePai".
+    virtual void DefinirPai(const QString &id, const QString &nome);
+
+    // Carrega a lista 'combo' com a coluna da tabela de códigos n, na consulta da janela;
+    // tabela vazia dá o item único "TABELA ESTÁ VAZIA".
+    void CarregarCodigos(int n, const QString &coluna, QComboBox *combo);
+    // O mesmo, só quando a lista ainda está vazia (carrega uma vez por execução).
+    void CarregarCodigosUmaVez(int n, const QString &coluna, QComboBox *combo);
+
+    // Cores dos campos.
+    static QColor CorEditavel();
+    static QColor CorSomenteLeitura();
+    static QColor CorPesquisa();
+    static void Pintar(QWidget *controle, const QColor &cor);
+
+protected:
+    // Partes do ciclo padrão para as janelas que o mudam.
+    bool LerId(); // EditId := Id da linha atual; vazio: "A tabela está vazia." e false
+    void CopiarCampos(); // colunas da linha atual para os controles (descrição)
+    void AplicarRegras(bool on); // cores e edição dos campos da descrição
+    virtual QStringList SentencaConsulta() const; // linhas da listagem
+    virtual bool ConferirCampos(); // campos obrigatórios; false interrompe o Aceitar
+    virtual bool PermitirGravacao() { return true; } // false: volta à consulta sem gravar
+    virtual bool PodeModificarFicha(); // linha reservada "[vazio]"
+    virtual bool PodeExcluirFicha();
+    // Gravações depois do comando, na mesma transação (textos longos).
+    virtual bool GravarSeguintes(bool inclusao);
+    virtual bool ExcluirSeguintes();
+    // Condições com nome das regras de presença (SeCondicao).
+    virtual bool Condicao(const QString &nome) const;
+    // Comando de gravação (vazio: nada a gravar).
+    virtual TabelaLinhas LinhasGravacao(bool inclusao) const;
+    // Fim de uma edição: lista de novo, campos só leitura, Modo 0, primeira linha.
+    void Concluir();
+    void FimDaEdicao(); // grade habilitada, aviso escondido
+
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+public slots:
+    void reject() override;
+
+private:
+    friend class ValoresJanela;
+    void montar();
+    void montarCampo(const Campo &c, int &linha, int &coluna);
+    QList<const Campo *> camposNaOrdemDeExibicao() const;
+    void registrar(QWidget *w, const QString &nome);
+    void aoDesconectar();
+    void atualizarCapacidade(const Campo &c);
+    bool gravar(bool inclusao);
+    bool excluir();
+
+    DescricaoJanela m_descricao;
+    QHash<QString, QWidget *> m_controles;
+    QHash<QObject *, std::function<void()>> m_duplosCliques;
+    ModeloConsulta *m_modelo = nullptr;
+    QHBoxLayout *m_linhaBotoes = nullptr;
+    QHBoxLayout *m_barraInferior = nullptr;
+    QGridLayout *m_grade = nullptr;
+    int m_linhaGrade = 1;
+    int m_execucoes = 0;
 };

@@ -1,0 +1,23 @@
+#pragma once
+// O padrão de execução de um comando, escrito uma vez: fecha a consulta, registra a
+// palavra de início, monta as linhas, roda (SELECT abre, o resto executa), registra a
+// palavra de fim; uma falha (do banco ou de um valor recusado) vai para RegistrarErro.
+#include "Banco.h"
+
+#include <QStringList>
+#include <functional>
+
+enum class Passo {
+    Consulta, // "consultando..." / "consultado", "<n> registros"
+    ConsultaSemTotal, // "consultando..." / "consultado" (o total veio de uma contagem)
+    Contagem, // "contando registros..." / "registros contados", "<n> registros"
+    Inclusao, // "incluindo..." / "incluído"
+    Alteracao, // "alterando..." / "alterado"
+    Exclusao, // "apagando..." / "apagado"
+};
+
+// Roda o comando das linhas na consulta q, registrando com a fonte n. Na contagem, o
+// número de registros é a primeira coluna da única linha. 'registros' recebe o número
+// de linhas (consulta) ou a contagem. Devolve false na falha (já registrada).
+bool ExecutarComando(TQuery &q, int n, Passo passo, const std::function<QStringList()> &linhas,
+    int *registros = nullptr);

@@ -1,0 +1,48 @@
+#include "ModeloConsulta.h"
+
+ModeloConsulta::ModeloConsulta(TQuery *consulta, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_consulta(consulta)
+{
+    connect(consulta, &TQuery::Aberta, this, &ModeloConsulta::recarregar);
+    connect(consulta, &TQuery::Fechada, this, &ModeloConsulta::recarregar);
+    recarregar();
+}
+
+void ModeloConsulta::recarregar()
+{
+    beginResetModel();
+    const bool ativa = m_consulta->Active();
+    m_linhas = ativa ? m_consulta->RecordCount() : 0;
+    m_colunas = ativa ? m_consulta->ColumnCount() : 0;
+    endResetModel();
+}
+
+int ModeloConsulta::rowCount(const QModelIndex &pai) const
+{
+    return pai.isValid() ? 0 : m_linhas;
+}
+
+int ModeloConsulta::columnCount(const QModelIndex &pai) const
+{
+    return pai.isValid() ? 0 : m_colunas;
+}
+
+QVariant ModeloConsulta::data(const QModelIndex &indice, int papel) const
+{
+    if (papel != Qt::DisplayRole || !indice.isValid() || indice.row() >= m_linhas
+        || indice.column() >= m_colunas)
+        return {};
+    return m_consulta->Texto(indice.row(), indice.column());
+}
+
+QVariant ModeloConsulta::headerData(int secao, Qt::Orientation orientacao, int papel) const
+{
+    if (papel != Qt::DisplayRole)
+        return {};
+    if (orientacao == Qt::Vertical)
+        return QString(); // indicador de linha sem número, como nas grades do programa
+    if (secao < 0 || secao >= m_colunas)
+        return {};
+    return m_consulta->NomesCampos().value(secao);
+}
