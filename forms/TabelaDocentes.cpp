@@ -42,9 +42,11 @@ DescricaoJanela descricao()
         CampoEdit(u"ExternoDepartamento"_s, u"Nome Instituição"_s, 0)
             .Legenda(u"Se o docente for externo:"_s),
         CampoEdit(u"ExternoLink"_s, u"Link Instituição"_s, 0),
-        CampoTextoLongo(u"PesquisaArea"_s, u"Área de Pesquisa"_s, 3990, 42, u"Docente"_s),
-        CampoTextoLongo(u"PesquisaLinha"_s, u"Linha de Pesquisa"_s, 3990, 43, u"Docente"_s),
-        CampoTextoLongo(u"Observacao"_s, u"Observação"_s, 3990, 44, u"Docente"_s),
+        CampoTextoLongo(u"PesquisaArea"_s, u"Área de Pesquisa"_s, 3990, 42, u"Docente"_s)
+            .LinhasVisiveis(4),
+        CampoTextoLongo(u"PesquisaLinha"_s, u"Linha de Pesquisa"_s, 3990, 43, u"Docente"_s)
+            .LinhasVisiveis(4),
+        CampoTextoLongo(u"Observacao"_s, u"Observação"_s, 3990, 44, u"Docente"_s).LinhasVisiveis(4),
         CampoEdit(u"Link"_s, u"Link"_s, 255),
         CampoPesquisa(u"Imagem"_s, u"Imagem"_s, 71).AoLado(),
         CampoMarcacao(u"AulaGraduacao"_s, u"Graduação"_s).Legenda(u"Atividades"_s),
