@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
