@@ -433,7 +433,7 @@ void TFormTabela::atualizarCapacidade(const Campo &c)
     auto *m = Controle<QPlainTextEdit>(c.controle);
     if (!cap || !m || c.tamanho <= 0)
         return;
-    cap->setText(QString::number(comprimentoMemo(m->toPlainText()) * 100 / c.tamanho) + u'%');
+    cap->setText(QString::number(CapacidadeUsada(m->toPlainText(), c.tamanho)) + u'%');
 }
 
 QString TFormTabela::Texto(const QString &controle) const
@@ -844,6 +844,11 @@ bool TFormTabela::ExcluirSeguintes()
         if (c.TextoLongo() && !ExcluirCampoDescricao(EditId->text(), c.tabelaTexto, c.chaveTexto))
             return false;
     return true;
+}
+
+QStringList TFormTabela::Sentenca(bool inclusao) const
+{
+    return RenderizarSentenca(LinhasGravacao(inclusao), NumeroTabela, ValoresJanela(*this));
 }
 
 bool TFormTabela::gravar(bool inclusao)

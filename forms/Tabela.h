@@ -78,6 +78,10 @@ public:
     // Grade dos campos do registro, para controles próprios da janela.
     QGridLayout *GradeCampos() const { return m_grade; }
 
+    // O comando de gravação (INSERT ou UPDATE) como sairia agora dos campos; lança
+    // ErroBanco quando um valor é recusado.
+    QStringList Sentenca(bool inclusao) const;
+
     // Métodos da base
     void FormShow(); // parte da base ao mostrar
     bool FormClose(); // false quando recusado (editando)

@@ -1,10 +1,13 @@
 #pragma once
-// Apoio dos testes das janelas de tabela: um banco novo em cada motor (SQLite num
-// arquivo temporário, PostgreSQL num agrupamento descartável), as tabelas que as janelas
-// usam, o registro em memória e um jeito de rodar a mesma classe de teste nos dois motores.
-#include "Banco.h"
+// Apoio dos testes das janelas de tabela: o banco de teste dos dois motores (BancoTeste),
+// o registro de eventos em memória e gestos de usuário sobre as janelas.
+//
+//   void initTestCase_data() { LinhasMotores(); }
+//   void init() { Apoio::Iniciar(); ... }
+//   void cleanup() { Apoio::Terminar(); }
+#include "BancoTeste.h"
 #include "CatalogoTabelas.h"
-#include "ClusterPostgres.h"
+#include "Modal.h"
 #include "PerfisAcesso.h"
 #include "Registro.h"
 #include "Roteiro.h"
@@ -17,33 +20,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTableView>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
-#include <memory>
 
 namespace Apoio {
 using namespace Qt::StringLiterals;
-
-inline FonteDados::Motor &Motor()
-{
-    static FonteDados::Motor m = FonteDados::SQLite;
-    return m;
-}
-
-inline ClusterPostgres *&Cluster()
-{
-    static ClusterPostgres *c = nullptr;
-    return c;
-}
-
-inline QString NomeMotor()
-{
-    return Motor() == FonteDados::SQLite ? u"SQLite"_s : u"PostgreSQL"_s;
-}
 
 inline SaidaMemoria &Eventos()
 {
@@ -51,90 +32,66 @@ inline SaidaMemoria &Eventos()
     return s;
 }
 
-// Roda um comando direto na conexão do programa (preparação dos testes).
+inline BancoTeste *&Banco()
+{
+    static BancoTeste *b = nullptr;
+    return b;
+}
+
+// Banco do motor da linha corrente, com as linhas iniciais, conectado como o nível.
+inline bool Iniciar(int nivel = 1)
+{
+    BancoTeste &b = BancoTeste::De(MotorAtual());
+    Banco() = &b;
+    if (!b.Pronto()) {
+        qWarning("banco de teste: %s", qPrintable(b.Erro()));
+        return false;
+    }
+    InstalarSaidaEventos(&Eventos());
+    b.Reiniciar();
+    const QString erro = b.Conectar(nivel);
+    if (!erro.isEmpty()) {
+        qWarning("conexão: %s", qPrintable(erro));
+        return false;
+    }
+    FiltroTabelas.clear();
+    Eventos().Limpar();
+    return true;
+}
+
+// Fecha as janelas (mesmo editando) e a conexão.
+inline void Terminar()
+{
+    Registro::DestruirJanelas();
+    if (Banco())
+        Banco()->Desconectar();
+}
+
+// Preparação como dono (fora da conexão do programa).
 inline void Exec(const QString &sql)
 {
-    QSqlQuery q(Servidor::Database().Conexao());
-    if (!q.exec(sql))
-        qFatal("preparo falhou: %s -> %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    if (!Banco()->Executar(sql))
+        qFatal("preparo falhou: %s -> %s", qPrintable(sql), qPrintable(Banco()->UltimoErro()));
 }
 
 inline QString Valor(const QString &sql)
 {
-    QSqlQuery q(Servidor::Database().Conexao());
-    if (!q.exec(sql) || !q.next())
-        return u"<falha>"_s;
-    return q.value(0).toString();
+    return Banco()->Valor(sql);
 }
 
-// As tabelas das janelas do quadro (as colunas que as janelas usam).
-inline void CriarTabelas()
+inline bool PostgreSQL()
 {
-    const QString id = Motor() == FonteDados::SQLite ? u"Id INTEGER PRIMARY KEY AUTOINCREMENT"_s
-                                                     : u"Id SERIAL PRIMARY KEY"_s;
-    const QStringList tabelas = {
-        u"DocenteCategorias (%1, Nome VARCHAR(30), Sigla VARCHAR(5))"_s,
-        u"Departamentos (%1, Nome VARCHAR(80), Sigla VARCHAR(5))"_s,
-        u"DepartamentosDescricao (Departamento INTEGER, Texto TEXT)"_s,
-        u"Secoes (%1, Nome VARCHAR(80))"_s,
-        u"Docentes (%1, Nome VARCHAR(50), Departamento INTEGER, Categoria INTEGER)"_s,
-        u"EmailsDepartamentos (%1, Departamento INTEGER, Email VARCHAR(50), Comentario VARCHAR(50))"_s,
-        u"EmailsSecoes (%1, Secao INTEGER, Email VARCHAR(50), Comentario VARCHAR(50))"_s,
-        u"EmailsDocentes (%1, Docente INTEGER, Email VARCHAR(50), Comentario VARCHAR(50))"_s,
-        u"TelefonesDepartamentos (%1, Departamento INTEGER, Categoria VARCHAR(8), Telefone VARCHAR(15), Comentario VARCHAR(50))"_s,
-        u"TelefonesSecoes (%1, Secao INTEGER, Categoria VARCHAR(8), Telefone VARCHAR(15), Comentario VARCHAR(50))"_s,
-        u"TelefonesDocentes (%1, Docente INTEGER, Categoria VARCHAR(8), Telefone VARCHAR(15), Comentario VARCHAR(50))"_s,
-        u"DocenteSituacao (%1, Situacao VARCHAR(50))"_s,
-        u"DocenteTitulacoes (%1, Titulacao VARCHAR(50))"_s,
-    };
-    for (const QString &t : tabelas) {
-        const QString nome = t.section(u' ', 0, 0);
-        Exec(u"DROP TABLE IF EXISTS "_s + nome
-            + (Motor() == FonteDados::PostgreSQL ? u" CASCADE"_s : QString()));
-        Exec(u"CREATE TABLE "_s + QString(t).replace(u"%1"_s, id));
-    }
-}
-
-inline QTemporaryDir &PastaSQLite()
-{
-    static QTemporaryDir d;
-    return d;
-}
-
-// Conecta o programa a um banco novo no motor corrente, com as tabelas vazias.
-inline void BancoNovo()
-{
-    static int contador = 0;
-    TDatabase &db = Servidor::Database();
-    db.Close();
-    FonteDados f;
-    f.motor = Motor();
-    if (Motor() == FonteDados::SQLite) {
-        f.arquivo = PastaSQLite().path() + u"/teste%1.sqlite"_s.arg(++contador);
-    } else {
-        f.host = Cluster()->PastaSoquete();
-        f.porta = Cluster()->Porta();
-        f.banco = u"tarvisco"_s;
-    }
-    db.Fonte = f;
-    db.Params = { u"USER NAME=postgres"_s };
-    TDatabase::DefinirPedidoSenha([](const QString &, QString &, QString &senha) {
-        senha.clear();
-        return true;
-    });
-    db.Open();
-    CriarTabelas();
-    Eventos().Limpar();
+    return MotorAtual() == Motor::PostgreSQL;
 }
 
 // Linhas do registro de eventos (sem a hora).
 inline QStringList Linhas()
 {
-    // A hora vem na frente, com tantos espaços quanto o formato longo do sistema tiver.
-    const int espacos = int(HoraRegistro().count(u' '));
+    // A hora vem na frente, com tantos brancos quanto o formato longo do sistema tiver.
+    const int brancos = int(HoraRegistro().count(u' '));
     QStringList l;
     for (const auto &linha : Eventos().linhas)
-        l << linha.texto.section(u' ', espacos + 1);
+        l << linha.texto.section(u' ', brancos + 1);
     return l;
 }
 
@@ -147,66 +104,12 @@ inline bool Registrou(int n, const QString &estado)
     return false;
 }
 
-// Prepara o processo: aplicativo, registro em memória, níveis.
-inline void Preparar()
-{
-    InstalarSaidaEventos(&Eventos());
-    NivelAcesso = 1;
-    FiltroTabelas.clear();
-}
-
-// Roda a classe de teste no SQLite e depois no PostgreSQL.
-template <class Teste> int DoisMotores(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    Preparar();
-    int falhas = 0;
-    {
-        Motor() = FonteDados::SQLite;
-        Teste t;
-        falhas += QTest::qExec(&t, argc, argv);
-    }
-    ClusterPostgres cluster;
-    if (!cluster.Iniciar()) {
-        qWarning("PostgreSQL não iniciou: %s", qPrintable(cluster.Erro()));
-        return falhas + 1;
-    }
-    bool ok = false;
-    cluster.Psql(u"postgres"_s, u"CREATE DATABASE tarvisco"_s, &ok);
-    if (!ok)
-        return falhas + 1;
-    Cluster() = &cluster;
-    {
-        Motor() = FonteDados::PostgreSQL;
-        Teste t;
-        falhas += QTest::qExec(&t, argc, argv);
-    }
-    Registro::DestruirJanelas();
-    Servidor::Database().Close();
-    Cluster() = nullptr;
-    return falhas;
-}
-
-// Age numa janela assim que ela estiver à vista (dentro do laço modal dela).
-inline void AoAbrir(QWidget *janela, std::function<void()> acao)
-{
-    auto *t = new QTimer;
-    t->setInterval(2);
-    QObject::connect(t, &QTimer::timeout, [t, janela, acao] {
-        if (!janela->isVisible())
-            return;
-        t->stop();
-        t->deleteLater();
-        acao();
-    });
-    t->start();
-}
 // Clica (ou dá duplo clique) numa linha da listagem, como o usuário.
 inline void ClicarLinha(TFormTabela *j, int linha, bool duplo = false)
 {
     QTableView *g = j->DBGridPesquisa;
     const QRect r = g->visualRect(g->model()->index(linha, 0));
-    // Um duplo clique do sistema chega como clique e depois o segundo aperto.
+    // Um duplo clique do sistema chega como um clique e depois o segundo aperto.
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
     if (duplo)
         QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, r.center());
@@ -226,10 +129,25 @@ inline void Digitar(TFormTabela *j, const QString &nome, const QString &texto)
     QLineEdit *e = Edit(j, nome);
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Delete);
-    QTest::keyClicks(e, texto);
+    // O teclado simulado só conhece ASCII; o resto entra como entrada de texto.
+    for (const QChar c : texto) {
+        if (c.unicode() < 128)
+            QTest::keyClick(e, c.toLatin1());
+        else
+            e->insert(QString(c));
+    }
 }
 
-// Botões do conjunto visível de uma janela (pelo objectName).
+// Duplo clique num campo (os amarelos abrem a escolha).
+inline void DuploClique(TFormTabela *j, const QString &nome)
+{
+    QWidget *w = j->Controle(nome);
+    if (!w)
+        qFatal("sem controle %s", qPrintable(nome));
+    QTest::mouseDClick(w, Qt::LeftButton);
+}
+
+// Botões visíveis de uma janela (pelo objectName), na ordem da base.
 inline QStringList BotoesVisiveis(TFormTabela *j)
 {
     QStringList v;
@@ -240,10 +158,21 @@ inline QStringList BotoesVisiveis(TFormTabela *j)
             v << b->objectName();
     return v;
 }
-} // namespace Apoio
 
-#define TESTE_DOIS_MOTORES(Classe)                                                                 \
-    int main(int argc, char **argv)                                                                \
-    {                                                                                              \
-        return Apoio::DoisMotores<Classe>(argc, argv);                                             \
-    }
+inline const QStringList &ConjuntoConsulta()
+{
+    static const QStringList c = { u"BitBtnIncluir"_s, u"BitBtnModificar"_s, u"BitBtnExcluir"_s,
+        u"BitBtnAtualizar"_s, u"BitBtnFechar"_s, u"BitBtnEscolher"_s };
+    return c;
+}
+
+// Age na janela de tabela quando ela abrir modal (escolha ou filha).
+inline void AoAbrir(TFormTabela *janela, std::function<void()> acao)
+{
+    AoAbrirModal([janela, acao](QWidget *modal) {
+        if (modal != janela)
+            QTest::qFail("abriu outra janela modal", __FILE__, __LINE__);
+        acao();
+    });
+}
+} // namespace Apoio

@@ -21,22 +21,17 @@ class TesteCategorias : public QObject {
     }
 
 private slots:
+    void initTestCase_data() { LinhasMotores(); }
     void init()
     {
-        BancoNovo();
-        NivelAcesso = 1;
+        QVERIFY(Iniciar());
+        Exec(u"DROP INDEX IF EXISTS CategoriaUnica"_s);
+        Exec(u"DELETE FROM DocenteCategorias WHERE Id<>1"_s);
+        // Com a linha "[vazio]" semeada, a lista (por nome) é Associado, Titular, [vazio].
         inserir(u"Titular"_s, u"TIT"_s);
         inserir(u"Associado"_s, u"ASS"_s);
-        Eventos().Limpar();
     }
-    void cleanup()
-    {
-        if (TFormTabela *j = janela()) {
-            j->Modo = 0;
-            j->hide();
-        }
-        Registro::DestruirJanelas();
-    }
+    void cleanup() { Terminar(); }
 
     void abreComListaSemLinha()
     {
@@ -45,14 +40,14 @@ private slots:
         QVERIFY(qobject_cast<TFormTabelaDocenteCategorias *>(j));
         j->show();
         QCOMPARE(j->windowTitle(), u"Tabela Docentes, Categorias"_s);
-        QCOMPARE(j->GroupBox2->title(), u" Listagem (2) "_s);
+        QCOMPARE(j->GroupBox2->title(), u" Listagem (3) "_s);
         QCOMPARE(Edit(j, u"EditId"_s)->text(), QString());
         QCOMPARE(Edit(j, u"EditNome"_s)->text(), QString());
         QVERIFY(r.mostradas.isEmpty());
         QCOMPARE(Linhas(),
             QStringList(
                 { u"Docentes, Categorias, conectado"_s, u"Docentes, Categorias, consultando..."_s,
-                    u"Docentes, Categorias, consultado, 2 registros"_s }));
+                    u"Docentes, Categorias, consultado, 3 registros"_s }));
         // Títulos das colunas pelos nomes.
         QCOMPARE(j->DBGridPesquisa->model()->headerData(1, Qt::Horizontal).toString().toLower(),
             u"nome"_s);
@@ -108,7 +103,7 @@ private slots:
             TFormTabela::CorSomenteLeitura());
         QVERIFY(j->DBGridPesquisa->isEnabled());
         QVERIFY(!j->LabelAviso->isVisible());
-        QCOMPARE(j->GroupBox2->title(), u" Listagem (3) "_s);
+        QCOMPARE(j->GroupBox2->title(), u" Listagem (4) "_s);
     }
 
     void nomeObrigatorioMantemListaBloqueada()
@@ -124,7 +119,7 @@ private slots:
         QVERIFY(!j->DBGridPesquisa->isEnabled()); // a lista continua bloqueada
         QVERIFY(j->BitBtnAceitar->isVisible());
         QVERIFY(!Edit(j, u"EditNome"_s)->isReadOnly());
-        QCOMPARE(Valor(u"SELECT COUNT(*) FROM DocenteCategorias"_s), u"2"_s);
+        QCOMPARE(Valor(u"SELECT COUNT(*) FROM DocenteCategorias"_s), u"3"_s);
     }
 
     void modificarESemLinha_data()
@@ -192,7 +187,7 @@ private slots:
         QVERIFY(!Edit(j, u"EditNome"_s)->isReadOnly());
         QVERIFY(!j->DBGridPesquisa->isEnabled());
         QVERIFY(j->BitBtnCancelar->isVisible());
-        QCOMPARE(j->GroupBox2->title(), u" Listagem (2) "_s); // a lista continua lá
+        QCOMPARE(j->GroupBox2->title(), u" Listagem (3) "_s); // a lista continua lá
         QCOMPARE(Valor(u"SELECT COUNT(*) FROM DocenteCategorias WHERE Sigla='NOVA'"_s), u"0"_s);
         // Corrige e grava.
         Digitar(j, u"EditNome"_s, u"Adjunto"_s);
@@ -211,7 +206,7 @@ private slots:
         QTest::keyClick(Edit(j, u"EditNome"_s), Qt::Key_Escape);
         QCOMPARE(j->Modo, 0);
         QVERIFY(j->isVisible());
-        QCOMPARE(Valor(u"SELECT COUNT(*) FROM DocenteCategorias"_s), u"2"_s);
+        QCOMPARE(Valor(u"SELECT COUNT(*) FROM DocenteCategorias"_s), u"3"_s);
         j->BitBtnIncluir->click();
         Digitar(j, u"EditNome"_s, u"Visitante"_s);
         QTest::keyClick(Edit(j, u"EditNome"_s), Qt::Key_Return);
@@ -245,10 +240,10 @@ private slots:
         QTest::addColumn<int>("nivel");
         QTest::addColumn<bool>("resposta");
         QTest::addColumn<QString>("restam");
-        QTest::newRow("sim") << 1 << true << u"1"_s;
-        QTest::newRow("não") << 1 << false << u"2"_s;
-        QTest::newRow("SEAC") << 7 << false << u"2"_s;
-        QTest::newRow("Digitador") << 2 << false << u"2"_s;
+        QTest::newRow("sim") << 1 << true << u"2"_s;
+        QTest::newRow("não") << 1 << false << u"3"_s;
+        QTest::newRow("SEAC") << 7 << false << u"3"_s;
+        QTest::newRow("Digitador") << 2 << false << u"3"_s;
     }
     void excluir()
     {
@@ -277,7 +272,7 @@ private slots:
             QCOMPARE(j->Operacao, 2);
             QVERIFY(Registrou(13, u"apagando..."_s));
             QVERIFY(Registrou(13, u"apagado"_s));
-            QCOMPARE(j->GroupBox2->title(), u" Listagem (1) "_s);
+            QCOMPARE(j->GroupBox2->title(), u" Listagem (2) "_s);
             QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Titular"_s);
         }
         NivelAcesso = 1;
@@ -285,7 +280,7 @@ private slots:
 
     void tabelaVaziaAoExcluirUltima()
     {
-        Exec(u"DELETE FROM DocenteCategorias WHERE Nome='Titular'"_s);
+        Exec(u"DELETE FROM DocenteCategorias WHERE Nome<>'Associado'"_s);
         Roteiro r;
         TFormTabela *j = janela();
         j->show();
@@ -375,6 +370,8 @@ private slots:
     void listaDeCodigos()
     {
         Roteiro r;
+        Exec(u"DELETE FROM DocenteSituacao"_s);
+        Exec(u"DELETE FROM DocenteTitulacoes"_s);
         Exec(u"INSERT INTO DocenteSituacao (Situacao) VALUES ('Ativo')"_s);
         Exec(u"INSERT INTO DocenteSituacao (Situacao) VALUES ('Aposentado')"_s);
         TFormTabela *j = janela();
@@ -405,5 +402,5 @@ private slots:
     }
 };
 
-TESTE_DOIS_MOTORES(TesteCategorias)
+QTEST_MAIN(TesteCategorias)
 #include "tst_categorias.moc"
