@@ -40,8 +40,8 @@ inline QStringList IdsListados(TFormTabela *j)
     return ids;
 }
 
-// Digita o texto no controle tecla por tecla, como o usuário; também caracteres fora
-// do ASCII (que QTest::keyClicks não sabe teclar) e quebras de linha (Enter).
+// Digita o texto num memo tecla por tecla, como o usuário; também caracteres fora do
+// ASCII (que QTest::keyClicks não sabe teclar) e quebras de linha (Enter).
 inline void Teclar(QWidget *controle, const QString &texto)
 {
     for (const QChar c : texto) {
@@ -54,15 +54,6 @@ inline void Teclar(QWidget *controle, const QString &texto)
         QApplication::sendEvent(controle, &aperta);
         QApplication::sendEvent(controle, &solta);
     }
-}
-
-// Substitui o texto de uma caixa digitando, como o usuário.
-inline void Digitar(TFormTabela *j, const QString &nome, const QString &texto)
-{
-    QLineEdit *e = Apoio::Edit(j, nome);
-    e->selectAll();
-    QTest::keyClick(e, Qt::Key_Delete);
-    Teclar(e, texto);
 }
 
 // Clica (ou dá duplo clique) na linha do Id, como o usuário, rolando a lista até ela;

@@ -13,9 +13,9 @@
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
+using Apoio::Digitar;
 using Apoio::Edit;
 using Apoio::Linhas;
-using Editores::Digitar;
 using Editores::LinhaDoId;
 
 namespace {
@@ -39,7 +39,7 @@ class TesteDepartamentos : public QObject {
 
 private slots:
     void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { Apoio::Preparar(); }
+    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
     void init()
     {
         EXIGIR_BANCO(b);

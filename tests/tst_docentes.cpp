@@ -13,9 +13,9 @@
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
+using Apoio::Digitar;
 using Apoio::Edit;
 using Apoio::Linhas;
-using Editores::Digitar;
 
 namespace {
 const QStringList Memos = { u"MemoPesquisaArea"_s, u"MemoPesquisaLinha"_s, u"MemoObservacao"_s };
@@ -63,7 +63,7 @@ class TesteDocentes : public QObject {
 
 private slots:
     void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { Apoio::Preparar(); }
+    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
     void init()
     {
         EXIGIR_BANCO(b);
