@@ -2,7 +2,9 @@
 // estão aqui são servidos pela janela genérica.
 #include "Registro.h"
 #include "TabelaContatos.h"
+#include "TabelaDepartamentos.h"
 #include "TabelaDocenteCategorias.h"
+#include "TabelaDocentes.h"
 
 namespace {
 template <class Janela> void registrar(int numero)
@@ -13,6 +15,8 @@ template <class Janela> void registrar(int numero)
 
 void Registro::RegistrarEditores()
 {
+    registrar<TFormTabelaDepartamentos>(10);
+    registrar<TFormTabelaDocentes>(11);
     registrar<TFormTabelaDocenteCategorias>(13);
     registrar<TFormTabelaTelefonesDepartamentos>(16);
     registrar<TFormTabelaTelefonesDocentes>(17);

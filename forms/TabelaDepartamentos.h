@@ -1,0 +1,22 @@
+#pragma once
+// Departamentos (tabela 10): nome, sigla, chefe e suplente (docentes), secretário
+// (funcionário), endereço, CEP, link, imagem, a marca de departamento externo e a
+// descrição longa em DepartamentosDescricao. Abre as listas de e-mails e telefones do
+// departamento. Serve de escolha para os campos de departamento das outras janelas;
+// os níveis de departamento (3..6) veem só o seu departamento e a linha "[vazio]".
+#include "Tabela.h"
+
+class TFormTabelaDepartamentos : public TFormTabela {
+    Q_OBJECT
+public:
+    explicit TFormTabelaDepartamentos(QWidget *parent = nullptr);
+
+    QPushButton *BitBtnEmails = nullptr;
+    QPushButton *BitBtnTelefones = nullptr;
+
+    void BitBtnEmailsClick();
+    void BitBtnTelefonesClick();
+
+protected:
+    QStringList SentencaConsulta() const override;
+};

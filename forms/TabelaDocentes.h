@@ -1,0 +1,42 @@
+#pragma once
+// Docentes (tabela 11): situação e titulação (listas lidas uma vez das tabelas de
+// códigos), departamento ou instituição externa, área, setor, categoria, três textos
+// longos (área e linha de pesquisa, observação), link, imagem, atividades, códigos
+// Lattes e KVA. Abre os telefones, e-mails, publicações e pós-graduações do docente e,
+// no nível 1, as categorias. Serve de escolha para os campos de docente das outras
+// janelas; os níveis de departamento (3..6) veem só os docentes do seu departamento.
+#include "Tabela.h"
+
+class TFormTabelaDocentes : public TFormTabela {
+    Q_OBJECT
+public:
+    explicit TFormTabelaDocentes(QWidget *parent = nullptr);
+
+    QPushButton *BitBtnTelefones = nullptr;
+    QPushButton *BitBtnEmails = nullptr;
+    QPushButton *BitBtnPublicacoes = nullptr;
+    QPushButton *BitBtn1 = nullptr; // Pós-graduações
+    QPushButton *BitBtnDocentesCategorias = nullptr;
+
+    void ExibirJanela() override;
+    void ConsultarTabela() override;
+    void ContarRegistros(); // pelo nível: só o departamento do nível, e os "[vazio]"
+    void BitBtnIncluirClick() override;
+
+    void CarregarSituacoes();
+    void CarregarTitulacoes();
+
+    void BitBtnTelefonesClick();
+    void BitBtnEmailsClick();
+    void BitBtnPublicacoesClick();
+    void BitBtn1Click();
+    void BitBtnDocentesCategoriasClick();
+
+protected:
+    QStringList SentencaConsulta() const override;
+    bool PermitirGravacao() override;
+    bool ConferirCampos() override;
+
+private:
+    bool filtradoPorDepartamento() const;
+};

@@ -1,0 +1,149 @@
+#pragma once
+// Apoio dos testes dos editores de departamentos e docentes: o banco de teste dos dois
+// motores com os dados de demonstração, linhas da listagem pelo Id, a captura do texto
+// dos comandos de gravação e uma tabela de descrição que some por um instante (para
+// fazer falhar a gravação dos textos longos).
+#include "BancoTeste.h"
+#include "Modal.h"
+#include "quadro_apoio.h"
+
+#include <QAbstractItemModel>
+#include <QKeyEvent>
+
+namespace Editores {
+using namespace Qt::StringLiterals;
+
+// Linha da listagem cuja coluna Id vale 'id' (-1 se não está listada).
+inline int LinhaDoId(TFormTabela *j, const QString &id)
+{
+    const QAbstractItemModel *m = j->DBGridPesquisa->model();
+    int colunaId = -1;
+    for (int c = 0; c < m->columnCount(); ++c)
+        if (m->headerData(c, Qt::Horizontal).toString().compare(u"Id"_s, Qt::CaseInsensitive) == 0)
+            colunaId = c;
+    for (int l = 0; l < m->rowCount(); ++l)
+        if (m->index(l, colunaId).data().toString() == id)
+            return l;
+    return -1;
+}
+
+// Ids listados, na ordem da listagem.
+inline QStringList IdsListados(TFormTabela *j)
+{
+    QStringList ids;
+    const QAbstractItemModel *m = j->DBGridPesquisa->model();
+    for (int l = 0; l < m->rowCount(); ++l)
+        for (int c = 0; c < m->columnCount(); ++c)
+            if (m->headerData(c, Qt::Horizontal).toString().compare(u"Id"_s, Qt::CaseInsensitive)
+                == 0)
+                ids << m->index(l, c).data().toString();
+    return ids;
+}
+
+// Digita o texto num memo tecla por tecla, como o usuário; também caracteres fora do
+// ASCII (que QTest::keyClicks não sabe teclar) e quebras de linha (Enter).
+inline void Teclar(QWidget *controle, const QString &texto)
+{
+    for (const QChar c : texto) {
+        if (c == u'\n') {
+            QTest::keyClick(controle, Qt::Key_Return);
+            continue;
+        }
+        QKeyEvent aperta(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent solta(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(controle, &aperta);
+        QApplication::sendEvent(controle, &solta);
+    }
+}
+
+// Clica (ou dá duplo clique) na linha do Id, como o usuário, rolando a lista até ela;
+// false se ela não está listada.
+inline bool ClicarId(TFormTabela *j, const QString &id, bool duplo = false)
+{
+    const int linha = LinhaDoId(j, id);
+    if (linha < 0)
+        return false;
+    j->DBGridPesquisa->scrollTo(j->DBGridPesquisa->model()->index(linha, 0));
+    Apoio::ClicarLinha(j, linha, duplo);
+    return true;
+}
+
+// Clica na linha do Id e confere que ela é a mostrada.
+#define CLICAR_ID(janela, id)                                                                      \
+    do {                                                                                           \
+        QVERIFY2(Editores::ClicarId(janela, id), qPrintable(u"Id não listado: "_s + (id)));        \
+        QCOMPARE(Apoio::Edit(janela, u"EditId"_s)->text(), QString(id));                           \
+    } while (false)
+
+// A janela da classe J com o comando de gravação guardado logo depois de rodar (antes
+// dos textos longos e do fim da transação), no lugar da janela registrada do número.
+template <class J> class Espia : public J {
+public:
+    using J::J;
+    QStringList comandos;
+
+protected:
+    bool GravarSeguintes(bool inclusao) override
+    {
+        comandos << this->Query->TextoComando();
+        return J::GravarSeguintes(inclusao);
+    }
+};
+
+template <class J> Espia<J> *InstalarEspia(int numero)
+{
+    Registro::DestruirJanelas();
+    Registro::DefinirFabrica(numero, [](QWidget *pai) { return new Espia<J>(pai); });
+    return static_cast<Espia<J> *>(Registro::Janela(numero));
+}
+
+template <class J> void DesinstalarEspia(int numero)
+{
+    Registro::DestruirJanelas();
+    Registro::DefinirFabrica(numero, [](QWidget *pai) { return new J(pai); });
+}
+
+// Dá outro nome a uma tabela enquanto existir (comandos sobre ela falham) e devolve o
+// nome ao sair, também quando o teste falha no meio.
+class TabelaSumida {
+public:
+    TabelaSumida(BancoTeste &b, const QString &tabela)
+        : m_b(b)
+        , m_tabela(tabela)
+    {
+        m_ok = b.Executar(u"ALTER TABLE "_s + tabela + u" RENAME TO "_s + tabela + u"_fora"_s);
+    }
+    ~TabelaSumida()
+    {
+        if (m_ok)
+            m_b.Executar(u"ALTER TABLE "_s + m_tabela + u"_fora RENAME TO "_s + m_tabela);
+    }
+    bool Ok() const { return m_ok; }
+
+private:
+    BancoTeste &m_b;
+    QString m_tabela;
+    bool m_ok = false;
+};
+
+// O banco do motor da linha corrente, com os dados de demonstração, conectado no nível;
+// o filtro das tabelas como o programa o define ao conectar.
+#define BANCO_DEMONSTRACAO(b, nivel)                                                               \
+    EXIGIR_BANCO(b);                                                                               \
+    b.Reiniciar(true);                                                                             \
+    QCOMPARE(b.Conectar(nivel), QString());                                                        \
+    FiltroTabelas = Editores::FiltroDoNivel(b, nivel);                                             \
+    Apoio::Eventos().Limpar()
+
+inline QString FiltroDoNivel(BancoTeste &b, int nivel)
+{
+    if (nivel >= 3 && nivel <= 6)
+        return b.Valor(
+            u"SELECT Id FROM Departamentos WHERE Nome="_s + CitarTexto(DepartamentoNivel(nivel)));
+    if (nivel == 9)
+        return u"Graduação"_s;
+    if (nivel == 10)
+        return u"Pós-Graduação"_s;
+    return {};
+}
+} // namespace Editores
