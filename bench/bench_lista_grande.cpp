@@ -156,8 +156,11 @@ int main(int argc, char **argv)
     SaidaMemoria registro;
     InstalarSaidaEventos(&registro);
     Roteiro mensagens; // nenhuma caixa na tela
-    medir(Motor::SQLite, linhas, execucoes);
-    medir(Motor::PostgreSQL, linhas, execucoes);
+    const QString so = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    if (so != u"postgresql"_s)
+        medir(Motor::SQLite, linhas, execucoes);
+    if (so != u"sqlite"_s)
+        medir(Motor::PostgreSQL, linhas, execucoes);
     InstalarSaidaEventos(nullptr);
     return 0;
 }

@@ -1144,9 +1144,12 @@ void TFormTabela::showEvent(QShowEvent *e)
         if (QScreen *tela = screen())
             move(tela->availableGeometry().center() - rect().center());
     }
-    // Reaparece na frente das outras (também sem gerenciador de janelas que a levante).
-    raise();
-    activateWindow();
+    // Reaparece na frente das outras (também sem gerenciador de janelas que a levante);
+    // a plataforma sem tela dos testes não empilha janelas.
+    if (QGuiApplication::platformName() != u"offscreen"_s) {
+        raise();
+        activateWindow();
+    }
     ExibirJanela();
 }
 
