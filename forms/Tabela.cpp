@@ -328,14 +328,22 @@ void TFormTabela::montarCampo(const Campo &c, int &linha, int &coluna)
                 + 2 * m->frameWidth());
         }
         connect(m, &QPlainTextEdit::textChanged, this, [this, c, m] {
-            // Limite do memo contado como o programa conta (quebras valem dois).
-            if (c.tamanho > 0 && comprimentoMemo(m->toPlainText()) > c.tamanho) {
-                QString t = m->toPlainText();
-                while (!t.isEmpty() && comprimentoMemo(t) > c.tamanho)
-                    t.chop(1);
+            // Limite do que o usuário digita, contado como o programa conta (quebras
+            // valem dois): uma edição que passaria do limite é desfeita. Um texto gravado
+            // mais longo entra inteiro (DefinirTexto) e nada dele se perde.
+            const QString texto = m->toPlainText();
+            const QString aceito = m->property("textoAceito").toString();
+            const int tamanho = comprimentoMemo(texto);
+            if (!m_definindo && c.tamanho > 0 && tamanho > c.tamanho
+                && tamanho > comprimentoMemo(aceito)) {
+                const int posicao = m->textCursor().position() - int(texto.size() - aceito.size());
                 const QSignalBlocker b(m);
-                m->setPlainText(t);
-                m->moveCursor(QTextCursor::End);
+                m->setPlainText(aceito);
+                QTextCursor cursor = m->textCursor();
+                cursor.setPosition(std::clamp(posicao, 0, int(aceito.size())));
+                m->setTextCursor(cursor);
+            } else {
+                m->setProperty("textoAceito", texto);
             }
             atualizarCapacidade(c);
         });
@@ -461,9 +469,11 @@ void TFormTabela::DefinirTexto(const QString &controle, const QString &texto)
     QWidget *w = Controle(controle);
     if (auto *e = qobject_cast<QLineEdit *>(w))
         e->setText(texto);
-    else if (auto *m = qobject_cast<QPlainTextEdit *>(w))
+    else if (auto *m = qobject_cast<QPlainTextEdit *>(w)) {
+        m_definindo = true;
         m->setPlainText(deCrLf(texto));
-    else if (auto *cb = qobject_cast<QComboBox *>(w)) {
+        m_definindo = false;
+    } else if (auto *cb = qobject_cast<QComboBox *>(w)) {
         if (cb->isEditable())
             cb->setCurrentText(texto);
         else

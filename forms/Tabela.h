@@ -192,4 +192,5 @@ private:
     int m_linhaGrade = 1;
     int m_execucoes = 0;
     bool m_centralizada = false;
+    bool m_definindo = false; // o programa está pondo um texto (não o usuário)
 };

@@ -505,6 +505,32 @@ private slots:
         QCOMPARE(l.at(incluido + 3), u"Docentes, Área de Pesquisa, incluído"_s);
     }
 
+    void limiteDoMemo()
+    {
+        // Um texto gravado mais longo que o limite entra inteiro; o que se digita para.
+        const QString longo = QString(4000, u'x');
+        Exec(u"UPDATE DocentesPesquisaArea SET Texto='"_s + longo + u"' WHERE Docente=40"_s);
+        Roteiro r;
+        JanelaTeste *j = janela();
+        j->show();
+        auto *memo = j->Controle<QPlainTextEdit>(u"MemoPesquisaArea"_s);
+        QCOMPARE(j->Texto(u"MemoPesquisaArea"_s), longo);
+        QCOMPARE(j->Controle<QLabel>(u"LabelCapacidadePesquisaArea"_s)->text(), u"100%"_s);
+        j->BitBtnModificar->click();
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClicks(memo, u"yz"_s);
+        QCOMPARE(j->Texto(u"MemoPesquisaArea"_s), longo); // não cresce, nada se perde
+        QTest::keyClick(memo, Qt::Key_Backspace);
+        QCOMPARE(j->Texto(u"MemoPesquisaArea"_s).size(), 3999);
+        // Quebras valem dois: 3988 + "\n" + "a" = 3991 > 3990.
+        j->DefinirTexto(u"MemoPesquisaArea"_s, QString(3988, u'x'));
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClick(memo, Qt::Key_A);
+        QCOMPARE(j->Texto(u"MemoPesquisaArea"_s), QString(3988, u'x') + u"\r\n"_s);
+        j->BitBtnCancelar->click();
+    }
+
     void falhaDoTextoDesfazALinha_data()
     {
         QTest::addColumn<bool>("inclusao");
