@@ -42,6 +42,28 @@ int comprimentoMemo(const QString &texto)
     return int(texto.size() + texto.count(u'\n'));
 }
 
+// O texto novo de um memo cortado ao limite: numa inserção simples, só o inserido é
+// cortado; numa troca do texto todo, o fim. Nulo quando nada do inserido cabe (o
+// anterior já estava no limite ou além).
+QString cortarAoLimite(const QString &anterior, const QString &novo, int cursor, int limite)
+{
+    const qsizetype inserido = novo.size() - anterior.size();
+    const qsizetype inicio = cursor - inserido;
+    if (inserido > 0 && inicio >= 0 && novo.left(inicio) == anterior.left(inicio)
+        && novo.mid(cursor) == anterior.mid(inicio)) {
+        if (comprimentoMemo(anterior) >= limite)
+            return {};
+        QString pedaco = novo.mid(inicio, inserido);
+        while (!pedaco.isEmpty() && comprimentoMemo(anterior) + comprimentoMemo(pedaco) > limite)
+            pedaco.chop(1);
+        return anterior.left(inicio) + pedaco + anterior.mid(inicio);
+    }
+    QString t = novo;
+    while (!t.isEmpty() && comprimentoMemo(t) > limite)
+        t.chop(1);
+    return t;
+}
+
 QString paraCrLf(QString texto)
 {
     texto.replace(u"\r\n"_s, u"\n"_s);
@@ -328,20 +350,19 @@ void TFormTabela::montarCampo(const Campo &c, int &linha, int &coluna)
                 + 2 * m->frameWidth());
         }
         connect(m, &QPlainTextEdit::textChanged, this, [this, c, m] {
-            // Limite do que o usuário digita, contado como o programa conta (quebras
-            // valem dois): uma edição que passaria do limite é desfeita. Um texto gravado
-            // mais longo entra inteiro (DefinirTexto) e nada dele se perde.
+            // Limite do que o usuário digita ou cola, contado como o programa conta
+            // (quebras valem dois): o que passa do limite é cortado. Um texto gravado mais
+            // longo entra inteiro (DefinirTexto) e nada dele se perde: só não cresce.
             const QString texto = m->toPlainText();
             const QString aceito = m->property("textoAceito").toString();
-            const int tamanho = comprimentoMemo(texto);
-            if (!m_definindo && c.tamanho > 0 && tamanho > c.tamanho
-                && tamanho > comprimentoMemo(aceito)) {
-                const int posicao = m->textCursor().position() - int(texto.size() - aceito.size());
+            if (!m_definindo && c.tamanho > 0 && comprimentoMemo(texto) > c.tamanho
+                && comprimentoMemo(texto) > comprimentoMemo(aceito)) {
+                const QString cabe
+                    = cortarAoLimite(aceito, texto, m->textCursor().position(), c.tamanho);
                 const QSignalBlocker b(m);
-                m->setPlainText(aceito);
-                QTextCursor cursor = m->textCursor();
-                cursor.setPosition(std::clamp(posicao, 0, int(aceito.size())));
-                m->setTextCursor(cursor);
+                m->setPlainText(cabe.isNull() ? aceito : cabe);
+                m->moveCursor(QTextCursor::End);
+                m->setProperty("textoAceito", m->toPlainText());
             } else {
                 m->setProperty("textoAceito", texto);
             }

@@ -528,6 +528,16 @@ private slots:
         QTest::keyClick(memo, Qt::Key_Return);
         QTest::keyClick(memo, Qt::Key_A);
         QCOMPARE(j->Texto(u"MemoPesquisaArea"_s), QString(3988, u'x') + u"\r\n"_s);
+        // Colar no meio: só o colado é cortado; o resto do texto fica.
+        j->DefinirTexto(u"MemoPesquisaArea"_s, u"abc"_s + QString(3985, u'x'));
+        QTextCursor cursor = memo->textCursor();
+        cursor.setPosition(2);
+        memo->setTextCursor(cursor);
+        memo->insertPlainText(u"123456"_s);
+        QCOMPARE(j->Texto(u"MemoPesquisaArea"_s), u"ab12c"_s + QString(3985, u'x'));
+        // Trocar o texto todo por um longo demais corta o fim.
+        memo->setPlainText(QString(3995, u'y'));
+        QCOMPARE(j->Texto(u"MemoPesquisaArea"_s), QString(3990, u'y'));
         j->BitBtnCancelar->click();
     }
 
