@@ -135,7 +135,9 @@ TFormTabela::TFormTabela(const DescricaoJanela &descricao, QWidget *parent)
     , m_descricao(descricao)
 {
     Query = new TQuery(&Servidor::Database(), this);
-    montar();
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(u"Tabela "_s + TituloTabela(NumeroTabela));
     connect(&Servidor::Database(), &TDatabase::AfterDisconnect, this, &TFormTabela::aoDesconectar);
 }
 
@@ -171,15 +173,34 @@ void TFormTabela::registrar(QWidget *w, const QString &nome)
 
 QWidget *TFormTabela::Controle(const QString &nome) const
 {
+    // Montar só completa a janela como ela seria desde o início: quem a lê aqui já a
+    // encontra como se os controles sempre tivessem existido.
+    const_cast<TFormTabela *>(this)->Montar();
     return m_controles.value(nome);
+}
+
+void TFormTabela::Montar()
+{
+    if (m_montada)
+        return;
+    m_montada = true;
+    montar();
+    MontarControles();
+    EditarCampos(false);
+    AplicarRegras(false);
+    resize(900, qMax(560, sizeHint().height()));
+    setFixedSize(size());
+}
+
+void TFormTabela::setVisible(bool visivel)
+{
+    if (visivel)
+        Montar();
+    QDialog::setVisible(visivel);
 }
 
 void TFormTabela::montar()
 {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(u"Tabela "_s + TituloTabela(NumeroTabela));
-
     // Listagem
     Splitter1 = new QSplitter(Qt::Horizontal, this);
     Splitter1->setObjectName(u"Splitter1"_s);
@@ -209,6 +230,8 @@ void TFormTabela::montar()
     };
     connect(Query, &TQuery::Aberta, this, [this, marcar] { marcar(Query->RecNo()); });
     connect(Query, &TQuery::Movida, this, marcar);
+    if (Query->Active())
+        marcar(Query->RecNo());
 
     // Registro
     GroupBox1 = new QGroupBox(u" Registro "_s, Splitter1);
@@ -304,12 +327,6 @@ void TFormTabela::montar()
     connect(BitBtnEscolher, &QPushButton::clicked, this, [this] { BitBtnEscolherClick(); });
     connect(BitBtnAtualizar, &QPushButton::clicked, this, [this] { BitBtnAtualizarClick(); });
     connect(BitBtnFechar, &QPushButton::clicked, this, [this] { BitBtnFecharClick(); });
-
-    EditarCampos(false);
-    AplicarRegras(false);
-    resize(900, qMax(560, sizeHint().height()));
-    setMinimumSize(size());
-    setMaximumSize(size());
 }
 
 QPushButton *TFormTabela::NovoBotao(const QString &nome, const QString &texto, QHBoxLayout *linha,

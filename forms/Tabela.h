@@ -7,6 +7,12 @@
 // dela. Uma janela derivada só escreve o que faz diferente, sobrescrevendo os métodos
 // virtuais. A mesma janela é mostrada sem esperar (menu), modal como filha de outra
 // (MostrarModal) ou modal como escolha de uma pesquisa (EscolherEm, Modo 4).
+//
+// Todas as janelas são criadas no início do programa, mas os controles de cada uma só
+// são montados (Montar) quando ela vai ser mostrada pela primeira vez ou quando alguém
+// usa um controle dela antes disso: NumeroTabela, Modo, a consulta e NomePorId servem
+// desde a criação, sem controle nenhum. Os controles próprios de uma janela derivada
+// são criados em MontarControles, nunca no construtor.
 #include "Banco.h"
 #include "Descricao.h"
 
@@ -25,6 +31,30 @@ class QPushButton;
 class QSplitter;
 class QTableView;
 class ModeloConsulta;
+class TFormTabela;
+
+// Ponteiro para um controle de uma janela de tabela que monta a janela no primeiro uso
+// (veja acima): usado como um ponteiro comum, nunca é nulo para um controle que a
+// montagem cria.
+template <class T> class ControleJanela {
+public:
+    explicit ControleJanela(TFormTabela *janela)
+        : m_janela(janela)
+    {
+    }
+    ControleJanela &operator=(T *controle)
+    {
+        m_controle = controle;
+        return *this;
+    }
+    T *get() const; // monta a janela, se ainda não foi montada
+    T *operator->() const { return get(); }
+    operator T *() const { return get(); }
+
+private:
+    TFormTabela *m_janela;
+    T *m_controle = nullptr;
+};
 
 class TFormTabela : public QDialog {
     Q_OBJECT
@@ -40,22 +70,26 @@ public:
     TQuery *Query = nullptr;
 
     // Controles da base.
-    QGroupBox *GroupBox2 = nullptr;
-    QTableView *DBGridPesquisa = nullptr;
-    QSplitter *Splitter1 = nullptr;
-    QGroupBox *GroupBox1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLineEdit *EditId = nullptr;
-    QPushButton *BitBtnModificar = nullptr;
-    QPushButton *BitBtnAceitar = nullptr;
-    QPushButton *BitBtnCancelar = nullptr;
-    QPushButton *BitBtnExcluir = nullptr;
-    QPushButton *BitBtnIncluir = nullptr;
-    QLabel *LabelEscolha = nullptr;
-    QLabel *LabelAviso = nullptr;
-    QPushButton *BitBtnFechar = nullptr;
-    QPushButton *BitBtnAtualizar = nullptr;
-    QPushButton *BitBtnEscolher = nullptr;
+    ControleJanela<QGroupBox> GroupBox2 { this };
+    ControleJanela<QTableView> DBGridPesquisa { this };
+    ControleJanela<QSplitter> Splitter1 { this };
+    ControleJanela<QGroupBox> GroupBox1 { this };
+    ControleJanela<QLabel> Label1 { this };
+    ControleJanela<QLineEdit> EditId { this };
+    ControleJanela<QPushButton> BitBtnModificar { this };
+    ControleJanela<QPushButton> BitBtnAceitar { this };
+    ControleJanela<QPushButton> BitBtnCancelar { this };
+    ControleJanela<QPushButton> BitBtnExcluir { this };
+    ControleJanela<QPushButton> BitBtnIncluir { this };
+    ControleJanela<QLabel> LabelEscolha { this };
+    ControleJanela<QLabel> LabelAviso { this };
+    ControleJanela<QPushButton> BitBtnFechar { this };
+    ControleJanela<QPushButton> BitBtnAtualizar { this };
+    ControleJanela<QPushButton> BitBtnEscolher { this };
+
+    // Cria os controles da janela na primeira chamada; as seguintes nada fazem.
+    void Montar();
+    bool Montada() const { return m_montada; }
 
     const DescricaoJanela &Descricao() const { return m_descricao; }
 
@@ -69,7 +103,8 @@ public:
     QString Texto(const QString &controle) const;
     void DefinirTexto(const QString &controle, const QString &texto);
 
-    // Linhas para os botões próprios da janela (ao lado dos de edição / na barra de baixo).
+    // Para MontarControles: linhas para os botões próprios da janela (ao lado dos de
+    // edição / na barra de baixo).
     QHBoxLayout *LinhaBotoes() const { return m_linhaBotoes; }
     QHBoxLayout *BarraInferior() const { return m_barraInferior; }
     // Botão próprio da janela na posição dada de uma dessas linhas, ligado à ação.
@@ -139,7 +174,13 @@ public:
     static QColor CorPesquisa();
     static void Pintar(QWidget *controle, const QColor &cor);
 
+    void setVisible(bool visivel) override; // monta antes de aparecer
+
 protected:
+    // Controles próprios de uma janela derivada, criados uma vez, logo depois dos da
+    // base (que já podem ser usados aqui).
+    virtual void MontarControles() { }
+
     // Partes do ciclo padrão para as janelas que o mudam.
     bool LerId(); // EditId := Id da linha atual; vazio: "A tabela está vazia." e false
     void CopiarCampos(); // colunas da linha atual para os controles (descrição)
@@ -191,6 +232,13 @@ private:
     QGridLayout *m_grade = nullptr;
     int m_linhaGrade = 1;
     int m_execucoes = 0;
+    bool m_montada = false;
     bool m_centralizada = false;
     bool m_definindo = false; // o programa está pondo um texto (não o usuário)
 };
+
+template <class T> T *ControleJanela<T>::get() const
+{
+    m_janela->Montar();
+    return m_controle;
+}

@@ -137,6 +137,10 @@ TFormTabelaContatos::TFormTabelaContatos(const DiferencasContato &diferencas, QW
     : TFormTabela(descricao(diferencas), parent)
     , m_dif(diferencas)
 {
+}
+
+void TFormTabelaContatos::MontarControles()
+{
     if (m_dif.escolherOculto)
         BitBtnEscolher->hide();
 }

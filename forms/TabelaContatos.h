@@ -43,6 +43,7 @@ public:
     void BitBtnAtualizarClick() override;
 
 protected:
+    void MontarControles() override;
     QStringList SentencaConsulta() const override;
 
 private:

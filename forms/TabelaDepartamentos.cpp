@@ -83,6 +83,10 @@ DescricaoJanela descricao()
 TFormTabelaDepartamentos::TFormTabelaDepartamentos(QWidget *parent)
     : TFormTabela(descricao(), parent)
 {
+}
+
+void TFormTabelaDepartamentos::MontarControles()
+{
     // Na linha dos botões de edição, antes do espaço do fim.
     QHBoxLayout *linha = LinhaBotoes();
     BitBtnEmails = NovoBotao(u"BitBtnEmails"_s, u"E-mails"_s, linha, linha->count() - 1,

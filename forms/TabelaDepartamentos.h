@@ -11,12 +11,13 @@ class TFormTabelaDepartamentos : public TFormTabela {
 public:
     explicit TFormTabelaDepartamentos(QWidget *parent = nullptr);
 
-    QPushButton *BitBtnEmails = nullptr;
-    QPushButton *BitBtnTelefones = nullptr;
+    ControleJanela<QPushButton> BitBtnEmails { this };
+    ControleJanela<QPushButton> BitBtnTelefones { this };
 
     void BitBtnEmailsClick();
     void BitBtnTelefonesClick();
 
 protected:
+    void MontarControles() override;
     QStringList SentencaConsulta() const override;
 };

@@ -164,6 +164,10 @@ QString recusaModo(const QString &oQue)
 TFormTabelaDocentes::TFormTabelaDocentes(QWidget *parent)
     : TFormTabela(descricao(), parent)
 {
+}
+
+void TFormTabelaDocentes::MontarControles()
+{
     // Os campos da instituição externa também escolhem o departamento.
     for (const QString &externo : { u"EditExternoDepartamento"_s, u"EditExternoLink"_s })
         LigarDuploClique(Controle(externo), [this] { ExecutarPesquisa(u"EditDepartamento"_s); });

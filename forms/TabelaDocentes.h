@@ -12,11 +12,11 @@ class TFormTabelaDocentes : public TFormTabela {
 public:
     explicit TFormTabelaDocentes(QWidget *parent = nullptr);
 
-    QPushButton *BitBtnTelefones = nullptr;
-    QPushButton *BitBtnEmails = nullptr;
-    QPushButton *BitBtnPublicacoes = nullptr;
-    QPushButton *BitBtn1 = nullptr; // Pós-graduações
-    QPushButton *BitBtnDocentesCategorias = nullptr;
+    ControleJanela<QPushButton> BitBtnTelefones { this };
+    ControleJanela<QPushButton> BitBtnEmails { this };
+    ControleJanela<QPushButton> BitBtnPublicacoes { this };
+    ControleJanela<QPushButton> BitBtn1 { this }; // Pós-graduações
+    ControleJanela<QPushButton> BitBtnDocentesCategorias { this };
 
     void ExibirJanela() override;
     void ConsultarTabela() override;
@@ -33,6 +33,7 @@ public:
     void BitBtnDocentesCategoriasClick();
 
 protected:
+    void MontarControles() override;
     QStringList SentencaConsulta() const override;
     bool PermitirGravacao() override;
     bool ConferirCampos() override;

@@ -179,9 +179,11 @@ private slots:
         QVERIFY(j);
         QCOMPARE(j->NumeroTabela, n);
         QVERIFY(!j->isVisible());
+        // Os controles são montados no primeiro uso: pedidos à janela antes de procurados.
         for (const QString &nome : NomesBase) {
+            QWidget *controle = j->Controle(nome);
             QCOMPARE(j->findChildren<QWidget *>(nome).size(), 1);
-            QCOMPARE(j->Controle(nome), j->findChild<QWidget *>(nome));
+            QCOMPARE(controle, j->findChild<QWidget *>(nome));
         }
         QVERIFY(j->Label1->isHidden());
         QCOMPARE(j->Label1->buddy(), j->EditId);
@@ -218,7 +220,9 @@ private slots:
         QVERIFY(qobject_cast<TFormTabelaGenerica *>(g));
         QCOMPARE(g->NomePorId(u"30"_s), u"Fachada"_s); // escondida, nunca mostrada
         QCOMPARE(g->NomePorId(u"1"_s), u"[vazio]"_s);
+        QVERIFY(!g->Montada()); // dar nomes não cria os controles
         g->show();
+        QVERIFY(g->Montada());
         QCOMPARE(g->GroupBox2->title(), u" Listagem (2) "_s);
         QCOMPARE(g->DBGridPesquisa->model()->headerData(0, Qt::Horizontal).toString(), u"Id"_s);
         QCOMPARE(Edit(g, u"EditId"_s)->text(), u"30"_s); // ordenada por título
