@@ -578,7 +578,7 @@ bool TFormMain::DefinirFiltroDasTabelas()
         FiltroTabelas = u"Graduação"_s;
     } else if (NivelAcesso == 10) {
         FiltroTabelas = u"Pós-Graduação"_s;
-    } else if (NivelAcesso >= 3 && NivelAcesso <= 6) {
+    } else if (NivelDeDepartamento(NivelAcesso)) {
         TQuery &q = Query();
         try {
             q.Close();

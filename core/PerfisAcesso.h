@@ -16,6 +16,10 @@ QString DepartamentoNivel(int nivel);
 
 // Ações da categoria "Tabela" (pela etiqueta) visíveis para o nível.
 bool NivelVeTabela(int nivel, int etiqueta);
+// Níveis de departamento (3..6): listam só as linhas do seu departamento.
+bool NivelDeDepartamento(int nivel);
+// O filtro de departamento vale agora: nível 3..6 com FiltroTabelas preenchido.
+bool FiltroDeDepartamentoAtivo();
 // Só os níveis 2 e 7 não excluem registros.
 bool NivelPodeExcluir(int nivel);
 

@@ -99,7 +99,7 @@ void TFormTabelaDepartamentos::MontarControles()
 // (também os de seção com filtro, 9 e 10) veem a listagem padrão.
 QStringList TFormTabelaDepartamentos::SentencaConsulta() const
 {
-    if (FiltroTabelas.isEmpty() || NivelAcesso < 3 || NivelAcesso > 6)
+    if (!FiltroDeDepartamentoAtivo())
         return TFormTabela::SentencaConsulta();
     return { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
         + ValorInteiro(FiltroTabelas) + u" OR Nome='[vazio]' ORDER BY Nome"_s };

@@ -195,11 +195,6 @@ void TFormTabelaDocentes::ExibirJanela()
     BitBtnDocentesCategorias->setVisible(NivelAcesso == 1);
 }
 
-bool TFormTabelaDocentes::filtradoPorDepartamento() const
-{
-    return !FiltroTabelas.isEmpty() && NivelAcesso >= 3 && NivelAcesso <= 6;
-}
-
 void TFormTabelaDocentes::CarregarSituacoes()
 {
     CarregarCodigosUmaVez(66, u"Situacao"_s, Controle<QComboBox>(u"EditSituacao"_s));
@@ -213,7 +208,7 @@ void TFormTabelaDocentes::CarregarTitulacoes()
 void TFormTabelaDocentes::ContarRegistros()
 {
     QStringList contagem; // vazia: a contagem padrão da tabela
-    if (filtradoPorDepartamento()) {
+    if (FiltroDeDepartamentoAtivo()) {
         try {
             contagem << u"SELECT COUNT(Id) FROM "_s + NomeTabela(NumeroTabela)
                     + u" WHERE Departamento="_s + ValorInteiro(FiltroTabelas)
@@ -228,7 +223,7 @@ void TFormTabelaDocentes::ContarRegistros()
 
 QStringList TFormTabelaDocentes::SentencaConsulta() const
 {
-    if (!filtradoPorDepartamento())
+    if (!FiltroDeDepartamentoAtivo())
         return TFormTabela::SentencaConsulta();
     return { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Departamento="_s
         + ValorInteiro(FiltroTabelas) + u" OR    Nome='[vazio]' ORDER BY Nome"_s };

@@ -39,5 +39,4 @@ protected:
     bool ConferirCampos() override;
 
 private:
-    bool filtradoPorDepartamento() const;
 };
