@@ -19,11 +19,26 @@ bool mostrar(TipoMensagem tipo, const QString &texto)
 } // namespace
 
 namespace Mensagens {
-void Instalar(Manipulador m) { manipulador() = std::move(m); }
-Manipulador Instalado() { return manipulador(); }
-void Informar(const QString &texto) { mostrar(TipoMensagem::Informacao, texto); }
-bool Confirmar(const QString &texto) { return mostrar(TipoMensagem::Confirmacao, texto); }
-void Erro(const QString &texto) { mostrar(TipoMensagem::Erro, texto); }
+void Instalar(Manipulador m)
+{
+    manipulador() = std::move(m);
+}
+Manipulador Instalado()
+{
+    return manipulador();
+}
+void Informar(const QString &texto)
+{
+    mostrar(TipoMensagem::Informacao, texto);
+}
+bool Confirmar(const QString &texto)
+{
+    return mostrar(TipoMensagem::Confirmacao, texto);
+}
+void Erro(const QString &texto)
+{
+    mostrar(TipoMensagem::Erro, texto);
+}
 
 QString TextoParaTela(const QString &texto)
 {

@@ -11,7 +11,8 @@ using namespace Qt::StringLiterals;
 QString CitarTexto(const QString &texto)
 {
     if (texto.contains(QChar(0)))
-        throw ErroBanco(u"O texto contém um caractere nulo (código 0), que não pode ser gravado."_s);
+        throw ErroBanco(
+            u"O texto contém um caractere nulo (código 0), que não pode ser gravado."_s);
     QString t = texto;
     t.replace(u'\'', u"''"_s);
     return u'\'' + t + u'\'';
@@ -86,8 +87,8 @@ QString renderizarLinha(const QString &modelo, int numeroTabela, const FonteValo
 }
 } // namespace
 
-QStringList RenderizarSentenca(const TabelaLinhas &linhas, int numeroTabela,
-                               const FonteValores &valores)
+QStringList RenderizarSentenca(
+    const TabelaLinhas &linhas, int numeroTabela, const FonteValores &valores)
 {
     QStringList saida;
     QList<bool> presentes;

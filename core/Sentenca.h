@@ -17,17 +17,36 @@
 struct Presenca {
     enum Tipo { Sempre, SeNaoVazio, SeVazio, ComLinha, SeMarcado, SeCondicao };
     Tipo tipo = Sempre;
-    QString campo; // SeNaoVazio / SeVazio / SeMarcado: nome do controle; SeCondicao: nome da condição
+    QString
+        campo; // SeNaoVazio / SeVazio / SeMarcado: nome do controle; SeCondicao: nome da condição
     int linha = 0; // ComLinha: número (1..) da linha da mesma tabela
 };
 
-inline Presenca Sempre() { return {}; }
-inline Presenca SeNaoVazio(const QString &campo) { return {Presenca::SeNaoVazio, campo, 0}; }
-inline Presenca SeVazio(const QString &campo) { return {Presenca::SeVazio, campo, 0}; }
-inline Presenca ComLinha(int n) { return {Presenca::ComLinha, QString(), n}; }
-inline Presenca SeMarcado(const QString &campo) { return {Presenca::SeMarcado, campo, 0}; }
+inline Presenca Sempre()
+{
+    return {};
+}
+inline Presenca SeNaoVazio(const QString &campo)
+{
+    return { Presenca::SeNaoVazio, campo, 0 };
+}
+inline Presenca SeVazio(const QString &campo)
+{
+    return { Presenca::SeVazio, campo, 0 };
+}
+inline Presenca ComLinha(int n)
+{
+    return { Presenca::ComLinha, QString(), n };
+}
+inline Presenca SeMarcado(const QString &campo)
+{
+    return { Presenca::SeMarcado, campo, 0 };
+}
 // Condição com nome, decidida pela janela (FonteValores::Condicao).
-inline Presenca SeCondicao(const QString &nome) { return {Presenca::SeCondicao, nome, 0}; }
+inline Presenca SeCondicao(const QString &nome)
+{
+    return { Presenca::SeCondicao, nome, 0 };
+}
 
 struct LinhaSentenca {
     QString texto;
@@ -36,8 +55,7 @@ struct LinhaSentenca {
 using TabelaLinhas = QList<LinhaSentenca>;
 
 // De onde o renderizador tira os valores (os controles da janela, em geral).
-class FonteValores
-{
+class FonteValores {
 public:
     virtual ~FonteValores() = default;
     virtual QString Texto(const QString &controle) const = 0;
@@ -57,5 +75,5 @@ QString CitarTexto(const QString &texto);
 QString ValorInteiro(const QString &texto);
 
 // Monta as linhas presentes; lança ErroBanco quando um valor é recusado.
-QStringList RenderizarSentenca(const TabelaLinhas &linhas, int numeroTabela,
-                               const FonteValores &valores);
+QStringList RenderizarSentenca(
+    const TabelaLinhas &linhas, int numeroTabela, const FonteValores &valores);

@@ -13,7 +13,10 @@ namespace {
 // A conexão vive até o fim do programa e é fechada quando a aplicação termina, antes
 // de o Qt desfazer o seu registro de conexões (um objeto estático seria destruído
 // depois dele).
-void fecharAoTerminar() { Database().Close(); }
+void fecharAoTerminar()
+{
+    Database().Close();
+}
 } // namespace
 
 TDatabase &Database()

@@ -1,16 +1,15 @@
 // Peças de base: catálogo, níveis, valores, renderização de comandos.
+#include "Banco.h"
 #include "CatalogoTabelas.h"
 #include "PerfisAcesso.h"
 #include "Rotinas.h"
 #include "Sentenca.h"
-#include "Banco.h"
 
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 
-class Valores : public FonteValores
-{
+class Valores : public FonteValores {
 public:
     QHash<QString, QString> textos;
     QHash<QString, bool> marcas;
@@ -19,8 +18,7 @@ public:
     QDate Data(const QString &) const override { return QDate(2005, 3, 3); }
 };
 
-class TesteFundacao : public QObject
-{
+class TesteFundacao : public QObject {
     Q_OBJECT
 private slots:
     void catalogo()
@@ -36,15 +34,15 @@ private slots:
         v.textos[u"EditNome"_s] = u"O'Brien"_s;
         v.marcas[u"CheckBoxVisivel"_s] = true;
         const TabelaLinhas linhas = {
-            {u"UPDATE {T} SET"_s, Sempre()},
-            {u"Nome={'EditNome}"_s, Sempre()},
-            {u",Chefe={#EditChefe}"_s, SeNaoVazio(u"EditChefe"_s)},
-            {u",Visivel={?CheckBoxVisivel}"_s, Sempre()},
-            {u",Data={@EditData}"_s, ComLinha(3)},
+            { u"UPDATE {T} SET"_s, Sempre() },
+            { u"Nome={'EditNome}"_s, Sempre() },
+            { u",Chefe={#EditChefe}"_s, SeNaoVazio(u"EditChefe"_s) },
+            { u",Visivel={?CheckBoxVisivel}"_s, Sempre() },
+            { u",Data={@EditData}"_s, ComLinha(3) },
         };
         QCOMPARE(RenderizarSentenca(linhas, 10, v),
-                 QStringList({u"UPDATE Departamentos SET"_s, u"Nome='O''Brien'"_s,
-                              u",Visivel='S'"_s}));
+            QStringList(
+                { u"UPDATE Departamentos SET"_s, u"Nome='O''Brien'"_s, u",Visivel='S'"_s }));
         v.textos[u"EditChefe"_s] = u"1; DROP TABLE x"_s;
         QVERIFY_THROWS_EXCEPTION(ErroBanco, RenderizarSentenca(linhas, 10, v));
     }

@@ -6,7 +6,7 @@ Roteiro::Roteiro()
     : m_anterior(Mensagens::Instalado())
 {
     Mensagens::Instalar([this](TipoMensagem tipo, const QString &texto) {
-        mostradas.append({tipo, texto});
+        mostradas.append({ tipo, texto });
         if (aoMostrar)
             aoMostrar(tipo, texto);
         if (tipo != TipoMensagem::Confirmacao)
@@ -17,7 +17,10 @@ Roteiro::Roteiro()
     });
 }
 
-Roteiro::~Roteiro() { Mensagens::Instalar(m_anterior); }
+Roteiro::~Roteiro()
+{
+    Mensagens::Instalar(m_anterior);
+}
 
 QStringList Roteiro::Textos() const
 {
@@ -27,4 +30,7 @@ QStringList Roteiro::Textos() const
     return t;
 }
 
-bool Roteiro::Mostrou(const QString &texto) const { return Textos().contains(texto); }
+bool Roteiro::Mostrou(const QString &texto) const
+{
+    return Textos().contains(texto);
+}

@@ -9,8 +9,7 @@
 #include <QQueue>
 #include <QString>
 
-class Roteiro
-{
+class Roteiro {
 public:
     Roteiro(); // instala-se como manipulador das mensagens
     ~Roteiro(); // devolve o manipulador anterior
