@@ -120,6 +120,11 @@ const QStringList MenuAjuda = { u"AjudaContactarWebMaster"_s, u"AjudaSobre"_s };
 const QStringList ColunasConfiguracao
     = { u"Id"_s, u"Email"_s, u"URL"_s, u"DesligarVersaoAntiga"_s, u"Versao"_s, u"Instancias"_s };
 
+const QString MensagemConexaoPerdida
+    = u"A conexão com o servidor foi perdida.\n\r\n\rO que estava sendo incluído ou modificado "
+      "continua nas janelas. Conecte-se novamente (Arquivo, Conectar com Servidor) e "
+      "pressione Aceitar para gravar, ou Cancelar para desistir."_s;
+
 const QString MensagemPermissoes
     = u"Entre em contato com o Seção de Informática e informe que houve erro\r\nna definição "
       "das permissões de acesso às tabelas para o seu login."_s;
@@ -180,6 +185,7 @@ TFormMain::TFormMain(QWidget *parent)
     connect(db, &TDatabase::AfterConnect, this, &TFormMain::DatabaseAfterConnect);
     connect(db, &TDatabase::BeforeDisconnect, this, &TFormMain::DatabaseBeforeDisconnect);
     connect(db, &TDatabase::AfterDisconnect, this, &TFormMain::DatabaseAfterDisconnect);
+    connect(db, &TDatabase::ConexaoPerdida, this, &TFormMain::DatabaseConexaoPerdida);
 }
 
 TFormMain::~TFormMain()
@@ -449,25 +455,45 @@ void TFormMain::DatabaseBeforeConnect()
 
 void TFormMain::DatabaseAfterConnect()
 {
+    // A conexão pode se perder em qualquer passo daqui (o servidor cai de novo, o arquivo
+    // continua travado): o programa já está então desconectado e avisado, e para.
     RegistrarEvento(0, u"conectado"_s);
     MostrarStatus(u"Conectado com o servidor"_s);
-    if (!LerConfiguracoesDoServidor()) {
+    const bool configuracoes = LerConfiguracoesDoServidor();
+    if (!Database().Connected())
+        return;
+    if (!configuracoes) {
         Database().Close();
         FecharSemConfirmar = true;
         Mensagens::Informar(u"O programa será desconectado do servidor e será finalizado."_s);
         close();
         return;
     }
-    ModificarContagemNoServidor(+1);
+    // Uma cópia que perdeu a conexão continua contada no servidor (a contagem não pôde
+    // ser baixada): ao reconectar ela não é contada de novo.
+    if (!m_contadoNoServidor)
+        ModificarContagemNoServidor(+1);
+    if (!Database().Connected())
+        return;
     HabilitarTabelas();
     // Sem o filtro do nível as janelas listariam tudo: as tabelas ficam escondidas.
     const bool filtroDefinido = DefinirFiltroDasTabelas();
+    if (!Database().Connected())
+        return;
     if (!filtroDefinido)
         DesabilitarTabelas();
     ArquivoConectar->setEnabled(false);
     ArquivoDesconectar->setEnabled(true);
     if (filtroDefinido)
         RegistrarEvento(0, u"Ok"_s, u"pronto para uso"_s);
+}
+
+void TFormMain::DatabaseConexaoPerdida()
+{
+    // A plataforma já fechou a conexão (DatabaseAfterDisconnect pôs a janela no estado
+    // desconectado); o usuário recebe uma só mensagem por perda, no lugar dos textos do
+    // motor de cada comando que falhou.
+    Mensagens::Informar(MensagemConexaoPerdida);
 }
 
 void TFormMain::DatabaseBeforeDisconnect()
@@ -520,6 +546,12 @@ bool TFormMain::LerConfiguracoesDoServidor()
         FormAviso->exec();
         return FormAviso->ResultadoModal == 1;
     } catch (const ErroBanco &e) {
+        if (!Database().Connected()) {
+            // A conexão se perdeu no meio da leitura: nada grave com as configurações;
+            // o programa fica desconectado (e já avisado) e pode conectar de novo.
+            RegistrarErro(0, e.Mensagem());
+            return false;
+        }
         RegistrarEvento(0, u"exceção"_s, e.Mensagem());
         Mensagens::Informar(u"ERRO GRAVE:\n\r\n\rNão foi possível ler configurações do servidor."
                             "\n\rEntre em contato com o administrador da rede da QORVEL."_s);
@@ -549,6 +581,7 @@ void TFormMain::ModificarContagemNoServidor(int mudanca)
         q.SQL = { u"UPDATE Tarvisco SET "_s, u"Instancias="_s + QString::number(novo),
             u" WHERE Id=1"_s };
         q.ExecSQL();
+        m_contadoNoServidor = mudanca > 0;
         RegistrarEvento(0, u"alterado"_s, u"contagem de instâncias do Tarvisco"_s);
     } catch (const ErroBanco &e) {
         RegistrarErro(0, e.Mensagem());

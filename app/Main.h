@@ -71,6 +71,7 @@ public:
     void DatabaseAfterConnect();
     void DatabaseBeforeDisconnect();
     void DatabaseAfterDisconnect();
+    void DatabaseConexaoPerdida(); // a plataforma notou a conexão perdida
     bool LerConfiguracoesDoServidor();
     void ModificarContagemNoServidor(int mudanca);
     void HabilitarTabelas();
@@ -107,6 +108,7 @@ private:
         int etiqueta, const QIcon &icone);
 
     QLabel *m_painelStatus = nullptr;
+    bool m_contadoNoServidor = false; // esta cópia somou 1 às Instancias do servidor
     QMenu *m_menuTabela = nullptr;
     std::unique_ptr<SaidaRichEdit> m_saida;
 };

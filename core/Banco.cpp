@@ -13,9 +13,15 @@
 #include <QTextStream>
 #include <QVarLengthArray>
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_OPAQUE_POINTER(PGconn *)
+
+const QString FalhaConexaoPerdida = u"Connection lost. "_s;
+const QString FalhaSemConexao = u"Not connected. A conexão com o banco de dados não está aberta."_s;
 
 ErroBanco::ErroBanco(const QString &mensagem)
     : m_mensagem(mensagem)
@@ -67,6 +73,50 @@ QList<QPointer<TQuery>> &consultasDe(const TDatabase *db)
 }
 
 int contadorConexoes = 0;
+
+// A conexão da biblioteca do motor por baixo do driver (nullptr em outro motor): a do
+// SQLite, para ler resultados sem uma cópia por célula; a do PostgreSQL, pelo estado da
+// sessão.
+template <class T> T *conexaoDoMotor(const QSqlDatabase &conexao, const char *tipo)
+{
+    if (!conexao.isValid() || !conexao.driver())
+        return nullptr;
+    const QVariant h = conexao.driver()->handle();
+    if (!h.isValid() || qstrcmp(h.typeName(), tipo) != 0)
+        return nullptr;
+    return *static_cast<T *const *>(h.constData());
+}
+sqlite3 *sqliteDe(const QSqlDatabase &conexao)
+{
+    return conexaoDoMotor<sqlite3>(conexao, "sqlite3*");
+}
+PGconn *postgresDe(const QSqlDatabase &conexao)
+{
+    return conexaoDoMotor<PGconn>(conexao, "PGconn*");
+}
+
+// A falha veio de uma conexão que não serve mais? PostgreSQL: a sessão caiu (servidor
+// parado, reiniciado, rede). SQLite: o arquivo travado por outro programa além da espera,
+// ilegível, trocado por outra coisa ou inacessível.
+bool conexaoPerdida(const QSqlDatabase &conexao, int codigoSqlite)
+{
+    if (PGconn *pg = postgresDe(conexao))
+        return PQstatus(pg) != CONNECTION_OK;
+    if (sqlite3 *s = sqliteDe(conexao)) {
+        const int codigo = (codigoSqlite ? codigoSqlite : sqlite3_extended_errcode(s)) & 0xFF;
+        switch (codigo) {
+        case SQLITE_BUSY:
+        case SQLITE_IOERR:
+        case SQLITE_CORRUPT:
+        case SQLITE_CANTOPEN:
+        case SQLITE_NOTADB:
+            return true;
+        default:
+            return false;
+        }
+    }
+    return false;
+}
 
 // Traduz a falha de conexão do motor para os textos que o programa classifica.
 QString textoFalhaConexao(const QString &texto)
@@ -145,6 +195,7 @@ void TDatabase::Open()
         const bool novo = !QFileInfo::exists(fonte.arquivo);
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_nomeConexao);
         db.setDatabaseName(fonte.arquivo);
+        db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT="_s + QString::number(EsperaTravaMs));
         if (!db.open())
             throw ErroBanco(u"Cannot connect to database file "_s + fonte.arquivo + u". "_s
                 + db.lastError().text());
@@ -213,13 +264,35 @@ void TDatabase::Close()
     emit AfterDisconnect();
 }
 
+ErroBanco TDatabase::Falha(const QString &texto, int codigoSqlite)
+{
+    if (!Connected() || !conexaoPerdida(Conexao(), codigoSqlite))
+        return ErroBanco(texto);
+    const QString perdida = FalhaConexaoPerdida + texto;
+    Close();
+    emit ConexaoPerdida(perdida);
+    return ErroBanco(perdida);
+}
+
 void TDatabase::IniciarTransacao()
 {
     if (!Connected())
-        throw ErroBanco(u"A conexão com o banco de dados não está aberta."_s);
+        throw ErroBanco(FalhaSemConexao);
     QSqlDatabase db = Conexao();
-    if (!db.transaction())
-        throw ErroBanco(db.lastError().text());
+    if (sqliteDe(db)) {
+        // SQLite: a trava de escrita já no começo, para que o que a transação lê (a linha
+        // comparada antes de gravar) não mude até o fim dela.
+        QSqlError erro;
+        {
+            QSqlQuery q(db);
+            if (!q.exec(u"BEGIN IMMEDIATE"_s))
+                erro = q.lastError();
+        }
+        if (erro.isValid())
+            throw Falha(erro.text(), erro.nativeErrorCode().toInt());
+    } else if (!db.transaction()) {
+        throw Falha(db.lastError().text(), db.lastError().nativeErrorCode().toInt());
+    }
     m_emTransacao = true;
 }
 
@@ -227,8 +300,12 @@ void TDatabase::ConfirmarTransacao()
 {
     QSqlDatabase db = Conexao();
     m_emTransacao = false;
-    if (!db.commit())
-        throw ErroBanco(db.lastError().text());
+    if (!db.commit()) {
+        const QSqlError erro = db.lastError();
+        if (Connected())
+            db.rollback(); // uma transação que não confirmou não fica aberta
+        throw Falha(erro.text(), erro.nativeErrorCode().toInt());
+    }
 }
 
 void TDatabase::DesfazerTransacao()
@@ -273,12 +350,17 @@ QString idInserido(TDatabase *db)
 QSqlQuery executar(TDatabase *db, const QString &texto)
 {
     if (!db || !db->Connected())
-        throw ErroBanco(u"A conexão com o banco de dados não está aberta."_s);
-    QSqlQuery q(db->Conexao());
-    q.setForwardOnly(true);
-    if (!q.exec(texto))
-        throw ErroBanco(q.lastError().text());
-    return q;
+        throw ErroBanco(FalhaSemConexao);
+    QSqlError erro;
+    {
+        QSqlQuery q(db->Conexao());
+        q.setForwardOnly(true);
+        if (q.exec(texto))
+            return q;
+        erro = q.lastError();
+    }
+    // A consulta já foi desfeita: a falha pode fechar a conexão.
+    throw db->Falha(erro.text(), erro.nativeErrorCode().toInt());
 }
 } // namespace
 
@@ -361,33 +443,23 @@ QString celula(const QByteArray &linha, int colunas, int c, bool utf16)
     return s;
 }
 
-// A conexão SQLite por baixo do driver, para ler resultados sem uma cópia por célula.
-sqlite3 *sqliteDe(const QSqlDatabase &conexao)
-{
-    if (conexao.driverName() != u"QSQLITE"_s)
-        return nullptr;
-    const QVariant h = conexao.driver()->handle();
-    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3 *const *>(h.constData());
-}
 } // namespace
 
 void TQuery::Open()
 {
     Close();
     if (!m_db || !m_db->Connected())
-        throw ErroBanco(u"A conexão com o banco de dados não está aberta."_s);
+        throw ErroBanco(FalhaSemConexao);
     if (sqlite3 *s = sqliteDe(m_db->Conexao())) {
         // SQLite: direto da biblioteca, texto UTF-8 de cada coluna.
         const QString texto = TextoComando();
         sqlite3_stmt *st = nullptr;
-        if (sqlite3_prepare16_v2(
-                s, texto.utf16(), int(texto.size() * sizeof(char16_t)), &st, nullptr)
-            != SQLITE_OK) {
+        if (const int r = sqlite3_prepare16_v2(
+                s, texto.utf16(), int(texto.size() * sizeof(char16_t)), &st, nullptr);
+            r != SQLITE_OK) {
             const QString erro = QString::fromUtf8(sqlite3_errmsg(s));
             sqlite3_finalize(st);
-            throw ErroBanco(erro + u" Unable to execute statement"_s);
+            throw m_db->Falha(erro + u" Unable to execute statement"_s, r);
         }
         const int colunas = st ? sqlite3_column_count(st) : 0;
         for (int i = 0; i < colunas; ++i)
@@ -411,7 +483,7 @@ void TQuery::Open()
             sqlite3_finalize(st);
             m_linhas.clear();
             m_nomes.clear();
-            throw ErroBanco(erro + u" Unable to fetch row"_s);
+            throw m_db->Falha(erro + u" Unable to fetch row"_s, r);
         }
         sqlite3_finalize(st);
         m_utf16 = false;

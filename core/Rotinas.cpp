@@ -1,5 +1,7 @@
 #include "Rotinas.h"
 
+#include "Arquivos.h"
+#include "Banco.h"
 #include "CatalogoTabelas.h"
 #include "Mensagens.h"
 #include "PerfisAcesso.h"
@@ -30,11 +32,55 @@ SaidaEventos &saida()
     SaidaEventos *s = saidaInstalada();
     return s ? *s : memoria;
 }
+
+// Gravação do registro cheio em log/eventos.log. Quando ela falha, o registro fica como
+// estava (nada se perde) e a gravação fica pendente: cada erro seguinte tenta de novo e,
+// entre um erro e outro, a cada LimiteLinhas linhas novas; enquanto isso o registro não
+// é esvaziado. O usuário é avisado uma vez, com o motivo, até a gravação voltar a dar
+// certo.
+struct EstadoGravacao {
+    bool pendente = false;
+    bool avisado = false;
+    int linhasNaTentativa = 0;
+};
+EstadoGravacao &gravacao()
+{
+    static EstadoGravacao g;
+    return g;
+}
+
+const QString ArquivoLog = u"log/eventos.log"_s;
+
+// Grava, esvazia e escreve a linha de sucesso; false (registro intacto) na falha.
+bool gravarEEsvaziar(SaidaEventos &s)
+{
+    EstadoGravacao &g = gravacao();
+    QString motivo;
+    const bool gravado
+        = Arquivos::CriarPasta(u"log"_s, &motivo) && s.GravarRtf(ArquivoLog, &motivo);
+    if (!gravado) {
+        g.pendente = true;
+        g.linhasNaTentativa = s.NumeroLinhas();
+        if (!g.avisado) {
+            g.avisado = true;
+            Mensagens::Erro(u"Não foi possível gravar o arquivo "_s + ArquivoLog + u": "_s + motivo
+                + u".\n\rO registro de eventos continua na tela e será gravado inteiro na "
+                  "próxima vez que for possível."_s);
+        }
+        return false;
+    }
+    g = {};
+    s.Limpar();
+    s.AcrescentarLinha(HoraRegistro() + u" Arquivo eventos.log gravado com sucesso"_s, Qt::black);
+    return true;
+}
 } // namespace
 
 void InstalarSaidaEventos(SaidaEventos *s)
 {
+    // Um destino novo começa sem gravação pendente.
     saidaInstalada() = s;
+    gravacao() = {};
 }
 SaidaEventos *SaidaEventosAtual()
 {
@@ -66,8 +112,14 @@ QString HoraRegistro()
 void RegistrarEvento(int n, const QString &estado, const QString &mensagem)
 {
     SaidaEventos &s = saida();
-    if (s.NumeroLinhas() > LimiteLinhas)
-        s.Limpar();
+    if (s.NumeroLinhas() > LimiteLinhas) {
+        // Sem gravação pendente, o registro cheio é esvaziado sem ser gravado.
+        const EstadoGravacao &g = gravacao();
+        if (!g.pendente)
+            s.Limpar();
+        else if (s.NumeroLinhas() >= g.linhasNaTentativa + LimiteLinhas)
+            gravarEEsvaziar(s);
+    }
     QString texto = TituloTabela(n) + u", "_s + estado;
     if (!mensagem.isEmpty())
         texto += u", "_s + mensagem;
@@ -77,20 +129,8 @@ void RegistrarEvento(int n, const QString &estado, const QString &mensagem)
 void RegistrarErro(int n, const QString &erro)
 {
     SaidaEventos &s = saida();
-    if (s.NumeroLinhas() > LimiteLinhas) {
-        // O registro cheio vai para log/eventos.log antes de ser esvaziado. Se a
-        // gravação falhar, o usuário é avisado e o erro do banco segue o caminho normal.
-        // Sem a linha de sucesso quando a gravação falhou.
-        QString falha;
-        const bool gravado = QDir().mkpath(u"log"_s) && s.GravarRtf(u"log/eventos.log"_s, &falha);
-        if (!gravado)
-            Mensagens::Erro(u"Não foi possível gravar o arquivo log/eventos.log:\n\r"_s
-                + (falha.isEmpty() ? u"a pasta log não pôde ser criada."_s : falha));
-        s.Limpar();
-        if (gravado)
-            s.AcrescentarLinha(
-                HoraRegistro() + u" Arquivo eventos.log gravado com sucesso"_s, Qt::black);
-    }
+    if (s.NumeroLinhas() > LimiteLinhas)
+        gravarEEsvaziar(s); // uma falha deixa o registro como estava, e a linha entra nele
 
     QString texto;
     if (erro.contains(u"Unknown user name or password"_s)) {
@@ -99,6 +139,12 @@ void RegistrarErro(int n, const QString &erro)
             u"Erro de Login:\n\r\n\rNome do usuário ou senha incorretos.\n\rConexão não realizada."_s);
     } else if (erro.contains(u"Cannot connect"_s)) {
         texto = TituloTabela(n) + u", conexão não realizada."_s;
+    } else if (erro.startsWith(FalhaConexaoPerdida)) {
+        // A janela principal já avisou o usuário, uma vez, da conexão perdida.
+        texto = TituloTabela(n) + u", conexão com o servidor perdida, "_s + u"\r\n"_s
+            + erro.mid(FalhaConexaoPerdida.size());
+    } else if (erro == FalhaSemConexao) {
+        texto = TituloTabela(n) + u", sem conexão com o servidor"_s;
     } else {
         texto = TituloTabela(n) + u", erro de SQL, "_s + u"\r\n"_s + erro;
         Mensagens::Informar(
