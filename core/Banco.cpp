@@ -18,8 +18,6 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_OPAQUE_POINTER(PGconn *)
-
 const QString FalhaConexaoPerdida = u"Connection lost. "_s;
 const QString FalhaSemConexao = u"Not connected. A conexão com o banco de dados não está aberta."_s;
 
@@ -77,22 +75,27 @@ int contadorConexoes = 0;
 // A conexão da biblioteca do motor por baixo do driver (nullptr em outro motor): a do
 // SQLite, para ler resultados sem uma cópia por célula; a do PostgreSQL, pelo estado da
 // sessão.
-template <class T> T *conexaoDoMotor(const QSqlDatabase &conexao, const char *tipo)
+template <class T>
+T *conexaoDoMotor(const QSqlDatabase &conexao, std::initializer_list<const char *> tipos)
 {
     if (!conexao.isValid() || !conexao.driver())
         return nullptr;
     const QVariant h = conexao.driver()->handle();
-    if (!h.isValid() || qstrcmp(h.typeName(), tipo) != 0)
+    if (!h.isValid())
         return nullptr;
-    return *static_cast<T *const *>(h.constData());
+    for (const char *tipo : tipos)
+        if (qstrcmp(h.typeName(), tipo) == 0)
+            return *static_cast<T *const *>(h.constData());
+    return nullptr;
 }
 sqlite3 *sqliteDe(const QSqlDatabase &conexao)
 {
-    return conexaoDoMotor<sqlite3>(conexao, "sqlite3*");
+    return conexaoDoMotor<sqlite3>(conexao, { "sqlite3*" });
 }
 PGconn *postgresDe(const QSqlDatabase &conexao)
 {
-    return conexaoDoMotor<PGconn>(conexao, "PGconn*");
+    // O driver registra o tipo pelo nome da estrutura.
+    return conexaoDoMotor<PGconn>(conexao, { "pg_conn*", "PGconn*" });
 }
 
 // A falha veio de uma conexão que não serve mais? PostgreSQL: a sessão caiu (servidor
@@ -100,8 +103,13 @@ PGconn *postgresDe(const QSqlDatabase &conexao)
 // ilegível, trocado por outra coisa ou inacessível.
 bool conexaoPerdida(const QSqlDatabase &conexao, int codigoSqlite)
 {
-    if (PGconn *pg = postgresDe(conexao))
+    if (PGconn *pg = postgresDe(conexao)) {
+        // A libpq pode só notar a queda no comando seguinte (o servidor parado às pressas
+        // avisa e some): um comando vazio, que não muda nada na sessão, tira a dúvida.
+        if (PQstatus(pg) == CONNECTION_OK)
+            PQclear(PQexec(pg, ""));
         return PQstatus(pg) != CONNECTION_OK;
+    }
     if (sqlite3 *s = sqliteDe(conexao)) {
         const int codigo = (codigoSqlite ? codigoSqlite : sqlite3_extended_errcode(s)) & 0xFF;
         switch (codigo) {
@@ -157,8 +165,10 @@ TDatabase::PedidoSenha TDatabase::PedidoSenhaAtual()
 
 bool TDatabase::Connected() const
 {
-    QSqlDatabase db = QSqlDatabase::database(m_nomeConexao, false);
-    return db.isValid() && db.isOpen();
+    // O estado do programa (aberta até Close), e não o do driver: uma sessão que caiu
+    // continua "conectada" até um comando falhar e a queda ser tratada (Falha), para que a
+    // janela principal e as janelas passem juntas ao estado desconectado.
+    return m_aberta && Conexao().isValid();
 }
 
 QSqlDatabase TDatabase::Conexao() const
@@ -243,6 +253,7 @@ void TDatabase::Open()
         }
     }
     m_emTransacao = false;
+    m_aberta = true;
     emit AfterConnect();
 }
 
@@ -261,6 +272,7 @@ void TDatabase::Close()
         db.close();
     }
     m_emTransacao = false;
+    m_aberta = false;
     emit AfterDisconnect();
 }
 

@@ -92,6 +92,7 @@ signals:
 
 private:
     QString m_nomeConexao;
+    bool m_aberta = false;
     bool m_emTransacao = false;
 };
 

@@ -812,6 +812,7 @@ void TFormTabela::BitBtnIncluirClick()
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
     Modo = 1;
+    m_nivelDaEdicao = NivelAcesso;
     LimparCampos();
     HabilitarCampos(true);
 }
@@ -850,6 +851,7 @@ void TFormTabela::BitBtnModificarClick()
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
     Modo = 3;
+    m_nivelDaEdicao = NivelAcesso;
     HabilitarCampos(true);
 }
 
@@ -960,6 +962,10 @@ void TFormTabela::BitBtnAceitarClick()
         return;
     if (!PermitirGravacao()) {
         Operacao = 0;
+        // Uma edição começada noutro nível (antes de uma reconexão) não se perde com a
+        // recusa deste: fica na tela para outro nível gravar, ou para Cancelar.
+        if (NivelAcesso != m_nivelDaEdicao)
+            return;
         Concluir();
         return;
     }

@@ -235,6 +235,7 @@ private:
     bool m_montada = false;
     bool m_centralizada = false;
     bool m_definindo = false; // o programa está pondo um texto (não o usuário)
+    int m_nivelDaEdicao = 0; // NivelAcesso ao começar a inclusão ou alteração
 };
 
 template <class T> T *ControleJanela<T>::get() const

@@ -1,0 +1,388 @@
+// Quadro de falhas nos dois motores, com a janela principal e as janelas de tabela:
+// conexão perdida no meio de uma edição (PostgreSQL: servidor parado ou sessão encerrada;
+// SQLite: arquivo ilegível ou travado por outro programa), reconexão e Aceitar.
+#include "BancoTeste.h"
+#include "Main.h"
+#include "Modal.h"
+#include "PerfisAcesso.h"
+#include "Registro.h"
+#include "Roteiro.h"
+#include "Rotinas.h"
+#include "Servidor.h"
+#include "Tabela.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString CaixaConexaoPerdida
+    = u"A conexão com o servidor foi perdida.\n\r\n\rO que estava sendo incluído ou modificado "
+      "continua nas janelas. Conecte-se novamente (Arquivo, Conectar com Servidor) e "
+      "pressione Aceitar para gravar, ou Cancelar para desistir."_s;
+
+// Como a conexão se perde. Queda: PostgreSQL parado (e iniciado de novo); SQLite com o
+// arquivo estragado por outro programa (e devolvido). Trava: PostgreSQL com a sessão
+// encerrada pelo administrador; SQLite com o arquivo travado por outra conexão.
+enum Falha { Queda, Trava };
+} // namespace
+
+class TesteFalhas : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> pasta;
+    QString pastaOriginal;
+    TFormMain *principal = nullptr;
+    QByteArray copiaArquivo; // SQLite: o arquivo antes de estragado
+
+    BancoTeste &banco() { return BancoTeste::De(MotorAtual()); }
+    bool postgres() const { return MotorAtual() == Motor::PostgreSQL; }
+
+    void exec(const QString &sql)
+    {
+        QVERIFY2(banco().Executar(sql), qPrintable(sql + u" -> "_s + banco().UltimoErro()));
+    }
+    QString valor(const QString &sql) { return banco().Valor(sql); }
+
+    // Escolhe o nível na caixa de níveis e conecta, como o usuário.
+    void conectar(int nivel)
+    {
+        const QString senha = banco().Senha(nivel);
+        TDatabase::DefinirPedidoSenha([senha](const QString &, QString &, QString &s) {
+            s = senha;
+            return true;
+        });
+        AoAbrirModal(
+            [nivel](QWidget *w) {
+                w->findChild<QComboBox *>(u"EditUsuario"_s)->setCurrentIndex(nivel - 1);
+            },
+            u"FormLogin"_s);
+        principal->ArquivoConectar->trigger();
+    }
+
+    void provocar(Falha falha)
+    {
+        BancoTeste &b = banco();
+        if (postgres()) {
+            if (falha == Queda) {
+                // O agrupamento de teste confirma sem esperar o disco: o que já foi
+                // confirmado vai para o disco antes da parada às pressas.
+                exec(u"CHECKPOINT"_s);
+                b.Cluster()->Parar();
+            } else {
+                exec(u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE "
+                     "usename LIKE 'tarvisco%'"_s);
+            }
+            return;
+        }
+        if (falha == Queda) {
+            QFile f(b.Fonte().arquivo);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            copiaArquivo = f.readAll();
+            f.seek(0);
+            f.write(QByteArray(4096, '\xFF'));
+            return;
+        }
+        QSqlDatabase trava = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"trava"_s);
+        trava.setDatabaseName(b.Fonte().arquivo);
+        QVERIFY(trava.open());
+        QSqlQuery q(trava);
+        QVERIFY2(q.exec(u"BEGIN EXCLUSIVE"_s), qPrintable(q.lastError().text()));
+    }
+
+    void desfazer(Falha falha)
+    {
+        BancoTeste &b = banco();
+        if (postgres()) {
+            if (falha == Queda && !b.Cluster()->Ativo())
+                QVERIFY2(b.Cluster()->Reiniciar(), qPrintable(b.Cluster()->Erro()));
+            return;
+        }
+        if (falha == Queda && !copiaArquivo.isEmpty()) {
+            QFile f(b.Fonte().arquivo);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(copiaArquivo);
+            copiaArquivo.clear();
+            return;
+        }
+        if (QSqlDatabase::contains(u"trava"_s)) {
+            {
+                QSqlDatabase trava = QSqlDatabase::database(u"trava"_s, false);
+                QSqlQuery(u"ROLLBACK"_s, trava);
+                trava.close();
+            }
+            QSqlDatabase::removeDatabase(u"trava"_s);
+        }
+    }
+
+    QString registro() const { return principal->RichEditEventos->toPlainText(); }
+
+    // Linha da listagem cujo Nome é o dado.
+    static int linhaDe(TFormTabela *j, const QString &nome)
+    {
+        for (int i = 0; i < j->Query->RecordCount(); ++i) {
+            j->Query->MoverPara(i);
+            if (j->Query->AsString(u"Nome"_s) == nome)
+                return i;
+        }
+        return -1;
+    }
+    static void clicarLinha(TFormTabela *j, int linha)
+    {
+        QTableView *g = j->DBGridPesquisa;
+        QTest::mouseClick(
+            g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(linha, 0)).center());
+    }
+    static void digitar(TFormTabela *j, const QString &controle, const QString &texto)
+    {
+        auto *e = j->Controle<QLineEdit>(controle);
+        e->selectAll();
+        e->insert(texto);
+    }
+    static void escreverMemo(TFormTabela *j, const QString &controle, const QString &texto)
+    {
+        auto *m = j->Controle<QPlainTextEdit>(controle);
+        m->selectAll();
+        m->insertPlainText(texto);
+    }
+
+private slots:
+    void initTestCase_data() { LinhasMotores(); }
+    void initTestCase() { pastaOriginal = QDir::currentPath(); }
+
+    void init()
+    {
+        EXIGIR_BANCO(b);
+        b.Reiniciar();
+        pasta = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir::setCurrent(pasta->path()));
+        Servidor::Database().Close();
+        Servidor::Database().Fonte = b.Fonte();
+        Servidor::Database().EsperaTravaMs = 300;
+        principal = CriarJanelasDoPrograma();
+        principal->show();
+        QVERIFY(QTest::qWaitForWindowExposed(principal));
+    }
+    void cleanup()
+    {
+        for (Falha f : { Queda, Trava })
+            desfazer(f);
+        delete principal;
+        principal = nullptr;
+        Registro::DestruirJanelas();
+        Servidor::Database().Close();
+        Servidor::Database().EsperaTravaMs = 5000;
+        TDatabase::DefinirPedidoSenha({});
+        QDir::setCurrent(pastaOriginal);
+        pasta.reset();
+    }
+
+    // A conexão se perde com uma janela no meio de uma inclusão ou alteração: uma só
+    // mensagem, a janela principal desconectada (a contagem fica), a edição na tela e nada
+    // gravado; de volta ao servidor pela janela principal, o mesmo Aceitar grava a linha e o
+    // seu texto longo (na mesma linha, numa transação), e a cópia não é contada de novo.
+    void conexaoPerdida_data()
+    {
+        QTest::addColumn<int>("falha");
+        QTest::addColumn<int>("modo");
+        QTest::newRow("queda, incluindo") << int(Queda) << 1;
+        QTest::newRow("queda, modificando") << int(Queda) << 3;
+        QTest::newRow("trava, incluindo") << int(Trava) << 1;
+        QTest::newRow("trava, modificando") << int(Trava) << 3;
+    }
+    void conexaoPerdida()
+    {
+        QFETCH(int, falha);
+        QFETCH(int, modo);
+        exec(u"INSERT INTO Departamentos (Nome, Sigla) VALUES ('Geologia', 'GEO')"_s);
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Nome='Geologia'"_s);
+        exec(u"INSERT INTO DepartamentosDescricao (Departamento, Texto) VALUES ("_s + id
+            + u", 'Rochas')"_s);
+        Roteiro r;
+        conectar(1);
+        QVERIFY(r.mostradas.isEmpty());
+        QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
+
+        principal->Acao(u"TabelaDepartamentos"_s)->trigger();
+        TFormTabela *j = Registro::Janela(10);
+        QVERIFY(j->isVisible());
+        TFormTabela *outra = Registro::Janela(13); // só consultando: fecha com a conexão
+        outra->show();
+        const QString novoNome = modo == 1 ? u"Mineralogia"_s : u"Geologia e Minas"_s;
+        const QString novoTexto = u"Rochas,\nminerais e 'solos'"_s;
+        if (modo == 1) {
+            j->BitBtnIncluir->click();
+        } else {
+            clicarLinha(j, linhaDe(j, u"Geologia"_s));
+            QCOMPARE(j->EditId->text(), id);
+            j->BitBtnModificar->click();
+        }
+        QCOMPARE(j->Modo, modo);
+        digitar(j, u"EditNome"_s, novoNome);
+        escreverMemo(j, u"MemoDescricao"_s, novoTexto);
+
+        provocar(Falha(falha));
+        j->BitBtnAceitar->click();
+
+        QVERIFY2(r.Textos() == QStringList { CaixaConexaoPerdida },
+            qPrintable(r.Textos().join(u" | "_s)));
+        QVERIFY(!Servidor::Database().Connected());
+        QCOMPARE(principal->TextoStatus(), u"Desconectado do servidor"_s);
+        QVERIFY(principal->ArquivoConectar->isEnabled());
+        QVERIFY(!principal->ArquivoDesconectar->isEnabled());
+        QVERIFY(!principal->Tabela->isVisible());
+        QVERIFY(registro().contains(u"Departamentos, conexão com o servidor perdida, "_s));
+        QVERIFY(!registro().contains(u"erro de SQL"_s));
+        // A edição continua na tela.
+        QVERIFY(j->isVisible());
+        QVERIFY(!outra->isVisible());
+        QCOMPARE(j->Modo, modo);
+        QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), novoNome);
+        QCOMPARE(j->Texto(u"MemoDescricao"_s), u"Rochas,\r\nminerais e 'solos'"_s);
+        QCOMPARE(j->EditId->text(), modo == 1 ? QString() : id);
+        QVERIFY(j->BitBtnAceitar->isVisible());
+
+        // Um Aceitar ainda sem conexão não grava e diz o que fazer.
+        r.Limpar();
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.mostradas.size(), 1);
+        QVERIFY(r.Textos().first().startsWith(u"A conexão com o servidor foi encerrada"_s));
+
+        desfazer(Falha(falha));
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='"_s + novoNome + u"'"_s),
+            u"0"_s);
+        QCOMPARE(valor(u"SELECT Texto FROM DepartamentosDescricao WHERE Departamento="_s + id),
+            u"Rochas"_s);
+        // A contagem não pôde ser baixada.
+        QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
+
+        r.Limpar();
+        conectar(1);
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(principal->TextoStatus(), u"Conectado com o servidor"_s);
+        QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(j->Modo, 0);
+        const QString gravado
+            = valor(u"SELECT Id FROM Departamentos WHERE Nome='"_s + novoNome + u"'"_s);
+        QVERIFY(!gravado.isEmpty());
+        if (modo == 3)
+            QCOMPARE(gravado, id);
+        QCOMPARE(
+            valor(u"SELECT COUNT(*) FROM Departamentos"_s), QString::number(modo == 1 ? 7 : 6));
+        QCOMPARE(
+            valor(u"SELECT COUNT(*) FROM DepartamentosDescricao WHERE Departamento="_s + gravado),
+            u"1"_s);
+        QCOMPARE(valor(u"SELECT Texto FROM DepartamentosDescricao WHERE Departamento="_s + gravado),
+            u"Rochas,\r\nminerais e 'solos'"_s);
+
+        principal->ArquivoDesconectar->trigger();
+        QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"0"_s);
+    }
+
+    // De volta ao servidor com um nível que não pode gravar a tabela: a recusa de sempre
+    // (a da janela, ou a do servidor no PostgreSQL) e a edição continua na tela; com o
+    // nível certo, o Aceitar grava.
+    void nivelQueNaoGrava_data()
+    {
+        QTest::addColumn<int>("janela");
+        QTest::addColumn<QString>("recusa");
+        QTest::newRow("recusa da janela (docentes)")
+            << 11 << u"Usuário [SEAC] não possui permissão para Incluir/Alterar registro."_s;
+        QTest::newRow("recusa do servidor (departamentos)") << 10 << u"permission denied"_s;
+    }
+    void nivelQueNaoGrava()
+    {
+        QFETCH(int, janela);
+        QFETCH(QString, recusa);
+        if (janela == 10 && !postgres())
+            QSKIP("o SQLite não distingue os direitos dos níveis");
+        const QString tabela = janela == 11 ? u"Docentes"_s : u"Departamentos"_s;
+        exec(u"INSERT INTO "_s + tabela + u" (Nome) VALUES ('Ana Souza')"_s);
+        const QString id = valor(u"SELECT Id FROM "_s + tabela + u" WHERE Nome='Ana Souza'"_s);
+        Roteiro r;
+        conectar(1);
+        principal->MostrarJanelaTabela(janela);
+        TFormTabela *j = Registro::Janela(janela);
+        clicarLinha(j, linhaDe(j, u"Ana Souza"_s));
+        j->BitBtnModificar->click();
+        digitar(j, u"EditNome"_s, u"Ana Souza Lima"_s);
+        provocar(Trava);
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.Textos(), QStringList { CaixaConexaoPerdida });
+        desfazer(Trava);
+
+        r.Limpar();
+        conectar(7);
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.mostradas.size(), 1);
+        QVERIFY2(r.Textos().first().contains(recusa), qPrintable(r.Textos().first()));
+        QCOMPARE(j->Modo, 3);
+        QCOMPARE(j->EditId->text(), id);
+        QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Ana Souza Lima"_s);
+        QCOMPARE(valor(u"SELECT Nome FROM "_s + tabela + u" WHERE Id="_s + id), u"Ana Souza"_s);
+
+        principal->ArquivoDesconectar->trigger();
+        r.Limpar();
+        conectar(1);
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(j->Modo, 0);
+        QCOMPARE(
+            valor(u"SELECT Nome FROM "_s + tabela + u" WHERE Id="_s + id), u"Ana Souza Lima"_s);
+    }
+
+    // Conectar de novo antes de o banco voltar: o programa continua, desconectado, com a
+    // edição na tela (PostgreSQL: "conexão não realizada", sem caixa; SQLite: o arquivo
+    // ainda ilegível ao ler as configurações é outra conexão perdida, não o fim do
+    // programa).
+    void reconectarAntesDaVolta()
+    {
+        Roteiro r;
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        j->BitBtnIncluir->click();
+        digitar(j, u"EditNome"_s, u"Mineralogia"_s);
+        provocar(Queda);
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.Textos(), QStringList { CaixaConexaoPerdida });
+
+        r.Limpar();
+        conectar(1);
+        if (postgres()) {
+            QVERIFY(r.mostradas.isEmpty());
+            QVERIFY(registro().endsWith(u"Tarvisco, conexão não realizada."_s));
+        } else {
+            QCOMPARE(r.Textos(), QStringList { CaixaConexaoPerdida });
+        }
+        QVERIFY(principal->isVisible());
+        QVERIFY(!principal->FecharSemConfirmar);
+        QVERIFY(!Servidor::Database().Connected());
+        QCOMPARE(principal->TextoStatus(), u"Desconectado do servidor"_s);
+        QVERIFY(principal->ArquivoConectar->isEnabled());
+        QCOMPARE(j->Modo, 1);
+        QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Mineralogia"_s);
+
+        desfazer(Queda);
+        r.Limpar();
+        conectar(1);
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='Mineralogia'"_s), u"1"_s);
+        QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
+    }
+};
+
+QTEST_MAIN(TesteFalhas)
+#include "tst_falhas.moc"
