@@ -225,7 +225,7 @@ private slots:
             QCOMPARE(j->EditId->text(), id);
             j->BitBtnModificar->click();
         }
-        QCOMPARE(j->Modo, modo);
+        QCOMPARE(int(j->Modo), modo);
         digitar(j, u"EditNome"_s, novoNome);
         escreverMemo(j, u"MemoDescricao"_s, novoTexto);
 
@@ -244,7 +244,7 @@ private slots:
         // A edição continua na tela.
         QVERIFY(j->isVisible());
         QVERIFY(!outra->isVisible());
-        QCOMPARE(j->Modo, modo);
+        QCOMPARE(int(j->Modo), modo);
         QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), novoNome);
         QCOMPARE(j->Texto(u"MemoDescricao"_s), u"Rochas,\r\nminerais e 'solos'"_s);
         QCOMPARE(j->EditId->text(), modo == 1 ? QString() : id);
@@ -271,7 +271,7 @@ private slots:
         QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
         j->BitBtnAceitar->click();
         QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         const QString gravado
             = valor(u"SELECT Id FROM Departamentos WHERE Nome='"_s + novoNome + u"'"_s);
         QVERIFY(!gravado.isEmpty());
@@ -327,7 +327,7 @@ private slots:
         j->BitBtnAceitar->click();
         QCOMPARE(r.mostradas.size(), 1);
         QVERIFY2(r.Textos().first().contains(recusa), qPrintable(r.Textos().first()));
-        QCOMPARE(j->Modo, 3);
+        QCOMPARE(j->Modo, ModoTabela::Modificando);
         QCOMPARE(j->EditId->text(), id);
         QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Ana Souza Lima"_s);
         QCOMPARE(valor(u"SELECT Nome FROM "_s + tabela + u" WHERE Id="_s + id), u"Ana Souza"_s);
@@ -337,7 +337,7 @@ private slots:
         conectar(1);
         j->BitBtnAceitar->click();
         QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         QCOMPARE(
             valor(u"SELECT Nome FROM "_s + tabela + u" WHERE Id="_s + id), u"Ana Souza Lima"_s);
     }
@@ -371,7 +371,7 @@ private slots:
         QVERIFY(!Servidor::Database().Connected());
         QCOMPARE(principal->TextoStatus(), u"Desconectado do servidor"_s);
         QVERIFY(principal->ArquivoConectar->isEnabled());
-        QCOMPARE(j->Modo, 1);
+        QCOMPARE(j->Modo, ModoTabela::Incluindo);
         QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Mineralogia"_s);
 
         desfazer(Queda);
