@@ -265,6 +265,17 @@ private:
     void montarFilhas();
     QList<ControleCampo *> camposNaOrdemDeExibicao() const;
     void aoDesconectar();
+    // Um campo em que a linha gravada agora difere da mostrada (valores como no banco).
+    struct DiferencaCampo {
+        ControleCampo *campo;
+        QString mostrado;
+        QString gravado;
+    };
+    // Relê a linha do EditId (travada até o fim da transação) e a compara com a mostrada
+    // nos campos que a mostraram e nos textos longos; false quando ela não existe mais.
+    // Lança ErroBanco.
+    bool conferirLinhaGravada(QList<DiferencaCampo> &diferencas);
+    static QString perguntaAlterado(const QList<DiferencaCampo> &diferencas);
     bool gravar(bool inclusao);
     bool excluir();
 

@@ -382,6 +382,122 @@ private slots:
         QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='Mineralogia'"_s), u"1"_s);
         QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
     }
+
+    // Outro usuário muda ou apaga a linha entre ela ser mostrada e o Aceitar do Modificar:
+    // apagada, nada é gravado (nem o texto longo) e a edição fica; mudada, a pergunta
+    // mostra o que mudou e a resposta decide entre gravar por cima e manter a edição.
+    void outroUsuario_data()
+    {
+        QTest::addColumn<QString>("mudanca"); // %1: Id do departamento, %2: Id do docente
+        QTest::addColumn<int>("resposta"); // 0 sem pergunta, 1 Sim, 2 Não
+        QTest::addColumn<QString>("caixa");
+        QTest::addColumn<QString>("nomeGravado"); // vazio: a linha não existe
+        QTest::addColumn<QString>("textoGravado");
+        const QString fim = u"\n\r\n\rGravar assim mesmo, por cima do que o outro usuário "
+                            "gravou?\n\r(Não: a edição continua na tela e nada é gravado.)"_s;
+        const QString alterado
+            = u"Este registro foi alterado por outro usuário depois de mostrado.\n\r\n\r"_s;
+        QTest::newRow("apagado") << u"DELETE FROM Departamentos WHERE Id=%1"_s << 0
+                                 << u"Este registro foi apagado por outro usuário depois de "
+                                    "mostrado. Nada foi gravado."_s
+                                 << QString() << u"Rochas"_s;
+        QTest::newRow("nome mudado, gravar por cima")
+            << u"UPDATE Departamentos SET Nome='Geologia Geral' WHERE Id=%1"_s << 1
+            << alterado + u"Nome: mostrado \"Geologia\", gravado agora \"Geologia Geral\""_s + fim
+            << u"Geologia e Minas"_s << u"Rochas e minerais"_s;
+        QTest::newRow("nome mudado, manter a edição")
+            << u"UPDATE Departamentos SET Nome='Geologia Geral' WHERE Id=%1"_s << 2
+            << alterado + u"Nome: mostrado \"Geologia\", gravado agora \"Geologia Geral\""_s + fim
+            << u"Geologia Geral"_s << u"Rochas"_s;
+        QTest::newRow("texto longo mudado, manter a edição")
+            << u"UPDATE DepartamentosDescricao SET Texto='Fósseis\r\ne rochas' WHERE "
+               "Departamento=%1"_s
+            << 2
+            << alterado + u"Descrição: mostrado \"Rochas\", gravado agora \"Fósseis e rochas\""_s
+                + fim
+            << u"Geologia"_s << u"Fósseis\r\ne rochas"_s;
+        QTest::newRow("chefe escolhido, gravar por cima")
+            << u"UPDATE Departamentos SET Chefe=%2 WHERE Id=%1"_s << 1
+            << alterado + u"Chefe: mostrado \"\", gravado agora \"Ana Souza\""_s + fim
+            << u"Geologia e Minas"_s << u"Rochas e minerais"_s;
+    }
+    void outroUsuario()
+    {
+        QFETCH(QString, mudanca);
+        QFETCH(int, resposta);
+        QFETCH(QString, caixa);
+        QFETCH(QString, nomeGravado);
+        QFETCH(QString, textoGravado);
+        exec(u"INSERT INTO Docentes (Nome) VALUES ('Ana Souza')"_s);
+        const QString docente = valor(u"SELECT Id FROM Docentes WHERE Nome='Ana Souza'"_s);
+        exec(u"INSERT INTO Departamentos (Nome, Sigla) VALUES ('Geologia', 'GEO')"_s);
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Nome='Geologia'"_s);
+        exec(u"INSERT INTO DepartamentosDescricao (Departamento, Texto) VALUES ("_s + id
+            + u", 'Rochas')"_s);
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        clicarLinha(j, linhaDe(j, u"Geologia"_s));
+        j->BitBtnModificar->click();
+        digitar(j, u"EditNome"_s, u"Geologia e Minas"_s);
+        escreverMemo(j, u"MemoDescricao"_s, u"Rochas e minerais"_s);
+
+        exec(mudanca.arg(id, docente));
+        Roteiro r;
+        if (resposta)
+            r.Responder(resposta == 1);
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.Textos(), QStringList { caixa });
+        QCOMPARE(r.mostradas.first().first,
+            resposta ? TipoMensagem::Confirmacao : TipoMensagem::Informacao);
+        QCOMPARE(valor(u"SELECT Nome FROM Departamentos WHERE Id="_s + id), nomeGravado);
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM DepartamentosDescricao WHERE Departamento="_s + id),
+            u"1"_s);
+        QCOMPARE(valor(u"SELECT Texto FROM DepartamentosDescricao WHERE Departamento="_s + id),
+            textoGravado);
+        if (resposta == 1) {
+            QCOMPARE(j->Modo, ModoTabela::Consultando);
+            return;
+        }
+        // A edição continua na tela, sobre a mesma linha.
+        QCOMPARE(j->Modo, ModoTabela::Modificando);
+        QCOMPARE(j->EditId->text(), id);
+        QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Geologia e Minas"_s);
+        QCOMPARE(j->Texto(u"MemoDescricao"_s), u"Rochas e minerais"_s);
+        QVERIFY(!registro().contains(u"Departamentos, alterado"_s));
+    }
+
+    // A linha muda de novo enquanto a pergunta está na tela: outra pergunta, com o que
+    // mudou desde a primeira; só depois de dois Sim a edição é gravada.
+    void mudadaDuranteAPergunta()
+    {
+        exec(u"INSERT INTO Departamentos (Nome, Sigla) VALUES ('Geologia', 'GEO')"_s);
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Nome='Geologia'"_s);
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        clicarLinha(j, linhaDe(j, u"Geologia"_s));
+        j->BitBtnModificar->click();
+        digitar(j, u"EditSigla"_s, u"GM"_s);
+        exec(u"UPDATE Departamentos SET Nome='Geologia Geral' WHERE Id="_s + id);
+        Roteiro r;
+        r.Responder(true);
+        r.Responder(true);
+        r.aoMostrar = [&](TipoMensagem, const QString &) {
+            if (r.mostradas.size() == 1)
+                exec(u"UPDATE Departamentos SET Cep='01000-000' WHERE Id="_s + id);
+        };
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.mostradas.size(), 2);
+        QVERIFY(r.Textos().at(0).contains(u"\n\rNome: mostrado \"Geologia\""_s));
+        QVERIFY(!r.Textos().at(1).contains(u"\n\rNome:"_s));
+        QVERIFY(
+            r.Textos().at(1).contains(u"\n\rCEP: mostrado \"\", gravado agora \"01000-000\""_s));
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
+        // A alteração grava as suas colunas: o nome e o CEP como estão nos campos.
+        QCOMPARE(valor(u"SELECT Sigla FROM Departamentos WHERE Id="_s + id), u"GM"_s);
+        QCOMPARE(valor(u"SELECT Nome FROM Departamentos WHERE Id="_s + id), u"Geologia"_s);
+    }
 };
 
 QTEST_MAIN(TesteFalhas)

@@ -67,7 +67,8 @@ public:
             return;
         }
         QString texto;
-        MostrarCampoDescricao(id, m_campo.tabelaTexto, texto, m_campo.chaveTexto);
+        if (MostrarCampoDescricao(id, m_campo.tabelaTexto, texto, m_campo.chaveTexto))
+            DefinirValorMostrado(texto);
         DefinirTexto(texto);
     }
     void Limpar() override

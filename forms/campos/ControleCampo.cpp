@@ -97,6 +97,15 @@ void ControleCampo::Mostrar(const TQuery &consulta, const QString &)
     DefinirTexto(Coluna(consulta));
 }
 
+void ControleCampo::MostrarLinha(const TQuery &consulta, const QString &id)
+{
+    if (!m_campo.coluna.isEmpty() && consulta.TemCampo(m_campo.coluna))
+        m_mostrado = consulta.AsString(m_campo.coluna);
+    else
+        m_mostrado.reset();
+    Mostrar(consulta, id);
+}
+
 void ControleCampo::SomenteLeitura(bool sim)
 {
     m_widget->setEnabled(!sim);

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QDate>
 #include <QString>
+#include <optional>
 
 class QLabel;
 class QWidget;
@@ -41,6 +42,15 @@ public:
     virtual QDate Data() const;
     // Copia a coluna da linha atual da consulta para o controle (id: a linha mostrada).
     virtual void Mostrar(const TQuery &consulta, const QString &id);
+    // O mesmo, guardando o valor como veio do banco (ValorMostrado).
+    void MostrarLinha(const TQuery &consulta, const QString &id);
+    // O valor gravado que o campo mostrou por último: a coluna como veio do banco, ou o
+    // texto longo; vazio (nullopt) quando a linha mostrada não o trazia. Antes de gravar
+    // por cima, a janela confere com ele se outro usuário mudou a linha.
+    const std::optional<QString> &ValorMostrado() const { return m_mostrado; }
+    void DefinirValorMostrado(std::optional<QString> valor) { m_mostrado = std::move(valor); }
+    // Como um valor gravado aparece para o usuário (a pesquisa mostra o nome).
+    virtual QString Exibicao(const QString &valor) { return valor; }
     virtual void Limpar() = 0;
     // Editável (on) ou não, com a cor da regra do campo.
     virtual void Habilitar(bool on);
@@ -74,6 +84,7 @@ protected:
 private:
     QWidget *m_widget = nullptr;
     TFormTabela *m_janela = nullptr;
+    std::optional<QString> m_mostrado;
 };
 
 // Limite de caracteres só do que o usuário digita numa caixa de texto. (O limite da
