@@ -174,6 +174,11 @@ void MostrarStatus(const QString &texto)
     saida().DefinirStatus(texto);
 }
 
+void MostrarNota(const QString &texto)
+{
+    saida().MostrarNota(texto);
+}
+
 void AtualizarTitulo(const QString &sufixo)
 {
     QString titulo = NomePrograma + u' ' + VersaoPrograma;
@@ -213,12 +218,9 @@ QString RemoverEspacosFinais(const QString &texto)
     return texto.left(fim);
 }
 
-int CapacidadeUsada(const QString &texto, int maximo)
+qsizetype ComprimentoTexto(const QString &texto)
 {
-    if (maximo <= 0)
-        return 0;
-    // "\r\n" já conta dois; uma quebra sozinha ("\n" ou "\r") conta dois também.
-    qint64 tamanho = 0;
+    qsizetype tamanho = 0;
     for (qsizetype i = 0; i < texto.size(); ++i) {
         const QChar c = texto.at(i);
         if (c == u'\r' && i + 1 < texto.size() && texto.at(i + 1) == u'\n') {
@@ -227,8 +229,35 @@ int CapacidadeUsada(const QString &texto, int maximo)
         } else if (c == u'\n' || c == u'\r') {
             tamanho += 2;
         } else {
+            // Um par substituto é um caractere só.
+            if (c.isHighSurrogate() && i + 1 < texto.size() && texto.at(i + 1).isLowSurrogate())
+                ++i;
             ++tamanho;
         }
     }
-    return int(tamanho * 100 / maximo);
+    return tamanho;
+}
+
+int CapacidadeUsada(const QString &texto, int maximo)
+{
+    if (maximo <= 0)
+        return 0;
+    return int(qint64(ComprimentoTexto(texto)) * 100 / maximo);
+}
+
+bool TemCaractereNaoGravavel(const QString &texto)
+{
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto.at(i);
+        if (c.isNull())
+            return true;
+        if (c.isHighSurrogate()) {
+            if (i + 1 >= texto.size() || !texto.at(i + 1).isLowSurrogate())
+                return true;
+            ++i;
+        } else if (c.isLowSurrogate()) {
+            return true;
+        }
+    }
+    return false;
 }

@@ -711,6 +711,18 @@ bool TFormTabela::ConferirCampos()
     return true;
 }
 
+bool TFormTabela::conferirGravaveis()
+{
+    for (const auto &c : m_campos) {
+        const QString recusa = c->Recusa();
+        if (!recusa.isEmpty()) {
+            Mensagens::Informar(recusa);
+            return false;
+        }
+    }
+    return true;
+}
+
 TabelaLinhas TFormTabela::LinhasGravacao(bool inclusao) const
 {
     return inclusao ? m_descricao.LinhasInclusao() : m_descricao.LinhasAlteracao();
@@ -892,7 +904,7 @@ void TFormTabela::BitBtnAceitarClick()
         Concluir();
         return;
     }
-    if (!ConferirCampos())
+    if (!ConferirCampos() || !conferirGravaveis())
         return; // continua editando, com a lista ainda bloqueada
     if (!Servidor::Database().Connected()) {
         Mensagens::Informar(u"A conexão com o servidor foi encerrada: nada foi gravado.\n\r"

@@ -276,6 +276,9 @@ private:
     // Lança ErroBanco.
     bool conferirLinhaGravada(QList<DiferencaCampo> &diferencas);
     static QString perguntaAlterado(const QList<DiferencaCampo> &diferencas);
+    // Cada campo pode ser gravado como está (sem caractere que o banco não guarda, sem
+    // passar da coluna)? Senão, a recusa do campo e false; antes de qualquer comando.
+    bool conferirGravaveis();
     bool gravar(bool inclusao);
     bool excluir();
 

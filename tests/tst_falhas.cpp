@@ -1,6 +1,8 @@
 // Quadro de falhas nos dois motores, com a janela principal e as janelas de tabela:
 // conexão perdida no meio de uma edição (PostgreSQL: servidor parado ou sessão encerrada;
-// SQLite: arquivo ilegível ou travado por outro programa), reconexão e Aceitar.
+// SQLite: arquivo ilegível ou travado por outro programa), reconexão e Aceitar; a linha
+// apagada ou mudada por outro usuário antes do Aceitar; o texto que o usuário cola ou
+// digita, guardado ou recusado, nunca mudado.
 #include "BancoTeste.h"
 #include "Main.h"
 #include "Modal.h"
@@ -11,13 +13,16 @@
 #include "Servidor.h"
 #include "Tabela.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTextEdit>
 #include <QtTest>
@@ -497,6 +502,184 @@ private slots:
         // A alteração grava as suas colunas: o nome e o CEP como estão nos campos.
         QCOMPARE(valor(u"SELECT Sigla FROM Departamentos WHERE Id="_s + id), u"GM"_s);
         QCOMPARE(valor(u"SELECT Nome FROM Departamentos WHERE Id="_s + id), u"Geologia"_s);
+    }
+
+    // ---- Texto que o usuário digita ou cola: guardado ou recusado, nunca mudado ------
+
+    // Colar além do limite corta ao limite (contado em caracteres como o usuário os vê,
+    // sem partir nenhum), avisa na barra de status e grava o que ficou.
+    void colarAlemDoLimite_data()
+    {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("colado");
+        QTest::addColumn<QString>("fica");
+        QTest::addColumn<QString>("nota");
+        const QString emoji = u"\U0001F600"_s;
+        const QString notaNome
+            = u"O campo Nome aceita no máximo 80 caracteres: o que passou disso não entrou."_s;
+        QTest::newRow("100 letras no nome")
+            << u"EditNome"_s << u"x"_s.repeated(100) << u"x"_s.repeated(80) << notaNome;
+        QTest::newRow("80 emojis cabem")
+            << u"EditNome"_s << emoji.repeated(80) << emoji.repeated(80) << QString();
+        QTest::newRow("81 emojis")
+            << u"EditNome"_s << emoji.repeated(81) << emoji.repeated(80) << notaNome;
+        QTest::newRow("acento à parte não se separa da letra")
+            << u"EditNome"_s << u"a"_s.repeated(79) + u"e\u0301"_s << u"a"_s.repeated(79)
+            << notaNome;
+        QTest::newRow("memo: 8000 emojis")
+            << u"MemoDescricao"_s << emoji.repeated(8000) << emoji.repeated(7990)
+            << u"O campo Descrição aceita no máximo 7990 caracteres: o que passou disso não "
+               "entrou."_s;
+    }
+    void colarAlemDoLimite()
+    {
+        QFETCH(QString, controle);
+        QFETCH(QString, colado);
+        QFETCH(QString, fica);
+        QFETCH(QString, nota);
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        j->BitBtnIncluir->click();
+        const bool memo = controle.startsWith(u"Memo"_s);
+        if (memo)
+            digitar(j, u"EditNome"_s, u"Paleontologia"_s);
+        principal->statusBar()->clearMessage();
+        QApplication::clipboard()->setText(colado);
+        if (memo)
+            j->Controle<QPlainTextEdit>(controle)->paste();
+        else
+            j->Controle<QLineEdit>(controle)->paste();
+        QCOMPARE(j->Texto(controle), fica);
+        QCOMPARE(principal->statusBar()->currentMessage(), nota);
+        if (memo)
+            QCOMPARE(j->Controle<QLabel>(u"LabelCapacidadeDescricao"_s)->text(), u"100%"_s);
+        Roteiro r;
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        const QString nome = memo ? u"Paleontologia"_s : fica;
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Nome='"_s + nome + u"'"_s);
+        QVERIFY(!id.isEmpty());
+        if (memo)
+            QCOMPARE(valor(u"SELECT Texto FROM DepartamentosDescricao WHERE Departamento="_s + id),
+                fica);
+    }
+
+    // Um campo sem limite próprio guarda o que a coluna guarda (sem o corte de 32767 do
+    // toolkit); passar do que a coluna guarda é recusado no Aceitar, nomeando o campo.
+    void campoSemLimite()
+    {
+        conectar(1);
+        principal->MostrarJanelaTabela(11);
+        TFormTabela *j = Registro::Janela(11);
+        j->BitBtnIncluir->click();
+        digitar(j, u"EditNome"_s, u"Ana Souza"_s);
+        const QString longo = u"Instituto "_s.repeated(4000); // 40000 caracteres
+        QApplication::clipboard()->setText(longo);
+        j->Controle<QLineEdit>(u"EditExternoDepartamento"_s)->paste();
+        QCOMPARE(j->Texto(u"EditExternoDepartamento"_s).size(), longo.size());
+        Roteiro r;
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(
+            valor(u"SELECT ExternoDepartamento FROM Docentes WHERE Nome='Ana Souza'"_s), longo);
+        // Mostrado de novo, vem inteiro.
+        clicarLinha(j, linhaDe(j, u"Ana Souza"_s));
+        QCOMPARE(j->Texto(u"EditExternoDepartamento"_s), longo);
+    }
+    void campoSemLimiteNumaColunaLimitada()
+    {
+        DescricaoJanela d;
+        d.numero = 10;
+        d.campos = { CampoEdit(u"Nome"_s, u"Nome"_s, 80), CampoEdit(u"Sigla"_s, u"Sigla"_s, 0) };
+        d.colunas = { Gravar(u"Nome"_s), Gravar(u"Sigla"_s) };
+        TFormTabela j(d);
+        conectar(1);
+        j.show();
+        j.BitBtnIncluir->click();
+        digitar(&j, u"EditNome"_s, u"Oceanografia"_s);
+        digitar(&j, u"EditSigla"_s, u"OCEANOGRAF"_s + u"\U0001F30A"_s); // 11 caracteres
+        Roteiro r;
+        j.BitBtnAceitar->click();
+        QCOMPARE(r.Textos(),
+            QStringList { u"O campo Sigla tem 11 caracteres, mais do que os 10 que podem ser "
+                          "gravados. Nada foi gravado."_s });
+        QCOMPARE(j.Modo, ModoTabela::Incluindo);
+        QVERIFY(!registro().contains(u"incluindo..."_s));
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='Oceanografia'"_s), u"0"_s);
+        r.Limpar();
+        digitar(&j, u"EditSigla"_s, u"OCEANO"_s + u"\U0001F30A"_s);
+        j.BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(valor(u"SELECT Sigla FROM Departamentos WHERE Nome='Oceanografia'"_s),
+            u"OCEANO"_s + u"\U0001F30A"_s);
+    }
+
+    // Espaço sem quebra, marca de ordem de bytes e quebras só com LF gravados por outro
+    // programa voltam ao banco como estavam depois de mostrados e gravados de novo.
+    void textoGravadoVoltaComoEstava()
+    {
+        const QString nome = u"Geo\u00A0logia\uFEFF"_s;
+        const QString texto = u"Rochas\u00A0e\uFEFFminerais\nsolos\nfósseis"_s;
+        exec(u"INSERT INTO Departamentos (Nome, Sigla) VALUES ('"_s + nome + u"', 'GEO')"_s);
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Sigla='GEO'"_s);
+        exec(u"INSERT INTO DepartamentosDescricao (Departamento, Texto) VALUES ("_s + id + u", '"_s
+            + texto + u"')"_s);
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        clicarLinha(j, linhaDe(j, nome));
+        QCOMPARE(j->Texto(u"EditNome"_s), nome);
+        QCOMPARE(j->Texto(u"MemoDescricao"_s), texto);
+        j->BitBtnModificar->click();
+        digitar(j, u"EditSigla"_s, u"GEOL"_s);
+        Roteiro r;
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(valor(u"SELECT Sigla FROM Departamentos WHERE Id="_s + id), u"GEOL"_s);
+        QCOMPARE(valor(u"SELECT Nome FROM Departamentos WHERE Id="_s + id), nome);
+        QCOMPARE(
+            valor(u"SELECT Texto FROM DepartamentosDescricao WHERE Departamento="_s + id), texto);
+    }
+
+    // NUL ou metade de um par substituto: recusado antes de qualquer comando, com a
+    // mensagem do campo, e a edição fica.
+    void caractereNaoGravavel_data()
+    {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("caixa");
+        const QString nome = u"O campo Nome contém um caractere que não pode ser gravado."_s;
+        QTest::newRow("NUL no nome") << u"EditNome"_s << u"Geo"_s + QChar(0) + u"logia"_s << nome;
+        QTest::newRow("substituto sozinho no nome")
+            << u"EditNome"_s << u"Geo"_s + QChar(0xD83D) + u"logia"_s << nome;
+        QTest::newRow("substituto baixo sozinho na descrição")
+            << u"MemoDescricao"_s << u"Rochas "_s + QChar(0xDE00)
+            << u"O campo Descrição contém um caractere que não pode ser gravado."_s;
+    }
+    void caractereNaoGravavel()
+    {
+        QFETCH(QString, controle);
+        QFETCH(QString, texto);
+        QFETCH(QString, caixa);
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        j->BitBtnIncluir->click();
+        digitar(j, u"EditNome"_s, u"Geologia"_s);
+        if (controle.startsWith(u"Memo"_s))
+            escreverMemo(j, controle, texto);
+        else
+            digitar(j, controle, texto);
+        QCOMPARE(j->Texto(controle), texto);
+        const int linhas = SaidaEventosAtual()->NumeroLinhas();
+        Roteiro r;
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.Textos(), QStringList { caixa });
+        QCOMPARE(SaidaEventosAtual()->NumeroLinhas(), linhas); // nenhum comando
+        QCOMPARE(j->Modo, ModoTabela::Incluindo);
+        QCOMPARE(j->Texto(controle), texto);
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos"_s), u"5"_s);
     }
 };
 
