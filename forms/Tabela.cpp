@@ -779,29 +779,35 @@ bool TFormTabela::EmTransacao(const std::function<bool()> &passos)
 
 bool TFormTabela::conferirLinhaGravada(QList<DiferencaCampo> &diferencas)
 {
+    // Na consulta compartilhada: a listagem da janela fica como estava enquanto o
+    // usuário responde.
     const QString id = EditId->text();
-    LerParaAlterar(*Query, NumeroTabela, u"Id"_s, id);
-    if (Query->RecordCount() == 0)
+    TQuery &q = Servidor::Query();
+    LerParaAlterar(q, NumeroTabela, u"Id"_s, id);
+    if (q.RecordCount() == 0)
         return false;
+    QList<std::pair<ControleCampo *, QString>> gravados;
+    QList<ControleCampo *> textosLongos;
     for (const auto &c : m_campos) {
-        const std::optional<QString> &mostrado = c->ValorMostrado();
-        if (!mostrado)
-            continue;
         const Campo &d = c->Descricao();
-        QString gravado;
-        if (d.TextoLongo()) {
-            // Sem a linha de descrição, o texto gravado é vazio.
-            TQuery &q = Servidor::Query();
-            LerParaAlterar(q, d.tabelaTexto, d.chaveTexto, id);
-            gravado = q.RecordCount() > 0 ? q.AsString(u"Texto"_s) : QString();
-        } else if (Query->TemCampo(d.coluna)) {
-            gravado = Query->AsString(d.coluna);
-        } else {
+        if (!c->ValorMostrado())
             continue;
-        }
-        if (gravado != *mostrado)
-            diferencas.append({ c.get(), *mostrado, gravado });
+        if (d.TextoLongo())
+            textosLongos << c.get();
+        else if (q.TemCampo(d.coluna))
+            gravados.append({ c.get(), q.AsString(d.coluna) });
     }
+    for (ControleCampo *c : std::as_const(textosLongos)) {
+        // Sem a linha de descrição, o texto gravado é vazio.
+        const Campo &d = c->Descricao();
+        LerParaAlterar(q, d.tabelaTexto, d.chaveTexto, id);
+        gravados.append({ c, q.RecordCount() > 0 ? q.AsString(u"Texto"_s) : QString() });
+    }
+    // Na ordem dos campos na tela.
+    for (const auto &c : m_campos)
+        for (const auto &[campo, gravado] : std::as_const(gravados))
+            if (campo == c.get() && gravado != *campo->ValorMostrado())
+                diferencas.append({ campo, *campo->ValorMostrado(), gravado });
     return true;
 }
 
