@@ -610,30 +610,30 @@ QString TFormTabela::NomePorId(const QString &id)
     if (id.isEmpty())
         return {};
     TQuery &q = Servidor::Query();
-    try {
-        q.Close();
-        q.SQL = { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
-            + ValorInteiro(id) };
-        q.Open();
-        RegistrarEvento(NumeroTabela, u"consultado"_s);
-        if (q.RecordCount() == 0)
-            return {};
-        const CatalogoJanelas::Janela *catalogo = CatalogoJanelas::JanelaDe(NumeroTabela);
-        QString coluna = catalogo ? catalogo->colunaExibicao : QString();
-        if (coluna.isEmpty())
-            for (const QString &c : { u"Nome"_s, u"Titulo"_s, u"Sigla"_s })
-                if (q.TemCampo(c)) {
-                    coluna = c;
-                    break;
-                }
-        if (coluna.isEmpty() || !q.TemCampo(coluna))
-            return {};
-        const QString valor = q.AsString(coluna);
-        return catalogo && catalogo->exibicaoSemEspacos ? RemoverEspacosFinais(valor) : valor;
-    } catch (const ErroBanco &e) {
-        RegistrarErro(NumeroTabela, e.Mensagem());
+    const bool ok = RodarComando(
+        q, NumeroTabela, {},
+        [&] {
+            return QStringList { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
+                + ValorInteiro(id) };
+        },
+        true);
+    if (!ok)
         return {};
-    }
+    RegistrarEvento(NumeroTabela, u"consultado"_s);
+    if (q.RecordCount() == 0)
+        return {};
+    const CatalogoJanelas::Janela *catalogo = CatalogoJanelas::JanelaDe(NumeroTabela);
+    QString coluna = catalogo ? catalogo->colunaExibicao : QString();
+    if (coluna.isEmpty())
+        for (const QString &c : { u"Nome"_s, u"Titulo"_s, u"Sigla"_s })
+            if (q.TemCampo(c)) {
+                coluna = c;
+                break;
+            }
+    if (coluna.isEmpty() || !q.TemCampo(coluna))
+        return {};
+    const QString valor = q.AsString(coluna);
+    return catalogo && catalogo->exibicaoSemEspacos ? RemoverEspacosFinais(valor) : valor;
 }
 
 void TFormTabela::DBGridPesquisaCellClick(const QModelIndex &indice)
@@ -646,6 +646,7 @@ void TFormTabela::DBGridPesquisaCellClick(const QModelIndex &indice)
 
 void TFormTabela::BitBtnIncluirClick()
 {
+    m_zerados.clear();
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
     Modo = ModoTabela::Incluindo;
@@ -657,7 +658,7 @@ void TFormTabela::BitBtnIncluirClick()
 bool TFormTabela::PodeModificarFicha()
 {
     for (const QString &c : std::as_const(m_descricao.controlesReservados))
-        if (Texto(c) == u"[vazio]"_s && NivelAcesso != 1 && NivelAcesso != 2) {
+        if (Texto(c) == u"[vazio]"_s && !NivelModificaReservadas(NivelAcesso)) {
             Mensagens::Informar(
                 u"Você não possui permissão para modificar essa ficha. Operação interrompida."_s);
             return false;
@@ -685,6 +686,7 @@ void TFormTabela::BitBtnModificarClick()
     }
     if (!PodeModificarFicha())
         return;
+    m_zerados.clear();
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
     Modo = ModoTabela::Modificando;
@@ -758,7 +760,25 @@ bool TFormTabela::ExcluirSeguintes()
 
 QStringList TFormTabela::Sentenca(bool inclusao) const
 {
-    return RenderizarSentenca(LinhasGravacao(inclusao), NumeroTabela, ValoresJanela(*this));
+    TabelaLinhas linhas = LinhasGravacao(inclusao);
+    // Uma pesquisa que uma regra da janela esvaziou nesta edição é gravada como NULL (a
+    // regra comum deixaria o Id antigo no banco).
+    for (LinhaSentenca &l : linhas)
+        if (l.presenca.tipo == Presenca::SeNaoVazio && m_zerados.contains(l.presenca.campo)
+            && Texto(l.presenca.campo).isEmpty()) {
+            l.texto.replace(u"{#"_s + l.presenca.campo + u'}', u"NULL"_s);
+            l.presenca = Sempre();
+        }
+    return RenderizarSentenca(linhas, NumeroTabela, ValoresJanela(*this));
+}
+
+void TFormTabela::Zerar(const QString &controleId)
+{
+    if (auto *pesquisa = dynamic_cast<ControlePesquisa *>(CampoDoControle(controleId)))
+        pesquisa->Limpar();
+    else
+        DefinirTexto(controleId, QString());
+    m_zerados.insert(controleId);
 }
 
 bool TFormTabela::EmTransacao(const std::function<bool()> &passos)

@@ -8,6 +8,7 @@
 #include "CatalogoJanelas.h"
 #include "Esquema.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -127,6 +128,28 @@ private slots:
             erros.size() >= 1 && erros.join(u'\n').contains(erro), qPrintable(erros.join(u'\n')));
     }
 
+    // Cada campo de cada janela: o leitor de tela lê o rótulo (também em memos, listas e
+    // pesquisas), e o rótulo é o companheiro do campo (o atalho do rótulo leva a ele).
+    void camposComNomeAcessivel()
+    {
+        for (int n : Registro::NumerosJanelas()) {
+            TFormTabela *j = Registro::Janela(n);
+            for (const Campo &c : j->Descricao().campos) {
+                if (c.rotulo.isEmpty())
+                    continue;
+                ControleCampo *campo = j->CampoDoControle(c.controle);
+                QVERIFY2(campo, qPrintable(c.controle));
+                const QString onde = u"janela %1, %2"_s.arg(n).arg(c.controle);
+                QCOMPARE(campo->Visivel()->accessibleName(), QString(c.rotulo).remove(u'&'));
+                if (auto *rotulo = j->findChild<QLabel *>(u"Label"_s + c.controle))
+                    QVERIFY2(rotulo->buddy() == campo->Visivel(), qPrintable(onde));
+                else
+                    QVERIFY2(campo->RotuloNoControle(), qPrintable(onde));
+            }
+        }
+        Registro::DestruirJanelas();
+    }
+
     // ---- Comandos derivados das colunas ------------------------------------------
 
     void comandosDasColunas()
@@ -167,6 +190,41 @@ private slots:
         QCOMPARE(inc[8].presenca.tipo, Presenca::SeNaoVazio);
         QCOMPARE(inc[3].presenca.tipo, Presenca::Sempre);
         QVERIFY(ConferirDescricao(d, 11).join(u'\n').contains(u"textos longos diferentes"_s));
+    }
+
+    // Uma pesquisa esvaziada por uma regra da janela vai como NULL só nessa edição; as
+    // outras pesquisas vazias seguem fora do comando.
+    void pesquisaZeradaVaiComoNulo()
+    {
+        DescricaoJanela d;
+        d.numero = 11;
+        d.campos = { CampoEdit(u"Nome"_s, u"Nome"_s, 50),
+            CampoPesquisa(u"Departamento"_s, u"Depto"_s, 10),
+            CampoPesquisa(u"Categoria"_s, u"Categoria"_s, 13) };
+        d.colunas = { Gravar(u"Nome"_s), Gravar(u"Departamento"_s), Gravar(u"Categoria"_s) };
+        Roteiro r;
+        TFormTabela j(d);
+        const auto modificar = [&] {
+            j.EditId->setText(u"5"_s);
+            j.DefinirTexto(u"EditNome"_s, u"Ana"_s);
+            j.DefinirTexto(u"EditDepartamento"_s, u"3"_s);
+            j.DefinirTexto(u"EditCategoria"_s, u"7"_s);
+            j.BitBtnModificarClick();
+        };
+        modificar();
+        j.Zerar(u"EditCategoria"_s);
+        QCOMPARE(j.Texto(u"EditCategoria"_s), QString());
+        QCOMPARE(j.Sentenca(false),
+            QStringList({ u"UPDATE Docentes SET "_s, u"Nome='Ana'"_s, u",Departamento=3"_s,
+                u",Categoria=NULL"_s, u" WHERE Id=5"_s }));
+        // A próxima edição recomeça: vazia, a categoria fica de fora.
+        j.BitBtnCancelarClick();
+        modificar();
+        j.DefinirTexto(u"EditCategoria"_s, QString());
+        QCOMPARE(j.Sentenca(false),
+            QStringList({ u"UPDATE Docentes SET "_s, u"Nome='Ana'"_s, u",Departamento=3"_s,
+                u" WHERE Id=5"_s }));
+        j.BitBtnCancelarClick();
     }
 
     // ---- Regras comuns de todos os editores ---------------------------------------
