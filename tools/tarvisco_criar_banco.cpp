@@ -192,10 +192,10 @@ public:
             throw ErroBanco(u"O driver QPSQL não expõe a conexão do libpq."_s);
         }
         // Barra invertida sem significado dentro de aspas, qualquer que seja o padrão do
-        // servidor; caminho de procura fixo.
-        Executar({ u"SET standard_conforming_strings TO on"_s, u"SET client_encoding TO 'UTF8'"_s,
-            u"SET DateStyle TO 'ISO, MDY'"_s, u"SET search_path TO public"_s,
-            u"SET client_min_messages TO warning"_s });
+        // servidor; caminho de procura fixo; sucesso só depois de gravado no disco.
+        Executar({ u"SET standard_conforming_strings TO on"_s, u"SET synchronous_commit TO on"_s,
+            u"SET client_encoding TO 'UTF8'"_s, u"SET DateStyle TO 'ISO, MDY'"_s,
+            u"SET search_path TO public"_s, u"SET client_min_messages TO warning"_s });
     }
     ~Conexao() { fechar(); }
     Conexao(const Conexao &) = delete;
