@@ -80,18 +80,9 @@ QList<Direito> DireitosNivel(int nivel);
 // alterar valem para as colunas da tabela, não para a chave Id.
 QStringList ComandosDireitos(int nivel);
 
-// Tabela cujas linhas pertencem a um departamento: os níveis de departamento (3..6) só
-// as veem filtradas nas listas e só gravam as do seu departamento.
-struct Confinamento {
-    int tabela; // número do catálogo
-    QString coluna; // guarda o Id do departamento (sem 'dona') ou o da linha dona
-    int dona = 0; // tabela da linha dona; 0: 'coluna' é o próprio departamento
-    QString vazio = {}; // sem 'dona': coluna do título "[vazio]" da linha reservada
-};
-const QList<Confinamento> &Confinamentos();
-const Confinamento *ConfinamentoDe(int tabela); // nulo: tabela não confinada
-// Segurança por linha (PostgreSQL) dos logins de departamento nessas tabelas: a função
-// do departamento do login, a ativação e as políticas.
+// Segurança por linha (PostgreSQL) dos logins de departamento nas tabelas de
+// departamento (CatalogoJanelas::Confinamentos): a função do departamento do login, a
+// ativação e as políticas.
 QStringList ComandosSegurancaLinhas();
 
 } // namespace Esquema

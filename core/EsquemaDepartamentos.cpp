@@ -1,10 +1,11 @@
-// Linhas de departamento: as tabelas cujas listas os níveis de departamento (3..6) veem
-// filtradas pelo seu departamento, direto ou pela linha dona (textos longos, contatos,
-// participantes). No PostgreSQL a segurança por linha faz o servidor cumprir o que as
-// janelas prometem: esses logins só incluem, alteram e excluem linhas do seu
-// departamento; a leitura não muda (as janelas mostram nomes de outros departamentos).
+// Segurança por linha dos níveis de departamento: nas tabelas de departamento do
+// catálogo das janelas (CatalogoJanelas::Confinamentos: as listas filtradas pelo
+// departamento e, pela linha dona, as suas filhas e os seus textos longos), o servidor
+// cumpre o que as janelas prometem: esses logins só incluem, alteram e excluem linhas do
+// seu departamento; a leitura não muda (as janelas mostram nomes de outros departamentos).
 #include "Esquema.h"
 
+#include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
 #include "PerfisAcesso.h"
 #include "Sentenca.h"
@@ -13,72 +14,8 @@ using namespace Qt::StringLiterals;
 
 namespace Esquema {
 
-const QList<Confinamento> &Confinamentos()
-{
-    // Número da tabela no catálogo; coluna com o departamento (ou com a linha dona);
-    // tabela dona; coluna do título da linha reservada "[vazio]" das listas filtradas.
-    static const QList<Confinamento> c = {
-        // Filtradas pelo departamento nas listas dos níveis 3..6
-        { 10, u"Id"_s, 0, u"Nome"_s }, // Departamentos: a própria linha
-        { 11, u"Departamento"_s, 0, u"Nome"_s }, // Docentes
-        { 14, u"Departamento"_s, 0, u"Nome"_s }, // Graduacoes
-        { 15, u"Departamento"_s, 0, u"Nome"_s }, // Posgraduacoes
-        { 19, u"Departamento"_s, 0, u"Titulo"_s }, // Extensoes
-        { 30, u"Departamento"_s, 0, u"Nome"_s }, // Centros
-        { 32, u"Departamento"_s, 0, u"Nome"_s }, // Disciplinas
-        { 40, u"Departamento"_s, 0, u"Nome"_s }, // Agremiacoes
-        { 41, u"Departamento"_s, 0, u"Nome"_s }, // Downloads
-        { 50, u"Departamento"_s, 0, u"Nome"_s }, // GruposPesquisa
-        { 70, u"Departamento"_s, 0, u"Titulo"_s }, // Comunicados
-        { 71, u"Departamento"_s, 0, u"Titulo"_s }, // Imagens
-        { 78, u"Departamento"_s, 0, u"Nome"_s }, // Veiculos
-        // Pela linha dona
-        { 61, u"Departamento"_s, 10 },
-        { 22, u"Departamento"_s, 10 },
-        { 16, u"Departamento"_s, 10 },
-        { 42, u"Docente"_s, 11 },
-        { 43, u"Docente"_s, 11 },
-        { 44, u"Docente"_s, 11 },
-        { 25, u"Docente"_s, 11 },
-        { 17, u"Docente"_s, 11 },
-        { 26, u"Docente"_s, 11 },
-        { 76, u"Docente"_s, 11 },
-        { 45, u"Graduacao"_s, 14 },
-        { 46, u"Graduacao"_s, 14 },
-        { 47, u"PosGraduacao"_s, 15 },
-        { 48, u"PosGraduacao"_s, 15 },
-        { 49, u"PosGraduacao"_s, 15 },
-        { 20, u"Extensao"_s, 19 },
-        { 63, u"Centro"_s, 30 },
-        { 31, u"Centro"_s, 30 },
-        { 52, u"Disciplina"_s, 32 },
-        { 53, u"Disciplina"_s, 32 },
-        { 54, u"Disciplina"_s, 32 },
-        { 55, u"Disciplina"_s, 32 },
-        { 56, u"Disciplina"_s, 32 },
-        { 57, u"Disciplina"_s, 32 },
-        { 58, u"Disciplina"_s, 32 },
-        { 59, u"Disciplina"_s, 32 },
-        { 34, u"Disciplina"_s, 32 },
-        { 35, u"Disciplina"_s, 32 },
-        { 37, u"Disciplina"_s, 32 },
-        { 38, u"Disciplina"_s, 32 },
-        { 39, u"Disciplina"_s, 34 },
-        { 77, u"Disciplina"_s, 34 },
-        { 68, u"Agremiacao"_s, 40 },
-        { 51, u"Grupo"_s, 50 },
-        { 79, u"Solicitante"_s, 78 },
-    };
-    return c;
-}
-
-const Confinamento *ConfinamentoDe(int tabela)
-{
-    for (const Confinamento &c : Confinamentos())
-        if (c.tabela == tabela)
-            return &c;
-    return nullptr;
-}
+using CatalogoJanelas::Confinamento;
+using CatalogoJanelas::ConfinamentoDe;
 
 namespace {
 const QString Departamento = u"departamento_do_login()"_s;
@@ -135,7 +72,7 @@ QStringList ComandosSegurancaLinhas()
     const QString para = logins.join(u", "_s);
 
     QStringList c = { comandoFuncao() };
-    for (const Confinamento &t : Confinamentos()) {
+    for (const Confinamento &t : CatalogoJanelas::Confinamentos()) {
         const QString nome = NomeTabela(t.tabela);
         const QString dele = doDepartamento(t, nome);
         // As políticas restritivas valem só para os logins de departamento; a permissiva

@@ -1,6 +1,7 @@
 // O esquema: uma descrição, os dois motores iguais a ela, linhas iniciais, demonstração
 // e direitos derivados.
 #include "BancoTeste.h"
+#include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
 #include "Esquema.h"
 #include "PerfisAcesso.h"
@@ -137,6 +138,19 @@ private slots:
     // filtro do servidor.
     void tabelasDeDepartamento()
     {
+        using CatalogoJanelas::Confinamento;
+        using CatalogoJanelas::ConfinamentoDe;
+        using CatalogoJanelas::Confinamentos;
+        // A coluna de toda janela filha guarda o Id da linha da janela-mãe.
+        for (const CatalogoJanelas::Janela &mae : CatalogoJanelas::Janelas())
+            for (const CatalogoJanelas::Filha &f : mae.filhas)
+                if (const QString pai = CatalogoJanelas::JanelaDe(f.numero)->colunaPai;
+                    !pai.isEmpty()) {
+                    const Coluna *col = TabelaPorNome(NomeTabela(f.numero))->coluna(pai);
+                    QVERIFY2(col && col->referencia == NomeTabela(mae.numero),
+                        qPrintable(NomeTabela(f.numero) + u'.' + pai));
+                }
+        QCOMPARE(Confinamentos().size(), 48);
         for (const Confinamento &c : Confinamentos()) {
             const QString nome = NomeTabela(c.tabela);
             const Tabela *t = TabelaPorNome(nome);

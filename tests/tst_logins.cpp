@@ -2,6 +2,7 @@
 // próprio servidor (os direitos dados pelo comando de criação do banco).
 #include "Banco.h"
 #include "BancoTeste.h"
+#include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
 #include "Esquema.h"
 #include "PerfisAcesso.h"
@@ -60,13 +61,13 @@ QString primeiraColuna(const QString &tabela)
     return Esquema::TabelaPorNome(tabela)->colunas.at(1).nome;
 }
 
-// Ações do menu -> tabela que a janela da ação edita.
-const QList<QPair<int, int>> &acoes()
+// Ações do menu -> tabela que a janela da ação edita (do catálogo das janelas).
+QList<QPair<int, int>> acoes()
 {
-    static const QList<QPair<int, int>> a = { { 1, 10 }, { 2, 12 }, { 3, 11 }, { 4, 14 }, { 5, 15 },
-        { 6, 18 }, { 7, 19 }, { 8, 21 }, { 9, 27 }, { 10, 30 }, { 11, 32 }, { 12, 40 }, { 13, 41 },
-        { 14, 50 }, { 15, 67 }, { 16, 69 }, { 17, 70 }, { 18, 71 }, { 19, 72 }, { 20, 73 },
-        { 22, 74 }, { 23, 78 }, { 24, 81 } };
+    QList<QPair<int, int>> a;
+    for (const CatalogoJanelas::Janela &j : CatalogoJanelas::Janelas())
+        if (j.acao.etiqueta > 0)
+            a << qMakePair(j.acao.etiqueta, j.numero);
     return a;
 }
 } // namespace
@@ -84,7 +85,7 @@ class TesteLogins : public QObject {
     // dona nova. Em Departamentos, a própria linha do departamento.
     QString linha(int tabela, const QString &departamento)
     {
-        const Esquema::Confinamento &c = *Esquema::ConfinamentoDe(tabela);
+        const CatalogoJanelas::Confinamento &c = *CatalogoJanelas::ConfinamentoDe(tabela);
         if (c.coluna == u"Id"_s)
             return departamento;
         const QString ref = c.dona ? linha(c.dona, departamento) : departamento;
@@ -94,7 +95,7 @@ class TesteLogins : public QObject {
     // Uma linha da tabela dona que é a reservada "[vazio]" (ou filha dela).
     QString linhaReservada(int tabela)
     {
-        const Esquema::Confinamento &c = *Esquema::ConfinamentoDe(tabela);
+        const CatalogoJanelas::Confinamento &c = *CatalogoJanelas::ConfinamentoDe(tabela);
         if (!c.dona)
             return m_banco->Valor(u"INSERT INTO %1 (%2) VALUES ('[vazio]') RETURNING Id"_s.arg(
                 NomeTabela(tabela), c.vazio));
@@ -173,7 +174,7 @@ private slots:
                 QString falha = rodar(u"SELECT COUNT(Id) FROM "_s + t);
                 QVERIFY2(falha.isEmpty(), qPrintable(contexto + falha));
                 falha = rodar(u"INSERT INTO "_s + t + u" DEFAULT VALUES"_s);
-                if (NivelDeDepartamento(nivel) && Esquema::ConfinamentoDe(numero))
+                if (NivelDeDepartamento(nivel) && CatalogoJanelas::ConfinamentoDe(numero))
                     QVERIFY2(falha.contains(u"row-level security"_s), qPrintable(contexto + falha));
                 else
                     QVERIFY2(falha.isEmpty(), qPrintable(contexto + falha));
@@ -323,13 +324,13 @@ private slots:
     void departamentoSoGravaOSeu_data()
     {
         QTest::addColumn<int>("tabela");
-        for (const Esquema::Confinamento &c : Esquema::Confinamentos())
+        for (const CatalogoJanelas::Confinamento &c : CatalogoJanelas::Confinamentos())
             QTest::newRow(qPrintable(NomeTabela(c.tabela))) << c.tabela;
     }
     void departamentoSoGravaOSeu()
     {
         QFETCH(int, tabela);
-        const Esquema::Confinamento &c = *Esquema::ConfinamentoDe(tabela);
+        const CatalogoJanelas::Confinamento &c = *CatalogoJanelas::ConfinamentoDe(tabela);
         const QString t = NomeTabela(tabela);
         const QString col = primeiraColuna(t);
         int niveisQueGravam = 0;
@@ -404,7 +405,7 @@ private slots:
     void segurancaPorLinhaSoNasConfinadas()
     {
         QStringList esperadas;
-        for (const Esquema::Confinamento &c : Esquema::Confinamentos())
+        for (const CatalogoJanelas::Confinamento &c : CatalogoJanelas::Confinamentos())
             esperadas << NomeTabela(c.tabela).toLower();
         esperadas.sort();
         QCOMPARE(m_banco->Valor(u"SELECT string_agg(relname, ',' ORDER BY relname) FROM pg_class "
