@@ -9,7 +9,6 @@
 #include "Sentenca.h"
 #include "Servidor.h"
 
-#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
@@ -462,19 +461,13 @@ private slots:
         QFETCH(QString, mensagem);
         const QString antes = m_banco->Valor(u"SELECT string_agg(datname, ',' ORDER BY datname) "
                                              "FROM pg_database"_s);
-        QProcess p;
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QStringLiteral(TARVISCO_BIN_DIR) + u"/tarvisco_criar_banco"_s,
-            QStringList { u"--host"_s, m_banco->Fonte().host, u"--porta"_s,
-                QString::number(m_banco->Fonte().porta) }
-                + opcoes);
-        QVERIFY(p.waitForStarted());
-        p.write(entrada.toUtf8());
-        p.closeWriteChannel();
-        QVERIFY(p.waitForFinished(60000));
-        const QString texto = QString::fromUtf8(p.readAll());
-        QCOMPARE(p.exitCode(), saida);
-        QVERIFY2(texto.contains(mensagem), qPrintable(texto));
+        const ExecucaoCriarBanco e
+            = CriarBanco(QStringList { u"--host"_s, m_banco->Fonte().host, u"--porta"_s,
+                             QString::number(m_banco->Fonte().porta) }
+                    + opcoes,
+                {}, entrada);
+        QCOMPARE(e.saida, saida);
+        QVERIFY2(e.texto.contains(mensagem), qPrintable(e.texto));
         QCOMPARE(m_banco->Valor(u"SELECT string_agg(datname, ',' ORDER BY datname) "
                                 "FROM pg_database"_s),
             antes);

@@ -2,51 +2,26 @@
 // desligado (como em instalações antigas) e ligado: senhas hostis chegam intactas e não
 // executam nada; uma falha depois do CREATE DATABASE não deixa banco nem login.
 #include "Banco.h"
+#include "BancoTeste.h"
 #include "ClusterPostgres.h"
 #include "PerfisAcesso.h"
 
-#include <QProcess>
 #include <QtTest>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-struct Execucao {
-    int saida = -1;
-    QString texto;
-};
-
-Execucao criarBanco(ClusterPostgres &c, const QStringList &senhas,
+ExecucaoCriarBanco criarBanco(ClusterPostgres &c, const QStringList &senhas,
     const QString &superusuario = u"postgres"_s, const QString &senhaSuperusuario = {})
 {
-    QString entrada;
-    for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
-        entrada += UsuarioNivel(nivel) + u'=' + senhas.at(nivel - 1) + u'\n';
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    if (!senhaSuperusuario.isEmpty()) {
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        ambiente.insert(u"PGPASSWORD"_s, senhaSuperusuario);
-        p.setProcessEnvironment(ambiente);
-    }
-    p.start(QStringLiteral(TARVISCO_BIN_DIR) + u"/tarvisco_criar_banco"_s,
+    return CriarBanco(
         { u"--host"_s, c.PastaSoquete(), u"--porta"_s, QString::number(c.Porta()),
-            u"--superusuario"_s, superusuario });
-    Execucao e;
-    if (!p.waitForStarted(10000))
-        return e;
-    p.write(entrada.toUtf8());
-    p.closeWriteChannel();
-    if (!p.waitForFinished(120000))
-        return e;
-    e.saida = p.exitCode();
-    e.texto = QString::fromUtf8(p.readAll());
-    return e;
+            u"--superusuario"_s, superusuario },
+        [&senhas](int nivel) { return senhas.at(nivel - 1); }, {}, senhaSuperusuario);
 }
 
-// Conecta como o programa conecta (pedido de senha, Dados_HP) e devolve o usuário da
-// sessão, ou o texto da falha.
+// Conecta como o programa conecta e devolve o usuário da sessão, ou o texto da falha.
 QString usuarioConectado(ClusterPostgres &c, const QString &login, const QString &senha)
 {
     FonteDados f;
@@ -54,21 +29,12 @@ QString usuarioConectado(ClusterPostgres &c, const QString &login, const QString
     f.host = c.PastaSoquete();
     f.porta = c.Porta();
     TDatabase db;
-    db.Fonte = f;
-    db.Params = { u"USER NAME="_s + login };
-    TDatabase::DefinirPedidoSenha([senha](const QString &, QString &, QString &s) {
-        s = senha;
-        return true;
-    });
-    try {
-        db.Open();
-        TQuery q(&db);
-        q.SQL = { u"SELECT current_user"_s };
-        q.Open();
-        return q.Campo0();
-    } catch (const ErroBanco &e) {
-        return e.Mensagem();
-    }
+    if (const QString falha = AbrirConexao(db, f, login, senha); !falha.isEmpty())
+        return falha;
+    TQuery q(&db);
+    q.SQL = { u"SELECT current_user"_s };
+    q.Open();
+    return q.Campo0();
 }
 
 void linhasServidores()
@@ -125,7 +91,7 @@ private slots:
         QStringList senhas;
         for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
             senhas << u"senha%1"_s.arg(nivel);
-        const Execucao e = criarBanco(c, senhas, u"criador"_s, u"criador"_s);
+        const ExecucaoCriarBanco e = criarBanco(c, senhas, u"criador"_s, u"criador"_s);
         QCOMPARE(e.saida, 1);
         QVERIFY2(e.texto.contains(u"Falha ao preparar o banco tarvisco"_s)
                 && e.texto.contains(u"tarvisco_secaoatd"_s)
@@ -162,7 +128,7 @@ private slots:
             u"ção, ñ e €"_s,
             u"\\\\"_s,
         };
-        const Execucao e = criarBanco(c, senhas);
+        const ExecucaoCriarBanco e = criarBanco(c, senhas);
         QVERIFY2(e.saida == 0, qPrintable(e.texto));
         QStringList esperados = { u"postgres"_s };
         for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)

@@ -3,6 +3,7 @@
 // criação verificam o servidor (verify-full); cada falha de TLS tem o seu texto e
 // acontece antes de qualquer senha sair; sslmode = disable conecta e avisa no registro.
 #include "Banco.h"
+#include "BancoTeste.h"
 #include "ClusterPostgres.h"
 #include "PerfisAcesso.h"
 #include "Roteiro.h"
@@ -110,20 +111,9 @@ class TesteTls : public QObject {
     }
 
     // Abre a conexão do programa como o login do nível 1; texto da falha ou vazio.
-    QString conectar(TDatabase &db, const FonteDados &f)
+    static QString conectar(TDatabase &db, const FonteDados &f)
     {
-        db.Fonte = f;
-        db.Params = { u"USER NAME="_s + UsuarioNivel(1) };
-        TDatabase::DefinirPedidoSenha([](const QString &, QString &, QString &s) {
-            s = senha(1);
-            return true;
-        });
-        try {
-            db.Open();
-        } catch (const ErroBanco &e) {
-            return e.Mensagem();
-        }
-        return {};
+        return AbrirConexao(db, f, UsuarioNivel(1), senha(1));
     }
 
     QString valor(TDatabase &db, const QString &sql)
@@ -134,22 +124,11 @@ class TesteTls : public QObject {
         return q.Campo0();
     }
 
-    int criarBanco(const QStringList &opcoes, QString *texto)
+    static int criarBanco(const QStringList &opcoes, QString *texto)
     {
-        QString entrada;
-        for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
-            entrada += UsuarioNivel(nivel) + u'=' + senha(nivel) + u'\n';
-        QProcess p;
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QStringLiteral(TARVISCO_BIN_DIR) + u"/tarvisco_criar_banco"_s, opcoes);
-        if (!p.waitForStarted(10000))
-            return -1;
-        p.write(entrada.toUtf8());
-        p.closeWriteChannel();
-        if (!p.waitForFinished(120000))
-            return -1;
-        *texto = QString::fromUtf8(p.readAll());
-        return p.exitCode();
+        const ExecucaoCriarBanco e = CriarBanco(opcoes, senha);
+        *texto = e.texto;
+        return e.saida;
     }
 
     QStringList avisos() const
