@@ -108,6 +108,11 @@ Opcoes lerOpcoes(const QCommandLineParser &p)
     f.sslrootcert = arquivo(u"sslrootcert"_s);
     f.sslcert = arquivo(u"sslcert"_s);
     f.sslkey = arquivo(u"sslkey"_s);
+    try {
+        f.OpcoesConexao();
+    } catch (const ErroBanco &e) {
+        throw Recusa { e.Mensagem() };
+    }
     return o;
 }
 
@@ -125,14 +130,17 @@ QHash<QString, QString> lerSenhas(const QByteArray &entrada)
         logins << UsuarioNivel(nivel);
 
     QHash<QString, QString> senhas;
+    int numero = 0;
     for (QString linha : texto.split(u'\n')) {
+        ++numero;
         if (linha.endsWith(u'\r'))
             linha.chop(1);
         if (linha.trimmed().isEmpty() || linha.trimmed().startsWith(u'#'))
             continue;
         const qsizetype igual = linha.indexOf(u'=');
         if (igual <= 0)
-            throw Recusa { u"Linha de senha sem \"login=senha\": "_s + linha.left(40) };
+            throw Recusa { u"A linha %1 da entrada padrão não tem a forma \"login=senha\"."_s.arg(
+                numero) };
         const QString login = linha.left(igual).trimmed();
         const QString senha = linha.mid(igual + 1);
         if (!logins.contains(login))
