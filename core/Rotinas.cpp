@@ -145,6 +145,13 @@ void RegistrarErro(int n, const QString &erro)
             + erro.mid(FalhaConexaoPerdida.size());
     } else if (erro == FalhaSemConexao) {
         texto = TituloTabela(n) + u", sem conexão com o servidor"_s;
+    } else if (const auto tls = FalhaTls::De(erro)) {
+        // TLS: o motivo e o que pedir à informática; o texto técnico fica no registro.
+        texto = TituloTabela(n) + u", conexão não realizada, conexão segura não estabelecida: "_s
+            + tls->motivo + u"\r\n"_s + tls->tecnico;
+        Mensagens::Informar(u"Erro de Conexão Segura:\n\r\n\rNão foi possível estabelecer a "
+                            "conexão criptografada com o servidor: "_s
+            + tls->motivo + u"\n\r\n\r"_s + tls->pedido + u"\n\rConexão não realizada."_s);
     } else {
         texto = TituloTabela(n) + u", erro de SQL, "_s + u"\r\n"_s + erro;
         Mensagens::Informar(
