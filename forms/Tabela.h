@@ -30,7 +30,8 @@ class QModelIndex;
 class QPushButton;
 class QSplitter;
 class QTableView;
-class ModeloConsulta;
+class Listagem;
+class ModeloListagem;
 class TFormTabela;
 
 // Ponteiro para um controle de uma janela de tabela que monta a janela no primeiro uso
@@ -226,7 +227,8 @@ private:
     DescricaoJanela m_descricao;
     QHash<QString, QWidget *> m_controles;
     QHash<QObject *, std::function<void()>> m_duplosCliques;
-    ModeloConsulta *m_modelo = nullptr;
+    Listagem *m_listagem = nullptr;
+    ModeloListagem *m_modelo = nullptr;
     QHBoxLayout *m_linhaBotoes = nullptr;
     QHBoxLayout *m_barraInferior = nullptr;
     QGridLayout *m_grade = nullptr;
