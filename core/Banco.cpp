@@ -14,6 +14,7 @@
 #include <QTextStream>
 #include <QVarLengthArray>
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
@@ -298,8 +299,9 @@ QString comoTexto(const QVariant &v)
     }
 }
 
-// Uma linha guardada: [largura dos fins: 2 ou 4] [fins das colunas] [marcas de nulo]
-// [textos UTF-8]. Os fins contam a partir do começo dos textos.
+// Uma linha guardada: [largura dos fins: 1, 2 ou 4 bytes] [fins das colunas] [marcas de
+// nulo] [textos UTF-8]. Os fins contam a partir do começo dos textos; a largura é a menor
+// que cabe o fim da linha.
 struct LinhaGuardada {
     const char *base;
     int colunas;
@@ -310,6 +312,8 @@ struct LinhaGuardada {
     {
         if (c < 0)
             return 0;
+        if (largura() == 1)
+            return quint8(base[1 + c]);
         if (largura() == 2) {
             quint16 f;
             std::memcpy(&f, base + 1 + 2 * c, sizeof f);
@@ -369,6 +373,50 @@ sqlite3 *sqliteDe(const QSqlDatabase &conexao)
         return nullptr;
     return *static_cast<sqlite3 *const *>(h.constData());
 }
+// A conexão PostgreSQL por baixo do driver: as listagens leem os textos do libpq.
+PGconn *postgresDe(const QSqlDatabase &conexao)
+{
+    if (conexao.driverName() != u"QPSQL"_s)
+        return nullptr;
+    const QVariant h = conexao.driver()->handle();
+    // O tipo se chama "PGconn*" ou "pg_conn*", conforme a versão do driver.
+    if (!h.isValid()
+        || (qstrcmp(h.typeName(), "PGconn*") != 0 && qstrcmp(h.typeName(), "pg_conn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn *const *>(h.constData());
+}
+
+// Espécie de uma coluna pelo tipo do PostgreSQL (oids de pg_type).
+TQuery::Natureza naturezaOid(Oid tipo)
+{
+    switch (tipo) {
+    case 20: // int8
+    case 21: // int2
+    case 23: // int4
+    case 26: // oid
+    case 700: // float4
+    case 701: // float8
+    case 1700: // numeric
+        return TQuery::Natureza::Numero;
+    case 1082: // date
+    case 1083: // time
+    case 1114: // timestamp
+    case 1184: // timestamptz
+        return TQuery::Natureza::Data;
+    default:
+        return TQuery::Natureza::Texto;
+    }
+}
+
+// A falha como o driver do Qt a escreve (mensagem do servidor, código e o texto do
+// driver), para o registro mostrar o mesmo texto de sempre.
+QString falhaPostgres(PGconn *pg, const PGresult *r)
+{
+    QString texto = QString::fromUtf8(PQerrorMessage(pg));
+    if (r)
+        texto += u"(%1)"_s.arg(QString::fromLatin1(PQresultErrorField(r, PG_DIAG_SQLSTATE)));
+    return texto + u" QPSQL: Unable to create query"_s;
+}
 } // namespace
 
 void TQuery::guardarLinha(const QByteArrayView *celulas)
@@ -377,7 +425,7 @@ void TQuery::guardarLinha(const QByteArrayView *celulas)
     qsizetype textos = 0;
     for (int i = 0; i < colunas; ++i)
         textos += celulas[i].size();
-    const int largura = textos < 0x10000 ? 2 : 4;
+    const int largura = textos < 0x100 ? 1 : textos < 0x10000 ? 2 : 4;
     const qsizetype cabecalho = 1 + colunas * largura + (colunas + 7) / 8;
     const qsizetype inicio = m_dados.size();
     m_dados.resize(inicio + cabecalho + textos);
@@ -393,7 +441,9 @@ void TQuery::guardarLinha(const QByteArrayView *celulas)
         if (!c.isEmpty())
             std::memcpy(texto + fim, c.data(), c.size());
         fim += qint32(c.size());
-        if (largura == 2) {
+        if (largura == 1) {
+            linha[1 + i] = char(quint8(fim));
+        } else if (largura == 2) {
             const quint16 f = quint16(fim);
             std::memcpy(linha + 1 + 2 * i, &f, sizeof f);
         } else {
@@ -446,6 +496,44 @@ void TQuery::Open()
             throw ErroBanco(erro + u" Unable to fetch row"_s);
         }
         sqlite3_finalize(st);
+    } else if (PGconn *pg = postgresDe(m_db->Conexao())) {
+        // PostgreSQL: linha a linha do libpq, os textos como o servidor os manda (UTF-8;
+        // datas ISO).
+        const QByteArray texto = TextoComando().toUtf8();
+        if (!PQsendQuery(pg, texto.constData()) || !PQsetSingleRowMode(pg)) {
+            const QString erro = falhaPostgres(pg, nullptr);
+            while (PGresult *r = PQgetResult(pg))
+                PQclear(r);
+            throw ErroBanco(erro);
+        }
+        QString erro;
+        QVarLengthArray<QByteArrayView, 32> celulas;
+        while (PGresult *r = PQgetResult(pg)) {
+            const ExecStatusType estado = PQresultStatus(r);
+            if (estado == PGRES_SINGLE_TUPLE || estado == PGRES_TUPLES_OK) {
+                const int colunas = PQnfields(r);
+                if (m_nomes.isEmpty())
+                    for (int i = 0; i < colunas; ++i) {
+                        m_nomes << Esquema::GrafiaColuna(QString::fromUtf8(PQfname(r, i)));
+                        m_naturezas << naturezaOid(PQftype(r, i));
+                    }
+                celulas.resize(colunas);
+                for (int t = 0; t < PQntuples(r); ++t) {
+                    for (int i = 0; i < colunas; ++i)
+                        celulas[i] = PQgetisnull(r, t, i)
+                            ? QByteArrayView()
+                            : QByteArrayView(PQgetvalue(r, t, i), PQgetlength(r, t, i));
+                    guardarLinha(celulas.constData());
+                }
+            } else if (erro.isEmpty() && estado != PGRES_COMMAND_OK) {
+                erro = falhaPostgres(pg, r);
+            }
+            PQclear(r);
+        }
+        if (!erro.isEmpty()) {
+            Close();
+            throw ErroBanco(erro);
+        }
     } else {
         QSqlQuery q = executar(m_db, TextoComando());
         const QSqlRecord registro = q.record();
@@ -546,6 +634,18 @@ QByteArrayView TQuery::Bytes(int linha, int col) const
         return {};
     return LinhaGuardada { m_dados.constData() + m_inicios.at(linha), int(m_nomes.size()) }.celula(
         col);
+}
+
+void TQuery::BytesLinha(int linha, QByteArrayView *celulas) const
+{
+    const LinhaGuardada l { m_dados.constData() + m_inicios.at(linha), int(m_nomes.size()) };
+    const char *textos = l.textos();
+    qint32 inicio = 0;
+    for (int c = 0; c < l.colunas; ++c) {
+        const qint32 fim = l.fim(c);
+        celulas[c] = QByteArrayView(textos + inicio, fim - inicio);
+        inicio = fim;
+    }
 }
 
 QVariant TQuery::Valor(int linha, int col) const

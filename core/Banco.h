@@ -114,6 +114,8 @@ public:
     QString Texto(int linha, int coluna) const;
     // O texto da célula em UTF-8, sem cópia (vazio para nulo); vale até a consulta mudar.
     QByteArrayView Bytes(int linha, int coluna) const;
+    // As células da linha inteira de uma vez (ColumnCount() vistas em 'celulas').
+    void BytesLinha(int linha, QByteArrayView *celulas) const;
     // Espécie dos valores de uma coluna, como o motor a declara (para ordenar).
     enum class Natureza { Texto, Numero, Data };
     Natureza NaturezaCampo(int coluna) const { return m_naturezas.value(coluna); }

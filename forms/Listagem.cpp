@@ -18,6 +18,7 @@
 #include <QSaveFile>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -70,35 +71,75 @@ const TabelaDobra &tabelaDobra()
     return t;
 }
 
-// Acrescenta a célula dobrada a 'saida'.
-void dobrarCelula(QByteArrayView celula, QByteArray &saida)
-{
-    const TabelaDobra &t = tabelaDobra();
-    const qsizetype inicio = saida.size();
-    saida.resize(inicio + 2 * celula.size());
-    char *o = saida.data() + inicio;
-    const auto *p = reinterpret_cast<const uchar *>(celula.data());
-    const uchar *fim = p + celula.size();
-    while (p < fim) {
-        const uchar b = *p;
-        int c;
-        if (b < 0x80) {
-            c = b;
-            ++p;
-        } else if ((b == 0xC2 || b == 0xC3) && p + 1 < fim) {
-            c = ((b & 0x1F) << 6) | (p[1] & 0x3F);
-            p += 2;
-        } else {
-            // Fora do Latin-1: a célula inteira pelo caminho completo.
-            saida.resize(inicio);
-            saida += dobrar(QString::fromUtf8(celula)).toUtf8();
-            return;
-        }
-        std::memcpy(o, t.texto[c], 4);
-        o += t.tamanho[c];
+// Procura do texto dobrado nas células sem dobrá-las inteiras: só onde começa um
+// caractere que dobra no primeiro byte do texto.
+class Procura {
+public:
+    explicit Procura(const QByteArray &agulha)
+        : m_agulha(agulha.constData(), agulha.size())
+    {
+        const TabelaDobra &t = tabelaDobra();
+        for (int b = 0; b < 0x80; ++b)
+            m_inicio[b] = !m_agulha.empty() && t.texto[b][0] == m_agulha[0];
+        // Latin-1 (C2, C3) confere o caractere; acima dele, o caminho completo.
+        for (int b = 0xC2; b < 0x100; ++b)
+            m_inicio[b] = true;
     }
-    saida.resize(o - saida.constData());
-}
+
+    bool Contem(QByteArrayView celula) const
+    {
+        const auto *p = reinterpret_cast<const uchar *>(celula.data());
+        const uchar *fim = p + celula.size();
+        for (; p < fim; ++p) {
+            if (!m_inicio[*p])
+                continue;
+            switch (casa(p, fim)) {
+            case Sim:
+                return true;
+            case Nao:
+                break;
+            case ForaDoLatin1: {
+                const std::string d = dobrar(QString::fromUtf8(celula)).toStdString();
+                return d.find(m_agulha) != std::string::npos;
+            }
+            }
+        }
+        return false;
+    }
+
+private:
+    enum Resultado { Nao, Sim, ForaDoLatin1 };
+    Resultado casa(const uchar *p, const uchar *fim) const
+    {
+        const TabelaDobra &t = tabelaDobra();
+        const size_t n = m_agulha.size();
+        size_t k = 0;
+        while (k < n) {
+            if (p >= fim)
+                return Nao;
+            const char *dobrado;
+            size_t tamanho = 1;
+            if (*p < 0x80) {
+                dobrado = t.texto[*p++];
+            } else if ((*p == 0xC2 || *p == 0xC3) && p + 1 < fim) {
+                const int c = ((p[0] & 0x1F) << 6) | (p[1] & 0x3F);
+                dobrado = t.texto[c];
+                tamanho = t.tamanho[c];
+                p += 2;
+            } else {
+                return *p >= 0xC4 ? ForaDoLatin1 : Nao;
+            }
+            const size_t m = std::min(tamanho, n - k);
+            if (std::memcmp(dobrado, m_agulha.data() + k, m) != 0)
+                return Nao;
+            k += m;
+        }
+        return Sim;
+    }
+
+    std::string m_agulha;
+    std::array<bool, 256> m_inicio {};
+};
 
 // ---- Ordem dos textos: pesos primários do colador para o caminho rápido ---------------
 
@@ -199,57 +240,126 @@ double valorNumero(QByteArrayView v)
     return d;
 }
 
-// A ordem (crescente, estável) das linhas da consulta pela coluna.
+// Ordena os itens pelo valor e, entre iguais, pela linha da consulta (a ordem da
+// consulta fica entre os iguais).
+template <class T> void ordenarItens(std::vector<std::pair<T, int>> &itens, QList<int> &ordem)
+{
+    std::sort(itens.begin(), itens.end());
+    for (size_t i = 0; i < itens.size(); ++i)
+        ordem[i] = itens[i].second;
+}
+
+// Oito bytes de uma chave a partir de 'de', para comparar como número.
+quint64 oitoBytes(std::string_view chave, size_t de)
+{
+    quint64 p = 0;
+    for (size_t i = de; i < de + 8; ++i)
+        p = (p << 8) | (i < chave.size() ? quint8(chave[i]) : 0);
+    return p;
+}
+
+// Ordem dos textos pelo colador, com as chaves dele (textos fora do caminho rápido).
+void ordenarPeloColador(const TQuery &q, int coluna, QList<int> &ordem)
+{
+    const int n = q.RecordCount();
+    std::vector<QCollatorSortKey> chaves;
+    chaves.reserve(n);
+    for (int i = 0; i < n; ++i)
+        chaves.push_back(colador().sortKey(QString::fromUtf8(q.Bytes(i, coluna))));
+    std::stable_sort(
+        ordem.begin(), ordem.end(), [&](int a, int b) { return chaves[a].compare(chaves[b]) < 0; });
+}
+
+// Ordem dos textos pelos pesos do caminho rápido: primeiro pela sequência dos pesos (os
+// dezesseis primeiros ao lado do número da linha); depois, em cada grupo de pesos iguais
+// com textos diferentes (acentos, maiúsculas), pelo colador. false: há texto fora do
+// caminho rápido.
+bool ordenarPelosPesos(const TQuery &q, int coluna, QList<int> &ordem)
+{
+    const int n = q.RecordCount();
+    QByteArray chaves;
+    std::vector<qsizetype> inicio(n + 1);
+    for (int i = 0; i < n; ++i) {
+        inicio[i] = chaves.size();
+        if (!pesosDe(q.Bytes(i, coluna), chaves))
+            return false;
+    }
+    inicio[n] = chaves.size();
+    auto chave = [&](int i) {
+        return std::string_view(chaves.constData() + inicio[i], inicio[i + 1] - inicio[i]);
+    };
+    struct Item {
+        quint64 a, b;
+        int linha;
+    };
+    std::vector<Item> itens(n);
+    for (int i = 0; i < n; ++i)
+        itens[i] = { oitoBytes(chave(i), 0), oitoBytes(chave(i), 8), i };
+    std::sort(itens.begin(), itens.end(), [&](const Item &x, const Item &y) {
+        if (x.a != y.a)
+            return x.a < y.a;
+        if (x.b != y.b)
+            return x.b < y.b;
+        const std::string_view cx = chave(x.linha), cy = chave(y.linha);
+        if (cx.size() > 16 || cy.size() > 16) {
+            const int c = cx.substr(std::min<size_t>(16, cx.size()))
+                              .compare(cy.substr(std::min<size_t>(16, cy.size())));
+            if (c != 0)
+                return c < 0;
+        }
+        return x.linha < y.linha;
+    });
+    for (int i = 0; i < n; ++i)
+        ordem[i] = itens[i].linha;
+    // Grupos de pesos iguais: textos iguais ficam na ordem da consulta; textos diferentes
+    // (só em acentos ou maiúsculas) vão ao colador.
+    for (int i = 0; i < n;) {
+        int fim = i + 1;
+        bool iguais = true;
+        const std::string_view primeiro = vista(q.Bytes(ordem[i], coluna));
+        while (fim < n && chave(ordem[fim]) == chave(ordem[i])) {
+            iguais = iguais && vista(q.Bytes(ordem[fim], coluna)) == primeiro;
+            ++fim;
+        }
+        if (!iguais)
+            std::stable_sort(ordem.begin() + i, ordem.begin() + fim, [&](int a, int b) {
+                return colador().compare(QString::fromUtf8(q.Bytes(a, coluna)),
+                           QString::fromUtf8(q.Bytes(b, coluna)))
+                    < 0;
+            });
+        i = fim;
+    }
+    return true;
+}
+
+// A ordem (crescente) das linhas da consulta pela coluna; entre valores iguais, a ordem
+// da consulta.
 QList<int> ordemPor(const TQuery &q, int coluna)
 {
     const int n = q.RecordCount();
     QList<int> ordem(n);
-    for (int i = 0; i < n; ++i)
-        ordem[i] = i;
     switch (q.NaturezaCampo(coluna)) {
     case TQuery::Natureza::Numero: {
-        std::vector<double> v(n);
+        std::vector<std::pair<double, int>> itens(n);
         for (int i = 0; i < n; ++i)
-            v[i] = valorNumero(q.Bytes(i, coluna));
-        std::stable_sort(ordem.begin(), ordem.end(), [&](int a, int b) { return v[a] < v[b]; });
+            itens[i] = { valorNumero(q.Bytes(i, coluna)), i };
+        ordenarItens(itens, ordem);
         break;
     }
     case TQuery::Natureza::Data: {
-        std::vector<qint64> v(n);
+        std::vector<std::pair<qint64, int>> itens(n);
         for (int i = 0; i < n; ++i)
-            v[i] = valorData(q.Bytes(i, coluna));
-        std::stable_sort(ordem.begin(), ordem.end(), [&](int a, int b) { return v[a] < v[b]; });
+            itens[i] = { valorData(q.Bytes(i, coluna)), i };
+        ordenarItens(itens, ordem);
         break;
     }
-    case TQuery::Natureza::Texto: {
-        // Pesos de todas as linhas num bloco; as que saem do caminho rápido vão ao colador.
-        QByteArray chaves;
-        std::vector<qsizetype> inicio(n + 1);
-        std::vector<bool> rapida(n);
-        for (int i = 0; i < n; ++i) {
-            inicio[i] = chaves.size();
-            rapida[i] = pesosDe(q.Bytes(i, coluna), chaves);
-            if (!rapida[i])
-                chaves.resize(inicio[i]);
+    case TQuery::Natureza::Texto:
+        if (!ordenarPelosPesos(q, coluna, ordem)) {
+            for (int i = 0; i < n; ++i)
+                ordem[i] = i;
+            ordenarPeloColador(q, coluna, ordem);
         }
-        inicio[n] = chaves.size();
-        const QCollator &k = colador();
-        auto chave = [&](int i) {
-            return std::string_view(chaves.constData() + inicio[i], inicio[i + 1] - inicio[i]);
-        };
-        std::stable_sort(ordem.begin(), ordem.end(), [&](int a, int b) {
-            const QByteArrayView ta = q.Bytes(a, coluna), tb = q.Bytes(b, coluna);
-            if (rapida[a] && rapida[b]) {
-                const int c = chave(a).compare(chave(b));
-                if (c != 0)
-                    return c < 0;
-            }
-            if (vista(ta) == vista(tb))
-                return false;
-            return k.compare(QString::fromUtf8(ta), QString::fromUtf8(tb)) < 0;
-        });
         break;
-    }
     }
     return ordem;
 }
@@ -325,19 +435,6 @@ void ModeloListagem::aoRecarregar()
     m_posicoes = {};
 }
 
-bool ModeloListagem::aceita(int linha, QByteArray &dobrado) const
-{
-    const TQuery &q = *Consulta();
-    const std::string_view agulha = vista(m_agulha);
-    for (int c = 0, n = columnCount(); c < n; ++c) {
-        dobrado.resize(0);
-        dobrarCelula(q.Bytes(linha, c), dobrado);
-        if (vista(dobrado).find(agulha) != std::string_view::npos)
-            return true;
-    }
-    return false;
-}
-
 void ModeloListagem::aplicarFiltro(bool soEntreAsMostradas)
 {
     QList<int> candidatas;
@@ -350,12 +447,18 @@ void ModeloListagem::aplicarFiltro(bool soEntreAsMostradas)
         for (int i = 0; i < Total(); ++i)
             candidatas[i] = i;
     }
-    QByteArray dobrado;
-    dobrado.reserve(256);
+    const Procura procura(m_agulha);
+    const TQuery &q = *Consulta();
+    QVarLengthArray<QByteArrayView, 32> celulas(columnCount());
     m_mostradas.clear();
-    for (const int linha : std::as_const(candidatas))
-        if (aceita(linha, dobrado))
-            m_mostradas << linha;
+    for (const int linha : std::as_const(candidatas)) {
+        q.BytesLinha(linha, celulas.data());
+        for (const QByteArrayView c : celulas)
+            if (procura.Contem(c)) {
+                m_mostradas << linha;
+                break;
+            }
+    }
 }
 
 void ModeloListagem::refazerPosicoes()
@@ -371,7 +474,7 @@ void ModeloListagem::refazerPosicoes()
 
 void ModeloListagem::Filtrar(const QString &texto)
 {
-    const QByteArray agulha = dobrar(texto).toUtf8();
+    const QByteArray agulha = dobrar(texto).toUtf8().replace('\0', QByteArray());
     if (agulha == m_agulha && (texto.isEmpty() == m_filtro.isEmpty()))
         return;
     // Quem contém o texto novo contém o anterior: ao digitar mais, só as mostradas.

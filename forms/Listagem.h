@@ -65,7 +65,6 @@ protected:
     void aoRecarregar() override;
 
 private:
-    bool aceita(int linha, QByteArray &dobrado) const;
     void aplicarFiltro(bool soEntreAsMostradas);
     void refazerPosicoes();
 
