@@ -540,6 +540,9 @@ Listagem::Listagem(TQuery *consulta, QGroupBox *grupo, QSplitter *divisor, const
     m_pesquisa->setClearButtonEnabled(true);
     m_rotulo->setBuddy(m_pesquisa);
     m_contagem = new QLabel(grupo);
+    // Largura fixa para a caixa não mudar de tamanho a cada tecla.
+    m_contagem->setMinimumWidth(m_contagem->fontMetrics().horizontalAdvance(u"00000 de 00000"_s));
+    m_contagem->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     m_grade = new GradeListagem(grupo);
     m_grade->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -580,7 +583,7 @@ Listagem::Listagem(TQuery *consulta, QGroupBox *grupo, QSplitter *divisor, const
         if (igual > 0 && largura > 0)
             m_larguras.insert(par.left(igual), largura);
     }
-    m_divisor->setProperty("larguraLista", ini.LerInteiro(m_secao, u"Divisor"_s, LarguraLista));
+    m_larguraLista = ini.LerInteiro(m_secao, u"Divisor"_s, LarguraLista);
 
     connect(m_pesquisa, &QLineEdit::textChanged, this, &Listagem::pesquisar);
     connect(titulos, &QHeaderView::sectionClicked, this, &Listagem::ordenar);
@@ -602,6 +605,7 @@ Listagem::Listagem(TQuery *consulta, QGroupBox *grupo, QSplitter *divisor, const
     m_pesquisa->installEventFilter(this);
     m_grade->installEventFilter(this);
     m_janela->installEventFilter(this);
+    m_divisor->installEventFilter(this);
     aoAbrir();
 }
 
@@ -768,15 +772,13 @@ void Listagem::GravarDisposicao()
 
 bool Listagem::eventFilter(QObject *objeto, QEvent *evento)
 {
-    if (objeto == m_janela) {
-        if (evento->type() == QEvent::Show && !m_divisor->property("posto").toBool()) {
-            // A largura da lista (a guardada, ou a maior) na primeira vez que aparece.
-            m_divisor->setProperty("posto", true);
-            const int lista = m_divisor->property("larguraLista").toInt();
-            m_divisor->setSizes({ lista, std::max(1, m_divisor->width() - lista) });
-        } else if (evento->type() == QEvent::Hide) {
-            GravarDisposicao();
-        }
+    if (objeto == m_janela && evento->type() == QEvent::Hide) {
+        GravarDisposicao();
+    } else if (objeto == m_divisor && evento->type() == QEvent::Resize && !m_divisorPosto
+        && m_divisor->width() > 1) {
+        // A largura da lista (a guardada, ou a maior) quando o divisor ganha o seu tamanho.
+        m_divisorPosto = true;
+        m_divisor->setSizes({ m_larguraLista, std::max(1, m_divisor->width() - m_larguraLista) });
     } else if (objeto == m_grade && evento->type() == QEvent::EnabledChange) {
         // A pesquisa e a exportação acompanham a lista (bloqueadas enquanto se edita).
         for (QWidget *w : std::initializer_list<QWidget *> { m_rotulo, m_pesquisa, m_exportar })

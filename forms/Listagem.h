@@ -137,6 +137,8 @@ private:
     QLabel *m_contagem;
     QPushButton *m_exportar;
     QHash<QString, int> m_larguras; // do Tarvisco.ini, por nome de coluna
+    int m_larguraLista = 0; // do Tarvisco.ini, posta quando o divisor ganha o tamanho
+    bool m_divisorPosto = false;
     bool m_colunasProntas = false;
     bool m_ajustando = false; // o programa está dando as larguras
     bool m_mudou = false; // o usuário mexeu no divisor ou nas colunas

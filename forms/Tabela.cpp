@@ -187,7 +187,13 @@ void TFormTabela::Montar()
     MontarControles();
     EditarCampos(false);
     AplicarRegras(false);
-    resize(900, qMax(560, sizeHint().height()));
+    // Larga o bastante para a lista na largura toda ao lado dos campos (sem passar da tela).
+    GroupBox2->setMinimumWidth(GroupBox2->maximumWidth());
+    int largura = qMax(900, minimumSizeHint().width());
+    GroupBox2->setMinimumWidth(0);
+    if (QScreen *tela = screen())
+        largura = qMin(largura, qMax(900, tela->availableGeometry().width() - 40));
+    resize(largura, qMax(560, sizeHint().height()));
     setFixedSize(size());
 }
 
