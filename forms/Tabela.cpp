@@ -185,7 +185,7 @@ void TFormTabela::montar()
     });
     // Numa escolha, Enter na pesquisa com uma linha só escolhe essa linha.
     connect(m_listagem, &Listagem::EnterNaPesquisa, this, [this] {
-        if (Modo != 4 || m_modelo->Contagem() != 1)
+        if (Modo != ModoTabela::Escolhendo || m_modelo->Contagem() != 1)
             return;
         DBGridPesquisaCellClick(m_modelo->index(0, 0));
         BitBtnEscolherClick();

@@ -329,7 +329,7 @@ private slots:
         r.Limpar();
         j->BitBtnModificar->click();
         QCOMPARE(r.Textos(), QStringList { u"A tabela está vazia."_s });
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
     }
 
     // ---- Exportação ----------------------------------------------------------------
