@@ -113,8 +113,7 @@ QStringList gatilhosDatas(const Tabela &t)
         if (c.tipo != Tipo::Data && c.tipo != Tipo::DataHora)
             continue;
         nomes << c.nome;
-        sets << u"%1=CASE WHEN %1 GLOB '[0-9]*/[0-9]*/[0-9][0-9][0-9][0-9]*' THEN %2 ELSE %1 END"_s
-                    .arg(c.nome, conversaoData(c.nome, c.tipo == Tipo::DataHora));
+        sets << c.nome + u'=' + DataNormalizadaSQLite(c.nome, c.tipo == Tipo::DataHora);
     }
     if (sets.isEmpty())
         return {};
@@ -126,6 +125,12 @@ QStringList gatilhosDatas(const Tabela &t)
 }
 
 } // namespace
+
+QString DataNormalizadaSQLite(const QString &x, bool comHora)
+{
+    return u"(CASE WHEN %1 GLOB '[0-9]*/[0-9]*/[0-9][0-9][0-9][0-9]*' THEN %2 ELSE %1 END)"_s.arg(
+        x, conversaoData(x, comHora));
+}
 
 QStringList ComandosCriacao(Motor motor)
 {
@@ -278,6 +283,7 @@ void CriarSQLite(QSqlDatabase &db, bool demonstracao)
         = ComandosCriacao(FonteDados::SQLite) + ComandosLinhasIniciais(FonteDados::SQLite);
     if (demonstracao)
         c << ComandosDemonstracao(FonteDados::SQLite);
+    c << ComandosHistorico(FonteDados::SQLite); // depois das linhas semeadas
     Executar(db, c);
 }
 

@@ -15,17 +15,7 @@ namespace {
 // Roda o comando na conexão do programa; devolve o texto da falha (vazio se rodou).
 QString rodar(const QString &sql)
 {
-    TQuery q(&Servidor::Database());
-    q.SQL = { sql };
-    try {
-        if (sql.startsWith(u"SELECT"_s))
-            q.Open();
-        else
-            q.ExecSQL();
-    } catch (const ErroBanco &e) {
-        return e.Mensagem();
-    }
-    return {};
+    return BancoTeste::RodarNoPrograma(sql);
 }
 
 // Ações do menu -> tabela que a janela da ação edita.

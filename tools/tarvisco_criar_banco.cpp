@@ -116,6 +116,7 @@ void criar(const Opcoes &o, const QHash<QString, QString> &senhas)
                  << u"GRANT USAGE ON SCHEMA public TO %1"_s.arg(login)
                  << Esquema::ComandosDireitos(nivel);
     }
+    comandos << Esquema::ComandosHistorico(FonteDados::PostgreSQL); // depois dos logins e linhas
     Esquema::Executar(db, comandos);
     db.close();
 }
