@@ -146,6 +146,12 @@ QStringList ComandosCriacao(Motor motor)
     return comandos;
 }
 
+QString Literal(const Coluna &c, const QString &valor)
+{
+    const bool inteiro = c.tipo == Tipo::Id || c.tipo == Tipo::Inteiro || c.tipo == Tipo::IdDe;
+    return inteiro ? ValorInteiro(valor) : CitarTexto(valor);
+}
+
 QString ComandoInserir(const QString &tabela, const Valores &valores)
 {
     const Tabela *t = TabelaPorNome(tabela);
@@ -157,9 +163,7 @@ QString ComandoInserir(const QString &tabela, const Valores &valores)
         if (!c)
             throw ErroBanco(u"Coluna desconhecida: "_s + tabela + u'.' + nome);
         colunas << c->nome;
-        const bool inteiro
-            = c->tipo == Tipo::Id || c->tipo == Tipo::Inteiro || c->tipo == Tipo::IdDe;
-        textos << (inteiro ? ValorInteiro(valor) : CitarTexto(valor));
+        textos << Literal(*c, valor);
     }
     return u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(t->nome, colunas.join(u','), textos.join(u','));
 }

@@ -62,6 +62,8 @@ QStringList ComandosAjustarIdentidades();
 // o resto com CitarTexto; datas em ISO 'AAAA-MM-DD').
 using Valores = QList<QPair<QString, QString>>;
 QString ComandoInserir(const QString &tabela, const Valores &valores);
+// Valor da coluna como entra num comando: inteiro sem aspas, o resto com CitarTexto.
+QString Literal(const Coluna &c, const QString &valor);
 
 // Histórico de alterações (EsquemaHistorico.cpp): a tabela Historico e os gatilhos que a
 // escrevem em toda tabela com histórico; no PostgreSQL também a função dos gatilhos e a

@@ -4,6 +4,7 @@
 #include "Banco.h"
 #include "BancoTeste.h"
 #include "Esquema.h"
+#include "Historico.h"
 #include "PerfisAcesso.h"
 #include "Servidor.h"
 
@@ -62,7 +63,46 @@ QString semT(const QJsonValue &v)
 {
     return v.toString().replace(u'T', u' ');
 }
+// A linha e seus textos longos como texto, para comparar antes e depois de desfazer (os
+// textos pela chave do dono; o Id da linha de texto é do banco).
+QString retrato(const QString &tabela, const QString &id)
+{
+    TQuery q(&Servidor::Database());
+    QStringList partes;
+    q.SQL = { u"SELECT * FROM %1 WHERE Id=%2"_s.arg(tabela, id) };
+    q.Open();
+    for (const Esquema::Coluna &c : Esquema::TabelaPorNome(tabela)->colunas)
+        partes << c.nome + u'=' + (q.RecordCount() ? q.AsString(c.nome) : u"-"_s);
+    for (const Esquema::Tabela *t : Esquema::TextosLongosDe(tabela)) {
+        q.SQL = { u"SELECT Texto FROM %1 WHERE %2=%3"_s.arg(t->nome, t->registroHistorico, id) };
+        q.Open();
+        partes << t->nome + u'=' + (q.RecordCount() ? q.AsString(u"Texto"_s) : u"-"_s);
+    }
+    return partes.join(u'|');
+}
+
+// Última alteração da tabela no histórico.
+Historico::Alteracao ultimaDe(BancoTeste &b, const QString &tabela)
+{
+    TQuery q(&Servidor::Database());
+    return Historico::Ler(
+        q, b.Valor(u"SELECT MAX(Id) FROM Historico WHERE Tabela='%1'"_s.arg(tabela)));
+}
+
+Historico::Plano desfazerAlteracao(const Historico::Alteracao &a)
+{
+    TQuery q(&Servidor::Database());
+    return Historico::Desfazer(q, a);
+}
+
+void rodar(const QString &sql)
+{
+    const QString falha = BancoTeste::RodarNoPrograma(sql);
+    QVERIFY2(falha.isEmpty(), qPrintable(falha));
+}
 } // namespace
+
+Q_DECLARE_METATYPE(Historico::Filtro)
 
 class TesteHistoricoBanco : public QObject {
     Q_OBJECT
@@ -197,6 +237,163 @@ private slots:
             QString());
         QCOMPARE(contar(b), 3);
         QCOMPARE(semT(ultima(b).depois.value(u"Postagem"_s)), u"2005-03-07 09:05:00"_s);
+    }
+
+    // Desfazer cada operação devolve a linha exatamente como era, com os textos longos;
+    // o desfazer também fica no histórico.
+    void desfazer_data()
+    {
+        QTest::addColumn<QString>("operacao");
+        QTest::newRow("alteração") << u"U"_s;
+        QTest::newRow("inclusão") << u"I"_s;
+        QTest::newRow("exclusão") << u"D"_s;
+    }
+    void desfazer()
+    {
+        EXIGIR_BANCO(b);
+        QFETCH(QString, operacao);
+        QString id = u"7"_s;
+        if (operacao == u"I"_s)
+            id = QString::number(b.Valor(u"SELECT MAX(Id) FROM Docentes"_s).toInt() + 1);
+        const QString antes = retrato(u"Docentes"_s, id);
+        if (operacao == u"U"_s) {
+            rodar(u"UPDATE Docentes SET Nome='Outro ''nome''', Area=NULL, Departamento=3 "
+                  "WHERE Id=7"_s);
+            rodar(u"UPDATE DocentesObservacao SET Texto='trocado' WHERE Docente=7"_s);
+        } else if (operacao == u"I"_s) {
+            rodar(u"INSERT INTO Docentes (Nome,Visivel) VALUES ('Novo','S')"_s);
+            rodar(u"INSERT INTO DocentesObservacao (Docente,Texto) VALUES (%1,'obs')"_s.arg(id));
+        } else {
+            rodar(u"DELETE FROM Docentes WHERE Id=7"_s);
+            for (const Esquema::Tabela *t : Esquema::TextosLongosDe(u"Docentes"_s))
+                rodar(u"DELETE FROM %1 WHERE Docente=7"_s.arg(t->nome));
+        }
+        QVERIFY(retrato(u"Docentes"_s, id) != antes);
+
+        if (operacao == u"U"_s) // o texto tem a sua própria alteração
+            QVERIFY(!desfazerAlteracao(ultimaDe(b, u"DocentesObservacao"_s)).Recusado());
+        const int registros = contar(b);
+        const Historico::Alteracao a = ultimaDe(b, u"Docentes"_s);
+        QCOMPARE(a.operacao, operacao.at(0));
+        const Historico::Plano p = desfazerAlteracao(a);
+        QVERIFY(!p.Recusado());
+        QCOMPARE(retrato(u"Docentes"_s, id), antes);
+        const int textos = operacao == u"I"_s ? 1 : operacao == u"D"_s ? 3 : 0;
+        QCOMPARE(p.textosLongos.size(), textos);
+        QCOMPARE(contar(b), registros + 1 + textos);
+        const Historico::Alteracao desfeita = ultimaDe(b, u"Docentes"_s);
+        QCOMPARE(desfeita.usuario, usuarioDoPrograma(1));
+        QCOMPARE(desfeita.antes, a.depois);
+        if (operacao == u"U"_s)
+            QCOMPARE(desfeita.depois, a.antes);
+    }
+
+    // A linha mudou depois da alteração: desfazer recusa, mostra a diferença e não grava.
+    void desfazerRecusado()
+    {
+        EXIGIR_BANCO(b);
+        rodar(u"UPDATE Docentes SET Nome='Primeiro' WHERE Id=4"_s);
+        const Historico::Alteracao a = ultimaDe(b, u"Docentes"_s);
+        rodar(u"UPDATE Docentes SET Nome='Segundo', Area='outra' WHERE Id=4"_s);
+        const int registros = contar(b);
+        Historico::Plano p = desfazerAlteracao(a);
+        QVERIFY(p.Recusado());
+        QCOMPARE(p.diferencas.size(), 1);
+        QCOMPARE(p.diferencas.first().coluna, u"Nome"_s);
+        QCOMPARE(p.diferencas.first().esperado, u"Primeiro"_s);
+        QCOMPARE(p.diferencas.first().atual, u"Segundo"_s);
+        QCOMPARE(contar(b), registros);
+        QCOMPARE(b.Valor(u"SELECT Nome FROM Docentes WHERE Id=4"_s), u"Segundo"_s);
+
+        // Inclusão alterada depois; linha que não existe mais; exclusão cujo Id voltou.
+        rodar(u"INSERT INTO Links (Nome,URL) VALUES ('L','http://a')"_s);
+        const Historico::Alteracao inclusao = ultimaDe(b, u"Links"_s);
+        rodar(u"UPDATE Links SET URL='http://b' WHERE Id="_s + inclusao.registro);
+        p = desfazerAlteracao(inclusao);
+        QVERIFY(p.Recusado());
+        QCOMPARE(p.diferencas.size(), 1);
+        QCOMPARE(p.diferencas.first().atual, u"http://b"_s);
+        rodar(u"DELETE FROM Links WHERE Id="_s + inclusao.registro);
+        const Historico::Alteracao exclusao = ultimaDe(b, u"Links"_s);
+        QVERIFY(desfazerAlteracao(inclusao).linhaAusente);
+        QVERIFY(b.Executar(u"INSERT INTO Links (Id,Nome,URL) VALUES (%1,'L2','http://b')"_s.arg(
+            inclusao.registro)));
+        p = desfazerAlteracao(exclusao);
+        QVERIFY(p.linhaPresente);
+        QCOMPARE(p.diferencas.size(), 1);
+        QCOMPARE(p.diferencas.first().coluna, u"Nome"_s);
+        QCOMPARE(b.Valor(u"SELECT Nome FROM Links WHERE Id="_s + inclusao.registro), u"L2"_s);
+    }
+
+    // Filtros da listagem: tabela, linha, usuário e datas, a mais nova primeiro.
+    void filtros_data()
+    {
+        QTest::addColumn<Historico::Filtro>("filtro");
+        QTest::addColumn<QStringList>("esperados"); // Tabela:Registro
+        Historico::Filtro f;
+        QTest::newRow("todas") << f
+                               << QStringList { u"Links:1"_s, u"DocentesObservacao:2"_s,
+                                      u"Docentes:3"_s, u"Docentes:2"_s };
+        f.tabelas = { u"Docentes"_s, u"DocentesObservacao"_s };
+        QTest::newRow("tabelas") << f
+                                 << QStringList { u"DocentesObservacao:2"_s, u"Docentes:3"_s,
+                                        u"Docentes:2"_s };
+        f.registro = u"2"_s;
+        QTest::newRow("linha") << f << QStringList { u"DocentesObservacao:2"_s, u"Docentes:2"_s };
+        f = {};
+        f.usuario = Historico::OutroPrograma;
+        QTest::newRow("outro programa") << f << QStringList { u"Docentes:3"_s };
+        f.usuario = QString(); // no caso, o usuário do programa
+        QTest::newRow("programa") << f
+                                  << QStringList { u"Links:1"_s, u"DocentesObservacao:2"_s,
+                                         u"Docentes:2"_s };
+        f = {};
+        f.de = QDate(2020, 1, 2);
+        f.ate = QDate(2020, 1, 2);
+        QTest::newRow("um dia") << f << QStringList { u"DocentesObservacao:2"_s };
+        f.ate = QDate(2020, 2, 1);
+        QTest::newRow("de ... até") << f << QStringList { u"Links:1"_s, u"DocentesObservacao:2"_s };
+        f.de = {};
+        f.ate = QDate(2020, 1, 1);
+        QTest::newRow("até") << f << QStringList { u"Docentes:3"_s, u"Docentes:2"_s };
+    }
+    void filtros()
+    {
+        EXIGIR_BANCO(b);
+        QFETCH(Historico::Filtro, filtro);
+        QFETCH(QStringList, esperados);
+        rodar(u"UPDATE Docentes SET Area='a' WHERE Id=2"_s);
+        // Outro cliente: o dono, fora da conexão do programa (no SQLite, usuário vazio).
+        QVERIFY(b.Executar(u"UPDATE Docentes SET Area='b' WHERE Id=3"_s));
+        rodar(u"UPDATE DocentesObservacao SET Texto='c' WHERE Docente=2"_s);
+        if (b.Valor(u"SELECT COUNT(*) FROM Links WHERE Id=1"_s) == u"0"_s)
+            rodar(u"INSERT INTO Links (Id,Nome) VALUES (1,'d')"_s);
+        else
+            rodar(u"UPDATE Links SET Nome='d' WHERE Id=1"_s);
+        QCOMPARE(contar(b), 4);
+        const QStringList momentos = { u"2019-12-31 23:59:59"_s, u"2020-01-01 08:00:00"_s,
+            u"2020-01-02 12:00:00"_s, u"2020-01-03 00:00:00"_s };
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(b.Executar(u"UPDATE Historico SET Momento='%1' WHERE Id=%2"_s.arg(
+                momentos.at(i), QString::number(i + 1))));
+        if (filtro.usuario && filtro.usuario->isEmpty())
+            filtro.usuario = usuarioDoPrograma(1);
+        if (MotorAtual() == Motor::PostgreSQL && filtro.usuario == Historico::OutroPrograma)
+            esperados.clear(); // lá o dono também tem nome
+
+        TQuery q(&Servidor::Database());
+        q.SQL = Historico::SentencaLista(filtro);
+        q.Open();
+        QStringList obtidos;
+        for (q.First(); !q.Eof(); q.Next())
+            obtidos << q.AsString(u"Tabela"_s) + u':' + q.AsString(u"Registro"_s);
+        QCOMPARE(obtidos, esperados);
+        QCOMPARE(q.NomesCampos(),
+            QStringList({ u"Id"_s, u"Momento"_s, u"Usuario"_s, u"Tabela"_s, u"Registro"_s,
+                u"Operacao"_s }));
+        const QStringList usuarios = Historico::Usuarios(q);
+        QVERIFY(usuarios.contains(usuarioDoPrograma(1)));
+        QCOMPARE(usuarios.contains(Historico::OutroPrograma), MotorAtual() == Motor::SQLite);
     }
 
     // A configuração e as tabelas de códigos não têm histórico.
