@@ -65,19 +65,24 @@ QStringList gatilhosSQLite(const Tabela &t)
     const QString tabela = CitarTexto(t.nome);
     const QString reg = t.registroHistorico;
 
-    // Alteração: só as colunas cujo valor mudou; sem nenhuma, nada é gravado.
-    QStringList colunas;
-    for (const Coluna &c : t.colunas)
-        colunas << u"SELECT %1 AS c,%2 AS a,%3 AS d"_s.arg(
-            CitarTexto(c.nome), valorSQLite(c, u"OLD"_s), valorSQLite(c, u"NEW"_s));
-
+    // Alteração: só as colunas cujo valor mudou (as outras saem dos dois objetos); sem
+    // nenhuma, o gatilho não roda. Tudo em expressões, sem subconsultas: o gatilho é
+    // compilado a cada comando que o dispara.
+    QStringList mudou, fica;
+    for (const Coluna &c : t.colunas) {
+        const QString diferente
+            = valorSQLite(c, u"OLD"_s) + u" IS NOT "_s + valorSQLite(c, u"NEW"_s);
+        mudou << diferente;
+        fica << u"CASE WHEN %1 THEN '$.\"\"' ELSE '$.%2' END"_s.arg(diferente, c.nome);
+    }
+    const QString remover = fica.join(u',');
     return {
         u"CREATE TRIGGER %1_HistoricoIncluir AFTER INSERT ON %1 BEGIN %2VALUES (%3,%4,NEW.%5,'I',"
         "NULL,%6); END"_s.arg(t.nome, gravar, momento, tabela, reg, objetoSQLite(t, u"NEW"_s)),
-        u"CREATE TRIGGER %1_HistoricoAlterar AFTER UPDATE ON %1 BEGIN %2SELECT %3,%4,NEW.%5,'U',"
-        "json_group_object(c,a),json_group_object(c,d) FROM (%6) WHERE a IS NOT d "
-        "HAVING COUNT(*)>0; END"_s.arg(
-            t.nome, gravar, momento, tabela, reg, colunas.join(u" UNION ALL "_s)),
+        u"CREATE TRIGGER %1_HistoricoAlterar AFTER UPDATE ON %1 WHEN %2 BEGIN %3VALUES (%4,%5,"
+        "NEW.%6,'U',json_remove(%7,%9),json_remove(%8,%9)); END"_s.arg(t.nome,
+            mudou.join(u" OR "_s), gravar, momento, tabela, reg, objetoSQLite(t, u"OLD"_s),
+            objetoSQLite(t, u"NEW"_s), remover),
         u"CREATE TRIGGER %1_HistoricoExcluir AFTER DELETE ON %1 BEGIN %2VALUES (%3,%4,OLD.%5,'D',"
         "%6,NULL); END"_s.arg(t.nome, gravar, momento, tabela, reg, objetoSQLite(t, u"OLD"_s)),
     };
