@@ -4,6 +4,7 @@
 #include "Aplicacao.h"
 #include "Aviso.h"
 #include "Banco.h"
+#include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
 #include "Ini.h"
 #include "Login.h"
@@ -42,78 +43,9 @@ const QString CategoriaArquivo = u"Arquivo"_s;
 const QString CategoriaAjuda = u"Ajuda"_s;
 const QString CategoriaTabela = u"Tabela"_s;
 
-// Ações da categoria "Tabela": etiqueta (decide a visibilidade por nível), nome,
-// título e número da tabela da janela que mostram.
-struct AcaoTabela {
-    int etiqueta;
-    QString nome;
-    QString titulo;
-    int numero;
-};
-
-const QList<AcaoTabela> &acoesTabela()
-{
-    static const QList<AcaoTabela> acoes = {
-        { 1, u"TabelaDepartamentos"_s, u"Tabela &Departamentos"_s, 10 },
-        { 2, u"TabelaDescricoes"_s, u"&Descrições das Tabelas"_s, 12 },
-        { 3, u"TabelaDocentes"_s, u"Tabela &Docentes"_s, 11 },
-        { 4, u"TabelaGraduacoes"_s, u"Tabela &Graduações"_s, 14 },
-        { 5, u"TabelaPosgraduacoes"_s, u"Tabela &Pós-graduações"_s, 15 },
-        { 6, u"TabelaNoticias"_s, u"Tabela &Notícias"_s, 18 },
-        { 7, u"TabelaExtensoes"_s, u"Tabela Atividades de &Extensão"_s, 19 },
-        { 8, u"TabelaSecoes"_s, u"Tabela &Seções"_s, 21 },
-        { 9, u"TabelaFuncionarios"_s, u"Tabela &Funcionários"_s, 27 },
-        { 10, u"TabelaCentros"_s, u"Tabela &Centros de Pesquisa"_s, 30 },
-        { 11, u"TabelaDisciplinas"_s, u"Tabela &Disciplinas"_s, 32 },
-        { 12, u"TabelaAgremiacoes"_s, u"Tabela &Agremiações Acadêmicas"_s, 40 },
-        { 13, u"TabelaDownloads"_s, u"Tabela &Downloads"_s, 41 },
-        { 14, u"TabelaGruposPesquisa"_s, u"Tabela &Grupos de Pesquisa"_s, 50 },
-        { 15, u"TabelaLinks"_s, u"Tabela &Links"_s, 67 },
-        { 16, u"TabelaCalendario"_s, u"Tabela &Calendário Escolar"_s, 69 },
-        { 17, u"TabelaComunicados"_s, u"Tabela &Comunicados e Eventos"_s, 70 },
-        { 18, u"TabelaImagens"_s, u"Tabela &Imagens"_s, 71 },
-        { 19, u"TabelaPosGraduacaoComissao"_s, u"Tabela &Comissão de Pós-Graduação"_s, 72 },
-        { 20, u"TabelaAssistencias"_s, u"Tabela &Assistências"_s, 73 },
-        { 22, u"TabelaDefesas"_s, u"Tabela &Defesas de Tese"_s, 74 },
-        { 23, u"TabelaVeiculos"_s, u"Tabela &Veículos"_s, 78 },
-        { 24, u"TabelaDiplomas"_s, u"Tabela &Diplomas"_s, 81 },
-    };
-    return acoes;
-}
-
 // Itens dos menus, em ordem; "-" é uma linha separadora.
 const QStringList MenuArquivo
     = { u"ArquivoConectar"_s, u"ArquivoDesconectar"_s, u"-"_s, u"ArquivoSair"_s };
-const QStringList MenuTabela = {
-    u"TabelaDescricoes"_s,
-    u"-"_s,
-    u"TabelaNoticias"_s,
-    u"TabelaComunicados"_s,
-    u"TabelaCalendario"_s,
-    u"TabelaDefesas"_s,
-    u"-"_s,
-    u"TabelaDepartamentos"_s,
-    u"TabelaDocentes"_s,
-    u"TabelaDisciplinas"_s,
-    u"TabelaGraduacoes"_s,
-    u"TabelaPosgraduacoes"_s,
-    u"-"_s,
-    u"TabelaExtensoes"_s,
-    u"TabelaGruposPesquisa"_s,
-    u"TabelaCentros"_s,
-    u"TabelaAgremiacoes"_s,
-    u"TabelaPosGraduacaoComissao"_s,
-    u"-"_s,
-    u"TabelaAssistencias"_s,
-    u"TabelaFuncionarios"_s,
-    u"TabelaSecoes"_s,
-    u"TabelaLinks"_s,
-    u"-"_s,
-    u"TabelaDownloads"_s,
-    u"TabelaImagens"_s,
-    u"TabelaVeiculos"_s,
-    u"TabelaDiplomas"_s,
-};
 const QStringList MenuAjuda = { u"AjudaContactarWebMaster"_s, u"AjudaSobre"_s };
 
 // Colunas da linha de configuração do servidor.
@@ -226,9 +158,12 @@ void TFormMain::criarAcoes()
     connect(AjudaSobre, &QAction::triggered, this, &TFormMain::AjudaSobreExecute);
 
     const QIcon iconeTabela = icone(u"x-office-spreadsheet"_s, QStyle::SP_FileDialogDetailedView);
-    for (const AcaoTabela &a : acoesTabela()) {
-        QAction *acao = novaAcao(a.nome, a.titulo, CategoriaTabela, a.etiqueta, iconeTabela);
-        const int numero = a.numero;
+    for (const CatalogoJanelas::Janela &j : CatalogoJanelas::Janelas()) {
+        if (j.acao.etiqueta <= 0)
+            continue;
+        QAction *acao
+            = novaAcao(j.acao.nome, j.acao.titulo, CategoriaTabela, j.acao.etiqueta, iconeTabela);
+        const int numero = j.numero;
         connect(acao, &QAction::triggered, this, [this, numero] { MostrarJanelaTabela(numero); });
     }
 }
@@ -259,7 +194,12 @@ void TFormMain::criarMenus()
     Tabela->setProperty("Tag", 0);
     ActionList.insert(ActionList.indexOf(Acao(u"TabelaDepartamentos"_s)), Tabela);
     connect(Tabela, &QAction::triggered, this, &TFormMain::TabelaExecute);
-    preencher(m_menuTabela, MenuTabela);
+    for (int numero : CatalogoJanelas::OrdemMenu()) {
+        if (numero == 0)
+            m_menuTabela->addSeparator();
+        else
+            m_menuTabela->addAction(Acao(CatalogoJanelas::JanelaDe(numero)->acao.nome));
+    }
 
     QMenu *ajuda = MainMenu->addMenu(u"&Ajuda"_s);
     ajuda->setObjectName(u"MenuAjuda"_s);
@@ -292,10 +232,7 @@ int TFormMain::Etiqueta(const QAction *acao)
 
 int TFormMain::NumeroTabelaDaEtiqueta(int etiqueta)
 {
-    for (const AcaoTabela &a : acoesTabela())
-        if (a.etiqueta == etiqueta)
-            return a.numero;
-    return 0;
+    return CatalogoJanelas::JanelaDaEtiqueta(etiqueta);
 }
 
 QString TFormMain::TextoStatus() const
@@ -333,13 +270,6 @@ void TFormMain::FormShow()
     if (FormSobre)
         FormSobre->MostrarAbertura({ NomePrograma, u"Versão "_s + VersaoPrograma,
             u"Editor do banco de dados da página da faculdade"_s });
-
-    // As janelas de tabela sabem o seu número antes de serem mostradas (as de
-    // telefones, 16 e 17, o recebem no próprio FormShow).
-    for (int numero : Registro::NumerosJanelas())
-        if (numero != 16 && numero != 17)
-            if (TFormTabela *janela = Registro::Janela(numero))
-                janela->NumeroTabela = numero;
 
     DesabilitarTabelas();
     LerPosicaoJanela();
@@ -394,7 +324,7 @@ void TFormMain::MostrarJanelaTabela(int numero)
     if (!janela)
         return;
     if (!janela->isVisible()) {
-        janela->Modo = 0;
+        janela->Modo = ModoTabela::Consultando;
         janela->show();
     }
     janela->raise();

@@ -1,5 +1,6 @@
 // Dados de demonstração do banco embutido: a Faculdade de Ciências do Vale de Qorvel,
 // inventada do começo ao fim (pessoas, endereços, telefones e e-mails são fictícios).
+#include "Demonstracao.h"
 #include "Esquema.h"
 #include "Sentenca.h"
 
@@ -71,77 +72,20 @@ const QList<Docente> &docentes()
 }
 } // namespace
 
+void Demonstracao::Inserir(QStringList &comandos, const QString &tabela, const Valores &valores)
+{
+    comandos << ComandoInserir(tabela, valores);
+}
+
 QStringList ComandosDemonstracao(Motor motor)
 {
     Q_UNUSED(motor); // os mesmos comandos nos dois motores
     QStringList c;
     const auto ins
-        = [&c](const QString &tabela, const Valores &v) { c << ComandoInserir(tabela, v); };
+        = [&c](const QString &tabela, const Valores &v) { Demonstracao::Inserir(c, tabela, v); };
 
-    // Imagens e funcionários que os departamentos e docentes apontam.
-    ins(u"Imagens"_s,
-        { { u"Id"_s, u"2"_s }, { u"Titulo"_s, u"Fachada do Bloco de Biologia"_s },
-            { u"Arquivo"_s, u"imagens/bloco_biologia.jpg"_s },
-            { u"Copyright"_s, u"Assessoria de Imprensa da Faculdade"_s },
-            { u"Tipo"_s, u"Fotografia"_s }, { u"Categoria"_s, u"Ambiente"_s },
-            { u"Descricao"_s, u"Vista do pátio interno, à tarde."_s }, { u"TamanhoX"_s, u"800"_s },
-            { u"TamanhoY"_s, u"600"_s }, { u"Departamento"_s, u"2"_s } });
-    ins(u"Imagens"_s,
-        { { u"Id"_s, u"3"_s }, { u"Titulo"_s, u"Laboratório de Óptica"_s },
-            { u"Arquivo"_s, u"imagens/lab_optica.jpg"_s }, { u"Tipo"_s, u"Fotografia"_s },
-            { u"Categoria"_s, u"Ambiente"_s }, { u"TamanhoX"_s, u"640"_s },
-            { u"TamanhoY"_s, u"480"_s }, { u"Departamento"_s, u"3"_s } });
-    ins(u"Imagens"_s,
-        { { u"Id"_s, u"4"_s }, { u"Titulo"_s, u"Mapa do campus"_s },
-            { u"Arquivo"_s, u"https://www.qorvel.example.org/mapa.png"_s },
-            { u"Tipo"_s, u"Figura"_s }, { u"Categoria"_s, u"Mapa"_s }, { u"TamanhoX"_s, u"1024"_s },
-            { u"TamanhoY"_s, u"768"_s } });
-
-    ins(u"Assistencias"_s,
-        { { u"Id"_s, u"2"_s }, { u"Nome"_s, u"Assistência Técnica Acadêmica"_s },
-            { u"Descricao"_s, u"Apoio às comissões de graduação e pós-graduação."_s },
-            { u"Email"_s, u"atac@qorvel.example.org"_s },
-            { u"Telefone1"_s, u"(99) 3555-0100"_s } });
-    ins(u"Assistencias"_s,
-        { { u"Id"_s, u"3"_s }, { u"Nome"_s, u"Assistência Técnica Administrativa"_s },
-            { u"Descricao"_s, u"Compras, patrimônio, transporte e manutenção."_s },
-            { u"Email"_s, u"atad@qorvel.example.org"_s },
-            { u"Telefone1"_s, u"(99) 3555-0200"_s } });
-
-    ins(u"Secoes"_s,
-        { { u"Id"_s, u"2"_s }, { u"Nome"_s, u"Diretoria"_s },
-            { u"Descricao"_s, u"Direção da Faculdade.\r\nAtendimento com hora marcada."_s },
-            { u"Endereco"_s, u"Av. dos Ipês Amarelos, 1000"_s }, { u"Cep"_s, u"99990-000"_s },
-            { u"Diretor"_s, u"6"_s }, { u"DiretorInicio"_s, u"2021-03-01"_s },
-            { u"DiretorTermino"_s, u"2025-02-28"_s }, { u"ViceDiretor"_s, u"15"_s },
-            { u"ViceDiretorInicio"_s, u"2021-03-01"_s },
-            { u"ViceDiretorTermino"_s, u"2025-02-28"_s } });
-    ins(u"Secoes"_s,
-        { { u"Id"_s, u"3"_s }, { u"Nome"_s, u"Seção de Informática"_s },
-            { u"Assistencia"_s, u"3"_s },
-            { u"Descricao"_s, u"Suporte aos computadores e à rede da Faculdade."_s } });
-    ins(u"Secoes"_s,
-        { { u"Id"_s, u"4"_s }, { u"Nome"_s, u"Seção de Graduação"_s }, { u"Assistencia"_s, u"2"_s },
-            { u"Descricao"_s, u"Matrículas, históricos e diplomas de graduação."_s } });
-
-    const QList<QStringList> funcionarios = {
-        // Id, Nome, Função, Seção, Assistência, Departamento
-        { u"2"_s, u"Rogaciano Tupinambá Veloso"_s, u"Secretário de Departamento"_s, u"1"_s, u"1"_s,
-            u"2"_s },
-        { u"3"_s, u"Zuleide Apodi Carneiro"_s, u"Secretária de Departamento"_s, u"1"_s, u"1"_s,
-            u"3"_s },
-        { u"4"_s, u"Valdomiro Jacuípe Brandão"_s, u"Analista de Sistemas"_s, u"3"_s, u"1"_s,
-            u"1"_s },
-        { u"5"_s, u"Wilma Piracicaba Soares"_s, u"Técnica Acadêmica"_s, u"1"_s, u"2"_s, u"1"_s },
-    };
-    for (const QStringList &f : funcionarios)
-        ins(u"Funcionarios"_s,
-            { { u"Id"_s, f[0] }, { u"Nome"_s, f[1] }, { u"Funcao"_s, f[2] },
-                { u"Codpes"_s, u"90000"_s + f[0] },
-                { u"Email"_s, f[1].section(u' ', 0, 0).toLower() + u"@qorvel.example.org"_s },
-                { u"Telefone"_s, u"3555-02"_s + f[0].rightJustified(2, u'0') },
-                { u"Secao"_s, f[3] }, { u"Centro"_s, u"1"_s }, { u"Assistencia"_s, f[4] },
-                { u"Departamento"_s, f[5] } });
+    // O resto da organização (imagens, assistências, seções, funcionários...).
+    Demonstracao::Organizacao(c);
 
     // Departamentos: os quatro dos níveis (semeados) recebem seus dados; mais três.
     ins(u"Departamentos"_s,
@@ -246,28 +190,9 @@ QStringList ComandosDemonstracao(Motor motor)
                     { u"Comentario"_s, u"Sala "_s + n(100 + i) } });
     }
 
-    // Algumas notícias e datas do calendário (para ver a ordem das datas).
-    ins(u"Noticias"_s,
-        { { u"Id"_s, u"1"_s }, { u"Titulo"_s, u"Semana de Ciência e Tecnologia"_s },
-            { u"Resumo"_s, u"Palestras e oficinas abertas ao público."_s },
-            { u"Conteudo"_s, u"Programação completa no saguão do Bloco A.\r\nEntrada franca."_s },
-            { u"Postagem"_s, u"2024-10-07 09:30:00"_s }, { u"Visivel"_s, u"S"_s },
-            { u"v_portal"_s, u"S"_s }, { u"bolsas"_s, u"N"_s } });
-    ins(u"Noticias"_s,
-        { { u"Id"_s, u"2"_s }, { u"Titulo"_s, u"Bolsas de iniciação científica"_s },
-            { u"Resumo"_s, u"Inscrições até o fim do mês."_s },
-            { u"Postagem"_s, u"2024-03-15 14:00:00"_s }, { u"Visivel"_s, u"S"_s },
-            { u"v_portal"_s, u"N"_s }, { u"bolsas"_s, u"S"_s } });
-    const QList<QStringList> calendario = {
-        { u"1"_s, u"Início das aulas"_s, u"2024-03-04"_s, u"Data Oficial com Destaque"_s },
-        { u"2"_s, u"Tiradentes"_s, u"2024-04-21"_s, u"Feriado Nacional"_s },
-        { u"3"_s, u"Semana de provas"_s, u"2024-06-24"_s, u"Provas/Avaliações"_s },
-        { u"4"_s, u"Aniversário da cidade"_s, u"2024-11-12"_s, u"Feriado Municipal"_s },
-    };
-    for (const QStringList &k : calendario)
-        ins(u"Calendario"_s,
-            { { u"Id"_s, k[0] }, { u"Titulo"_s, k[1] }, { u"DataInicio"_s, k[2] },
-                { u"Periodo"_s, u"N"_s }, { u"DataTermino"_s, k[2] }, { u"Categoria"_s, k[3] } });
+    Demonstracao::Ensino(c);
+    Demonstracao::Datas(c);
+    Demonstracao::Servicos(c);
     return c;
 }
 } // namespace Esquema

@@ -1,81 +1,333 @@
 #include "Descricao.h"
 
+#include "CatalogoJanelas.h"
+#include "CatalogoTabelas.h"
+#include "Esquema.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
 using namespace Qt::StringLiterals;
 
-namespace {
-Campo campo(TipoCampo tipo, const QString &coluna, const QString &controle, const QString &rotulo,
-    int tamanho, RegraCampo regra)
+const Campo *DescricaoJanela::CampoDoControle(const QString &controle) const
 {
-    Campo c;
-    c.tipo = tipo;
-    c.coluna = coluna;
-    c.controle = controle;
-    c.rotulo = rotulo;
-    c.tamanho = tamanho;
-    c.regra = regra;
-    return c;
+    for (const Campo &c : campos)
+        if (c.controle == controle)
+            return &c;
+    return nullptr;
+}
+
+const Campo *DescricaoJanela::CampoDaColuna(const QString &coluna) const
+{
+    for (const Campo &c : campos)
+        if (!c.coluna.isEmpty() && c.coluna.compare(coluna, Qt::CaseInsensitive) == 0)
+            return &c;
+    return nullptr;
+}
+
+namespace {
+// Uma coluna gravada com o controle, o tipo do valor e a presença resolvidos.
+struct Resolvida {
+    QString coluna;
+    QString controle;
+    TipoValor valor = TipoValor::Texto;
+    ColunaGravada::Presenca presenca = ColunaGravada::Presenca::Sempre;
+    ColunaGravada::Comando comando = ColunaGravada::Comando::Ambos;
+};
+
+Resolvida resolver(const DescricaoJanela &d, const ColunaGravada &g)
+{
+    Resolvida r { g.coluna, g.controle, TipoValor::Texto, g.presenca, g.comando };
+    const Campo *campo
+        = g.controle.isEmpty() ? d.CampoDaColuna(g.coluna) : d.CampoDoControle(g.controle);
+    if (r.controle.isEmpty() && campo)
+        r.controle = campo->controle;
+    r.valor = g.valor.value_or(campo ? campo->valor : TipoValor::Texto);
+    if (r.presenca == ColunaGravada::Presenca::Padrao)
+        r.presenca = r.valor == TipoValor::Inteiro ? ColunaGravada::Presenca::SeNaoVazio
+                                                   : ColunaGravada::Presenca::Sempre;
+    return r;
+}
+
+QString marca(TipoValor valor, const QString &controle)
+{
+    switch (valor) {
+    case TipoValor::Texto:
+        return u"{'"_s + controle + u'}';
+    case TipoValor::Inteiro:
+        return u"{#"_s + controle + u'}';
+    case TipoValor::Marca:
+        return u"{?"_s + controle + u'}';
+    case TipoValor::Data:
+        return u"{@"_s + controle + u'}';
+    }
+    return {};
+}
+
+Presenca presencaNo(const Resolvida &r, bool inclusao)
+{
+    switch (r.presenca) {
+    case ColunaGravada::Presenca::SeNaoVazio:
+        return SeNaoVazio(r.controle);
+    case ColunaGravada::Presenca::SeNaoVaziaNaAlteracao:
+        return inclusao ? Sempre() : SeNaoVazio(r.controle);
+    default:
+        return Sempre();
+    }
+}
+
+QList<Resolvida> gravadas(const DescricaoJanela &d, bool inclusao)
+{
+    QList<Resolvida> l;
+    for (const ColunaGravada &g : d.colunas) {
+        const Resolvida r = resolver(d, g);
+        if (r.comando
+            == (inclusao ? ColunaGravada::Comando::SoAlteracao
+                         : ColunaGravada::Comando::SoInclusao))
+            continue;
+        l << r;
+    }
+    return l;
 }
 } // namespace
 
-Campo CampoEdit(const QString &coluna, const QString &rotulo, int tamanho)
+TabelaLinhas DescricaoJanela::LinhasAlteracao() const
 {
-    return campo(TipoCampo::Edit, coluna, u"Edit"_s + coluna, rotulo, tamanho, RegraCampo::Escrita);
+    if (!alteracao.isEmpty() || colunas.isEmpty())
+        return alteracao;
+    TabelaLinhas t { { formato.alteracao, Sempre() } };
+    bool primeira = true;
+    for (const Resolvida &r : gravadas(*this, false)) {
+        t << LinhaSentenca { (primeira ? QString() : u","_s) + r.coluna + u'='
+                + marca(r.valor, r.controle),
+            presencaNo(r, false) };
+        primeira = false;
+    }
+    t << LinhaSentenca { formato.onde, Sempre() };
+    return t;
 }
 
-Campo CampoMemo(const QString &coluna, const QString &rotulo, int tamanho)
+TabelaLinhas DescricaoJanela::LinhasInclusao() const
 {
-    return campo(TipoCampo::Memo, coluna, u"Memo"_s + coluna, rotulo, tamanho, RegraCampo::Escrita);
+    if (!inclusao.isEmpty() || colunas.isEmpty())
+        return inclusao;
+    const QList<Resolvida> l = gravadas(*this, true);
+    TabelaLinhas t { { formato.inclusao, Sempre() } };
+    for (qsizetype i = 0; i < l.size(); ++i)
+        t << LinhaSentenca { (i ? u","_s : QString()) + l[i].coluna, presencaNo(l[i], true) };
+    t << LinhaSentenca { u") VALUES ("_s, Sempre() };
+    for (qsizetype i = 0; i < l.size(); ++i)
+        t << LinhaSentenca { (i ? u","_s : QString()) + marca(l[i].valor, l[i].controle),
+            presencaNo(l[i], true) };
+    t << LinhaSentenca { u")"_s, Sempre() };
+    return t;
 }
 
-Campo CampoLista(const QString &coluna, const QString &rotulo, const QStringList &itens,
-    bool editavel, int tamanho)
-{
-    Campo c = campo(editavel ? TipoCampo::ComboEditavel : TipoCampo::ComboLista, coluna,
-        u"Edit"_s + coluna, rotulo, tamanho, RegraCampo::Habilitar);
-    c.itens = itens;
-    return c;
-}
+// ---- Conferência -------------------------------------------------------------------
 
-Campo CampoMarcacao(const QString &coluna, const QString &rotulo)
-{
-    return campo(TipoCampo::CheckBox, coluna, u"CheckBox"_s + coluna, rotulo, 1, RegraCampo::Livre);
-}
+namespace {
+class Conferencia {
+public:
+    Conferencia(const DescricaoJanela &d, int registrado)
+        : m_d(d)
+        , m_prefixo(u"janela %1: "_s.arg(registrado))
+        , m_tabela(Esquema::TabelaPorNome(NomeTabela(d.numero)))
+    {
+        if (d.numero != registrado)
+            erro(u"descrita com o número %1"_s.arg(d.numero));
+        m_catalogo = CatalogoJanelas::JanelaDe(registrado);
+        if (!m_catalogo)
+            erro(u"não está no catálogo das janelas"_s);
+        if (!m_tabela)
+            erro(u"a tabela %1 não está no esquema"_s.arg(NomeTabela(d.numero)));
+    }
 
-Campo CampoData(const QString &coluna, const QString &controle, const QString &rotulo)
-{
-    return campo(TipoCampo::Data, coluna, controle, rotulo, 0, RegraCampo::Habilitar);
-}
+    QStringList Erros() const { return m_erros; }
 
-Campo CampoSpin(const QString &coluna, const QString &rotulo, int minimo, int maximo)
-{
-    Campo c = campo(TipoCampo::Spin, coluna, u"Edit"_s + coluna, rotulo, 0, RegraCampo::Habilitar);
-    c.itens = { QString::number(minimo), QString::number(maximo) };
-    return c;
-}
+    void Controles()
+    {
+        QSet<QString> vistos;
+        const auto acrescentar = [&](const QString &nome) {
+            if (nome.isEmpty())
+                return;
+            if (vistos.contains(nome))
+                erro(u"controle repetido %1"_s.arg(nome));
+            vistos.insert(nome);
+        };
+        for (const Campo &c : m_d.campos) {
+            if (c.controle.isEmpty())
+                erro(u"campo sem controle (coluna %1)"_s.arg(c.coluna));
+            if (!c.especie)
+                erro(u"campo %1 sem espécie"_s.arg(c.controle));
+            acrescentar(c.controle);
+            if (c.Pesquisa()) {
+                acrescentar(c.ControleNome());
+                if (!CatalogoJanelas::JanelaDe(c.escolha))
+                    erro(u"%1 escolhe na janela %2, que não existe"_s.arg(c.controle)
+                             .arg(c.escolha));
+            }
+            if (c.capacidade)
+                acrescentar(c.ControleCapacidade());
+        }
+        for (const QString &nome : m_d.controlesProprios)
+            acrescentar(nome);
+        for (const BotaoFilha &b : m_d.filhas)
+            acrescentar(b.nome);
+        m_conhecidos = vistos;
+        m_conhecidos << u"EditId"_s;
+    }
 
-Campo CampoMascara(const QString &coluna, const QString &rotulo, const QString &mascara)
-{
-    Campo c = campo(TipoCampo::Mascara, coluna, u"Edit"_s + coluna, rotulo, 0, RegraCampo::Escrita);
-    c.mascara = mascara;
-    return c;
-}
+    void Colunas()
+    {
+        for (const Campo &c : m_d.campos) {
+            if (!c.coluna.isEmpty())
+                coluna(c.coluna, c.controle);
+            if (c.TextoLongo()) {
+                const Esquema::Tabela *t = Esquema::TabelaPorNome(NomeTabela(c.tabelaTexto));
+                if (!t || !t->coluna(c.chaveTexto))
+                    erro(u"texto longo %1: chave %2 fora da tabela %3"_s.arg(
+                        c.controle, c.chaveTexto, NomeTabela(c.tabelaTexto)));
+            }
+        }
+        bool primeira = true;
+        for (const ColunaGravada &g : m_d.colunas) {
+            coluna(g.coluna, u"colunas gravadas"_s);
+            const Resolvida r = resolver(m_d, g);
+            if (r.controle.isEmpty())
+                erro(u"coluna gravada %1 sem campo nem controle"_s.arg(g.coluna));
+            else
+                controle(r.controle, u"coluna gravada "_s + g.coluna);
+            // A primeira coluna vai sem vírgula: se pudesse faltar, a seguinte ficaria
+            // com a vírgula na frente.
+            if (primeira && r.presenca != ColunaGravada::Presenca::Sempre)
+                erro(u"a primeira coluna gravada (%1) pode ficar fora do comando"_s.arg(g.coluna));
+            primeira = false;
+        }
+        if (!m_d.procuraColuna.isEmpty())
+            coluna(m_d.procuraColuna, u"procuraColuna"_s);
+    }
 
-Campo CampoPesquisa(const QString &coluna, const QString &rotulo, int escolha)
-{
-    Campo c
-        = campo(TipoCampo::Pesquisa, coluna, u"Edit"_s + coluna, rotulo, 0, RegraCampo::Escrita);
-    c.escolha = escolha;
-    return c;
-}
+    void Listas()
+    {
+        for (const QString &c : m_d.ordemExibicao)
+            controle(c, u"ordemExibicao"_s);
+        for (const QString &c : m_d.controlesReservados)
+            controle(c, u"controlesReservados"_s);
+        if (!m_d.procuraControle.isEmpty())
+            controle(m_d.procuraControle, u"procuraControle"_s);
+    }
 
-Campo CampoTextoLongo(
-    const QString &coluna, const QString &rotulo, int tamanho, int tabela, const QString &chave)
+    void Comandos()
+    {
+        comando(m_d.LinhasInclusao(), u"inclusão"_s);
+        comando(m_d.LinhasAlteracao(), u"alteração"_s);
+    }
+
+    void Catalogo()
+    {
+        // Uma janela sem campos (a genérica) só lista e escolhe.
+        if (!m_catalogo || m_d.campos.isEmpty())
+            return;
+        QSet<int> textos, codigos;
+        for (const Campo &c : m_d.campos) {
+            if (c.TextoLongo())
+                textos.insert(c.tabelaTexto);
+            if (c.tabelaCodigos)
+                codigos.insert(c.tabelaCodigos);
+        }
+        const QList<int> &textosCatalogo = m_catalogo->textosLongos;
+        if (textos != QSet<int>(textosCatalogo.begin(), textosCatalogo.end()))
+            erro(u"textos longos diferentes dos do catálogo"_s);
+        const QList<int> &codigosCatalogo = m_catalogo->codigos;
+        for (int n : codigos)
+            if (!codigosCatalogo.contains(n))
+                erro(u"tabela de códigos %1 fora do catálogo"_s.arg(n));
+        QList<CatalogoJanelas::Filha> filhas = m_catalogo->filhas;
+        for (const BotaoFilha &b : m_d.filhas) {
+            qsizetype achada = -1;
+            for (qsizetype i = 0; i < filhas.size(); ++i)
+                if (filhas[i].numero == b.numero)
+                    achada = i;
+            if (achada < 0)
+                erro(u"botão %1 abre a janela %2, que não é filha no catálogo"_s.arg(b.nome).arg(
+                    b.numero));
+            else if (filhas.takeAt(achada).niveis != b.niveis)
+                erro(u"botão %1: níveis diferentes dos do catálogo"_s.arg(b.nome));
+        }
+        for (const CatalogoJanelas::Filha &f : filhas)
+            erro(u"a filha %1 do catálogo não tem botão"_s.arg(f.numero));
+    }
+
+private:
+    void erro(const QString &texto) { m_erros << m_prefixo + texto; }
+
+    void coluna(const QString &nome, const QString &onde)
+    {
+        if (m_tabela && !m_tabela->coluna(nome))
+            erro(u"coluna %1 (%2) fora da tabela %3"_s.arg(nome, onde, m_tabela->nome));
+    }
+
+    void controle(const QString &nome, const QString &onde)
+    {
+        if (!m_conhecidos.contains(nome))
+            erro(u"controle desconhecido %1 em %2"_s.arg(nome, onde));
+    }
+
+    void comando(const TabelaLinhas &linhas, const QString &qual)
+    {
+        static const QRegularExpression marcas(u"\\{['#?@]([^}]*)\\}"_s);
+        for (qsizetype i = 0; i < linhas.size(); ++i) {
+            const LinhaSentenca &l = linhas[i];
+            const QString onde = u"%1, linha %2"_s.arg(qual).arg(i + 1);
+            QStringList usados;
+            for (auto it = marcas.globalMatch(l.texto); it.hasNext();) {
+                const QString nome = it.next().captured(1);
+                controle(nome, onde);
+                usados << nome;
+            }
+            switch (l.presenca.tipo) {
+            case Presenca::SeNaoVazio:
+            case Presenca::SeVazio:
+            case Presenca::SeMarcado:
+                controle(l.presenca.campo, onde);
+                break;
+            case Presenca::ComLinha: {
+                // A linha do valor acompanha a da coluna: as duas dependem do mesmo campo.
+                const qsizetype alvo = l.presenca.linha - 1;
+                if (alvo < 0 || alvo >= i) {
+                    erro(u"ComLinha(%1) sem linha anterior (%2)"_s.arg(l.presenca.linha).arg(onde));
+                    break;
+                }
+                const Presenca &p = linhas[alvo].presenca;
+                if (p.tipo == Presenca::Sempre || p.tipo == Presenca::ComLinha
+                    || p.tipo == Presenca::SeCondicao || !usados.contains(p.campo))
+                    erro(u"ComLinha(%1) aponta para uma linha de outra presença (%2)"_s
+                             .arg(l.presenca.linha)
+                             .arg(onde));
+                break;
+            }
+            default:
+                break;
+            }
+        }
+    }
+
+    const DescricaoJanela &m_d;
+    QString m_prefixo;
+    const Esquema::Tabela *m_tabela;
+    const CatalogoJanelas::Janela *m_catalogo = nullptr;
+    QSet<QString> m_conhecidos;
+    QStringList m_erros;
+};
+} // namespace
+
+QStringList ConferirDescricao(const DescricaoJanela &d, int numeroRegistrado)
 {
-    Campo c = CampoMemo(coluna, rotulo, tamanho);
-    c.coluna.clear(); // não vem da linha: vem da tabela de descrição
-    c.controle = u"Memo"_s + coluna;
-    c.tabelaTexto = tabela;
-    c.chaveTexto = chave;
-    c.capacidade = true;
-    return c;
+    Conferencia c(d, numeroRegistrado);
+    c.Controles();
+    c.Colunas();
+    c.Listas();
+    c.Comandos();
+    c.Catalogo();
+    return c.Erros();
 }

@@ -1,156 +1,100 @@
 #pragma once
 // Descrição de uma janela de tabela: tudo o que a janela-base precisa saber para montar
-// os controles, mostrar, limpar e habilitar os campos, conferir os obrigatórios e gravar.
-// Cada janela descreve-se uma vez; o código próprio fica só para o que ela faz diferente.
+// os controles, mostrar, limpar e habilitar os campos, conferir os obrigatórios, gravar e
+// abrir as janelas filhas. Cada janela descreve-se uma vez; o código próprio fica só para
+// o que ela faz diferente. O que as outras partes do programa sabem da janela sem abri-la
+// (menu, direitos, filhas, textos longos, filtro de departamento) está no catálogo das
+// janelas (CatalogoJanelas), e a descrição é conferida contra ele (ConferirDescricao).
 #include "Sentenca.h"
+#include "campos/Campos.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
-#include <functional>
+#include <optional>
 
-class TFormTabela;
+// Uma coluna gravada pelos comandos de inclusão e alteração. O valor vem do campo da
+// coluna (o seu controle e o tipo do valor), a menos que a coluna diga outro.
+struct ColunaGravada {
+    enum class Presenca {
+        Padrao, // inteiros (Ids e números) ficam fora quando vazios; o resto sempre
+        Sempre,
+        SeNaoVazio, // fora dos dois comandos quando vazia
+        SeNaoVaziaNaAlteracao, // fora do UPDATE quando vazia; no INSERT sempre
+    };
+    enum class Comando { Ambos, SoInclusao, SoAlteracao };
 
-// Espécie do controle de um campo.
-enum class TipoCampo {
-    Edit, // caixa de texto (QLineEdit)
-    Memo, // texto de várias linhas (QPlainTextEdit)
-    ComboLista, // lista só de escolha
-    ComboEditavel, // lista em que também se digita
-    CheckBox, // caixa de marcação
-    Data, // seletor de data (mínimo 1/1/2000)
-    Spin, // número com setas
-    Mascara, // caixa de texto com máscara
-    Pesquisa, // par Id + nome de outra tabela (duplo clique escolhe)
-};
+    QString coluna = {};
+    QString controle = {}; // vazio: o controle do campo da coluna
+    std::optional<TipoValor> valor = {}; // vazio: o do campo
+    Presenca presenca = Presenca::Padrao;
+    Comando comando = Comando::Ambos;
 
-// O que HabilitarCampos(on) faz com o campo.
-enum class RegraCampo {
-    Escrita, // editável e branco (on) / só leitura na cor de botão (off)
-    Habilitar, // habilitado e branco (on) / desabilitado na cor de botão (off)
-    HabilitarAmarelo, // habilitado na cor das pesquisas (on) / desabilitado na cor de botão (off)
-    SoCor, // branco (on) / cor de botão (off), nunca só leitura
-    Livre, // não é tocado (caixas de marcação clicáveis em todo modo)
-    Fixo, // sempre só leitura na cor de botão (o pai de uma lista-filha)
-};
-
-// Campo de pesquisa fixo (o pai de uma lista-filha): o que o duplo clique faz.
-enum class PesquisaFixa {
-    Nao, // pesquisa normal
-    Mensagem, // "Esse campo já está preenchido."
-    Nada, // o duplo clique não faz nada
-};
-
-struct Campo {
-    TipoCampo tipo = TipoCampo::Edit;
-    QString coluna; // coluna da linha da listagem (vazia: não vem da linha)
-    QString controle; // objectName (na pesquisa, a caixa do Id: "EditDepartamento")
-    QString rotulo; // texto do rótulo (vazio: sem rótulo)
-    int tamanho = 0; // máximo de caracteres (0: sem limite)
-    RegraCampo regra = RegraCampo::Escrita;
-    QString obrigatorio; // mensagem quando vazio no Aceitar
-    bool aoLado = false; // na mesma linha do campo anterior
-    QString legenda; // linha de legenda acima do campo ("Se o docente for externo:")
-    bool semEspacosFinais = false; // RemoverEspacosFinais ao mostrar
-    QStringList itens; // listas
-    QString mascara; // Mascara
-
-    // Pesquisa
-    int escolha = 0; // número da janela que escolhe
-    QString sufixoNome = QStringLiteral("_Nome");
-    PesquisaFixa fixa = PesquisaFixa::Nao;
-    // Conferência de nível, feita em todo modo antes do resto: devolve a mensagem de
-    // recusa (vazia: permitido).
-    std::function<QString(TFormTabela &)> nivel;
-    // Regra depois da escolha: false recusa (a janela mostra a sua mensagem).
-    std::function<bool(TFormTabela &, const QString &id)> regraExtra;
-    // Outra exibição do nome (no lugar do NomePorId de quem escolhe).
-    std::function<QString(TFormTabela &, const QString &id)> exibir;
-
-    // Texto longo (Memo guardado numa tabela de descrição)
-    int tabelaTexto = 0;
-    QString chaveTexto; // coluna-chave da tabela de descrição ("Departamento")
-    bool capacidade = false; // rótulo LabelCapacidade<coluna> com a porcentagem usada
-    int linhasVisiveis = 0; // memo: altura fixa de tantas linhas (0: a do padrão)
-
-    QString ControleNome() const { return controle + sufixoNome; }
-    bool TextoLongo() const { return tabelaTexto > 0; }
-
-    // Modificadores para escrever descrições em uma linha.
-    Campo &Obrigatorio(const QString &mensagem)
-    {
-        obrigatorio = mensagem;
-        return *this;
-    }
-    Campo &AoLado()
-    {
-        aoLado = true;
-        return *this;
-    }
-    Campo &Regra(RegraCampo r)
-    {
-        regra = r;
-        return *this;
-    }
-    Campo &SemEspacosFinais()
-    {
-        semEspacosFinais = true;
-        return *this;
-    }
-    Campo &Itens(const QStringList &lista)
-    {
-        itens = lista;
-        return *this;
-    }
-    Campo &Capacidade()
-    {
-        capacidade = true;
-        return *this;
-    }
-    Campo &Fixa(PesquisaFixa f)
-    {
-        fixa = f;
-        regra = RegraCampo::Fixo;
-        return *this;
-    }
-    Campo &ForaDaLinha()
-    {
-        coluna.clear();
-        return *this;
-    }
-    Campo &LinhasVisiveis(int n)
-    {
-        linhasVisiveis = n;
-        return *this;
-    }
-    Campo &Legenda(const QString &texto)
-    {
-        legenda = texto;
-        return *this;
-    }
-    // Outro nome de controle que o do padrão (coluna "Codpes" no controle "EditCodKVA").
-    Campo &NoControle(const QString &nome)
+    ColunaGravada &DoControle(const QString &nome)
     {
         controle = nome;
         return *this;
     }
+    ColunaGravada &Como(TipoValor v)
+    {
+        valor = v;
+        return *this;
+    }
+    ColunaGravada &Sempre()
+    {
+        presenca = Presenca::Sempre;
+        return *this;
+    }
+    ColunaGravada &SeNaoVazia()
+    {
+        presenca = Presenca::SeNaoVazio;
+        return *this;
+    }
+    ColunaGravada &SeNaoVaziaNaAlteracao()
+    {
+        presenca = Presenca::SeNaoVaziaNaAlteracao;
+        return *this;
+    }
+    ColunaGravada &SoNaInclusao()
+    {
+        comando = Comando::SoInclusao;
+        return *this;
+    }
+    ColunaGravada &SoNaAlteracao()
+    {
+        comando = Comando::SoAlteracao;
+        return *this;
+    }
 };
 
-// Construtores de campos (controle com o prefixo do tipo e o nome da coluna).
-Campo CampoEdit(const QString &coluna, const QString &rotulo, int tamanho);
-Campo CampoMemo(const QString &coluna, const QString &rotulo, int tamanho);
-Campo CampoLista(const QString &coluna, const QString &rotulo, const QStringList &itens,
-    bool editavel, int tamanho = 0);
-Campo CampoMarcacao(const QString &coluna, const QString &rotulo);
-Campo CampoData(const QString &coluna, const QString &controle, const QString &rotulo);
-Campo CampoSpin(const QString &coluna, const QString &rotulo, int minimo, int maximo);
-Campo CampoMascara(const QString &coluna, const QString &rotulo, const QString &mascara);
-// Pesquisa: EditX (Id, escondido) e EditX_Nome (nome, duplo clique), escolhida na janela
-// 'escolha'.
-Campo CampoPesquisa(const QString &coluna, const QString &rotulo, int escolha);
-// Texto longo: MemoX guardado na tabela de descrição 'tabela', chave 'chave'.
-Campo CampoTextoLongo(
-    const QString &coluna, const QString &rotulo, int tamanho, int tabela, const QString &chave);
+inline ColunaGravada Gravar(const QString &coluna)
+{
+    ColunaGravada g;
+    g.coluna = coluna;
+    return g;
+}
+
+// As linhas de cabeçalho e fim dos comandos derivados das colunas gravadas, como cada
+// janela as escreve (com ou sem o branco antes do parêntese, depois do SET, antes do WHERE).
+struct FormatoComandos {
+    QString alteracao = QStringLiteral("UPDATE {T} SET ");
+    QString onde = QStringLiteral(" WHERE Id={#EditId}");
+    QString inclusao = QStringLiteral("INSERT INTO {T}(");
+};
+
+// Botão que abre uma janela filha (e-mails, telefones, publicações...). Só enquanto a
+// janela consulta (senão a recusa do modo) e, com recusaSemLinha, só com uma linha
+// mostrada, que a filha recebe como mãe (Id e nome); sem ela, a filha abre sem mãe.
+struct BotaoFilha {
+    QString nome; // objectName ("BitBtnEmails")
+    QString texto; // "E-mails"
+    int numero = 0; // janela filha
+    QString recusaModo;
+    QString recusaSemLinha;
+    bool barraInferior = false; // ao lado de Atualizar (senão, com os botões de edição)
+    QSet<int> niveis = {}; // visível só para esses níveis (vazio: todos)
+};
 
 struct DescricaoJanela {
     int numero = 0;
@@ -159,13 +103,13 @@ struct DescricaoJanela {
     // (a ordem das consultas de nomes e textos longos no registro de eventos).
     QStringList ordemExibicao;
 
-    // Comandos como as tabelas de linhas (vazios: a janela não grava).
+    // Gravação: as colunas, uma vez, de onde saem o INSERT e o UPDATE no formato dado.
+    QList<ColunaGravada> colunas;
+    FormatoComandos formato;
+    // Saída para os comandos que não seguem a forma comum: as tabelas de linhas escritas
+    // à mão (quando não vazias, valem no lugar das derivadas das colunas).
     TabelaLinhas inclusao;
     TabelaLinhas alteracao;
-
-    // NomePorId: coluna de exibição (vazia: Nome, Titulo ou Sigla, a que houver).
-    QString colunaExibicao;
-    bool exibicaoSemEspacos = false;
 
     // Depois de um INSERT bem-sucedido: ProcurarId(numero, texto do controle, coluna),
     // só pela linha do registro; o Id novo vem do banco.
@@ -176,5 +120,25 @@ struct DescricaoJanela {
     // apagar nunca).
     QStringList controlesReservados;
 
-    bool Grava() const { return !inclusao.isEmpty() || !alteracao.isEmpty(); }
+    // Botões das janelas filhas.
+    QList<BotaoFilha> filhas;
+
+    // Controles que a própria janela cria (MontarControles) e que os comandos ou as
+    // listas acima nomeiam.
+    QStringList controlesProprios;
+
+    bool Grava() const { return !colunas.isEmpty() || !inclusao.isEmpty() || !alteracao.isEmpty(); }
+    // O campo de controle dado (ou da coluna dada); nullptr se não há.
+    const Campo *CampoDoControle(const QString &controle) const;
+    const Campo *CampoDaColuna(const QString &coluna) const;
+    // O comando de gravação: o escrito à mão ou o derivado das colunas.
+    TabelaLinhas LinhasInclusao() const;
+    TabelaLinhas LinhasAlteracao() const;
 };
+
+// Confere a descrição registrada com o número dado contra o catálogo das janelas e o
+// esquema do banco; devolve uma linha por defeito ("janela 21: ..."), vazio se nada falta:
+// controles desconhecidos nas marcas dos comandos e nas listas, controles repetidos,
+// colunas fora do esquema, regras ComLinha que apontam para uma linha de outra presença,
+// textos longos, códigos e filhas diferentes dos do catálogo, número diferente.
+QStringList ConferirDescricao(const DescricaoJanela &d, int numeroRegistrado);

@@ -1,5 +1,7 @@
 #include "Registro.h"
 
+#include "CatalogoJanelas.h"
+#include "Descricao.h"
 #include "TabelaGenerica.h"
 
 #include <QHash>
@@ -10,16 +12,6 @@ QHash<int, Registro::Fabrica> &fabricas()
 {
     static QHash<int, Registro::Fabrica> f;
     return f;
-}
-
-// Os editores prontos entram uma vez, antes de qualquer outra troca de fábrica.
-void garantirEditores()
-{
-    static bool feito = false;
-    if (feito)
-        return;
-    feito = true;
-    Registro::RegistrarEditores();
 }
 
 QHash<int, QPointer<TFormTabela>> &janelas()
@@ -36,10 +28,8 @@ QWidget *&paiPadrao()
 
 TFormTabela *criar(int numero)
 {
-    garantirEditores();
     const auto f = fabricas().value(numero);
     TFormTabela *janela = f ? f(paiPadrao()) : new TFormTabelaGenerica(numero, paiPadrao());
-    janela->NumeroTabela = numero;
     janela->hide();
     return janela;
 }
@@ -48,14 +38,18 @@ TFormTabela *criar(int numero)
 namespace Registro {
 QList<int> NumerosJanelas()
 {
-    return { 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 30, 31, 32, 34,
-        35, 36, 37, 38, 40, 41, 50, 51, 67, 68, 69, 70, 71, 72, 73, 74, 76, 77, 78, 79, 81 };
+    return CatalogoJanelas::Numeros();
 }
 
-void DefinirFabrica(int numero, Fabrica fabrica)
+bool DefinirFabrica(int numero, Fabrica fabrica)
 {
-    garantirEditores();
     fabricas()[numero] = std::move(fabrica);
+    return true;
+}
+
+bool TemEditor(int numero)
+{
+    return fabricas().contains(numero);
 }
 
 void CriarJanelas(QWidget *pai)
@@ -67,6 +61,8 @@ void CriarJanelas(QWidget *pai)
 
 TFormTabela *Janela(int numero)
 {
+    if (const CatalogoJanelas::Janela *c = CatalogoJanelas::JanelaDe(numero); c && c->servidaPor)
+        numero = c->servidaPor;
     if (!NumerosJanelas().contains(numero))
         return nullptr;
     QPointer<TFormTabela> &j = janelas()[numero];
@@ -80,5 +76,21 @@ void DestruirJanelas()
     for (QPointer<TFormTabela> &j : janelas())
         delete j.data();
     janelas().clear();
+}
+
+QStringList ConferirDescricoes()
+{
+    QStringList erros;
+    for (auto it = fabricas().cbegin(); it != fabricas().cend(); ++it) {
+        if (!CatalogoJanelas::JanelaDe(it.key())
+            || CatalogoJanelas::JanelaDe(it.key())->servidaPor) {
+            erros << QStringLiteral("janela %1: registrada, mas não está no catálogo das janelas")
+                         .arg(it.key());
+            continue;
+        }
+        TFormTabela *j = Janela(it.key());
+        erros << ConferirDescricao(j->Descricao(), it.key());
+    }
+    return erros;
 }
 } // namespace Registro

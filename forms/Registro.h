@@ -1,7 +1,10 @@
 #pragma once
 // Registro das janelas de tabela pelo número da tabela. Cada janela é criada uma vez,
 // escondida, e vive até o fim do programa; as janelas se acham umas às outras por aqui.
+// Os números são os do catálogo das janelas; cada editor registra a sua fábrica no seu
+// próprio arquivo (REGISTRAR_JANELA), e os números sem editor usam a janela genérica.
 #include <QList>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -10,17 +13,27 @@ class TFormTabela;
 namespace Registro {
 using Fabrica = std::function<TFormTabela *(QWidget *pai)>;
 
-// Números das janelas de tabela do programa (inclui 16 e 17).
+// Números das janelas de tabela do programa (os do catálogo das janelas).
 QList<int> NumerosJanelas();
-// Troca a fábrica de um número (as janelas ainda não construídas usam a genérica).
-void DefinirFabrica(int numero, Fabrica fabrica);
+// Registra (ou troca) a fábrica de um número; devolve true (para o registro estático).
+bool DefinirFabrica(int numero, Fabrica fabrica);
+// O número tem um editor registrado (e não a janela genérica).
+bool TemEditor(int numero);
 // Cria, escondidas, todas as janelas ainda não criadas.
 void CriarJanelas(QWidget *pai = nullptr);
-// A janela do número (criada na primeira vez, se preciso); nullptr para número sem janela.
+// A janela do número (criada na primeira vez, se preciso); o número de uma tabela servida
+// pela janela de outro número dá essa janela; nullptr para número sem janela.
 TFormTabela *Janela(int numero);
 // Destrói todas (fim do programa, fim de um teste).
 void DestruirJanelas();
-// Registra as fábricas dos editores prontos (um por linha, em Editores.cpp). Chamada
-// uma vez, antes da primeira janela; os números sem editor usam a janela genérica.
-void RegistrarEditores();
+// Confere a descrição de cada janela registrada contra o catálogo e o esquema; uma linha
+// por defeito, com o número da janela e o nome em falta.
+QStringList ConferirDescricoes();
 } // namespace Registro
+
+// Registra o editor Classe para a janela 'numero' (no arquivo do editor).
+#define REGISTRAR_JANELA(numero, Classe)                                                           \
+    namespace {                                                                                    \
+    [[maybe_unused]] const bool registrada##Classe                                                 \
+        = Registro::DefinirFabrica(numero, [](QWidget *pai) { return new Classe(pai); });          \
+    }

@@ -1,5 +1,6 @@
 #include "Tabela.h"
 
+#include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
 #include "Comando.h"
 #include "Mensagens.h"
@@ -21,11 +22,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -34,67 +37,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString TabelaVazia = u"A tabela está vazia."_s;
-const QDate DataMinima(2000, 1, 1);
-
-// Comprimento de um memo como o programa o conta: cada quebra de linha vale dois.
-int comprimentoMemo(const QString &texto)
-{
-    return int(texto.size() + texto.count(u'\n'));
-}
-
-// O texto novo de um memo cortado ao limite: numa inserção simples, só o inserido é
-// cortado; numa troca do texto todo, o fim. Nulo quando nada do inserido cabe (o
-// anterior já estava no limite ou além).
-QString cortarAoLimite(const QString &anterior, const QString &novo, int cursor, int limite)
-{
-    const qsizetype inserido = novo.size() - anterior.size();
-    const qsizetype inicio = cursor - inserido;
-    if (inserido > 0 && inicio >= 0 && novo.left(inicio) == anterior.left(inicio)
-        && novo.mid(cursor) == anterior.mid(inicio)) {
-        if (comprimentoMemo(anterior) >= limite)
-            return {};
-        QString pedaco = novo.mid(inicio, inserido);
-        while (!pedaco.isEmpty() && comprimentoMemo(anterior) + comprimentoMemo(pedaco) > limite)
-            pedaco.chop(1);
-        return anterior.left(inicio) + pedaco + anterior.mid(inicio);
-    }
-    QString t = novo;
-    while (!t.isEmpty() && comprimentoMemo(t) > limite)
-        t.chop(1);
-    return t;
-}
-
-QString paraCrLf(QString texto)
-{
-    texto.replace(u"\r\n"_s, u"\n"_s);
-    texto.replace(u'\n', u"\r\n"_s);
-    return texto;
-}
-
-QString deCrLf(QString texto)
-{
-    texto.replace(u"\r\n"_s, u"\n"_s);
-    return texto;
-}
-
-// Limite de caracteres só do que o usuário digita. (QLineEdit::setMaxLength cortaria
-// também o texto mostrado de uma linha gravada mais longa, como a sigla "[vazio]", e o
-// corte seria gravado de volta na próxima alteração.)
-class LimiteDigitacao : public QValidator {
-public:
-    LimiteDigitacao(int limite, QObject *pai)
-        : QValidator(pai)
-        , m_limite(limite)
-    {
-    }
-    State validate(QString &texto, int &) const override
-    {
-        return texto.size() <= m_limite ? Acceptable : Invalid;
-    }
-
-private:
-    int m_limite;
-};
 
 QPushButton *botao(const QString &nome, const QString &texto, QWidget *pai)
 {
@@ -102,6 +44,13 @@ QPushButton *botao(const QString &nome, const QString &texto, QWidget *pai)
     b->setObjectName(nome);
     b->setAutoDefault(false);
     return b;
+}
+
+// Valor de um controle que não é campo da descrição, pela sua propriedade principal
+// (o texto de uma caixa, o item de uma lista...).
+QMetaProperty propriedadeDoUsuario(QWidget *w)
+{
+    return w ? w->metaObject()->userProperty() : QMetaProperty();
 }
 } // namespace
 
@@ -115,11 +64,15 @@ public:
     QString Texto(const QString &controle) const override { return m_j.Texto(controle); }
     bool Marcado(const QString &controle) const override
     {
+        if (ControleCampo *c = m_j.CampoDoControle(controle))
+            return c->Marcado();
         auto *c = m_j.Controle<QCheckBox>(controle);
         return c && c->isChecked();
     }
     QDate Data(const QString &controle) const override
     {
+        if (ControleCampo *c = m_j.CampoDoControle(controle))
+            return c->Data();
         auto *d = m_j.Controle<QDateEdit>(controle);
         return d ? d->date() : QDate();
     }
@@ -131,7 +84,7 @@ private:
 
 TFormTabela::TFormTabela(const DescricaoJanela &descricao, QWidget *parent)
     : QDialog(parent)
-    , NumeroTabela(descricao.numero)
+    , m_numeroTabela(descricao.numero)
     , m_descricao(descricao)
 {
     Query = new TQuery(&Servidor::Database(), this);
@@ -145,27 +98,22 @@ TFormTabela::~TFormTabela() = default;
 
 QColor TFormTabela::CorEditavel()
 {
-    return QColor(0xFF, 0xFF, 0xFF);
+    return ControleCampo::CorEditavel();
 }
 QColor TFormTabela::CorSomenteLeitura()
 {
-    return QApplication::palette().color(QPalette::Button);
+    return ControleCampo::CorSomenteLeitura();
 }
 QColor TFormTabela::CorPesquisa()
 {
-    return QApplication::palette().color(QPalette::ToolTipBase);
+    return ControleCampo::CorPesquisa();
 }
-
 void TFormTabela::Pintar(QWidget *controle, const QColor &cor)
 {
-    QPalette p = controle->palette();
-    p.setColor(QPalette::Base, cor);
-    if (qobject_cast<QComboBox *>(controle))
-        p.setColor(QPalette::Button, cor);
-    controle->setPalette(p);
+    ControleCampo::Pintar(controle, cor);
 }
 
-void TFormTabela::registrar(QWidget *w, const QString &nome)
+void TFormTabela::RegistrarControle(QWidget *w, const QString &nome)
 {
     w->setObjectName(nome);
     m_controles.insert(nome, w);
@@ -177,6 +125,12 @@ QWidget *TFormTabela::Controle(const QString &nome) const
     // encontra como se os controles sempre tivessem existido.
     const_cast<TFormTabela *>(this)->Montar();
     return m_controles.value(nome);
+}
+
+ControleCampo *TFormTabela::CampoDoControle(const QString &nome) const
+{
+    const_cast<TFormTabela *>(this)->Montar();
+    return m_camposPorControle.value(nome);
 }
 
 void TFormTabela::Montar()
@@ -250,10 +204,7 @@ void TFormTabela::montar()
     m_grade->addWidget(EditId, 0, 1, Qt::AlignLeft);
     m_grade->setColumnStretch(1, 1);
     m_grade->setColumnStretch(3, 1);
-    int linha = 1, coluna = 0;
-    for (const Campo &c : std::as_const(m_descricao.campos))
-        montarCampo(c, linha, coluna);
-    m_linhaGrade = linha + 1;
+    montarCampos();
 
     m_linhaBotoes = new QHBoxLayout;
     BitBtnIncluir = botao(u"BitBtnIncluir"_s, u"&Incluir"_s, GroupBox1);
@@ -317,7 +268,8 @@ void TFormTabela::montar()
              { BitBtnAtualizar, u"BitBtnAtualizar"_s },
              { BitBtnEscolher, u"BitBtnEscolher"_s },
          })
-        registrar(w, nome);
+        RegistrarControle(w, nome);
+    montarFilhas();
 
     connect(BitBtnIncluir, &QPushButton::clicked, this, [this] { BitBtnIncluirClick(); });
     connect(BitBtnModificar, &QPushButton::clicked, this, [this] { BitBtnModificarClick(); });
@@ -335,107 +287,95 @@ QPushButton *TFormTabela::NovoBotao(const QString &nome, const QString &texto, Q
     QWidget *pai = linha == m_linhaBotoes ? static_cast<QWidget *>(GroupBox1) : this;
     QPushButton *b = botao(nome, texto, pai);
     linha->insertWidget(posicao, b);
-    registrar(b, nome);
+    RegistrarControle(b, nome);
     connect(b, &QPushButton::clicked, this, std::move(clique));
     return b;
 }
 
-void TFormTabela::montarCampo(const Campo &c, int &linha, int &coluna)
-{
-    QWidget *pai = GroupBox1;
-    QWidget *controle = nullptr; // o que recebe o rótulo e a posição
-    switch (c.tipo) {
-    case TipoCampo::Edit:
-    case TipoCampo::Mascara: {
-        auto *e = new QLineEdit(pai);
-        if (c.tamanho > 0)
-            e->setValidator(new LimiteDigitacao(c.tamanho, e));
-        if (!c.mascara.isEmpty())
-            e->setInputMask(c.mascara);
-        controle = e;
-        break;
-    }
-    case TipoCampo::Memo: {
-        auto *m = new QPlainTextEdit(pai);
-        m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        m->setTabChangesFocus(true);
-        m->setMinimumHeight(70);
-        if (c.linhasVisiveis > 0) {
-            const QMargins margens = m->contentsMargins();
-            m->setFixedHeight(m->fontMetrics().lineSpacing() * c.linhasVisiveis
-                + 2 * int(m->document()->documentMargin()) + margens.top() + margens.bottom()
-                + 2 * m->frameWidth());
-        }
-        connect(m, &QPlainTextEdit::textChanged, this, [this, c, m] {
-            // Limite do que o usuário digita ou cola, contado como o programa conta
-            // (quebras valem dois): o que passa do limite é cortado. Um texto gravado mais
-            // longo entra inteiro (DefinirTexto) e nada dele se perde: só não cresce.
-            const QString texto = m->toPlainText();
-            const QString aceito = m->property("textoAceito").toString();
-            if (!m_definindo && c.tamanho > 0 && comprimentoMemo(texto) > c.tamanho
-                && comprimentoMemo(texto) > comprimentoMemo(aceito)) {
-                const QString cabe
-                    = cortarAoLimite(aceito, texto, m->textCursor().position(), c.tamanho);
-                const QSignalBlocker b(m);
-                m->setPlainText(cabe.isNull() ? aceito : cabe);
-                m->moveCursor(QTextCursor::End);
-                m->setProperty("textoAceito", m->toPlainText());
-            } else {
-                m->setProperty("textoAceito", texto);
-            }
-            atualizarCapacidade(c);
-        });
-        controle = m;
-        break;
-    }
-    case TipoCampo::ComboLista:
-    case TipoCampo::ComboEditavel: {
-        auto *cb = new QComboBox(pai);
-        cb->setEditable(c.tipo == TipoCampo::ComboEditavel);
-        cb->setInsertPolicy(QComboBox::NoInsert); // o Enter aceita; não cria itens
-        cb->addItems(c.itens);
-        cb->setCurrentIndex(-1);
-        if (cb->isEditable() && c.tamanho > 0)
-            cb->lineEdit()->setValidator(new LimiteDigitacao(c.tamanho, cb->lineEdit()));
-        controle = cb;
-        break;
-    }
-    case TipoCampo::CheckBox:
-        controle = new QCheckBox(c.rotulo, pai);
-        break;
-    case TipoCampo::Data: {
-        auto *d = new QDateEdit(pai);
-        d->setMinimumDate(DataMinima);
-        d->setDate(DataMinima);
-        d->setCalendarPopup(true);
-        d->setDisplayFormat(u"dd/MM/yyyy"_s);
-        controle = d;
-        break;
-    }
-    case TipoCampo::Spin: {
-        auto *s = new QSpinBox(pai);
-        s->setRange(c.itens.value(0).toInt(), c.itens.value(1, u"999999"_s).toInt());
-        controle = s;
-        break;
-    }
-    case TipoCampo::Pesquisa: {
-        auto *id = new QLineEdit(pai);
-        id->setReadOnly(true);
-        id->hide(); // fica por baixo do nome: só o programa o usa
-        registrar(id, c.controle);
-        auto *nome = new QLineEdit(pai);
-        nome->setReadOnly(true);
-        const QString controleId = c.controle;
-        LigarDuploClique(nome, [this, controleId] { ExecutarPesquisa(controleId); });
-        registrar(nome, c.ControleNome());
-        controle = nome;
-        break;
-    }
-    }
-    if (c.tipo != TipoCampo::Pesquisa)
-        registrar(controle, c.controle);
+namespace {
+// Onde vai o próximo campo numa grade de campos (quatro colunas: rótulo, campo, rótulo,
+// campo): cada campo numa linha, ou ao lado do anterior.
+struct Cursor {
+    int linha = 0;
+    int coluna = 0;
+};
 
-    // Posição: cada campo numa linha, ou ao lado do anterior.
+QGridLayout *novaGrade(QWidget *pai)
+{
+    auto *g = new QGridLayout(pai);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(3, 1);
+    return g;
+}
+} // namespace
+
+void TFormTabela::montarCampos()
+{
+    QHash<QGridLayout *, Cursor> cursores;
+    cursores[m_grade].linha = 1; // a linha 0 é a do Id
+    QTabWidget *abas = nullptr;
+    QHash<QString, QGridLayout *> paginas, grupos;
+    QHash<QString, QPair<int, QGridLayout *>> lugarDosGrupos; // linha e grade de cada caixa
+
+    // Ocupa uma linha inteira da grade com o controle (abas, caixas de grupo).
+    const auto linhaInteira = [&](QGridLayout *grade, QWidget *w) {
+        Cursor &c = cursores[grade];
+        grade->addWidget(w, c.linha, 0, 1, 4);
+        lugarDosGrupos.insert(w->objectName(), { c.linha, grade });
+        ++c.linha;
+        c.coluna = 0;
+    };
+
+    for (const Campo &c : std::as_const(m_descricao.campos)) {
+        QGridLayout *grade = m_grade;
+        QWidget *pai = GroupBox1;
+        if (!c.lugar.pagina.isEmpty()) {
+            if (!abas) {
+                abas = new QTabWidget(GroupBox1);
+                RegistrarControle(abas, u"PageControl1"_s);
+                linhaInteira(m_grade, abas);
+            }
+            if (!paginas.contains(c.lugar.pagina)) {
+                auto *pagina = new QWidget(abas);
+                RegistrarControle(pagina, c.lugar.pagina);
+                abas->addTab(pagina, c.lugar.tituloPagina);
+                paginas.insert(c.lugar.pagina, novaGrade(pagina));
+                cursores[paginas[c.lugar.pagina]].linha = 0;
+            }
+            grade = paginas[c.lugar.pagina];
+            pai = grade->parentWidget();
+        }
+        if (!c.lugar.grupo.isEmpty()) {
+            if (!grupos.contains(c.lugar.grupo)) {
+                auto *caixa = new QGroupBox(c.lugar.tituloGrupo, pai);
+                RegistrarControle(caixa, c.lugar.grupo);
+                auto *g = novaGrade(caixa);
+                grupos.insert(c.lugar.grupo, g);
+                cursores[g].linha = 0;
+                if (lugarDosGrupos.contains(c.lugar.mesmoLugarQue)) {
+                    // Duas caixas no mesmo lugar: a janela mostra uma de cada vez.
+                    const auto [linha, gradeDoOutro] = lugarDosGrupos.value(c.lugar.mesmoLugarQue);
+                    gradeDoOutro->addWidget(caixa, linha, 0, 1, 4);
+                } else {
+                    linhaInteira(grade, caixa);
+                }
+            }
+            grade = grupos[c.lugar.grupo];
+            pai = grade->parentWidget();
+        }
+        Cursor &cursor = cursores[grade];
+        montarCampo(c, grade, pai, cursor.linha, cursor.coluna);
+    }
+}
+
+void TFormTabela::montarCampo(
+    const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna)
+{
+    m_campos.push_back(c.especie(c));
+    ControleCampo *campo = m_campos.back().get();
+    QWidget *controle = campo->Montar(pai, *this);
+    m_camposPorControle.insert(c.controle, campo);
+
     if (c.aoLado && coluna == 0) {
         --linha;
         coluna = 2;
@@ -445,101 +385,69 @@ void TFormTabela::montarCampo(const Campo &c, int &linha, int &coluna)
     if (!c.legenda.isEmpty() && coluna == 0) {
         auto *legenda = new QLabel(c.legenda, pai);
         legenda->setObjectName(u"LabelLegenda"_s + c.controle);
-        m_grade->addWidget(legenda, linha++, 0, 1, 4);
+        grade->addWidget(legenda, linha++, 0, 1, 4);
     }
-    const bool largo = c.tipo == TipoCampo::Memo;
-    QWidget *rotulo = nullptr;
-    if (c.tipo != TipoCampo::CheckBox && !c.rotulo.isEmpty()) {
-        auto *l = new QLabel(c.rotulo, pai);
-        l->setObjectName(u"Label"_s + c.controle);
-        l->setBuddy(controle);
-        rotulo = l;
-        if (c.capacidade) {
-            auto *caixa = new QWidget(pai);
-            auto *v = new QVBoxLayout(caixa);
-            v->setContentsMargins(0, 0, 0, 0);
-            auto *cap = new QLabel(caixa);
-            registrar(cap, u"LabelCapacidade"_s + c.controle.mid(4));
-            l->setParent(caixa);
-            v->addWidget(l);
-            v->addWidget(cap);
-            v->addStretch(1);
-            rotulo = caixa;
-        }
+    if (!campo->RotuloNoControle() && !c.rotulo.isEmpty()) {
+        auto *rotulo = new QLabel(c.rotulo, pai);
+        rotulo->setObjectName(u"Label"_s + c.controle);
+        rotulo->setBuddy(controle);
+        grade->addWidget(campo->MontarRotulo(pai, rotulo), linha, coluna, Qt::AlignTop);
     }
-    if (rotulo)
-        m_grade->addWidget(rotulo, linha, coluna, Qt::AlignTop);
-    m_grade->addWidget(controle, linha, coluna + 1, 1, largo ? 3 : 1);
+    const bool largo = campo->Largo();
+    grade->addWidget(controle, linha, coluna + 1, 1, largo ? 3 : 1);
     if (largo)
         coluna = 0;
     ++linha;
 }
 
-void TFormTabela::atualizarCapacidade(const Campo &c)
+void TFormTabela::montarFilhas()
 {
-    auto *cap = Controle<QLabel>(u"LabelCapacidade"_s + c.controle.mid(4));
-    auto *m = Controle<QPlainTextEdit>(c.controle);
-    if (!cap || !m || c.tamanho <= 0)
-        return;
-    cap->setText(QString::number(CapacidadeUsada(m->toPlainText(), c.tamanho)) + u'%');
+    for (const BotaoFilha &b : std::as_const(m_descricao.filhas)) {
+        QHBoxLayout *linha = b.barraInferior ? m_barraInferior : m_linhaBotoes;
+        const int posicao = b.barraInferior ? linha->indexOf(BitBtnAtualizar) : linha->count() - 1;
+        NovoBotao(b.nome, b.texto, linha, posicao, [this, b] { AbrirFilha(b); });
+    }
 }
 
 QString TFormTabela::Texto(const QString &controle) const
 {
+    if (ControleCampo *c = CampoDoControle(controle))
+        return c->Texto();
     QWidget *w = Controle(controle);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        return e->text();
-    if (auto *m = qobject_cast<QPlainTextEdit *>(w))
-        return paraCrLf(m->toPlainText());
-    if (auto *cb = qobject_cast<QComboBox *>(w))
-        return cb->currentText();
-    if (auto *d = qobject_cast<QDateEdit *>(w))
-        return DataParaSQL(d->date());
-    if (auto *s = qobject_cast<QAbstractSpinBox *>(w))
-        return s->text();
-    if (auto *k = qobject_cast<QCheckBox *>(w))
-        return LogicoParaTexto(k->isChecked());
-    return {};
+    const QMetaProperty p = propriedadeDoUsuario(w);
+    return p.isValid() ? p.read(w).toString() : QString();
 }
 
 void TFormTabela::DefinirTexto(const QString &controle, const QString &texto)
 {
+    if (ControleCampo *c = CampoDoControle(controle)) {
+        c->DefinirTexto(texto);
+        return;
+    }
     QWidget *w = Controle(controle);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->setText(texto);
-    else if (auto *m = qobject_cast<QPlainTextEdit *>(w)) {
-        m_definindo = true;
-        m->setPlainText(deCrLf(texto));
-        m_definindo = false;
-    } else if (auto *cb = qobject_cast<QComboBox *>(w)) {
-        if (cb->isEditable())
-            cb->setCurrentText(texto);
-        else
-            cb->setCurrentIndex(cb->findText(texto));
-    } else if (auto *s = qobject_cast<QSpinBox *>(w)) {
-        if (texto.isEmpty())
-            s->clear();
-        else
-            s->setValue(texto.toInt());
-    } else if (auto *k = qobject_cast<QCheckBox *>(w))
-        k->setChecked(TextoParaLogico(texto));
+    const QMetaProperty p = propriedadeDoUsuario(w);
+    if (p.isValid())
+        p.write(w, texto);
 }
 
 // ---- Base -------------------------------------------------------------------------
 
 void TFormTabela::FormShow()
 {
-    NumeroTabela = m_descricao.numero;
     RegistrarEvento(NumeroTabela, u"conectado"_s);
     EditarCampos(false);
-    MostrarBotoes(Modo != 4);
+    MostrarBotoes(Modo != ModoTabela::Escolhendo);
     LabelEscolha->clear();
     setWindowTitle(u"Tabela "_s + TituloTabela(NumeroTabela));
+    // Os botões de filhas reservados a alguns níveis.
+    for (const BotaoFilha &b : std::as_const(m_descricao.filhas))
+        if (!b.niveis.isEmpty())
+            Controle(b.nome)->setVisible(b.niveis.contains(NivelAcesso));
 }
 
 bool TFormTabela::FormClose()
 {
-    if (Modo != 0 && Modo != 4) {
+    if (Editando()) {
         Mensagens::Informar(u"Atenção: você só pode fechar essa janela depois de Aceitar ou "
                             "Cancelar a operação anterior."_s);
         return false;
@@ -574,43 +482,18 @@ void TFormTabela::MostrarBotoes(bool on)
 void TFormTabela::ApagarCampos()
 {
     EditId->clear();
-    for (const Campo &c : std::as_const(m_descricao.campos)) {
-        QWidget *w = Controle(c.controle);
-        if (auto *e = qobject_cast<QLineEdit *>(w))
-            e->clear();
-        else if (auto *m = qobject_cast<QPlainTextEdit *>(w))
-            m->clear();
-        else if (auto *cb = qobject_cast<QComboBox *>(w)) {
-            cb->setCurrentIndex(-1);
-            cb->setEditText(QString());
-        } else if (auto *k = qobject_cast<QCheckBox *>(w))
-            k->setChecked(false);
-        else if (auto *d = qobject_cast<QDateEdit *>(w))
-            d->setDate(d->minimumDate());
-        else if (auto *s = qobject_cast<QAbstractSpinBox *>(w))
-            s->clear();
-        if (c.tipo == TipoCampo::Pesquisa)
-            if (auto *nome = Controle<QLineEdit>(c.ControleNome()))
-                nome->clear();
-        if (c.capacidade)
-            if (auto *cap = Controle<QLabel>(u"LabelCapacidade"_s + c.controle.mid(4)))
-                cap->clear();
-    }
+    for (const auto &c : m_campos)
+        c->Limpar();
 }
 
 bool TFormTabela::ContarRegistros(const QStringList &sentenca)
 {
-    if (Modo == 0 || Modo == 4)
+    if (!Editando())
         DBGridPesquisa->setEnabled(true);
     int total = 0;
     const bool ok = ExecutarComando(
         *Query, NumeroTabela, Passo::Contagem,
-        [&] {
-            return sentenca.isEmpty()
-                ? QStringList { u"SELECT COUNT(Id) FROM "_s + NomeTabela(NumeroTabela) }
-                : sentenca;
-        },
-        &total);
+        [&] { return sentenca.isEmpty() ? SentencaContagem() : sentenca; }, &total);
     if (ok)
         GroupBox2->setTitle(u" Listagem ("_s + QString::number(total) + u") "_s);
     return ok;
@@ -627,14 +510,36 @@ void TFormTabela::ExibirJanela()
 
 QStringList TFormTabela::SentencaConsulta() const
 {
-    return { ConsultaTabela(NumeroTabela) };
+    return { CatalogoJanelas::SentencaListagem(NumeroTabela) };
+}
+
+QStringList TFormTabela::SentencaContagem() const
+{
+    return { CatalogoJanelas::SentencaContagem(NumeroTabela) };
+}
+
+void TFormTabela::CarregarListasDeCodigos()
+{
+    for (const auto &c : m_campos)
+        if (const Campo &d = c->Descricao(); d.tabelaCodigos)
+            if (auto *lista = qobject_cast<QComboBox *>(c->Widget()))
+                CarregarCodigosUmaVez(d.tabelaCodigos, d.colunaCodigos, lista);
 }
 
 void TFormTabela::ConsultarTabela()
 {
+    // As listas de códigos primeiro (na consulta da janela), depois a listagem.
+    CarregarListasDeCodigos();
     // A lista só volta a ser usável quando a edição termina.
-    if (Modo == 0 || Modo == 4)
+    if (!Editando())
         DBGridPesquisa->setEnabled(true);
+    if (CatalogoJanelas::ContaAntesDeListar(NumeroTabela)) {
+        // O total da legenda vem da contagem.
+        ContarRegistros();
+        ExecutarComando(
+            *Query, NumeroTabela, Passo::ConsultaSemTotal, [this] { return SentencaConsulta(); });
+        return;
+    }
     int total = 0;
     if (ExecutarComando(
             *Query, NumeroTabela, Passo::Consulta, [this] { return SentencaConsulta(); }, &total))
@@ -653,56 +558,23 @@ bool TFormTabela::LerId()
     return true;
 }
 
-QList<const Campo *> TFormTabela::camposNaOrdemDeExibicao() const
+QList<ControleCampo *> TFormTabela::camposNaOrdemDeExibicao() const
 {
-    QList<const Campo *> ordem;
+    QList<ControleCampo *> ordem;
     for (const QString &controle : m_descricao.ordemExibicao)
-        for (const Campo &c : m_descricao.campos)
-            if (c.controle == controle)
-                ordem << &c;
-    for (const Campo &c : m_descricao.campos)
-        if (!ordem.contains(&c))
-            ordem << &c;
+        if (ControleCampo *c = m_camposPorControle.value(controle))
+            ordem << c;
+    for (const auto &c : m_campos)
+        if (!ordem.contains(c.get()))
+            ordem << c.get();
     return ordem;
 }
 
 void TFormTabela::CopiarCampos()
 {
     const QString id = EditId->text();
-    for (const Campo *campo : camposNaOrdemDeExibicao()) {
-        const Campo &c = *campo;
-        if (c.TextoLongo()) {
-            QString texto;
-            MostrarCampoDescricao(id, c.tabelaTexto, texto, c.chaveTexto);
-            DefinirTexto(c.controle, texto);
-            continue;
-        }
-        if (c.coluna.isEmpty() || !Query->TemCampo(c.coluna))
-            continue;
-        QString valor = Query->AsString(c.coluna);
-        if (c.semEspacosFinais)
-            valor = RemoverEspacosFinais(valor);
-        switch (c.tipo) {
-        case TipoCampo::Data: {
-            const QDate d = Query->AsDateTime(c.coluna).date();
-            if (auto *de = Controle<QDateEdit>(c.controle))
-                de->setDate(d.isValid() && d >= DataMinima ? d : DataMinima);
-            break;
-        }
-        case TipoCampo::Pesquisa: {
-            DefinirTexto(c.controle, valor);
-            QString nome;
-            if (c.exibir)
-                nome = c.exibir(*this, valor);
-            else if (TFormTabela *escolha = Registro::Janela(c.escolha))
-                nome = escolha->NomePorId(valor);
-            DefinirTexto(c.ControleNome(), nome);
-            break;
-        }
-        default:
-            DefinirTexto(c.controle, valor);
-        }
-    }
+    for (ControleCampo *c : camposNaOrdemDeExibicao())
+        c->Mostrar(*Query, id);
 }
 
 void TFormTabela::MostrarRegistro()
@@ -714,48 +586,8 @@ void TFormTabela::MostrarRegistro()
 
 void TFormTabela::AplicarRegras(bool on)
 {
-    const QColor branco = CorEditavel(), botaoCor = CorSomenteLeitura(), amarelo = CorPesquisa();
-    for (const Campo &c : std::as_const(m_descricao.campos)) {
-        QWidget *w = Controle(c.controle);
-        if (c.tipo == TipoCampo::Pesquisa) {
-            if (QWidget *nome = Controle(c.ControleNome()))
-                Pintar(nome, on && c.regra != RegraCampo::Fixo ? amarelo : botaoCor);
-            continue;
-        }
-        if (!w)
-            continue;
-        switch (c.regra) {
-        case RegraCampo::Escrita:
-            if (auto *e = qobject_cast<QLineEdit *>(w))
-                e->setReadOnly(!on);
-            else if (auto *m = qobject_cast<QPlainTextEdit *>(w))
-                m->setReadOnly(!on);
-            else if (auto *cb = qobject_cast<QComboBox *>(w))
-                cb->setEnabled(on);
-            else if (auto *s = qobject_cast<QAbstractSpinBox *>(w))
-                s->setReadOnly(!on);
-            Pintar(w, on ? branco : botaoCor);
-            break;
-        case RegraCampo::Habilitar:
-            w->setEnabled(on);
-            Pintar(w, on ? branco : botaoCor);
-            break;
-        case RegraCampo::HabilitarAmarelo:
-            w->setEnabled(on);
-            Pintar(w, on ? amarelo : botaoCor);
-            break;
-        case RegraCampo::SoCor:
-            Pintar(w, on ? branco : botaoCor);
-            break;
-        case RegraCampo::Fixo:
-            if (auto *e = qobject_cast<QLineEdit *>(w))
-                e->setReadOnly(true);
-            Pintar(w, botaoCor);
-            break;
-        case RegraCampo::Livre:
-            break;
-        }
-    }
+    for (const auto &c : m_campos)
+        c->Habilitar(on);
 }
 
 void TFormTabela::HabilitarCampos(bool on)
@@ -782,7 +614,8 @@ QString TFormTabela::NomePorId(const QString &id)
         RegistrarEvento(NumeroTabela, u"consultado"_s);
         if (q.RecordCount() == 0)
             return {};
-        QString coluna = m_descricao.colunaExibicao;
+        const CatalogoJanelas::Janela *catalogo = CatalogoJanelas::JanelaDe(NumeroTabela);
+        QString coluna = catalogo ? catalogo->colunaExibicao : QString();
         if (coluna.isEmpty())
             for (const QString &c : { u"Nome"_s, u"Titulo"_s, u"Sigla"_s })
                 if (q.TemCampo(c)) {
@@ -792,7 +625,7 @@ QString TFormTabela::NomePorId(const QString &id)
         if (coluna.isEmpty() || !q.TemCampo(coluna))
             return {};
         const QString valor = q.AsString(coluna);
-        return m_descricao.exibicaoSemEspacos ? RemoverEspacosFinais(valor) : valor;
+        return catalogo && catalogo->exibicaoSemEspacos ? RemoverEspacosFinais(valor) : valor;
     } catch (const ErroBanco &e) {
         RegistrarErro(NumeroTabela, e.Mensagem());
         return {};
@@ -811,7 +644,7 @@ void TFormTabela::BitBtnIncluirClick()
 {
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
-    Modo = 1;
+    Modo = ModoTabela::Incluindo;
     LimparCampos();
     HabilitarCampos(true);
 }
@@ -849,8 +682,17 @@ void TFormTabela::BitBtnModificarClick()
         return;
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
-    Modo = 3;
+    Modo = ModoTabela::Modificando;
     HabilitarCampos(true);
+}
+
+bool TFormTabela::PermitirGravacao()
+{
+    if (!CatalogoJanelas::NivelSoLeitura(NivelAcesso, NumeroTabela))
+        return true;
+    Mensagens::Informar(u"Usuário ["_s + NomeNivel(NivelAcesso)
+        + u"] não possui permissão para Incluir/Alterar registro."_s);
+    return false;
 }
 
 bool TFormTabela::ConferirCampos()
@@ -865,7 +707,7 @@ bool TFormTabela::ConferirCampos()
 
 TabelaLinhas TFormTabela::LinhasGravacao(bool inclusao) const
 {
-    return inclusao ? m_descricao.inclusao : m_descricao.alteracao;
+    return inclusao ? m_descricao.LinhasInclusao() : m_descricao.LinhasAlteracao();
 }
 
 bool TFormTabela::Condicao(const QString &) const
@@ -947,7 +789,7 @@ void TFormTabela::FimDaEdicao()
 
 void TFormTabela::Concluir()
 {
-    Modo = 0;
+    Modo = ModoTabela::Consultando;
     ConsultarTabela();
     HabilitarCampos(false);
     FimDaEdicao();
@@ -956,10 +798,10 @@ void TFormTabela::Concluir()
 
 void TFormTabela::BitBtnAceitarClick()
 {
-    if (Modo != 1 && Modo != 3)
+    if (!Editando())
         return;
     if (!PermitirGravacao()) {
-        Operacao = 0;
+        Operacao = OperacaoTabela::Nenhuma;
         Concluir();
         return;
     }
@@ -970,7 +812,7 @@ void TFormTabela::BitBtnAceitarClick()
                             "Conecte-se novamente e pressione Aceitar, ou pressione Cancelar."_s);
         return;
     }
-    if (!gravar(Modo == 1)) {
+    if (!gravar(Modo == ModoTabela::Incluindo)) {
         // O que foi digitado fica na tela para ser corrigido ou cancelado.
         if (Servidor::Database().Connected())
             ConsultarTabela();
@@ -981,7 +823,7 @@ void TFormTabela::BitBtnAceitarClick()
 
 void TFormTabela::BitBtnCancelarClick()
 {
-    Modo = 0;
+    Modo = ModoTabela::Consultando;
     HabilitarCampos(false);
     FimDaEdicao();
     MostrarRegistro();
@@ -1000,7 +842,7 @@ bool TFormTabela::excluir()
 
 void TFormTabela::BitBtnExcluirClick()
 {
-    Operacao = 0;
+    Operacao = OperacaoTabela::Nenhuma;
     if (EditId->text().isEmpty()) {
         Mensagens::Informar(TabelaVazia);
         return;
@@ -1012,9 +854,10 @@ void TFormTabela::BitBtnExcluirClick()
             + u"] não possui permissão para excluir registro."_s);
         return;
     }
-    Operacao
-        = Mensagens::Confirmar(u"Tem certeza que deseja apagar o registro selecionado?"_s) ? 2 : 0;
-    if (Operacao != 2)
+    Operacao = Mensagens::Confirmar(u"Tem certeza que deseja apagar o registro selecionado?"_s)
+        ? OperacaoTabela::ExclusaoConfirmada
+        : OperacaoTabela::Nenhuma;
+    if (Operacao != OperacaoTabela::ExclusaoConfirmada)
         return;
     excluir();
     ConsultarTabela();
@@ -1029,7 +872,7 @@ void TFormTabela::BitBtnEscolherClick()
 
 void TFormTabela::BitBtnAtualizarClick()
 {
-    Operacao = 3;
+    Operacao = OperacaoTabela::AtualizacaoPedida;
 }
 
 // ---- Pesquisas e janelas modais -----------------------------------------------------
@@ -1054,37 +897,8 @@ bool TFormTabela::eventFilter(QObject *objeto, QEvent *evento)
 
 void TFormTabela::ExecutarPesquisa(const QString &controleId)
 {
-    const Campo *campo = nullptr;
-    for (const Campo &c : std::as_const(m_descricao.campos))
-        if (c.tipo == TipoCampo::Pesquisa && c.controle == controleId)
-            campo = &c;
-    if (!campo)
-        return;
-    if (campo->nivel) {
-        const QString recusa = campo->nivel(*this);
-        if (!recusa.isEmpty()) {
-            Mensagens::Informar(recusa);
-            return;
-        }
-    }
-    if (campo->fixa == PesquisaFixa::Mensagem) {
-        Mensagens::Informar(u"Esse campo já está preenchido."_s);
-        return;
-    }
-    if (campo->fixa == PesquisaFixa::Nada || Modo == 0 || Modo == 4)
-        return;
-    const QString id = EscolherEm(campo->escolha);
-    if (id.isEmpty())
-        return;
-    if (campo->regraExtra && !campo->regraExtra(*this, id))
-        return;
-    DefinirTexto(campo->controle, id);
-    QString nome;
-    if (campo->exibir)
-        nome = campo->exibir(*this, id);
-    else if (TFormTabela *escolha = Registro::Janela(campo->escolha))
-        nome = escolha->NomePorId(id);
-    DefinirTexto(campo->ControleNome(), nome);
+    if (auto *pesquisa = dynamic_cast<ControlePesquisa *>(CampoDoControle(controleId)))
+        pesquisa->Executar();
 }
 
 QString TFormTabela::EscolherEm(int numero)
@@ -1100,12 +914,12 @@ QString TFormTabela::EscolherEm(int numero)
     }
     if (c->isVisible() && !c->FormClose())
         return {};
-    c->Modo = 4;
+    c->Modo = ModoTabela::Escolhendo;
     c->LabelEscolha->clear();
     ++c->m_execucoes;
     c->exec();
     --c->m_execucoes;
-    c->Modo = 0;
+    c->Modo = ModoTabela::Consultando;
     return c->LabelEscolha->text();
 }
 
@@ -1117,19 +931,26 @@ void TFormTabela::DefinirPai(const QString &id, const QString &nome)
 
 bool TFormTabela::AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha)
 {
-    if (Modo != 0) {
+    if (Modo != ModoTabela::Consultando) {
         Mensagens::Informar(recusaModo);
         return false;
     }
-    if (EditId->text().isEmpty()) {
+    if (!recusaSemLinha.isEmpty() && EditId->text().isEmpty()) {
         Mensagens::Informar(recusaSemLinha);
         return false;
     }
     TFormTabela *filha = Registro::Janela(numero);
     if (!filha)
         return false;
-    filha->DefinirPai(EditId->text(), Texto(u"EditNome"_s));
+    filha->PrepararFilha(numero);
+    if (!recusaSemLinha.isEmpty())
+        filha->DefinirPai(EditId->text(), Texto(u"EditNome"_s));
     return filha->MostrarModal();
+}
+
+bool TFormTabela::AbrirFilha(const BotaoFilha &botao)
+{
+    return AbrirFilha(botao.numero, botao.recusaModo, botao.recusaSemLinha);
 }
 
 bool TFormTabela::MostrarModal()
@@ -1138,7 +959,7 @@ bool TFormTabela::MostrarModal()
         return false;
     if (isVisible() && !FormClose())
         return false;
-    Modo = 0;
+    Modo = ModoTabela::Consultando;
     ++m_execucoes;
     exec();
     --m_execucoes;
@@ -1148,7 +969,7 @@ bool TFormTabela::MostrarModal()
 void TFormTabela::aoDesconectar()
 {
     // Quem só consulta ou escolhe é fechado; quem está editando fica com o que digitou.
-    if (isVisible() && (Modo == 0 || Modo == 4))
+    if (isVisible() && !Editando())
         FormClose();
 }
 

@@ -3,10 +3,12 @@
 // incluir, modificar, excluir, aceitar, cancelar, atualizar, fechar e escolher.
 //
 // A janela é montada a partir da sua DescricaoJanela (campos, pesquisas, textos longos,
-// comandos); o ciclo padrão (mostrar, habilitar, limpar, conferir, gravar, apagar) vem
-// dela. Uma janela derivada só escreve o que faz diferente, sobrescrevendo os métodos
-// virtuais. A mesma janela é mostrada sem esperar (menu), modal como filha de outra
-// (MostrarModal) ou modal como escolha de uma pesquisa (EscolherEm, Modo 4).
+// colunas gravadas, janelas filhas); o ciclo padrão (mostrar, habilitar, limpar,
+// conferir, gravar, apagar) vem dela, e cada campo é um ControleCampo da sua espécie
+// (forms/campos). Uma janela derivada só escreve o que faz diferente, sobrescrevendo os
+// métodos virtuais. A mesma janela é mostrada sem esperar (menu), modal como filha de
+// outra (MostrarModal) ou modal como escolha de uma pesquisa (EscolherEm, Modo
+// Escolhendo).
 //
 // Todas as janelas são criadas no início do programa, mas os controles de cada uma só
 // são montados (Montar) quando ela vai ser mostrada pela primeira vez ou quando alguém
@@ -19,6 +21,8 @@
 #include <QDialog>
 #include <QHash>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QComboBox;
 class QGridLayout;
@@ -29,9 +33,25 @@ class QLineEdit;
 class QModelIndex;
 class QPushButton;
 class QSplitter;
+class QTabWidget;
 class QTableView;
 class ModeloConsulta;
 class TFormTabela;
+
+// O que a janela está fazendo.
+enum class ModoTabela {
+    Consultando = 0,
+    Incluindo = 1,
+    Modificando = 3,
+    Escolhendo = 4, // aberta como escolha de uma pesquisa
+};
+
+// O que os botões da base deixam pedido para a janela derivada, no mesmo clique.
+enum class OperacaoTabela {
+    Nenhuma = 0,
+    ExclusaoConfirmada = 2,
+    AtualizacaoPedida = 3,
+};
 
 // Ponteiro para um controle de uma janela de tabela que monta a janela no primeiro uso
 // (veja acima): usado como um ponteiro comum, nunca é nulo para um controle que a
@@ -62,9 +82,16 @@ public:
     explicit TFormTabela(const DescricaoJanela &descricao, QWidget *parent = nullptr);
     ~TFormTabela() override;
 
-    int NumeroTabela = 0;
-    int Modo = 0; // 0 consultando, 1 incluindo, 3 modificando, 4 escolhendo
-    int Operacao = 0; // 0 nada, 2 exclusão confirmada, 3 atualização pedida
+    // Número do catálogo da tabela da janela (também a fonte das linhas do registro);
+    // dado uma vez, pela descrição.
+    const int &NumeroTabela = m_numeroTabela;
+    ModoTabela Modo = ModoTabela::Consultando;
+    OperacaoTabela Operacao = OperacaoTabela::Nenhuma;
+    // Incluindo ou modificando.
+    bool Editando() const
+    {
+        return Modo == ModoTabela::Incluindo || Modo == ModoTabela::Modificando;
+    }
 
     // A consulta da janela: listagem e comandos de alteração.
     TQuery *Query = nullptr;
@@ -99,9 +126,13 @@ public:
     {
         return qobject_cast<T *>(Controle(nome));
     }
+    // O campo da descrição montado com o controle dado (nullptr se não há).
+    ControleCampo *CampoDoControle(const QString &nome) const;
     // Texto de um controle como os comandos o leem (memo com quebras CR LF).
     QString Texto(const QString &controle) const;
     void DefinirTexto(const QString &controle, const QString &texto);
+    // Dá o nome a um controle criado para a janela e o deixa achável por Controle.
+    void RegistrarControle(QWidget *controle, const QString &nome);
 
     // Para MontarControles: linhas para os botões próprios da janela (ao lado dos de
     // edição / na barra de baixo).
@@ -123,6 +154,8 @@ public:
     void EditarCampos(bool on);
     void MostrarBotoes(bool on);
     void ApagarCampos();
+    // Conta as linhas (a contagem da janela para o nível, ou a dada) e põe o total na
+    // legenda da listagem.
     bool ContarRegistros(const QStringList &sentenca = {});
 
     // Métodos de cada janela (o padrão vem da descrição)
@@ -148,16 +181,21 @@ public:
     void ExecutarPesquisa(const QString &controleId);
     // Liga o duplo clique de um controle a uma ação.
     void LigarDuploClique(QWidget *controle, std::function<void()> acao);
-    // Mostra a janela 'numero' como escolha (Modo 4, modal); devolve o Id escolhido ou
-    // vazio (nada escolhido, ou a janela recusou-se a fechar).
+    // Mostra a janela 'numero' como escolha (modal, Modo Escolhendo); devolve o Id
+    // escolhido ou vazio (nada escolhido, ou a janela recusou-se a fechar).
     static QString EscolherEm(int numero);
     // Mostra a janela modal em consulta (filha de outra); false se ela recusou fechar.
     bool MostrarModal();
     bool EmExecucaoModal() const { return m_execucoes > 0; }
     // Janela filha da linha mostrada (e-mails, telefones, publicações...): só enquanto
-    // consulta (Modo 0) e com uma linha; recebe o Id (EditId) e o nome (EditNome) e é
-    // mostrada modal. Fora disso, a recusa do modo ou a de linha não escolhida.
+    // consulta e com uma linha; recebe o Id (EditId) e o nome (EditNome) e é mostrada
+    // modal. Fora disso, a recusa do modo ou a de linha não escolhida.
     bool AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha);
+    // O clique num botão de janela filha da descrição.
+    bool AbrirFilha(const BotaoFilha &botao);
+    // Antes de ser mostrada como a filha de número dado (a janela que serve a duas
+    // tabelas escolhe aqui a sua).
+    virtual void PrepararFilha(int numero) { Q_UNUSED(numero); }
     // Recebe a linha-mãe antes de ser mostrada como filha. Sem membros próprios para
     // ela, a janela a guarda nas propriedades "IdPai" e "NomePai".
     virtual void DefinirPai(const QString &id, const QString &nome);
@@ -180,14 +218,21 @@ protected:
     // Controles próprios de uma janela derivada, criados uma vez, logo depois dos da
     // base (que já podem ser usados aqui).
     virtual void MontarControles() { }
+    // A janela que troca de tabela (a mesma janela para duas tabelas) muda o número.
+    void DefinirNumeroTabela(int numero) { m_numeroTabela = numero; }
 
     // Partes do ciclo padrão para as janelas que o mudam.
     bool LerId(); // EditId := Id da linha atual; vazio: "A tabela está vazia." e false
     void CopiarCampos(); // colunas da linha atual para os controles (descrição)
     void AplicarRegras(bool on); // cores e edição dos campos da descrição
+    // As listas das tabelas de códigos dos campos, carregadas uma vez.
+    void CarregarListasDeCodigos();
     virtual QStringList SentencaConsulta() const; // linhas da listagem
+    virtual QStringList SentencaContagem() const; // linhas da contagem
     virtual bool ConferirCampos(); // campos obrigatórios; false interrompe o Aceitar
-    virtual bool PermitirGravacao() { return true; } // false: volta à consulta sem gravar
+    // false: volta à consulta sem gravar (o nível só lê a janela: a recusa com o nome do
+    // nível).
+    virtual bool PermitirGravacao();
     virtual bool PodeModificarFicha(); // linha reservada "[vazio]"
     virtual bool PodeExcluirFicha();
     // Gravações depois do comando, na mesma transação (textos longos).
@@ -200,7 +245,7 @@ protected:
     // Roda os passos numa transação: confirma se todos deram certo, desfaz se não (uma
     // falha da própria transação vai para RegistrarErro).
     bool EmTransacao(const std::function<bool()> &passos);
-    // Fim de uma edição: lista de novo, campos só leitura, Modo 0, primeira linha.
+    // Fim de uma edição: lista de novo, campos só leitura, Modo Consultando, primeira linha.
     void Concluir();
     void FimDaEdicao(); // grade habilitada, aviso escondido
 
@@ -215,26 +260,27 @@ public slots:
 private:
     friend class ValoresJanela;
     void montar();
-    void montarCampo(const Campo &c, int &linha, int &coluna);
-    QList<const Campo *> camposNaOrdemDeExibicao() const;
-    void registrar(QWidget *w, const QString &nome);
+    void montarCampos();
+    void montarCampo(const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna);
+    void montarFilhas();
+    QList<ControleCampo *> camposNaOrdemDeExibicao() const;
     void aoDesconectar();
-    void atualizarCapacidade(const Campo &c);
     bool gravar(bool inclusao);
     bool excluir();
 
+    int m_numeroTabela = 0;
     DescricaoJanela m_descricao;
     QHash<QString, QWidget *> m_controles;
+    std::vector<std::unique_ptr<ControleCampo>> m_campos;
+    QHash<QString, ControleCampo *> m_camposPorControle;
     QHash<QObject *, std::function<void()>> m_duplosCliques;
     ModeloConsulta *m_modelo = nullptr;
     QHBoxLayout *m_linhaBotoes = nullptr;
     QHBoxLayout *m_barraInferior = nullptr;
     QGridLayout *m_grade = nullptr;
-    int m_linhaGrade = 1;
     int m_execucoes = 0;
     bool m_montada = false;
     bool m_centralizada = false;
-    bool m_definindo = false; // o programa está pondo um texto (não o usuário)
 };
 
 template <class T> T *ControleJanela<T>::get() const

@@ -25,6 +25,9 @@ instalar_pacotes() {
 }
 
 compilar() {
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  local lancador=()
+  # ccache, quando instalado, guarda as compilações entre pastas de trabalho
+  command -v ccache >/dev/null && lancador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lancador[@]}" >/dev/null
   cmake --build build -j"$(nproc)"
 }

@@ -79,7 +79,7 @@ private slots:
         TFormTabela *j = janela();
         j->show();
         j->BitBtnIncluir->click();
-        QCOMPARE(j->Modo, 1);
+        QCOMPARE(j->Modo, ModoTabela::Incluindo);
         QVERIFY(!j->DBGridPesquisa->isEnabled());
         QVERIFY(j->LabelAviso->isVisible());
         QCOMPARE(BotoesVisiveis(j),
@@ -90,7 +90,7 @@ private slots:
         Digitar(j, u"EditNome"_s, u"D'Ávila \\ \"x\""_s);
         Eventos().Limpar();
         j->BitBtnAceitar->click();
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         QVERIFY(Registrou(13, u"incluindo..."_s));
         QVERIFY(Registrou(13, u"incluído"_s));
         QCOMPARE(Valor(u"SELECT COUNT(*) FROM DocenteCategorias WHERE Nome='D''Ávila \\ \"x\"' "
@@ -115,7 +115,7 @@ private slots:
         j->BitBtnAceitar->click();
         QCOMPARE(r.Textos(),
             QStringList { u"Campo Nome deve estar preenchido. Operação interrompida."_s });
-        QCOMPARE(j->Modo, 1);
+        QCOMPARE(j->Modo, ModoTabela::Incluindo);
         QVERIFY(!j->DBGridPesquisa->isEnabled()); // a lista continua bloqueada
         QVERIFY(j->BitBtnAceitar->isVisible());
         QVERIFY(!Edit(j, u"EditNome"_s)->isReadOnly());
@@ -137,7 +137,7 @@ private slots:
         Eventos().Limpar();
         (excluir ? j->BitBtnExcluir : j->BitBtnModificar)->click();
         QCOMPARE(r.Textos(), QStringList { u"A tabela está vazia."_s });
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         QVERIFY(j->DBGridPesquisa->isEnabled());
         QVERIFY(Linhas().isEmpty());
     }
@@ -149,7 +149,7 @@ private slots:
         j->show();
         ClicarLinha(j, 1);
         j->BitBtnModificar->click();
-        QCOMPARE(j->Modo, 3);
+        QCOMPARE(j->Modo, ModoTabela::Modificando);
         QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Titular"_s);
         Digitar(j, u"EditNome"_s, u"Professor Titular"_s);
         Eventos().Limpar();
@@ -158,7 +158,7 @@ private slots:
         QVERIFY(Registrou(13, u"alterado"_s));
         QCOMPARE(Valor(u"SELECT COUNT(*) FROM DocenteCategorias WHERE Nome='Professor Titular'"_s),
             u"1"_s);
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
     }
 
     void falhaMantemDigitado_data()
@@ -181,7 +181,7 @@ private slots:
         j->BitBtnAceitar->click();
         QCOMPARE(r.mostradas.size(), 1);
         QVERIFY(r.Textos().first().startsWith(u"Erro de SQL:"_s));
-        QCOMPARE(j->Modo, inclusao ? 1 : 3);
+        QCOMPARE(j->Modo, inclusao ? ModoTabela::Incluindo : ModoTabela::Modificando);
         QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Associado"_s);
         QCOMPARE(Edit(j, u"EditSigla"_s)->text(), u"NOVA"_s);
         QVERIFY(!Edit(j, u"EditNome"_s)->isReadOnly());
@@ -192,7 +192,7 @@ private slots:
         // Corrige e grava.
         Digitar(j, u"EditNome"_s, u"Adjunto"_s);
         j->BitBtnAceitar->click();
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         QCOMPARE(Valor(u"SELECT COUNT(*) FROM DocenteCategorias WHERE Nome='Adjunto'"_s), u"1"_s);
     }
 
@@ -204,13 +204,13 @@ private slots:
         j->BitBtnIncluir->click();
         Digitar(j, u"EditNome"_s, u"Esquecida"_s);
         QTest::keyClick(Edit(j, u"EditNome"_s), Qt::Key_Escape);
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         QVERIFY(j->isVisible());
         QCOMPARE(Valor(u"SELECT COUNT(*) FROM DocenteCategorias"_s), u"3"_s);
         j->BitBtnIncluir->click();
         Digitar(j, u"EditNome"_s, u"Visitante"_s);
         QTest::keyClick(Edit(j, u"EditNome"_s), Qt::Key_Return);
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         QCOMPARE(Valor(u"SELECT COUNT(*) FROM DocenteCategorias WHERE Nome='Visitante'"_s), u"1"_s);
         // Escape consultando não fecha a janela.
         QTest::keyClick(j->DBGridPesquisa, Qt::Key_Escape);
@@ -264,12 +264,12 @@ private slots:
             QCOMPARE(r.Textos(),
                 QStringList { u"Usuário ["_s + NomeNivel(nivel)
                     + u"] não possui permissão para excluir registro."_s });
-            QCOMPARE(j->Operacao, 0);
+            QCOMPARE(j->Operacao, OperacaoTabela::Nenhuma);
         } else if (!resposta) {
             QVERIFY(Linhas().isEmpty());
-            QCOMPARE(j->Operacao, 0);
+            QCOMPARE(j->Operacao, OperacaoTabela::Nenhuma);
         } else {
-            QCOMPARE(j->Operacao, 2);
+            QCOMPARE(j->Operacao, OperacaoTabela::ExclusaoConfirmada);
             QVERIFY(Registrou(13, u"apagando..."_s));
             QVERIFY(Registrou(13, u"apagado"_s));
             QCOMPARE(j->GroupBox2->title(), u" Listagem (2) "_s);
@@ -319,7 +319,7 @@ private slots:
         Roteiro r;
         TFormTabela *j = janela();
         AoAbrir(j, [&] {
-            QCOMPARE(j->Modo, 4);
+            QCOMPARE(j->Modo, ModoTabela::Escolhendo);
             QCOMPARE(BotoesVisiveis(j),
                 QStringList({ u"BitBtnAtualizar"_s, u"BitBtnFechar"_s, u"BitBtnEscolher"_s }));
             ClicarLinha(j, 1, duplo);
@@ -329,7 +329,7 @@ private slots:
         const QString id = TFormTabela::EscolherEm(13);
         QCOMPARE(id, Valor(u"SELECT Id FROM DocenteCategorias WHERE Nome='Titular'"_s));
         QVERIFY(!j->isVisible());
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         // Depois de escolher a janela mostra a linha atual.
         QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Titular"_s);
     }
@@ -362,7 +362,7 @@ private slots:
         ClicarLinha(j, 1);
         Eventos().Limpar();
         j->BitBtnAtualizar->click();
-        QCOMPARE(j->Operacao, 3);
+        QCOMPARE(j->Operacao, OperacaoTabela::AtualizacaoPedida);
         QVERIFY(Linhas().isEmpty());
         QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Titular"_s);
     }

@@ -176,7 +176,7 @@ private slots:
             Digitar(j, campoContato(n), u"não grava"_s);
             j->BitBtnAceitar->click();
             QCOMPARE(r.Textos(), QStringList { mensagem });
-            QCOMPARE(j->Modo, inclusao ? 1 : 3);
+            QCOMPARE(j->Modo, inclusao ? ModoTabela::Incluindo : ModoTabela::Modificando);
             QVERIFY(!j->DBGridPesquisa->isEnabled());
             j->BitBtnCancelar->click();
         }
@@ -239,7 +239,7 @@ private slots:
         contato(n, pai.id, u"dois"_s);
         Eventos().Limpar();
         j->BitBtnAtualizar->click();
-        QCOMPARE(j->Operacao, 3);
+        QCOMPARE(j->Operacao, OperacaoTabela::AtualizacaoPedida);
         QCOMPARE(Registrou(n, u"consultando..."_s), n == 17);
         QCOMPARE(j->GroupBox2->title(), n == 17 ? u" Listagem (2) "_s : u" Listagem (1) "_s);
         // Duplo clique numa linha fecha a janela (também a 16, sem o botão).
@@ -286,7 +286,7 @@ private slots:
         QTest::keyClicks(categoria->lineEdit(), u"celular123"_s); // até 8
         QCOMPARE(categoria->currentText(), u"celular1"_s);
         QTest::keyClick(categoria->lineEdit(), Qt::Key_Return); // Enter aceita
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         QCOMPARE(categoria->count(), 4); // o texto digitado não vira item
         QCOMPARE(Valor(u"SELECT Categoria FROM TelefonesSecoes"_s), u"celular1"_s);
     }
@@ -341,7 +341,7 @@ private slots:
         linhas.replaceInStrings(u"=ID"_s, u'=' + id);
         QCOMPARE(j->Sentenca(inclusao), linhas);
         j->BitBtnAceitar->click();
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         QCOMPARE(Valor(u"SELECT COUNT(*) FROM %1 WHERE %2='a''b'"_s.arg(
                      NomeTabela(n), colunaContato(n))),
             u"1"_s);

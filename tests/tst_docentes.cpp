@@ -54,7 +54,7 @@ class TesteDocentes : public QObject {
         AoAbrirModal([numero, id](QWidget *w) {
             TFormTabela *escolha = Registro::Janela(numero);
             QCOMPARE(w, escolha);
-            QCOMPARE(escolha->Modo, 4);
+            QCOMPARE(escolha->Modo, ModoTabela::Escolhendo);
             CLICAR_ID(escolha, id);
             escolha->BitBtnEscolher->click();
         });
@@ -73,7 +73,7 @@ private slots:
     {
         for (int n : Registro::NumerosJanelas())
             if (TFormTabela *j = Registro::Janela(n)) {
-                j->Modo = 0;
+                j->Modo = ModoTabela::Consultando;
                 j->hide();
             }
         Registro::DestruirJanelas();
@@ -159,12 +159,12 @@ private slots:
         Roteiro r;
         TFormTabelaDocentes *j = janela();
         j->show();
-        QCOMPARE(j->BitBtnDocentesCategorias->isVisible(), nivel == 1);
-        QCOMPARE(j->BitBtnDocentesCategorias->text(), u"Categorias"_s);
+        QCOMPARE(j->Controle<QPushButton>(u"BitBtnDocentesCategorias"_s)->isVisible(), nivel == 1);
+        QCOMPARE(j->Controle<QPushButton>(u"BitBtnDocentesCategorias"_s)->text(), u"Categorias"_s);
         if (nivel != 1)
             return;
         j->BitBtnIncluir->click();
-        j->BitBtnDocentesCategorias->click();
+        j->Controle<QPushButton>(u"BitBtnDocentesCategorias"_s)->click();
         QCOMPARE(r.Textos(),
             QStringList { u"Não é possível editar categorias de docentes durante os "
                           "modos Incluir/Modificar/Excluir/Consultar/Consultar."_s });
@@ -177,7 +177,7 @@ private slots:
             botoes = Apoio::BotoesVisiveis(c);
             c->BitBtnFechar->click();
         });
-        j->BitBtnDocentesCategorias->click();
+        j->Controle<QPushButton>(u"BitBtnDocentesCategorias"_s)->click();
         QCOMPARE(botoes,
             QStringList({ u"BitBtnIncluir"_s, u"BitBtnModificar"_s, u"BitBtnExcluir"_s,
                 u"BitBtnAtualizar"_s, u"BitBtnFechar"_s, u"BitBtnEscolher"_s }));
@@ -276,15 +276,15 @@ private slots:
         j->show();
         CLICAR_ID(j, u"9"_s);
         (inclusao ? j->BitBtnIncluir : j->BitBtnModificar)->click();
-        QCOMPARE(j->Modo, inclusao ? 1 : 3);
+        QCOMPARE(j->Modo, inclusao ? ModoTabela::Incluindo : ModoTabela::Modificando);
         Digitar(j, u"EditNome"_s, u"Nome novo"_s);
         Apoio::Eventos().Limpar();
         j->BitBtnAceitar->click();
         QCOMPARE(r.Textos(),
             QStringList { u"Usuário [SEAC] não possui permissão para "
                           "Incluir/Alterar registro."_s });
-        QCOMPARE(j->Modo, 0);
-        QCOMPARE(j->Operacao, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
+        QCOMPARE(j->Operacao, OperacaoTabela::Nenhuma);
         QVERIFY(j->DBGridPesquisa->isEnabled());
         QVERIFY(Edit(j, u"EditNome"_s)->isReadOnly());
         QCOMPARE(valor(u"SELECT COUNT(*) FROM Docentes WHERE Nome='Nome novo'"_s), u"0"_s);
@@ -324,7 +324,7 @@ private slots:
             Digitar(j, u"EditArea"_s, u"Área digitada"_s);
             j->BitBtnAceitar->click();
             QCOMPARE(r.Textos(), QStringList { mensagem });
-            QCOMPARE(j->Modo, inclusao ? 1 : 3);
+            QCOMPARE(j->Modo, inclusao ? ModoTabela::Incluindo : ModoTabela::Modificando);
             QCOMPARE(Edit(j, u"EditNome"_s)->text(), nome);
             QCOMPARE(Edit(j, u"EditArea"_s)->text(), u"Área digitada"_s);
             QVERIFY(!Edit(j, u"EditNome"_s)->isReadOnly());
@@ -400,7 +400,7 @@ private slots:
         QCOMPARE(Linhas().mid(0, 4),
             QStringList({ u"Docentes, incluindo..."_s, u"Docentes, incluído"_s,
                 u"Docentes, consultado"_s, u"Docentes, Área de Pesquisa, incluindo..."_s }));
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         QCOMPARE(j->GroupBox2->title(), u" Listagem (22) "_s);
         Editores::DesinstalarEspia<TFormTabelaDocentes>(11);
     }
@@ -413,7 +413,7 @@ private slots:
         j->show();
         CLICAR_ID(j, u"6"_s);
         j->BitBtnModificar->click();
-        QCOMPARE(j->Modo, 3);
+        QCOMPARE(j->Modo, ModoTabela::Modificando);
         // Titulação esvaziada: a gravada fica.
         combo(j, u"EditTitulacao"_s)->setEditText(QString());
         Digitar(j, u"EditSetor"_s, u"Setor Sul"_s);
@@ -480,31 +480,7 @@ private slots:
                           "Operação interrompida."_s });
     }
 
-    void reservadaSoOsNiveis1e2Modificam_data()
-    {
-        QTest::addColumn<int>("nivel");
-        QTest::addColumn<bool>("modifica");
-        QTest::newRow("Administrador") << 1 << true;
-        QTest::newRow("Digitador") << 2 << true;
-        QTest::newRow("Química") << 6 << false;
-        QTest::newRow("SEAC") << 7 << false;
-    }
-    void reservadaSoOsNiveis1e2Modificam()
-    {
-        QFETCH(int, nivel);
-        QFETCH(bool, modifica);
-        BANCO_DEMONSTRACAO(b, nivel);
-        Roteiro r;
-        TFormTabela *j = janela();
-        j->show();
-        CLICAR_ID(j, u"1"_s);
-        j->BitBtnModificar->click();
-        QCOMPARE(j->Modo, modifica ? 3 : 0);
-        QCOMPARE(r.Textos(),
-            modifica ? QStringList()
-                     : QStringList { u"Você não possui permissão para modificar "
-                                     "essa ficha. Operação interrompida."_s });
-    }
+    // (As regras da linha "[vazio]" comuns a todos os editores estão em tst_janelas.)
 
     void textosQueFaltamSaoCriados()
     {
@@ -555,7 +531,7 @@ private slots:
         QCOMPARE(
             valor(u"SELECT COUNT(*) FROM DocentesPesquisaArea WHERE Texto='Área nova'"_s), u"0"_s);
         QCOMPARE(texto(0, u"10"_s), antes);
-        QCOMPARE(j->Modo, inclusao ? 1 : 3);
+        QCOMPARE(j->Modo, inclusao ? ModoTabela::Incluindo : ModoTabela::Modificando);
         QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Jurandir Novo"_s);
         QCOMPARE(memo(j, 0)->toPlainText(), u"Área nova"_s);
         j->BitBtnCancelar->click();

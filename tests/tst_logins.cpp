@@ -2,6 +2,7 @@
 // próprio servidor (os direitos dados pelo comando de criação do banco).
 #include "Banco.h"
 #include "BancoTeste.h"
+#include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
 #include "PerfisAcesso.h"
 #include "Servidor.h"
@@ -18,13 +19,13 @@ QString rodar(const QString &sql)
     return BancoTeste::RodarNoPrograma(sql);
 }
 
-// Ações do menu -> tabela que a janela da ação edita.
-const QList<QPair<int, int>> &acoes()
+// Ações do menu -> tabela que a janela da ação edita (do catálogo das janelas).
+QList<QPair<int, int>> acoes()
 {
-    static const QList<QPair<int, int>> a = { { 1, 10 }, { 2, 12 }, { 3, 11 }, { 4, 14 }, { 5, 15 },
-        { 6, 18 }, { 7, 19 }, { 8, 21 }, { 9, 27 }, { 10, 30 }, { 11, 32 }, { 12, 40 }, { 13, 41 },
-        { 14, 50 }, { 15, 67 }, { 16, 69 }, { 17, 70 }, { 18, 71 }, { 19, 72 }, { 20, 73 },
-        { 22, 74 }, { 23, 78 }, { 24, 81 } };
+    QList<QPair<int, int>> a;
+    for (const CatalogoJanelas::Janela &j : CatalogoJanelas::Janelas())
+        if (j.acao.etiqueta > 0)
+            a << qMakePair(j.acao.etiqueta, j.numero);
     return a;
 }
 } // namespace

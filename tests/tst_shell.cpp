@@ -232,15 +232,15 @@ private slots:
         QCOMPARE(TFormMain::NumeroTabelaDaEtiqueta(etiqueta), numero);
         // A ação mostra a janela sem esperar, consultando; de novo, a traz para a frente.
         TFormTabela *janela = Registro::Janela(numero);
-        janela->Modo = 3;
+        janela->Modo = ModoTabela::Modificando;
         a->trigger();
         QVERIFY(janela->isVisible());
         QVERIFY(!janela->isModal());
-        QCOMPARE(janela->Modo, 0);
-        janela->Modo = 3; // editando: mostrar de novo não a reinicia
+        QCOMPARE(janela->Modo, ModoTabela::Consultando);
+        janela->Modo = ModoTabela::Modificando; // editando: mostrar de novo não a reinicia
         a->trigger();
         QVERIFY(janela->isVisible());
-        QCOMPARE(janela->Modo, 3);
+        QCOMPARE(janela->Modo, ModoTabela::Modificando);
         janela->hide();
     }
 

@@ -3,6 +3,7 @@
 // desconexão no meio de uma edição, nos dois motores.
 #include "quadro_apoio.h"
 
+#include "CatalogoJanelas.h"
 #include "TabelaGenerica.h"
 
 #include <QCheckBox>
@@ -74,8 +75,6 @@ DescricaoJanela descricaoTeste()
         { u",{?CheckBoxExtensao}"_s, Sempre() },
         { u")"_s, Sempre() },
     };
-    d.colunaExibicao = u"Nome"_s;
-    d.exibicaoSemEspacos = true;
     d.procuraControle = u"EditNome"_s;
     d.procuraColuna = u"Nome"_s;
     d.controlesReservados = { u"EditNome"_s };
@@ -157,7 +156,7 @@ private slots:
     void cleanup()
     {
         if (m_janela) {
-            m_janela->Modo = 0;
+            m_janela->Modo = ModoTabela::Consultando;
             m_janela.reset();
         }
         Terminar();
@@ -232,8 +231,8 @@ private slots:
         ClicarLinha(g, 1);
         QCOMPARE(Edit(g, u"EditId"_s)->text(), u"1"_s);
         // As colunas de exibição das tabelas escolhidas pelas outras janelas.
-        QCOMPARE(TFormTabelaGenerica::ColunaExibicao(13), u"Sigla"_s);
-        QCOMPARE(TFormTabelaGenerica::ColunaExibicao(27), u"Nome"_s);
+        QCOMPARE(CatalogoJanelas::JanelaDe(13)->colunaExibicao, u"Sigla"_s);
+        QCOMPARE(CatalogoJanelas::JanelaDe(27)->colunaExibicao, u"Nome"_s);
         TFormTabelaGenerica docentes(11);
         QCOMPARE(docentes.NomePorId(u"40"_s), u"Ana Souza"_s); // sem os brancos do fim
     }
@@ -339,7 +338,7 @@ private slots:
         j->BitBtnModificar->click();
         TFormTabela *c = categorias();
         AoAbrir(c, [&] {
-            QCOMPARE(c->Modo, 4);
+            QCOMPARE(c->Modo, ModoTabela::Escolhendo);
             QCOMPARE(BotoesVisiveis(c),
                 QStringList({ u"BitBtnAtualizar"_s, u"BitBtnFechar"_s, u"BitBtnEscolher"_s }));
             ClicarLinha(c, 0); // Associado
@@ -347,8 +346,8 @@ private slots:
         });
         DuploClique(j, u"EditCategoria_Sigla"_s);
         QVERIFY(!c->isVisible());
-        QCOMPARE(c->Modo, 0);
-        QCOMPARE(j->Modo, 3);
+        QCOMPARE(c->Modo, ModoTabela::Consultando);
+        QCOMPARE(j->Modo, ModoTabela::Modificando);
         QCOMPARE(Edit(j, u"EditCategoria"_s)->text(), fechar ? u"20"_s : u"21"_s);
         QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->text(), fechar ? u"TIT"_s : u"ASS"_s);
         j->BitBtnAceitar->click();
@@ -367,7 +366,7 @@ private slots:
         j->BitBtnModificar->click();
         Eventos().Limpar();
         AoAbrir(c, [&] {
-            QCOMPARE(c->Modo, 4);
+            QCOMPARE(c->Modo, ModoTabela::Escolhendo);
             ClicarLinha(c, 0, true); // duplo clique devolve a linha clicada
         });
         DuploClique(j, u"EditCategoria_Sigla"_s);
@@ -396,7 +395,7 @@ private slots:
         QCOMPARE(Edit(j, u"EditCategoria"_s)->text(), u"20"_s);
         QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->text(), u"TIT"_s);
         QVERIFY(c->isVisible());
-        QCOMPARE(c->Modo, 1);
+        QCOMPARE(c->Modo, ModoTabela::Incluindo);
         c->BitBtnCancelar->click();
         j->BitBtnCancelar->click();
     }
@@ -496,7 +495,7 @@ private slots:
         QCOMPARE(j->Controle<QLabel>(u"LabelCapacidadePesquisaArea"_s)->text(), u"0%"_s);
         Eventos().Limpar();
         j->BitBtnAceitar->click();
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         const QString id = Valor(u"SELECT Id FROM Docentes WHERE Nome='Carla Dias'"_s);
         QVERIFY(!id.isEmpty());
         QCOMPARE(Valor(u"SELECT Texto FROM DocentesPesquisaArea WHERE Docente="_s + id),
@@ -570,13 +569,13 @@ private slots:
         QCOMPARE(Valor(u"SELECT Nome FROM Docentes WHERE Id=40"_s), u"Ana Souza  "_s);
         QCOMPARE(
             Valor(u"SELECT Texto FROM DocentesPesquisaArea WHERE Docente=40"_s), u"Ecologia"_s);
-        QCOMPARE(j->Modo, inclusao ? 1 : 3);
+        QCOMPARE(j->Modo, inclusao ? ModoTabela::Incluindo : ModoTabela::Modificando);
         QCOMPARE(Edit(j, u"EditId"_s)->text(), inclusao ? QString() : u"40"_s);
         QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Nome Novo"_s);
         QCOMPARE(j->Texto(u"MemoPesquisaArea"_s), u"texto novo"_s);
         QVERIFY(!j->DBGridPesquisa->isEnabled());
         j->BitBtnCancelar->click();
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
     }
 
     void excluirApagaOTexto()
@@ -605,10 +604,10 @@ private slots:
         j->BitBtnModificar->click();
         QCOMPARE(r.Textos().last(),
             u"Você não possui permissão para modificar essa ficha. Operação interrompida."_s);
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         NivelAcesso = 2;
         j->BitBtnModificar->click();
-        QCOMPARE(j->Modo, 3);
+        QCOMPARE(j->Modo, ModoTabela::Modificando);
         j->BitBtnCancelar->click();
         NivelAcesso = 1;
     }
@@ -630,12 +629,12 @@ private slots:
         j->BitBtnAceitar->click();
         QCOMPARE(r.mostradas.size(), 1);
         QVERIFY(r.Textos().first().contains(u"conexão"_s));
-        QCOMPARE(j->Modo, 1);
+        QCOMPARE(j->Modo, ModoTabela::Incluindo);
         QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Depois da Queda"_s);
         // De volta ao servidor, o mesmo Aceitar grava.
         QCOMPARE(Banco()->Conectar(1), QString());
         j->BitBtnAceitar->click();
-        QCOMPARE(j->Modo, 0);
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
         QCOMPARE(Valor(u"SELECT COUNT(*) FROM Docentes WHERE Nome='Depois da Queda'"_s), u"1"_s);
     }
 };

@@ -12,31 +12,9 @@ class TFormTabelaDocentes : public TFormTabela {
 public:
     explicit TFormTabelaDocentes(QWidget *parent = nullptr);
 
-    ControleJanela<QPushButton> BitBtnTelefones { this };
-    ControleJanela<QPushButton> BitBtnEmails { this };
-    ControleJanela<QPushButton> BitBtnPublicacoes { this };
-    ControleJanela<QPushButton> BitBtn1 { this }; // Pós-graduações
-    ControleJanela<QPushButton> BitBtnDocentesCategorias { this };
-
-    void ExibirJanela() override;
-    void ConsultarTabela() override;
-    void ContarRegistros(); // pelo nível: só o departamento do nível, e os "[vazio]"
     void BitBtnIncluirClick() override;
-
-    void CarregarSituacoes();
-    void CarregarTitulacoes();
-
-    void BitBtnTelefonesClick();
-    void BitBtnEmailsClick();
-    void BitBtnPublicacoesClick();
-    void BitBtn1Click();
-    void BitBtnDocentesCategoriasClick();
 
 protected:
     void MontarControles() override;
-    QStringList SentencaConsulta() const override;
-    bool PermitirGravacao() override;
     bool ConferirCampos() override;
-
-private:
 };

@@ -2,6 +2,7 @@
 
 #include "Mensagens.h"
 #include "PerfisAcesso.h"
+#include "Registro.h"
 #include "Sentenca.h"
 
 #include <QLineEdit>
@@ -94,7 +95,7 @@ DescricaoJanela descricao(const DiferencasContato &dif)
             { u",Email"_s, Sempre() },
             { u",Comentario"_s, Sempre() },
             { u") VALUES ("_s, Sempre() },
-            { valorPai, ComLinha(2) },
+            { valorPai, presencaPai },
             { u",{'EditEmail}"_s, Sempre() },
             { u",{'EditComentario}"_s, Sempre() },
             { u")"_s, Sempre() },
@@ -122,7 +123,7 @@ DescricaoJanela descricao(const DiferencasContato &dif)
             { u",Telefone"_s, Sempre() },
             { u",Comentario"_s, Sempre() },
             { u") VALUES ("_s, Sempre() },
-            { valorPai, ComLinha(2) },
+            { valorPai, presencaPai },
             { u",{'EditCategoria}"_s, Sempre() },
             { u",{'EditTelefone}"_s, Sempre() },
             { u",{'EditComentario}"_s, Sempre() },
@@ -179,7 +180,7 @@ void TFormTabelaContatos::LimparCampos()
 
 void TFormTabelaContatos::BitBtnAceitarClick()
 {
-    if (m_dif.erroSemId && Modo == 3 && EditId->text().isEmpty())
+    if (m_dif.erroSemId && Modo == ModoTabela::Modificando && EditId->text().isEmpty())
         Mensagens::Informar(u"Erro"_s);
     TFormTabela::BitBtnAceitarClick();
 }
@@ -190,3 +191,10 @@ void TFormTabelaContatos::BitBtnAtualizarClick()
     if (m_dif.atualizarMostra)
         ExibirJanela();
 }
+
+REGISTRAR_JANELA(22, TFormTabelaEmailsDepartamentos)
+REGISTRAR_JANELA(16, TFormTabelaTelefonesDepartamentos)
+REGISTRAR_JANELA(23, TFormTabelaEmailsSecoes)
+REGISTRAR_JANELA(24, TFormTabelaTelefonesSecoes)
+REGISTRAR_JANELA(25, TFormTabelaEmailsDocentes)
+REGISTRAR_JANELA(17, TFormTabelaTelefonesDocentes)

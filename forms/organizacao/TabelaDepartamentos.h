@@ -10,14 +10,4 @@ class TFormTabelaDepartamentos : public TFormTabela {
     Q_OBJECT
 public:
     explicit TFormTabelaDepartamentos(QWidget *parent = nullptr);
-
-    ControleJanela<QPushButton> BitBtnEmails { this };
-    ControleJanela<QPushButton> BitBtnTelefones { this };
-
-    void BitBtnEmailsClick();
-    void BitBtnTelefonesClick();
-
-protected:
-    void MontarControles() override;
-    QStringList SentencaConsulta() const override;
 };

@@ -1,5 +1,7 @@
 #include "TabelaDocenteCategorias.h"
 
+#include "Registro.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -12,22 +14,7 @@ DescricaoJanela descricao()
             .Obrigatorio(u"Campo Nome deve estar preenchido. Operação interrompida."_s),
         CampoEdit(u"Sigla"_s, u"Sigla"_s, 5),
     };
-    d.alteracao = {
-        { u"UPDATE {T} SET "_s, Sempre() },
-        { u"Nome={'EditNome}"_s, Sempre() },
-        { u",Sigla={'EditSigla}"_s, Sempre() },
-        { u" WHERE Id={#EditId}"_s, Sempre() },
-    };
-    d.inclusao = {
-        { u"INSERT INTO {T}("_s, Sempre() },
-        { u"Nome"_s, Sempre() },
-        { u",Sigla"_s, Sempre() },
-        { u") VALUES ("_s, Sempre() },
-        { u"{'EditNome}"_s, Sempre() },
-        { u",{'EditSigla}"_s, Sempre() },
-        { u")"_s, Sempre() },
-    };
-    d.colunaExibicao = u"Sigla"_s;
+    d.colunas = { Gravar(u"Nome"_s), Gravar(u"Sigla"_s) };
     return d;
 }
 } // namespace
@@ -49,3 +36,5 @@ void TFormTabelaDocenteCategorias::BitBtnEscolherClick()
     TFormTabela::BitBtnEscolherClick();
     MostrarRegistro();
 }
+
+REGISTRAR_JANELA(13, TFormTabelaDocenteCategorias)

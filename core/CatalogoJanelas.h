@@ -1,0 +1,84 @@
+#pragma once
+// Catálogo das janelas de tabela: para cada janela do programa, tudo o que os outros
+// lugares precisam saber dela sem abri-la. O menu (ações, títulos e ordem), os direitos
+// dos logins no PostgreSQL, o registro das janelas, a janela genérica e os testes leem
+// daqui; a descrição de cada janela (forms/) é conferida contra esta entrada.
+#include <QList>
+#include <QSet>
+#include <QString>
+
+namespace CatalogoJanelas {
+
+// Janela aberta por outra enquanto esta consulta (e-mails, telefones, publicações...).
+struct Filha {
+    int numero = 0;
+    QSet<int> niveis = {}; // vazio: todos os níveis que abrem a janela mãe
+};
+
+// Ação do menu "Tabela" que mostra a janela.
+struct AcaoMenu {
+    int etiqueta = 0; // decide a visibilidade por nível (NivelVeTabela); 0: sem ação
+    QString nome; // objectName da ação ("TabelaDocentes")
+    QString titulo; // texto do menu ("Tabela &Docentes")
+};
+
+// Filtro das listagens dos níveis de departamento (3..6): a janela lista só as linhas
+// do departamento do nível e as linhas "[vazio]":
+//   SELECT * FROM <tabela> WHERE <coluna>=<FiltroTabelas><ou><marcador>='[vazio]'<ordem>
+struct FiltroDepartamento {
+    QString coluna
+        = {}; // "Departamento", ou "Id" na própria tabela de departamentos; vazio: sem filtro
+    QString marcador = QStringLiteral("Nome"); // coluna do "[vazio]"
+    QString ou = QStringLiteral(" OR "); // como a listagem o escreve (" OR " ou " OR    ")
+    QString ordem = {}; // " ORDER BY Nome" (vazio: sem ordem)
+};
+
+struct Janela {
+    int numero = 0; // número do catálogo das tabelas (tabela da janela)
+    AcaoMenu acao = {};
+    // NomePorId: coluna de exibição (vazia: a janela não serve de escolha por nome) e se
+    // os espaços finais são tirados.
+    QString colunaExibicao = {};
+    bool exibicaoSemEspacos = false;
+    QList<int> textosLongos = {}; // tabelas de descrição (uma linha por linha da janela)
+    QList<int> codigos = {}; // tabelas de códigos lidas para as listas de escolha
+    QList<Filha> filhas = {}; // janelas abertas pela janela enquanto consulta
+    QList<int> escolhedoras = {}; // além das tiradas das colunas que guardam Id
+    QSet<int> somenteLeitura = {}; // níveis que abrem a janela mas não gravam nela
+    FiltroDepartamento filtro = {};
+    // A janela conta as linhas (ContarRegistros, com o filtro do nível) antes de listar,
+    // e a legenda da listagem mostra a contagem.
+    bool contagem = false;
+    // A tabela é editada pela janela de outro número, que troca de tabela ao ser
+    // mostrada (0: a janela é própria).
+    int servidaPor = 0;
+};
+
+// Todas as janelas, em ordem de número.
+const QList<Janela> &Janelas();
+// A entrada da janela (nullptr para número sem janela).
+const Janela *JanelaDe(int numero);
+// Números das janelas do programa (sem as servidas por outra), em ordem.
+QList<int> Numeros();
+// Janela que escolhe linhas da tabela de nome físico dado (0 se nenhuma).
+int EscolhedoraDaTabela(const QString &tabela);
+// As janelas de escolha de uma janela: as dos campos que guardam Id (pelas colunas da
+// tabela no esquema) e as declaradas a mais.
+QList<int> Escolhedoras(const Janela &j);
+// Itens do menu "Tabela", na ordem da tela; 0 é uma linha separadora.
+const QList<int> &OrdemMenu();
+// Número da janela que a ação de etiqueta dada mostra (0 se nenhuma).
+int JanelaDaEtiqueta(int etiqueta);
+
+// A listagem da janela para o nível e o filtro correntes (NivelAcesso, FiltroTabelas):
+// a filtrada pelo departamento nos níveis de departamento com filtro, a padrão
+// (ConsultaTabela) nos outros. Lança ErroBanco se o filtro não for um Id.
+QString SentencaListagem(int numero);
+// A contagem correspondente ("SELECT COUNT(Id) FROM ..." com o mesmo filtro).
+QString SentencaContagem(int numero);
+// A janela conta as linhas antes de listar (e a listagem não dá o total).
+bool ContaAntesDeListar(int numero);
+// O nível abre a janela, mas não grava nela.
+bool NivelSoLeitura(int nivel, int numero);
+
+} // namespace CatalogoJanelas

@@ -1,0 +1,182 @@
+#pragma once
+// Descrição de um campo de uma janela de tabela: a coluna que mostra, o controle, o
+// rótulo, o limite e as regras. A espécie do campo (caixa de texto, memo, lista, data,
+// pesquisa...) é a classe que monta o controle e sabe mostrar, ler, limpar e habilitar o
+// valor; cada espécie está num arquivo desta pasta, com o construtor da sua descrição.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class ControleCampo;
+class TFormTabela;
+
+// Como o valor do campo entra nos comandos (e as colunas gravadas o leem).
+enum class TipoValor {
+    Texto, // 'texto' (aspas internas dobradas)
+    Inteiro, // número sem aspas (Ids das pesquisas, números)
+    Marca, // 'S' ou 'N'
+    Data, // 'M/D/AAAA'
+};
+
+// O que HabilitarCampos(on) faz com o campo.
+enum class RegraCampo {
+    Escrita, // editável e branco (on) / só leitura na cor de botão (off)
+    Habilitar, // habilitado e branco (on) / desabilitado na cor de botão (off)
+    HabilitarAmarelo, // habilitado na cor das pesquisas (on) / desabilitado na cor de botão (off)
+    SoCor, // branco (on) / cor de botão (off), nunca só leitura
+    Livre, // não é tocado (caixas de marcação clicáveis em todo modo)
+    Fixo, // sempre só leitura na cor de botão (o pai de uma lista-filha)
+};
+
+// Campo de pesquisa fixo (o pai de uma lista-filha): o que o duplo clique faz.
+enum class PesquisaFixa {
+    Nao, // pesquisa normal
+    Mensagem, // "Esse campo já está preenchido."
+    Nada, // o duplo clique não faz nada
+};
+
+// Lugar de um campo dentro de uma página de abas ou de uma caixa de grupo.
+struct LugarCampo {
+    QString pagina; // objectName da página (vazio: fora das abas)
+    QString tituloPagina;
+    QString grupo; // objectName da caixa de grupo (vazio: fora de caixa)
+    QString tituloGrupo;
+    QString mesmoLugarQue; // outra caixa de grupo que ocupa o mesmo lugar na tela
+};
+
+struct Campo {
+    using Fabrica = std::function<std::unique_ptr<ControleCampo>(const Campo &)>;
+
+    Fabrica especie; // cria o controle da espécie (posto pelo construtor da descrição)
+    TipoValor valor = TipoValor::Texto;
+    QString coluna; // coluna da linha da listagem (vazia: não vem da linha)
+    QString controle; // objectName (na pesquisa, a caixa do Id: "EditDepartamento")
+    QString rotulo; // texto do rótulo (vazio: sem rótulo)
+    int tamanho = 0; // máximo de caracteres (0: sem limite)
+    RegraCampo regra = RegraCampo::Escrita;
+    QString obrigatorio; // mensagem quando vazio no Aceitar
+    bool aoLado = false; // na mesma linha do campo anterior
+    QString legenda; // linha de legenda acima do campo ("Se o docente for externo:")
+    bool semEspacosFinais = false; // RemoverEspacosFinais ao mostrar
+    QStringList itens; // listas
+    QString mascara; // máscara de digitação
+    int minimo = 0, maximo = 0; // números com setas
+    LugarCampo lugar;
+    // Lista cujos itens vêm de uma tabela de códigos (número e coluna), carregada uma vez
+    // por execução, antes da primeira listagem da janela.
+    int tabelaCodigos = 0;
+    QString colunaCodigos;
+
+    // Pesquisa
+    int escolha = 0; // número da janela que escolhe
+    QString sufixoNome = QStringLiteral("_Nome");
+    PesquisaFixa fixa = PesquisaFixa::Nao;
+    // Conferência de nível, feita em todo modo antes do resto: devolve a mensagem de
+    // recusa (vazia: permitido).
+    std::function<QString(TFormTabela &)> nivel;
+    // Regra depois da escolha: false recusa (a janela mostra a sua mensagem).
+    std::function<bool(TFormTabela &, const QString &id)> regraExtra;
+    // Outra exibição do nome (no lugar do NomePorId de quem escolhe).
+    std::function<QString(TFormTabela &, const QString &id)> exibir;
+
+    // Texto longo (memo guardado numa tabela de descrição)
+    int tabelaTexto = 0;
+    QString chaveTexto; // coluna-chave da tabela de descrição ("Departamento")
+    bool capacidade = false; // rótulo LabelCapacidade<coluna> com a porcentagem usada
+    int linhasVisiveis = 0; // memo: altura fixa de tantas linhas (0: a do padrão)
+
+    QString ControleNome() const { return controle + sufixoNome; }
+    bool TextoLongo() const { return tabelaTexto > 0; }
+    bool Pesquisa() const { return escolha > 0; }
+    // Nome do rótulo de capacidade do memo ("LabelCapacidadeDescricao").
+    QString ControleCapacidade() const;
+
+    // Modificadores para escrever descrições em uma linha.
+    Campo &Obrigatorio(const QString &mensagem)
+    {
+        obrigatorio = mensagem;
+        return *this;
+    }
+    Campo &AoLado()
+    {
+        aoLado = true;
+        return *this;
+    }
+    Campo &Regra(RegraCampo r)
+    {
+        regra = r;
+        return *this;
+    }
+    Campo &SemEspacosFinais()
+    {
+        semEspacosFinais = true;
+        return *this;
+    }
+    Campo &Itens(const QStringList &lista)
+    {
+        itens = lista;
+        return *this;
+    }
+    Campo &Capacidade()
+    {
+        capacidade = true;
+        return *this;
+    }
+    Campo &Fixa(PesquisaFixa f)
+    {
+        fixa = f;
+        regra = RegraCampo::Fixo;
+        return *this;
+    }
+    Campo &ForaDaLinha()
+    {
+        coluna.clear();
+        return *this;
+    }
+    Campo &LinhasVisiveis(int n)
+    {
+        linhasVisiveis = n;
+        return *this;
+    }
+    Campo &Legenda(const QString &texto)
+    {
+        legenda = texto;
+        return *this;
+    }
+    // Outro nome de controle que o do padrão (coluna "Codpes" no controle "EditCodKVA").
+    Campo &NoControle(const QString &nome)
+    {
+        controle = nome;
+        return *this;
+    }
+    Campo &Codigos(int tabela, const QString &colunaDaTabela)
+    {
+        tabelaCodigos = tabela;
+        colunaCodigos = colunaDaTabela;
+        return *this;
+    }
+    // Como o valor entra nos comandos, quando difere do da espécie.
+    Campo &Valor(TipoValor v)
+    {
+        valor = v;
+        return *this;
+    }
+    // Na aba 'pagina' (objectName) de título dado, das abas da janela.
+    Campo &NaPagina(const QString &pagina, const QString &titulo)
+    {
+        lugar.pagina = pagina;
+        lugar.tituloPagina = titulo;
+        return *this;
+    }
+    // Dentro da caixa de grupo 'grupo' (objectName) de título dado; com 'mesmoLugarQue',
+    // a caixa ocupa o lugar de outra (só uma das duas fica visível).
+    Campo &NoGrupo(const QString &grupo, const QString &titulo, const QString &mesmoLugarQue = {})
+    {
+        lugar.grupo = grupo;
+        lugar.tituloGrupo = titulo;
+        lugar.mesmoLugarQue = mesmoLugarQue;
+        return *this;
+    }
+};

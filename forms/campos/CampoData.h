@@ -1,0 +1,14 @@
+#pragma once
+// Seletor de data (o controle tem o nome dado, como "DateDataInicio"), com o mínimo de
+// 1 de janeiro de 2000: uma data anterior gravada aparece como o mínimo.
+#include "ControleCampo.h"
+
+#include <QDate>
+
+// A menor data dos seletores do programa.
+inline QDate DataMinima()
+{
+    return QDate(2000, 1, 1);
+}
+
+Campo CampoData(const QString &coluna, const QString &controle, const QString &rotulo);

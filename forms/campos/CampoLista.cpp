@@ -1,0 +1,61 @@
+#include "CampoLista.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+class ControleLista : public ControleCampo {
+public:
+    ControleLista(const Campo &c, bool editavel)
+        : ControleCampo(c)
+        , m_editavel(editavel)
+    {
+    }
+    QString Texto() const override { return m_lista->currentText(); }
+    void DefinirTexto(const QString &texto) override
+    {
+        if (m_lista->isEditable())
+            m_lista->setCurrentText(texto);
+        else
+            m_lista->setCurrentIndex(m_lista->findText(texto));
+    }
+    void Limpar() override
+    {
+        m_lista->setCurrentIndex(-1);
+        m_lista->setEditText(QString());
+    }
+
+protected:
+    QWidget *Criar(QWidget *pai) override
+    {
+        m_lista = new QComboBox(pai);
+        m_lista->setEditable(m_editavel);
+        m_lista->setInsertPolicy(QComboBox::NoInsert); // o Enter aceita; não cria itens
+        m_lista->addItems(m_campo.itens);
+        m_lista->setCurrentIndex(-1);
+        if (m_editavel)
+            LimitarDigitacao(m_lista->lineEdit(), m_campo.tamanho);
+        return m_lista;
+    }
+
+private:
+    QComboBox *m_lista = nullptr;
+    bool m_editavel;
+};
+} // namespace
+
+Campo CampoLista(const QString &coluna, const QString &rotulo, const QStringList &itens,
+    bool editavel, int tamanho)
+{
+    Campo c;
+    c.especie = [editavel](const Campo &d) { return std::make_unique<ControleLista>(d, editavel); };
+    c.coluna = coluna;
+    c.controle = u"Edit"_s + coluna;
+    c.rotulo = rotulo;
+    c.tamanho = tamanho;
+    c.itens = itens;
+    c.regra = RegraCampo::Habilitar;
+    return c;
+}

@@ -1,0 +1,102 @@
+#include "CampoPesquisa.h"
+
+#include "Mensagens.h"
+#include "Registro.h"
+#include "Tabela.h"
+
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+Campo CampoPesquisa(const QString &coluna, const QString &rotulo, int escolha)
+{
+    Campo c;
+    c.especie = FabricaDe<ControlePesquisa>();
+    c.valor = TipoValor::Inteiro;
+    c.coluna = coluna;
+    c.controle = u"Edit"_s + coluna;
+    c.rotulo = rotulo;
+    c.escolha = escolha;
+    return c;
+}
+
+QWidget *ControlePesquisa::Criar(QWidget *pai)
+{
+    m_id = new QLineEdit(pai);
+    m_id->setReadOnly(true);
+    m_id->hide(); // fica por baixo do nome: só o programa o usa
+    m_nome = new QLineEdit(pai);
+    m_nome->setReadOnly(true);
+    Registrar(m_nome, m_campo.ControleNome());
+    Janela()->LigarDuploClique(m_nome, [this] { Executar(); });
+    return m_id;
+}
+
+QWidget *ControlePesquisa::Visivel() const
+{
+    return m_nome;
+}
+
+QString ControlePesquisa::Texto() const
+{
+    return m_id->text();
+}
+
+void ControlePesquisa::DefinirTexto(const QString &texto)
+{
+    m_id->setText(texto);
+}
+
+void ControlePesquisa::Limpar()
+{
+    m_id->clear();
+    m_nome->clear();
+}
+
+QString ControlePesquisa::NomeDe(const QString &id)
+{
+    if (m_campo.exibir)
+        return m_campo.exibir(*Janela(), id);
+    if (TFormTabela *escolha = Registro::Janela(m_campo.escolha))
+        return escolha->NomePorId(id);
+    return {};
+}
+
+void ControlePesquisa::Mostrar(const TQuery &consulta, const QString &)
+{
+    if (m_campo.coluna.isEmpty() || !consulta.TemCampo(m_campo.coluna))
+        return;
+    const QString id = Coluna(consulta);
+    m_id->setText(id);
+    m_nome->setText(NomeDe(id));
+}
+
+void ControlePesquisa::Habilitar(bool on)
+{
+    Pintar(m_nome, on && m_campo.regra != RegraCampo::Fixo ? CorPesquisa() : CorSomenteLeitura());
+}
+
+void ControlePesquisa::Executar()
+{
+    TFormTabela &janela = *Janela();
+    if (m_campo.nivel) {
+        const QString recusa = m_campo.nivel(janela);
+        if (!recusa.isEmpty()) {
+            Mensagens::Informar(recusa);
+            return;
+        }
+    }
+    if (m_campo.fixa == PesquisaFixa::Mensagem) {
+        Mensagens::Informar(u"Esse campo já está preenchido."_s);
+        return;
+    }
+    if (m_campo.fixa == PesquisaFixa::Nada || !janela.Editando())
+        return;
+    const QString id = TFormTabela::EscolherEm(m_campo.escolha);
+    if (id.isEmpty())
+        return;
+    if (m_campo.regraExtra && !m_campo.regraExtra(janela, id))
+        return;
+    m_id->setText(id);
+    m_nome->setText(NomeDe(id));
+}

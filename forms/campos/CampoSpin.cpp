@@ -1,0 +1,47 @@
+#include "CampoSpin.h"
+
+#include <QSpinBox>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+class ControleSpin : public ControleCampo {
+public:
+    using ControleCampo::ControleCampo;
+    QString Texto() const override { return m_numero->text(); }
+    void DefinirTexto(const QString &texto) override
+    {
+        if (texto.isEmpty())
+            m_numero->clear();
+        else
+            m_numero->setValue(texto.toInt());
+    }
+    void Limpar() override { m_numero->clear(); }
+
+protected:
+    QWidget *Criar(QWidget *pai) override
+    {
+        m_numero = new QSpinBox(pai);
+        m_numero->setRange(m_campo.minimo, m_campo.maximo);
+        return m_numero;
+    }
+    void SomenteLeitura(bool sim) override { m_numero->setReadOnly(sim); }
+
+private:
+    QSpinBox *m_numero = nullptr;
+};
+} // namespace
+
+Campo CampoSpin(const QString &coluna, const QString &rotulo, int minimo, int maximo)
+{
+    Campo c;
+    c.especie = FabricaDe<ControleSpin>();
+    c.valor = TipoValor::Inteiro;
+    c.coluna = coluna;
+    c.controle = u"Edit"_s + coluna;
+    c.rotulo = rotulo;
+    c.minimo = minimo;
+    c.maximo = maximo;
+    c.regra = RegraCampo::Habilitar;
+    return c;
+}

@@ -1,0 +1,5 @@
+#pragma once
+// Número com setas (EditX), entre o mínimo e o máximo dados; vazio quando limpo.
+#include "ControleCampo.h"
+
+Campo CampoSpin(const QString &coluna, const QString &rotulo, int minimo, int maximo);

@@ -1,0 +1,9 @@
+#pragma once
+// As espécies de campo das janelas de tabela (um arquivo por espécie nesta pasta).
+#include "CampoData.h"
+#include "CampoLista.h"
+#include "CampoMarcacao.h"
+#include "CampoMemo.h"
+#include "CampoPesquisa.h"
+#include "CampoSpin.h"
+#include "CampoTexto.h"

@@ -1,0 +1,230 @@
+// Todas as janelas de uma vez: cada descrição conferida contra o catálogo das janelas e
+// o esquema, a conferência pegando os erros de escrita de uma descrição, os comandos
+// derivados das colunas gravadas, e as regras comuns de todos os editores (a linha
+// "[vazio]" e os níveis que não excluem) numa tabela sobre todas as janelas, nos dois
+// motores.
+#include "editores_apoio.h"
+
+#include "CatalogoJanelas.h"
+#include "Esquema.h"
+
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+using Apoio::Linhas;
+
+namespace {
+// Descrição pequena e certa sobre DocenteCategorias (janela 13), para estragar nos casos.
+DescricaoJanela descricaoCerta()
+{
+    DescricaoJanela d;
+    d.numero = 13;
+    d.campos = { CampoEdit(u"Nome"_s, u"Nome"_s, 30), CampoEdit(u"Sigla"_s, u"Sigla"_s, 5) };
+    d.colunas = { Gravar(u"Nome"_s), Gravar(u"Sigla"_s) };
+    d.ordemExibicao = { u"EditSigla"_s, u"EditNome"_s };
+    d.controlesReservados = { u"EditNome"_s };
+    return d;
+}
+
+// Os editores que gravam e têm a linha "[vazio]".
+QList<int> janelasComReservada()
+{
+    QList<int> n;
+    for (int numero : Registro::NumerosJanelas())
+        if (Registro::TemEditor(numero)) {
+            const DescricaoJanela &d = Registro::Janela(numero)->Descricao();
+            if (d.Grava() && !d.controlesReservados.isEmpty())
+                n << numero;
+        }
+    Registro::DestruirJanelas();
+    return n;
+}
+} // namespace
+
+class TesteJanelas : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ---- Descrições --------------------------------------------------------------
+
+    void descricoesDeTodasAsJanelas()
+    {
+        const QStringList erros = Registro::ConferirDescricoes();
+        QVERIFY2(erros.isEmpty(), qPrintable(erros.join(u'\n')));
+        Registro::DestruirJanelas();
+    }
+
+    void conferenciaAchaOErro_data()
+    {
+        QTest::addColumn<int>("caso");
+        QTest::addColumn<QString>("erro");
+        QTest::newRow("marca mal escrita") << 1 << u"janela 13: controle desconhecido EditNmoe"_s;
+        QTest::newRow("ordem de exibição") << 2 << u"controle desconhecido EditSiglaa"_s;
+        QTest::newRow("reservados") << 3 << u"controle desconhecido EditTitulo"_s;
+        QTest::newRow("procura") << 4 << u"controle desconhecido EditNom em procuraControle"_s;
+        QTest::newRow("controle repetido") << 5 << u"controle repetido EditNome"_s;
+        QTest::newRow("coluna fora do esquema") << 6 << u"coluna Apelido"_s;
+        QTest::newRow("ComLinha") << 7 << u"ComLinha(2) aponta para uma linha de outra presença"_s;
+        QTest::newRow("número") << 8 << u"janela 13: descrita com o número 14"_s;
+        QTest::newRow("texto longo") << 9 << u"textos longos diferentes dos do catálogo"_s;
+        QTest::newRow("filha") << 10 << u"botão BitBtnX abre a janela 22"_s;
+        QTest::newRow("primeira coluna") << 11 << u"a primeira coluna gravada (Nome)"_s;
+        QTest::newRow("gravada sem campo") << 12 << u"coluna gravada Id sem campo nem controle"_s;
+    }
+    void conferenciaAchaOErro()
+    {
+        QFETCH(int, caso);
+        QFETCH(QString, erro);
+        QVERIFY(ConferirDescricao(descricaoCerta(), 13).isEmpty());
+        DescricaoJanela d = descricaoCerta();
+        switch (caso) {
+        case 1:
+            d.colunas.clear();
+            d.alteracao = { { u"UPDATE {T} SET "_s, Sempre() }, { u"Nome={'EditNmoe}"_s, Sempre() },
+                { u" WHERE Id={#EditId}"_s, Sempre() } };
+            break;
+        case 2:
+            d.ordemExibicao << u"EditSiglaa"_s;
+            break;
+        case 3:
+            d.controlesReservados = { u"EditTitulo"_s };
+            break;
+        case 4:
+            d.procuraControle = u"EditNom"_s;
+            d.procuraColuna = u"Nome"_s;
+            break;
+        case 5:
+            d.campos << CampoEdit(u"Nome"_s, u"Outro nome"_s, 10);
+            break;
+        case 6:
+            d.campos << CampoEdit(u"Apelido"_s, u"Apelido"_s, 10);
+            break;
+        case 7:
+            d.colunas.clear();
+            d.inclusao = { { u"INSERT INTO {T}("_s, Sempre() }, { u"Nome"_s, Sempre() },
+                { u",Sigla"_s, SeNaoVazio(u"EditSigla"_s) }, { u") VALUES ("_s, Sempre() },
+                { u"{'EditNome}"_s, Sempre() }, { u",{'EditSigla}"_s, ComLinha(2) },
+                { u")"_s, Sempre() } };
+            break;
+        case 8:
+            d.numero = 14;
+            break;
+        case 9:
+            d.campos << CampoTextoLongo(u"Texto"_s, u"Texto"_s, 100, 61, u"Departamento"_s);
+            break;
+        case 10:
+            d.filhas = { { u"BitBtnX"_s, u"X"_s, 22, u"modo"_s, u"linha"_s } };
+            break;
+        case 11:
+            d.colunas = { Gravar(u"Nome"_s).SeNaoVazia(), Gravar(u"Sigla"_s) };
+            break;
+        case 12:
+            d.colunas << Gravar(u"Id"_s);
+            break;
+        }
+        const QStringList erros = ConferirDescricao(d, 13);
+        QVERIFY2(
+            erros.size() >= 1 && erros.join(u'\n').contains(erro), qPrintable(erros.join(u'\n')));
+    }
+
+    // ---- Comandos derivados das colunas ------------------------------------------
+
+    void comandosDasColunas()
+    {
+        DescricaoJanela d;
+        d.numero = 11;
+        d.campos = { CampoEdit(u"Nome"_s, u"Nome"_s, 50),
+            CampoPesquisa(u"Departamento"_s, u"Depto"_s, 10),
+            CampoLista(u"Titulacao"_s, u"Titulação"_s, {}, true, 50),
+            CampoMarcacao(u"Visivel"_s, u"Exibir"_s),
+            CampoEdit(u"Codpes"_s, u"KVA"_s, 7).NoControle(u"EditCodKVA"_s) };
+        d.colunas = { Gravar(u"Nome"_s), Gravar(u"Departamento"_s),
+            Gravar(u"Titulacao"_s).SeNaoVaziaNaAlteracao(), Gravar(u"Visivel"_s),
+            Gravar(u"Codpes"_s).SoNaInclusao(),
+            Gravar(u"Area"_s).DoControle(u"EditNome"_s).SoNaAlteracao() };
+        const auto textos = [](const TabelaLinhas &t) {
+            QStringList l;
+            for (const LinhaSentenca &s : t)
+                l << s.texto;
+            return l;
+        };
+        QCOMPARE(textos(d.LinhasAlteracao()),
+            QStringList({ u"UPDATE {T} SET "_s, u"Nome={'EditNome}"_s,
+                u",Departamento={#EditDepartamento}"_s, u",Titulacao={'EditTitulacao}"_s,
+                u",Visivel={?CheckBoxVisivel}"_s, u",Area={'EditNome}"_s,
+                u" WHERE Id={#EditId}"_s }));
+        QCOMPARE(textos(d.LinhasInclusao()),
+            QStringList({ u"INSERT INTO {T}("_s, u"Nome"_s, u",Departamento"_s, u",Titulacao"_s,
+                u",Visivel"_s, u",Codpes"_s, u") VALUES ("_s, u"{'EditNome}"_s,
+                u",{#EditDepartamento}"_s, u",{'EditTitulacao}"_s, u",{?CheckBoxVisivel}"_s,
+                u",{'EditCodKVA}"_s, u")"_s }));
+        // Presenças: o Id da pesquisa fica fora quando vazio nos dois; a titulação só no
+        // UPDATE.
+        const TabelaLinhas alt = d.LinhasAlteracao(), inc = d.LinhasInclusao();
+        QCOMPARE(alt[2].presenca.tipo, Presenca::SeNaoVazio);
+        QCOMPARE(alt[3].presenca.tipo, Presenca::SeNaoVazio);
+        QCOMPARE(inc[2].presenca.tipo, Presenca::SeNaoVazio);
+        QCOMPARE(inc[8].presenca.tipo, Presenca::SeNaoVazio);
+        QCOMPARE(inc[3].presenca.tipo, Presenca::Sempre);
+        QVERIFY(ConferirDescricao(d, 11).join(u'\n').contains(u"textos longos diferentes"_s));
+    }
+
+    // ---- Regras comuns de todos os editores ---------------------------------------
+
+    void initTestCase_data() { LinhasMotores(); }
+    void init() { QVERIFY(Apoio::Iniciar()); }
+    void cleanup() { Apoio::Terminar(); }
+
+    // A linha "[vazio]": modificar só nos níveis 1 e 2; apagar nunca, antes da
+    // confirmação e sem nenhuma linha no registro.
+    void linhaReservada_data()
+    {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<int>("nivel");
+        for (int n : janelasComReservada())
+            for (int nivel : { 1, 2, 3, 12 })
+                QTest::newRow(qPrintable(u"%1, nível %2"_s.arg(n).arg(nivel))) << n << nivel;
+    }
+    void linhaReservada()
+    {
+        QFETCH(int, numero);
+        QFETCH(int, nivel);
+        NivelAcesso = nivel; // o filtro do nível fica vazio: a janela lista tudo
+        TFormTabela *j = Registro::Janela(numero);
+        const QString tabela = NomeTabela(numero);
+        const QString controle = j->Descricao().controlesReservados.constFirst();
+        const QString coluna = j->Descricao().CampoDoControle(controle)->coluna;
+        QString id
+            = Apoio::Valor(u"SELECT MIN(Id) FROM %1 WHERE %2='[vazio]'"_s.arg(tabela, coluna));
+        if (id.isEmpty()) {
+            Apoio::Exec(u"INSERT INTO %1 (%2) VALUES ('[vazio]')"_s.arg(tabela, coluna));
+            id = Apoio::Valor(u"SELECT MIN(Id) FROM %1 WHERE %2='[vazio]'"_s.arg(tabela, coluna));
+        }
+        Roteiro r;
+        j->show();
+        CLICAR_ID(j, id);
+        QCOMPARE(j->Texto(controle), u"[vazio]"_s);
+        r.Limpar();
+        j->BitBtnModificar->click();
+        const bool modifica = nivel == 1 || nivel == 2;
+        QCOMPARE(j->Modo, modifica ? ModoTabela::Modificando : ModoTabela::Consultando);
+        QCOMPARE(r.Textos(),
+            modifica ? QStringList()
+                     : QStringList { u"Você não possui permissão para modificar essa ficha. "
+                                     "Operação interrompida."_s });
+        if (modifica)
+            j->BitBtnCancelar->click();
+        r.Limpar();
+        Apoio::Eventos().Limpar();
+        j->BitBtnExcluir->click();
+        QCOMPARE(r.Textos(),
+            QStringList { u"Você não possui permissão para apagar essa ficha. "
+                          "Operação interrompida."_s });
+        QVERIFY(Linhas().isEmpty());
+        QCOMPARE(Apoio::Valor(u"SELECT COUNT(*) FROM %1 WHERE Id=%2"_s.arg(tabela, id)), u"1"_s);
+        j->FormClose();
+    }
+};
+
+QTEST_MAIN(TesteJanelas)
+#include "tst_janelas.moc"
