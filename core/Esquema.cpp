@@ -132,15 +132,21 @@ QString DataNormalizadaSQLite(const QString &x, bool comHora)
         x, conversaoData(x, comHora));
 }
 
+QString ComandoCriarTabela(const Tabela &t, Motor motor)
+{
+    QStringList colunas;
+    for (const Coluna &c : t.colunas)
+        colunas << c.nome + u' ' + tipoSQL(c, motor);
+    return u"CREATE TABLE %1 (%2)"_s.arg(t.nome, colunas.join(u", "_s));
+}
+
 QStringList ComandosCriacao(Motor motor)
 {
     QStringList comandos;
     for (const Tabela &t : Tabelas()) {
-        QStringList colunas;
-        for (const Coluna &c : t.colunas)
-            colunas << c.nome + u' ' + tipoSQL(c, motor);
-        comandos << u"CREATE TABLE %1 (%2)"_s.arg(t.nome, colunas.join(u", "_s));
-        if (motor == FonteDados::SQLite)
+        comandos << ComandoCriarTabela(t, motor);
+        // As datas no formato do programa só chegam às tabelas que as janelas gravam.
+        if (motor == FonteDados::SQLite && t.ComHistorico())
             comandos << gatilhosDatas(t);
     }
     return comandos;

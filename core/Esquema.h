@@ -52,6 +52,7 @@ using Motor = FonteDados::Motor;
 
 // Comandos, um por elemento, para o motor dado.
 QStringList ComandosCriacao(Motor motor); // tabelas (e, no SQLite, gatilhos das datas)
+QString ComandoCriarTabela(const Tabela &t, Motor motor);
 QStringList ComandosLinhasIniciais(Motor motor); // configuração, "[vazio]", níveis, códigos
 QStringList ComandosDemonstracao(Motor motor); // faculdade fictícia de demonstração
 QStringList ComandosEsvaziar(Motor motor); // apaga todas as linhas e volta as chaves ao início
@@ -65,9 +66,10 @@ QString ComandoInserir(const QString &tabela, const Valores &valores);
 // Valor da coluna como entra num comando: inteiro sem aspas, o resto com CitarTexto.
 QString Literal(const Coluna &c, const QString &valor);
 
-// Histórico de alterações (EsquemaHistorico.cpp): a tabela Historico e os gatilhos que a
-// escrevem em toda tabela com histórico; no PostgreSQL também a função dos gatilhos e a
-// leitura pelos logins (os logins precisam existir).
+// Histórico de alterações (EsquemaHistorico.cpp): os gatilhos que escrevem na tabela
+// Historico (criada com as outras) em toda tabela com histórico; no PostgreSQL também a
+// função dos gatilhos e a leitura pelos logins (os logins precisam existir). Depois das
+// linhas semeadas, que não são alterações.
 QStringList ComandosHistorico(Motor motor);
 QStringList ComandosEsvaziarHistorico(Motor motor);
 // Conexão SQLite do programa: cria o histórico num arquivo que ainda não o tem e marca as

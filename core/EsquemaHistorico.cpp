@@ -5,6 +5,7 @@
 //   Id, Momento (relógio do servidor), Usuario, Tabela, Registro (Id da linha, ou a chave
 //   do dono numa tabela de texto longo), Operacao ('I', 'U', 'D'), Antes e Depois (as
 //   colunas em JSON; nulo do lado que não existe; numa alteração só as colunas mudadas).
+//   A tabela está na descrição das tabelas (EsquemaTabelas.cpp), sem histórico próprio.
 //
 // PostgreSQL: Usuario é o session_user (que um login não falsifica). Os gatilhos chamam
 // uma função SECURITY DEFINER do dono do banco, com search_path fixo: os logins não
@@ -60,8 +61,8 @@ QString objetoSQLite(const Tabela &t, const QString &lado)
 QStringList gatilhosSQLite(const Tabela &t)
 {
     const QString gravar
-        = u"INSERT INTO Historico (Momento,Tabela,Registro,Operacao,Antes,Depois) "_s;
-    const QString momento = u"datetime('now','localtime')"_s;
+        = u"INSERT INTO Historico (Momento,Usuario,Tabela,Registro,Operacao,Antes,Depois) "_s;
+    const QString momento = u"datetime('now','localtime'),''"_s; // e Usuario, marcado pelo programa
     const QString tabela = CitarTexto(t.nome);
     const QString reg = t.registroHistorico;
 
@@ -88,14 +89,11 @@ QStringList gatilhosSQLite(const Tabela &t)
     };
 }
 
+const QString indice = u"CREATE INDEX Historico_Registro ON Historico (Tabela, Registro)"_s;
+
 QStringList historicoSQLite()
 {
-    QStringList c = {
-        u"CREATE TABLE Historico (Id INTEGER PRIMARY KEY, Momento DATETIME NOT NULL, "
-        "Usuario VARCHAR(63) NOT NULL DEFAULT '', Tabela VARCHAR(63) NOT NULL, "
-        "Registro INTEGER, Operacao VARCHAR(1) NOT NULL, Antes TEXT, Depois TEXT)"_s,
-        u"CREATE INDEX Historico_Registro ON Historico (Tabela, Registro)"_s,
-    };
+    QStringList c = { indice };
     for (const Tabela *t : comHistorico())
         c << gatilhosSQLite(*t);
     return c;
@@ -129,7 +127,8 @@ BEGIN
     INSERT INTO public.historico (momento, usuario, tabela, registro, operacao, antes, depois)
     VALUES (LOCALTIMESTAMP(0), session_user, TG_ARGV[0],
             (COALESCE(novo, velho) ->> lower(TG_ARGV[1]))::integer, left(TG_OP, 1),
-            CASE WHEN velho IS NOT NULL THEN antes END, CASE WHEN novo IS NOT NULL THEN depois END);
+            CASE WHEN velho IS NOT NULL THEN antes::text END,
+            CASE WHEN novo IS NOT NULL THEN depois::text END);
     RETURN NULL;
 END
 $corpo$)"_s;
@@ -152,11 +151,7 @@ QStringList gatilhosPostgres(const Tabela &t)
 QStringList historicoPostgres()
 {
     QStringList c = {
-        u"CREATE TABLE Historico (Id BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY, "
-        "Momento TIMESTAMP(0) NOT NULL, Usuario VARCHAR(63) NOT NULL, "
-        "Tabela VARCHAR(63) NOT NULL, Registro INTEGER, "
-        "Operacao CHAR(1) NOT NULL CHECK (Operacao IN ('I','U','D')), Antes JSONB, Depois JSONB)"_s,
-        u"CREATE INDEX Historico_Registro ON Historico (Tabela, Registro)"_s,
+        indice,
         funcaoPostgres,
         u"REVOKE ALL ON FUNCTION historico_gravar() FROM PUBLIC"_s,
     };
@@ -175,6 +170,10 @@ QStringList historicoPostgres()
          "USING (has_table_privilege(Tabela, 'SELECT'))"_s.arg(outros.join(u", "_s));
     for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
         c << u"GRANT SELECT ON Historico TO %1"_s.arg(UsuarioNivel(nivel));
+    // Desfazer uma exclusão inclui a linha de volta com o mesmo Id.
+    for (const Direito &d : DireitosNivel(1))
+        if (d.incluir)
+            c << u"GRANT INSERT (Id) ON %1 TO %2"_s.arg(d.tabela, UsuarioNivel(1));
     return c;
 }
 
@@ -221,7 +220,9 @@ void PrepararHistoricoSQLite(QSqlDatabase &db, const QString &usuario)
     const bool existe = q.next();
     q.finish();
     if (!existe)
-        Executar(db, ComandosHistorico(FonteDados::SQLite));
+        Executar(db,
+            QStringList { ComandoCriarTabela(*TabelaPorNome(u"Historico"_s), FonteDados::SQLite) }
+                + ComandosHistorico(FonteDados::SQLite));
     q.exec(u"DROP TRIGGER IF EXISTS temp.HistoricoUsuario"_s);
     if (!usuario.isEmpty() && !q.exec(marcaUsuarioSQLite(usuario)))
         throw ErroBanco(q.lastError().text());

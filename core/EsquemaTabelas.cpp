@@ -305,6 +305,13 @@ QList<Tabela> montar()
     t << Tabela { u"Passageiros"_s,
         { id(), ref(u"Solicitante"_s, u"Veiculos"_s), longo(u"Passageiro"_s), longo(u"Funcao"_s),
             longo(u"RG"_s), longo(u"CIC"_s), longo(u"Endereco"_s) } };
+
+    // Histórico de alterações das tabelas acima, escrito só pelos gatilhos
+    // (EsquemaHistorico.cpp); Antes e Depois em JSON.
+    t << Tabela { u"Historico"_s,
+        { id(), dataHora(u"Momento"_s), txt(u"Usuario"_s, 63), txt(u"Tabela"_s, 63),
+            inteiro(u"Registro"_s), txt(u"Operacao"_s, 1), longo(u"Antes"_s), longo(u"Depois"_s) },
+        {} };
     return t;
 }
 } // namespace

@@ -16,6 +16,11 @@ QString NomeUsuario(const QString &usuario)
     return usuario.isEmpty() ? OutroPrograma : usuario;
 }
 
+QString NomeOperacao(QChar operacao)
+{
+    return operacao == u'I' ? u"Inclusão"_s : operacao == u'U' ? u"Alteração"_s : u"Exclusão"_s;
+}
+
 QStringList Alteracao::Colunas() const
 {
     QStringList c;
@@ -26,6 +31,20 @@ QStringList Alteracao::Colunas() const
         if ((antes && antes->contains(col.nome)) || (depois && depois->contains(col.nome)))
             c << col.nome;
     return c;
+}
+
+QStringList Alteracao::ColunasMudadas() const
+{
+    if (operacao != u'U')
+        return Colunas();
+    QStringList c;
+    const Esquema::Tabela *t = Tabela();
+    for (const QString &coluna : Colunas()) {
+        const Esquema::Coluna *col = t->coluna(coluna);
+        if (Texto(col, antes->value(coluna)) != Texto(col, depois->value(coluna)))
+            c << coluna;
+    }
+    return c.isEmpty() ? Colunas() : c;
 }
 
 QString Texto(const Esquema::Coluna *c, const QJsonValue &v)
@@ -171,10 +190,11 @@ Alteracao Ler(TQuery &q, const QString &id)
 
 QStringList SentencaLista(const Filtro &f)
 {
-    // Apelidos entre aspas: o PostgreSQL os devolveria em minúsculas.
-    QStringList s = { u"SELECT Id, Momento AS \"Momento\", CASE WHEN Usuario='' THEN %1 ELSE "
-                      "Usuario END AS \"Usuario\", Tabela AS \"Tabela\", Registro AS "
-                      "\"Registro\", Operacao AS \"Operacao\""_s.arg(CitarTexto(OutroPrograma)),
+    QStringList s = { u"SELECT Id, Momento, CASE WHEN Usuario='' THEN %1 ELSE Usuario END AS "
+                      "Usuario, Tabela, Registro, CASE Operacao WHEN 'I' THEN %2 WHEN 'U' THEN %3 "
+                      "ELSE %4 END AS Operacao"_s.arg(CitarTexto(OutroPrograma),
+                          CitarTexto(NomeOperacao(u'I')), CitarTexto(NomeOperacao(u'U')),
+                          CitarTexto(NomeOperacao(u'D'))),
         u" FROM Historico"_s };
     QStringList condicoes;
     if (!f.tabelas.isEmpty()) {
@@ -215,7 +235,6 @@ Plano Planejar(TQuery &q, const Alteracao &a)
     if (!t || !t->ComHistorico())
         throw ErroBanco(u"Tabela sem histórico: "_s + a.tabela);
     Plano p;
-    p.colunas = a.Colunas();
     q.Close();
     q.SQL = { linhaDe(*t, a.registro) };
     q.Open();

@@ -31,7 +31,14 @@ struct Alteracao {
     const Esquema::Tabela *Tabela() const { return Esquema::TabelaPorNome(tabela); }
     // Colunas presentes nos lados da alteração, na ordem da tabela.
     QStringList Colunas() const;
+    // As que mudaram de fato para quem lê: numa alteração, sem as que só trocaram nulo
+    // por texto vazio (as janelas gravam vazio onde não havia nada); se só houve isso,
+    // todas.
+    QStringList ColunasMudadas() const;
 };
+
+// "Inclusão", "Alteração" ou "Exclusão".
+QString NomeOperacao(QChar operacao);
 
 // Valor de uma coluna como texto: nulo vazio, inteiros em decimal, data e hora como
 // AAAA-MM-DD HH:MM:SS nos dois motores.
@@ -47,7 +54,7 @@ struct Filtro {
     QDate de, ate; // inválida: sem limite
 };
 // Listagem, mais nova primeiro: Id, Momento, Usuario (OutroPrograma quando vazio),
-// Tabela, Registro, Operacao.
+// Tabela, Registro, Operacao (NomeOperacao).
 QStringList SentencaLista(const Filtro &f);
 // Usuários distintos já gravados (para o filtro), em ordem.
 QStringList Usuarios(TQuery &q);
@@ -62,7 +69,6 @@ struct Diferenca {
 
 struct Plano {
     QList<QStringList> comandos; // na ordem, numa transação
-    QStringList colunas; // campos que voltam (na ordem da tabela)
     QStringList textosLongos; // tabelas de texto longo incluídas ou apagadas junto
     bool linhaAusente = false; // alteração ou inclusão de uma linha que não existe mais
     bool linhaPresente = false; // exclusão de uma linha cujo Id voltou a existir

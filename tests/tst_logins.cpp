@@ -77,7 +77,8 @@ private slots:
             u"0"_s);
     }
 
-    // Cada ação do menu do nível edita sua tabela: incluir e alterar passam; excluir só
+    // Cada ação do menu do nível edita sua tabela (menos as janelas que o nível só lê: a
+    // de docentes no nível 7, o histórico no 1): incluir e alterar passam; excluir só
     // para os níveis que excluem. Tabelas de ações que o nível não vê nem como escolha
     // não são lidas (o nível 11 não lê nada além da configuração).
     void acoesDoMenu()
@@ -85,7 +86,8 @@ private slots:
         for (int nivel = 1; nivel <= NumeroNiveis; ++nivel) {
             QCOMPARE(m_banco->Conectar(nivel), QString());
             for (const auto &[etiqueta, numero] : acoes()) {
-                if (!NivelVeTabela(nivel, etiqueta) || (nivel == 7 && numero == 11))
+                if (!NivelVeTabela(nivel, etiqueta)
+                    || CatalogoJanelas::NivelSoLeitura(nivel, numero))
                     continue;
                 const QString t = NomeTabela(numero);
                 const QString contexto = UsuarioNivel(nivel) + u" "_s + t + u": "_s;
