@@ -12,6 +12,7 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,14 +102,16 @@ void TFormTabelaHistorico::MostrarDe(int numero, const QString &id, bool modal)
         h->MostrarModal();
         return;
     }
-    if (h->isVisible())
-        h->ExibirJanela();
-    else {
+    if (!h->isVisible()) {
         h->Modo = ModoTabela::Consultando;
-        h->show();
+        h->show(); // vem para a frente ao aparecer
+        return;
     }
-    h->raise();
-    h->activateWindow();
+    h->ExibirJanela();
+    if (QGuiApplication::platformName() != u"offscreen"_s) {
+        h->raise();
+        h->activateWindow();
+    }
 }
 
 void TFormTabelaHistorico::MontarControles()
@@ -401,9 +404,12 @@ void TFormTabelaHistorico::BitBtnDesfazerClick()
     // A pergunta nomeia a linha e os campos que voltam.
     QStringList campos;
     const QJsonObject lado = a.antes.value_or(a.depois.value_or(QJsonObject()));
-    for (const QString &c : a.ColunasMudadas())
-        if (a.operacao == u'U' || !Historico::Texto(nullptr, lado.value(c)).isEmpty())
+    for (const QString &c : a.ColunasMudadas()) {
+        const Esquema::Coluna *col = a.Tabela()->coluna(c);
+        if (a.operacao == u'U'
+            || (col->tipo != Esquema::Tipo::Id && !Historico::Texto(col, lado.value(c)).isEmpty()))
             campos << rotulo(a.tabela, c);
+    }
     QStringList textos;
     for (const QString &t : plano.textosLongos)
         textos << rotulo(t, u"Texto"_s);
