@@ -73,13 +73,7 @@ private slots:
     }
     void cleanup()
     {
-        for (int n : Registro::NumerosJanelas())
-            if (TFormTabela *j = Registro::Janela(n)) {
-                j->Modo = ModoTabela::Consultando;
-                j->hide();
-            }
-        Registro::DestruirJanelas();
-        m_banco->Desconectar();
+        Editores::Encerrar(*m_banco);
         NivelAcesso = 1;
     }
 

@@ -278,8 +278,8 @@ private slots:
                 u"TabelaGruposPesquisa"_s, u"TabelaCentros"_s, u"TabelaAgremiacoes"_s,
                 u"TabelaPosGraduacaoComissao"_s, u"-"_s, u"TabelaAssistencias"_s,
                 u"TabelaFuncionarios"_s, u"TabelaSecoes"_s, u"TabelaLinks"_s, u"-"_s,
-                u"TabelaDownloads"_s, u"TabelaImagens"_s, u"TabelaVeiculos"_s,
-                u"TabelaDiplomas"_s, u"-"_s, u"TabelaHistorico"_s }));
+                u"TabelaDownloads"_s, u"TabelaImagens"_s, u"TabelaVeiculos"_s, u"TabelaDiplomas"_s,
+                u"-"_s, u"TabelaHistorico"_s }));
         QCOMPARE(itens(barra.at(2)->menu()),
             QStringList({ u"AjudaContactarWebMaster"_s, u"AjudaSobre"_s }));
     }
