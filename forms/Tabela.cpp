@@ -653,6 +653,7 @@ void TFormTabela::DBGridPesquisaCellClick(const QModelIndex &indice)
 
 void TFormTabela::BitBtnIncluirClick()
 {
+    m_zerados.clear();
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
     Modo = ModoTabela::Incluindo;
@@ -691,6 +692,7 @@ void TFormTabela::BitBtnModificarClick()
     }
     if (!PodeModificarFicha())
         return;
+    m_zerados.clear();
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
     Modo = ModoTabela::Modificando;
@@ -751,7 +753,25 @@ bool TFormTabela::ExcluirSeguintes()
 
 QStringList TFormTabela::Sentenca(bool inclusao) const
 {
-    return RenderizarSentenca(LinhasGravacao(inclusao), NumeroTabela, ValoresJanela(*this));
+    TabelaLinhas linhas = LinhasGravacao(inclusao);
+    // Uma pesquisa que uma regra da janela esvaziou nesta edição é gravada como NULL (a
+    // regra comum deixaria o Id antigo no banco).
+    for (LinhaSentenca &l : linhas)
+        if (l.presenca.tipo == Presenca::SeNaoVazio && m_zerados.contains(l.presenca.campo)
+            && Texto(l.presenca.campo).isEmpty()) {
+            l.texto.replace(u"{#"_s + l.presenca.campo + u'}', u"NULL"_s);
+            l.presenca = Sempre();
+        }
+    return RenderizarSentenca(linhas, NumeroTabela, ValoresJanela(*this));
+}
+
+void TFormTabela::Zerar(const QString &controleId)
+{
+    if (auto *pesquisa = dynamic_cast<ControlePesquisa *>(CampoDoControle(controleId)))
+        pesquisa->Limpar();
+    else
+        DefinirTexto(controleId, QString());
+    m_zerados.insert(controleId);
 }
 
 bool TFormTabela::EmTransacao(const std::function<bool()> &passos)

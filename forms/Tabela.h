@@ -20,6 +20,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QSet>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -147,6 +148,9 @@ public:
     // O comando de gravação (INSERT ou UPDATE) como sairia agora dos campos; lança
     // ErroBanco quando um valor é recusado.
     QStringList Sentenca(bool inclusao) const;
+    // Esvazia um campo por uma regra da janela durante a edição (a pesquisa que outra
+    // exclui): no comando desta edição a coluna vai como NULL em vez de ficar de fora.
+    void Zerar(const QString &controleId);
 
     // Métodos da base
     void FormShow(); // parte da base ao mostrar
@@ -273,6 +277,7 @@ private:
     QHash<QString, QWidget *> m_controles;
     std::vector<std::unique_ptr<ControleCampo>> m_campos;
     QHash<QString, ControleCampo *> m_camposPorControle;
+    QSet<QString> m_zerados; // campos esvaziados por uma regra nesta edição
     QHash<QObject *, std::function<void()>> m_duplosCliques;
     ModeloConsulta *m_modelo = nullptr;
     QHBoxLayout *m_linhaBotoes = nullptr;

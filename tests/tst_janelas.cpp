@@ -169,6 +169,41 @@ private slots:
         QVERIFY(ConferirDescricao(d, 11).join(u'\n').contains(u"textos longos diferentes"_s));
     }
 
+    // Uma pesquisa esvaziada por uma regra da janela vai como NULL só nessa edição; as
+    // outras pesquisas vazias seguem fora do comando.
+    void pesquisaZeradaVaiComoNulo()
+    {
+        DescricaoJanela d;
+        d.numero = 11;
+        d.campos = { CampoEdit(u"Nome"_s, u"Nome"_s, 50),
+            CampoPesquisa(u"Departamento"_s, u"Depto"_s, 10),
+            CampoPesquisa(u"Categoria"_s, u"Categoria"_s, 13) };
+        d.colunas = { Gravar(u"Nome"_s), Gravar(u"Departamento"_s), Gravar(u"Categoria"_s) };
+        Roteiro r;
+        TFormTabela j(d);
+        const auto modificar = [&] {
+            j.EditId->setText(u"5"_s);
+            j.DefinirTexto(u"EditNome"_s, u"Ana"_s);
+            j.DefinirTexto(u"EditDepartamento"_s, u"3"_s);
+            j.DefinirTexto(u"EditCategoria"_s, u"7"_s);
+            j.BitBtnModificarClick();
+        };
+        modificar();
+        j.Zerar(u"EditCategoria"_s);
+        QCOMPARE(j.Texto(u"EditCategoria"_s), QString());
+        QCOMPARE(j.Sentenca(false),
+            QStringList({ u"UPDATE Docentes SET "_s, u"Nome='Ana'"_s, u",Departamento=3"_s,
+                u",Categoria=NULL"_s, u" WHERE Id=5"_s }));
+        // A próxima edição recomeça: vazia, a categoria fica de fora.
+        j.BitBtnCancelarClick();
+        modificar();
+        j.DefinirTexto(u"EditCategoria"_s, QString());
+        QCOMPARE(j.Sentenca(false),
+            QStringList({ u"UPDATE Docentes SET "_s, u"Nome='Ana'"_s, u",Departamento=3"_s,
+                u" WHERE Id=5"_s }));
+        j.BitBtnCancelarClick();
+    }
+
     // ---- Regras comuns de todos os editores ---------------------------------------
 
     void initTestCase_data() { LinhasMotores(); }
