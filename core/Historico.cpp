@@ -51,8 +51,9 @@ QString Texto(const Esquema::Coluna *c, const QJsonValue &v)
 {
     if (v.isNull() || v.isUndefined())
         return {};
-    if (v.isDouble())
-        return QString::number(v.toInteger());
+    if (v.isDouble()) // inteiros em decimal; outro número (de outro programa), como veio
+        return v.toDouble() == double(v.toInteger()) ? QString::number(v.toInteger())
+                                                     : QString::number(v.toDouble(), 'g', 17);
     if (v.isBool())
         return v.toBool() ? u"true"_s : u"false"_s;
     QString t = v.toString();

@@ -396,6 +396,29 @@ private slots:
         QCOMPARE(usuarios.contains(Historico::OutroPrograma), MotorAtual() == Motor::SQLite);
     }
 
+    // Um arquivo SQLite de antes do histórico o ganha na primeira conexão do programa.
+    void arquivoAntigoGanhaHistorico()
+    {
+        EXIGIR_BANCO(b);
+        if (MotorAtual() != Motor::SQLite)
+            QSKIP("Só o SQLite embutido é criado e completado pelo programa.");
+        b.Desconectar();
+        const QString gatilhos = u"SELECT COUNT(*) FROM sqlite_master WHERE type='trigger' "
+                                 "AND name GLOB '*_Historico*'"_s;
+        const QString quantos = b.Valor(gatilhos);
+        for (const QString &g :
+            b.Valor(u"SELECT group_concat(name, ' ') FROM sqlite_master WHERE type='trigger' "
+                    "AND name GLOB '*_Historico*'"_s)
+                .split(u' '))
+            QVERIFY(b.Executar(u"DROP TRIGGER "_s + g));
+        QVERIFY(b.Executar(u"DROP TABLE Historico"_s));
+        QCOMPARE(b.Conectar(1), QString());
+        QCOMPARE(b.Valor(gatilhos), quantos);
+        rodar(u"UPDATE Docentes SET Area='nova' WHERE Id=2"_s);
+        QCOMPARE(contar(b), 1);
+        QCOMPARE(ultima(b).usuario, NomeNivel(1));
+    }
+
     // A configuração e as tabelas de códigos não têm histórico.
     void tabelasSemHistorico()
     {

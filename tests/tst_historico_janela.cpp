@@ -321,8 +321,8 @@ private slots:
             QCOMPARE(w->accessibleName(), rotulo->text().remove(u'&').remove(u':'));
         }
         QCOMPARE(botao(h, u"BitBtnDesfazer"_s)->text(), u"&Desfazer esta alteração"_s);
-        QVERIFY(!h->BitBtnIncluir->isVisible() && !h->BitBtnModificar->isVisible()
-            && !h->BitBtnExcluir->isVisible());
+        QVERIFY(!h->BitBtnIncluir->isEnabled() && !h->BitBtnModificar->isEnabled()
+            && !h->BitBtnExcluir->isEnabled());
         QCOMPARE(ConferirDescricao(h->Descricao(), TFormTabelaHistorico::Numero), QStringList());
     }
 };

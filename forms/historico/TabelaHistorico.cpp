@@ -16,7 +16,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 
@@ -177,7 +176,7 @@ void TFormTabelaHistorico::MontarControles()
     m_campos->setMinimumSize(520, 240);
     QGridLayout *grade = GradeCampos();
     const int fim = grade->rowCount();
-    grade->addWidget(rotuloDe(u"Ca&mpos alterados:"_s, m_campos, GroupBox1), fim, 0, 1, 4);
+    grade->addWidget(rotuloDe(u"Camp&os alterados:"_s, m_campos, GroupBox1), fim, 0, 1, 4);
     grade->addWidget(m_campos, fim + 1, 0, 1, 4);
     grade->setRowStretch(fim + 1, 1);
 
@@ -227,10 +226,7 @@ void TFormTabelaHistorico::preencherFiltros()
 
 void TFormTabelaHistorico::ExibirJanela()
 {
-    FormShow();
-    // Nada aqui é incluído, modificado ou excluído pela janela.
-    for (QPushButton *b : { BitBtnIncluir.get(), BitBtnModificar.get(), BitBtnExcluir.get() })
-        b->hide();
+    FormShow(); // Incluir, Modificar e Excluir ficam desabilitados: a janela não grava
     preencherFiltros();
     ConsultarTabela();
     MostrarRegistro();
