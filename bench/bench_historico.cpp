@@ -3,7 +3,8 @@
 // primeira linha), no SQLite e num PostgreSQL local descartável, em três situações:
 // com os gatilhos e o histórico vazio, com os gatilhos e 100.000 alterações já
 // guardadas, e sem os gatilhos. À parte, só os comandos da gravação (os quatro UPDATE
-// numa transação), que é onde os gatilhos trabalham. Mostra mediana, menor e p90.
+// numa transação), que é onde os gatilhos trabalham, e, no PostgreSQL, um UPDATE rodado
+// dentro do próprio servidor. Mostra mediana, menor e p90.
 // Uso: bench_historico [repetições] [linhas de histórico]   (veja bench/README.md)
 #include "BancoTeste.h"
 #include "Mensagens.h"
@@ -160,8 +161,20 @@ bool medirMotor(Motor motor, int repeticoes, int linhasHistorico, SaidaMemoria &
     // nos dois lados; as primeiras gravações depois de cada troca não contam.
     const int rodadas = 10;
     const int porRodada = std::max(1, repeticoes / rodadas);
+    // No PostgreSQL, também o custo no próprio servidor: um bloco de UPDATE do docente
+    // rodado lá dentro, sem a ida e volta do cliente (em ms por UPDATE).
+    const auto noServidor = [&]() -> double {
+        const int n = 200;
+        QElapsedTimer t;
+        t.start();
+        if (!b.Executar(
+                u"DO $$ BEGIN FOR i IN 1..%1 LOOP UPDATE Docentes SET "
+                "Nome='Docente de medida ' || (i % 2) WHERE Id=6; END LOOP; END $$"_s.arg(n)))
+            std::fprintf(stderr, "%s: %s\n", nome, qPrintable(b.UltimoErro()));
+        return t.nsecsElapsed() / 1e6 / n;
+    };
     const auto fase = [&](const QString &oQue) {
-        QList<double> aceitacoes[2], gravacoes[2];
+        QList<double> aceitacoes[2], gravacoes[2], servidor[2];
         for (int r = 0; r < rodadas; ++r)
             for (int k = 0; k < 2; ++k) {
                 const bool com = (r + k) % 2 == 0;
@@ -175,6 +188,8 @@ bool medirMotor(Motor motor, int repeticoes, int linhasHistorico, SaidaMemoria &
                     aceitacoes[com] << aceitar(i);
                     gravacoes[com] << comandos(i);
                 }
+                if (motor == Motor::PostgreSQL)
+                    servidor[com] << noServidor();
             }
         gatilhos.Ligar(true);
         const Medida a[2] = { resumo(aceitacoes[0]), resumo(aceitacoes[1]) };
@@ -187,6 +202,14 @@ bool medirMotor(Motor motor, int repeticoes, int linhasHistorico, SaidaMemoria &
                     "comandos %+.3f ms (medianas) %+.3f ms (menores)\n",
             nome, qPrintable(oQue), a[1].mediana - a[0].mediana, a[1].menor - a[0].menor,
             g[1].mediana - g[0].mediana, g[1].menor - g[0].menor);
+        if (motor == Motor::PostgreSQL) {
+            const Medida v[2] = { resumo(servidor[0]), resumo(servidor[1]) };
+            std::printf("%-11s no servidor, um UPDATE do docente (blocos de 200): sem gatilhos "
+                        "%.3f ms, com %.3f ms, acrescentado %+.3f ms (medianas), %+.3f ms "
+                        "(menores)\n",
+                nome, v[0].mediana, v[1].mediana, v[1].mediana - v[0].mediana,
+                v[1].menor - v[0].menor);
+        }
         return true;
     };
 
