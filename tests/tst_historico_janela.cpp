@@ -294,6 +294,12 @@ private slots:
         de->setDate(QDate::currentDate());
         h->Controle<QDateEdit>(u"DateEditFiltroAte"_s)->setDate(QDate::currentDate());
         QCOMPARE(Editores::IdsListados(h).size(), 2);
+        // Fechada e aberta de novo pelo menu, volta sem filtro.
+        h->BitBtnFechar->click();
+        h->show();
+        QCOMPARE(Editores::IdsListados(h).size(), 3);
+        QCOMPARE(Edit(h, u"EditFiltroRegistro"_s)->text(), QString());
+        QCOMPARE(usuario->currentIndex(), 0);
     }
 
     // Cada controle próprio tem rótulo (parceiro) com tecla de atalho e o nome acessível

@@ -194,7 +194,6 @@ void TFormTabelaHistorico::preencherFiltros()
             m_tabela->addItem(titulo, nomes);
     }
     // Os logins que já gravaram, lidos de novo a cada exibição.
-    const QString usuario = m_usuario->currentIndex() > 0 ? m_usuario->currentText() : QString();
     m_usuario->clear();
     m_usuario->addItem(u"(todos)"_s);
     try {
@@ -204,23 +203,16 @@ void TFormTabelaHistorico::preencherFiltros()
         RegistrarErro(NumeroTabela, e.Mensagem());
     }
     // Aberta por uma janela de tabela: a tabela e a linha dela; pelo menu: tudo.
-    if (m_pedido) {
-        const auto [tabela, id] = *m_pedido;
-        m_pedido.reset();
-        int indice = 0;
-        for (int i = 1; i < m_tabela->count(); ++i)
-            if (m_tabela->itemData(i).toStringList().contains(tabela))
-                indice = i;
-        m_tabela->setCurrentIndex(indice);
-        m_registro->setText(id);
-        m_usuario->setCurrentIndex(0);
-        m_de->setDate(SemLimite);
-        m_ate->setDate(SemLimite);
-    } else if (!isVisible() || m_usuario->findText(usuario) < 0) {
-        m_usuario->setCurrentIndex(0);
-    } else {
-        m_usuario->setCurrentIndex(m_usuario->findText(usuario));
-    }
+    const auto [tabela, id] = m_pedido.value_or(std::pair<QString, QString>());
+    m_pedido.reset();
+    int indice = 0;
+    for (int i = 1; i < m_tabela->count() && !tabela.isEmpty(); ++i)
+        if (m_tabela->itemData(i).toStringList().contains(tabela))
+            indice = i;
+    m_tabela->setCurrentIndex(indice);
+    m_registro->setText(id);
+    m_de->setDate(SemLimite);
+    m_ate->setDate(SemLimite);
     m_preenchendo = false;
 }
 
