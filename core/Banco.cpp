@@ -1,12 +1,14 @@
 #include "Banco.h"
 
 #include "Esquema.h"
+#include "PerfisAcesso.h"
 #include "Rotinas.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
@@ -333,6 +335,13 @@ void TDatabase::Open()
                 throw;
             }
         }
+        try {
+            // As alterações feitas por esta conexão levam o nível no histórico.
+            Esquema::PrepararHistoricoSQLite(db, NomeNivel(NivelAcesso));
+        } catch (...) {
+            db.close();
+            throw;
+        }
     } else {
         QString senha;
         const PedidoSenha pedido = pedidoSenha();
@@ -431,10 +440,12 @@ TQuery::TQuery(TDatabase *database, QObject *parent)
 
 namespace {
 // O Id da linha recém-incluída, perguntado ao motor na mesma conexão: no PostgreSQL o
-// último valor de identidade da sessão (o lastInsertId do QPSQL não é isso), no SQLite
-// o rowid da última inclusão. Dentro de uma transação um ponto de salvamento impede que
-// uma falha dessa leitura desfaça a transação inteira.
-QString idInserido(TDatabase *db)
+// valor corrente da identidade da tabela do INSERT (o lastInsertId do QPSQL não é isso,
+// e o lastval() da sessão pode ser o do histórico, gravado pelo gatilho depois da
+// linha), no SQLite o rowid da última inclusão (o dos gatilhos não conta). Dentro de uma
+// transação um ponto de salvamento impede que uma falha dessa leitura desfaça a
+// transação inteira.
+QString idInserido(TDatabase *db, const QString &comando)
 {
     QSqlDatabase conexao = db->Conexao();
     QSqlQuery q(conexao);
@@ -442,8 +453,17 @@ QString idInserido(TDatabase *db)
     const bool protegido = pg && db->EmTransacao();
     if (protegido)
         q.exec(u"SAVEPOINT tarvisco_id"_s);
+    QString consulta = u"SELECT last_insert_rowid()"_s;
+    if (pg) {
+        static const QRegularExpression tabela(u"^\\s*INSERT\\s+INTO\\s+([A-Za-z_][A-Za-z0-9_]*)"_s,
+            QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch m = tabela.match(comando);
+        consulta = m.hasMatch()
+            ? u"SELECT currval(pg_get_serial_sequence('%1','id'))"_s.arg(m.captured(1).toLower())
+            : u"SELECT lastval()"_s;
+    }
     QString id;
-    if (q.exec(pg ? u"SELECT lastval()"_s : u"SELECT last_insert_rowid()"_s) && q.next())
+    if (q.exec(consulta) && q.next())
         id = q.value(0).toString();
     if (protegido)
         q.exec(id.isEmpty() ? u"ROLLBACK TO SAVEPOINT tarvisco_id"_s
@@ -758,7 +778,7 @@ void TQuery::ExecSQL()
     QSqlQuery q = executar(m_db, texto);
     m_afetadas = q.numRowsAffected();
     if (texto.trimmed().startsWith(u"INSERT"_s, Qt::CaseInsensitive))
-        m_ultimoId = idInserido(m_db);
+        m_ultimoId = idInserido(m_db, texto);
 }
 
 void TQuery::Close()

@@ -9,6 +9,7 @@
 #include "Registro.h"
 #include "Rotinas.h"
 #include "Servidor.h"
+#include "TabelaHistorico.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -288,6 +289,12 @@ void TFormTabela::montar()
          })
         RegistrarControle(w, nome);
     montarFilhas();
+    // O histórico de alterações da linha mostrada (só o administrador: FormShow).
+    if (TFormTabelaHistorico::TemHistorico(NumeroTabela))
+        NovoBotao(u"BitBtnHistorico"_s, u"&Histórico"_s, m_barraInferior,
+            m_barraInferior->indexOf(BitBtnAtualizar), [this] {
+                TFormTabelaHistorico::MostrarDe(NumeroTabela, EditId->text(), EmExecucaoModal());
+            });
 
     connect(BitBtnIncluir, &QPushButton::clicked, this, [this] { BitBtnIncluirClick(); });
     connect(BitBtnModificar, &QPushButton::clicked, this, [this] { BitBtnModificarClick(); });
@@ -461,6 +468,8 @@ void TFormTabela::FormShow()
     for (const BotaoFilha &b : std::as_const(m_descricao.filhas))
         if (!b.niveis.isEmpty())
             Controle(b.nome)->setVisible(b.niveis.contains(NivelAcesso));
+    if (QWidget *historico = Controle(u"BitBtnHistorico"_s))
+        historico->setVisible(NivelAcesso == 1 && Modo != ModoTabela::Escolhendo);
 }
 
 bool TFormTabela::FormClose()
@@ -486,6 +495,8 @@ void TFormTabela::EditarCampos(bool on)
     BitBtnExcluir->setVisible(!on);
     BitBtnAtualizar->setEnabled(!on);
     BitBtnFechar->setEnabled(!on);
+    if (QWidget *historico = Controle(u"BitBtnHistorico"_s))
+        historico->setEnabled(!on);
 }
 
 void TFormTabela::MostrarBotoes(bool on)
