@@ -585,7 +585,9 @@ bool TFormTabela::LerId()
             ? Query->AsString(u"Id"_s)
             : QString());
     if (EditId->text().isEmpty()) {
-        Mensagens::Informar(TabelaVazia);
+        // A leitura que perdeu a conexão já foi avisada: a tabela não está vazia.
+        if (Query->Database() && Query->Database()->Connected())
+            Mensagens::Informar(TabelaVazia);
         return false;
     }
     return true;

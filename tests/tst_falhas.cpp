@@ -294,6 +294,41 @@ private slots:
         QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"0"_s);
     }
 
+    // A queda percebida numa leitura (a listagem de uma janela que se abre, lida direto do
+    // motor): a mesma mensagem única e o estado desconectado; de volta, a janela lista.
+    void leituraPercebeAQueda_data()
+    {
+        QTest::addColumn<int>("falha");
+        QTest::newRow("queda") << int(Queda);
+        QTest::newRow("trava") << int(Trava);
+    }
+    void leituraPercebeAQueda()
+    {
+        QFETCH(int, falha);
+        Roteiro r;
+        conectar(1);
+        QVERIFY(r.mostradas.isEmpty());
+        provocar(Falha(falha));
+        principal->MostrarJanelaTabela(10);
+        QVERIFY2(r.Textos() == QStringList { CaixaConexaoPerdida },
+            qPrintable(r.Textos().join(u" | "_s)));
+        QVERIFY(!Servidor::Database().Connected());
+        QCOMPARE(principal->TextoStatus(), u"Desconectado do servidor"_s);
+        QVERIFY(principal->ArquivoConectar->isEnabled());
+        QVERIFY(!Registro::Janela(10)->isVisible());
+        QVERIFY(registro().contains(u"Departamentos, conexão com o servidor perdida, "_s));
+        QVERIFY(!registro().contains(u"erro de SQL"_s));
+
+        desfazer(Falha(falha));
+        r.Limpar();
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        TFormTabela *j = Registro::Janela(10);
+        QVERIFY(j->isVisible());
+        QCOMPARE(j->Query->RecordCount(), 5);
+    }
+
     // De volta ao servidor com um nível que não pode gravar a tabela: a recusa de sempre
     // (a da janela, ou a do servidor no PostgreSQL) e a edição continua na tela; com o
     // nível certo, o Aceitar grava.
