@@ -4,6 +4,7 @@
 #include "Registro.h"
 #include "Sentenca.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
