@@ -385,6 +385,7 @@ void TFormTabela::montarCampo(
     if (!c.legenda.isEmpty() && coluna == 0) {
         auto *legenda = new QLabel(c.legenda, pai);
         legenda->setObjectName(u"LabelLegenda"_s + c.controle);
+        legenda->setWordWrap(true);
         grade->addWidget(legenda, linha++, 0, 1, 4);
     }
     if (!campo->RotuloNoControle() && !c.rotulo.isEmpty()) {
