@@ -1,5 +1,6 @@
 #include "TabelaFilha.h"
 
+#include "CatalogoJanelas.h"
 #include "PerfisAcesso.h"
 #include "Sentenca.h"
 
@@ -7,10 +8,9 @@
 
 using namespace Qt::StringLiterals;
 
-TFormTabelaFilha::TFormTabelaFilha(
-    const DescricaoJanela &descricao, const QString &colunaPai, QWidget *parent)
+TFormTabelaFilha::TFormTabelaFilha(const DescricaoJanela &descricao, QWidget *parent)
     : TFormTabela(descricao, parent)
-    , m_colunaPai(colunaPai)
+    , m_colunaPai(CatalogoJanelas::JanelaDe(descricao.numero)->colunaPai)
 {
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // Lista-filha: as linhas de uma linha-mãe (os e-mails de um departamento, os docentes de
 // um grupo de pesquisa, os passageiros de uma viagem...), mostrada modal pela janela-mãe,
-// que lhe dá a linha (DefinirPai) antes. A coluna da mãe é um campo de pesquisa fixo
-// (Edit<coluna> com o nome ao lado) preenchido pela mãe, nunca pela linha; a listagem
-// só tem as linhas da mãe e os comandos gravam sempre a mãe dada.
+// que lhe dá a linha (DefinirPai) antes. A coluna da mãe (a colunaPai do catálogo das
+// janelas) é um campo de pesquisa fixo (Edit<coluna> com o nome ao lado) preenchido pela
+// mãe, nunca pela linha; a listagem só tem as linhas da mãe e os comandos gravam sempre
+// a mãe dada.
 #include "Tabela.h"
 
 class TFormTabelaFilha : public TFormTabela {

@@ -28,7 +28,7 @@ DescricaoJanela descricao()
 } // namespace
 
 TFormTabelaEstudantes::TFormTabelaEstudantes(QWidget *parent)
-    : TFormTabelaFilha(descricao(), u"Agremiacao"_s, parent)
+    : TFormTabelaFilha(descricao(), parent)
 {
 }
 

@@ -59,7 +59,7 @@ TFormTabelaExtensoes::TFormTabelaExtensoes(QWidget *parent)
 }
 
 TFormTabelaExtensoesDocentes::TFormTabelaExtensoesDocentes(QWidget *parent)
-    : TFormTabelaFilha(descricaoDocentes(), u"Extensao"_s, parent)
+    : TFormTabelaFilha(descricaoDocentes(), parent)
 {
 }
 

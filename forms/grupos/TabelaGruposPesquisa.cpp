@@ -65,7 +65,7 @@ void TFormTabelaGruposPesquisa::EntregarMae(TFormTabela &filha, const BotaoFilha
 }
 
 TFormTabelaGruposPesquisaDocentes::TFormTabelaGruposPesquisaDocentes(QWidget *parent)
-    : TFormTabelaFilha(descricaoDocentes(), u"Grupo"_s, parent)
+    : TFormTabelaFilha(descricaoDocentes(), parent)
 {
 }
 

@@ -133,7 +133,7 @@ DescricaoJanela descricao(const DiferencasContato &dif)
 } // namespace
 
 TFormTabelaContatos::TFormTabelaContatos(const DiferencasContato &diferencas, QWidget *parent)
-    : TFormTabelaFilha(descricao(diferencas), diferencas.colunaPai, parent)
+    : TFormTabelaFilha(descricao(diferencas), parent)
     , m_dif(diferencas)
 {
     // Os telefones mostram o pai mesmo com a lista vazia; os e-mails só com uma linha.

@@ -214,7 +214,7 @@ void TFormTabelaVeiculos::BitBtnIncluirClick()
 }
 
 TFormTabelapassageiros::TFormTabelapassageiros(QWidget *parent)
-    : TFormTabelaFilha(descricaoPassageiros(), u"Solicitante"_s, parent)
+    : TFormTabelaFilha(descricaoPassageiros(), parent)
 {
 }
 
