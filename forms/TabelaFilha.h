@@ -10,8 +10,7 @@
 class TFormTabelaFilha : public TFormTabela {
     Q_OBJECT
 public:
-    TFormTabelaFilha(
-        const DescricaoJanela &descricao, const QString &colunaPai, QWidget *parent = nullptr);
+    explicit TFormTabelaFilha(const DescricaoJanela &descricao, QWidget *parent = nullptr);
 
     // O campo da mãe: a pesquisa fixa da coluna (o duplo clique dá a mensagem ou nada),
     // fora da linha, com a mensagem de mãe vazia no Aceitar.
