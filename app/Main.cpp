@@ -48,6 +48,11 @@ const QStringList MenuArquivo
     = { u"ArquivoConectar"_s, u"ArquivoDesconectar"_s, u"-"_s, u"ArquivoSair"_s };
 const QStringList MenuAjuda = { u"AjudaContactarWebMaster"_s, u"AjudaSobre"_s };
 
+const QString MensagemConexaoPerdida
+    = u"A conexão com o servidor foi perdida.\n\r\n\rO que estava sendo incluído ou modificado "
+      "continua nas janelas. Conecte-se novamente (Arquivo, Conectar com Servidor) e "
+      "pressione Aceitar para gravar, ou Cancelar para desistir."_s;
+
 QFont fonteDoRegistro()
 {
     QFont fonte(u"Courier New"_s);
@@ -104,6 +109,7 @@ TFormMain::TFormMain(QWidget *parent)
     connect(db, &TDatabase::AfterConnect, this, &TFormMain::DatabaseAfterConnect);
     connect(db, &TDatabase::BeforeDisconnect, this, &TFormMain::DatabaseBeforeDisconnect);
     connect(db, &TDatabase::AfterDisconnect, this, &TFormMain::DatabaseAfterDisconnect);
+    connect(db, &TDatabase::ConexaoPerdida, this, &TFormMain::DatabaseConexaoPerdida);
 }
 
 TFormMain::~TFormMain()
@@ -360,7 +366,9 @@ void TFormMain::ArquivoConectarExecute()
 
 void TFormMain::ArquivoDesconectarExecute()
 {
-    Conexao::ModificarContagem(-1);
+    // Só a conexão perdida bem agora deixa a cópia contada no servidor.
+    if (Conexao::ModificarContagem(-1) || Database().Connected())
+        m_contadoNoServidor = false;
     Database().Close();
 }
 
@@ -371,25 +379,45 @@ void TFormMain::DatabaseBeforeConnect()
 
 void TFormMain::DatabaseAfterConnect()
 {
+    // A conexão pode se perder em qualquer passo daqui (o servidor cai de novo, o arquivo
+    // continua travado): o programa já está então desconectado e avisado, e para.
     RegistrarEvento(0, u"conectado"_s);
     MostrarStatus(u"Conectado com o servidor"_s);
-    if (!LerConfiguracoesDoServidor()) {
+    const bool configuracoes = LerConfiguracoesDoServidor();
+    if (!Database().Connected())
+        return;
+    if (!configuracoes) {
         Database().Close();
         FecharSemConfirmar = true;
         Mensagens::Informar(u"O programa será desconectado do servidor e será finalizado."_s);
         close();
         return;
     }
-    Conexao::ModificarContagem(+1);
+    // Uma cópia que perdeu a conexão continua contada no servidor (a contagem não pôde
+    // ser baixada): ao reconectar ela não é contada de novo.
+    if (!m_contadoNoServidor)
+        m_contadoNoServidor = Conexao::ModificarContagem(+1);
+    if (!Database().Connected())
+        return;
     HabilitarTabelas();
     // Sem o filtro do nível as janelas listariam tudo: as tabelas ficam escondidas.
     const bool filtroDefinido = Conexao::DefinirFiltroDasTabelas();
+    if (!Database().Connected())
+        return;
     if (!filtroDefinido)
         DesabilitarTabelas();
     ArquivoConectar->setEnabled(false);
     ArquivoDesconectar->setEnabled(true);
     if (filtroDefinido)
         RegistrarEvento(0, u"Ok"_s, u"pronto para uso"_s);
+}
+
+void TFormMain::DatabaseConexaoPerdida()
+{
+    // A plataforma já fechou a conexão (DatabaseAfterDisconnect pôs a janela no estado
+    // desconectado); o usuário recebe uma só mensagem por perda, no lugar dos textos do
+    // motor de cada comando que falhou.
+    Mensagens::Informar(MensagemConexaoPerdida);
 }
 
 void TFormMain::DatabaseBeforeDisconnect()

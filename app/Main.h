@@ -71,6 +71,7 @@ public:
     void DatabaseAfterConnect();
     void DatabaseBeforeDisconnect();
     void DatabaseAfterDisconnect();
+    void DatabaseConexaoPerdida(); // a plataforma notou a conexão perdida
     // A configuração do servidor (Conexao::LerConfiguracao) e o aviso de versão: false
     // quando o programa não pode seguir conectado.
     bool LerConfiguracoesDoServidor();
@@ -97,6 +98,7 @@ private:
         int etiqueta, const QIcon &icone);
 
     QLabel *m_painelStatus = nullptr;
+    bool m_contadoNoServidor = false; // esta cópia somou 1 às Instancias do servidor
     QMenu *m_menuTabela = nullptr;
     std::unique_ptr<SaidaRichEdit> m_saida;
 };

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -66,6 +67,13 @@ bool SaidaRichEdit::GravarRtf(const QString &caminho, QString *erro)
 void SaidaRichEdit::DefinirStatus(const QString &texto)
 {
     m_status->setText(texto);
+}
+
+void SaidaRichEdit::MostrarNota(const QString &texto)
+{
+    // Por cima do painel do estado da conexão, que volta sozinho.
+    if (auto *barra = qobject_cast<QStatusBar *>(m_status->parentWidget()))
+        barra->showMessage(texto, 10000);
 }
 
 void SaidaRichEdit::DefinirTitulo(const QString &titulo)

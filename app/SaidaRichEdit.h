@@ -17,6 +17,7 @@ public:
     void AcrescentarLinha(const QString &texto, const QColor &cor) override;
     bool GravarRtf(const QString &caminho, QString *erro) override;
     void DefinirStatus(const QString &texto) override;
+    void MostrarNota(const QString &texto) override;
     void DefinirTitulo(const QString &titulo) override;
 
     // As linhas com as suas cores, como vão para o RTF.

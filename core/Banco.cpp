@@ -22,6 +22,9 @@
 
 using namespace Qt::StringLiterals;
 
+const QString FalhaConexaoPerdida = u"Connection lost. "_s;
+const QString FalhaSemConexao = u"Not connected. A conexão com o banco de dados não está aberta."_s;
+
 ErroBanco::ErroBanco(const QString &mensagem)
     : m_mensagem(mensagem)
     , m_utf8(mensagem.toUtf8())
@@ -256,6 +259,47 @@ QList<QPointer<TQuery>> &consultasDe(const TDatabase *db)
 }
 
 int contadorConexoes = 0;
+
+// A conexão SQLite por baixo do driver, para ler resultados sem uma cópia por célula.
+sqlite3 *sqliteDe(const QSqlDatabase &conexao)
+{
+    if (conexao.driverName() != u"QSQLITE"_s)
+        return nullptr;
+    const QVariant h = conexao.driver()->handle();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(h.constData());
+}
+
+// A falha veio de uma conexão que não serve mais? PostgreSQL: a sessão caiu (servidor
+// parado, reiniciado, rede). SQLite: o arquivo travado por outro programa além da espera,
+// ilegível, trocado por outra coisa ou inacessível.
+bool conexaoPerdida(const QSqlDatabase &conexao, int codigoSqlite)
+{
+    if (conexao.driverName() == u"QPSQL"_s) {
+        // Sem a conexão da libpq, o driver já a dá por fechada (a sessão caiu). A libpq
+        // pode só notar a queda no comando seguinte (o servidor parado às pressas avisa e
+        // some): um comando vazio, que não muda nada na sessão, tira a dúvida.
+        PGconn *pg = ConexaoLibpq(conexao);
+        if (pg && PQstatus(pg) == CONNECTION_OK)
+            PQclear(PQexec(pg, ""));
+        return !pg || PQstatus(pg) != CONNECTION_OK;
+    }
+    if (sqlite3 *s = sqliteDe(conexao)) {
+        const int codigo = (codigoSqlite ? codigoSqlite : sqlite3_extended_errcode(s)) & 0xFF;
+        switch (codigo) {
+        case SQLITE_BUSY:
+        case SQLITE_IOERR:
+        case SQLITE_CORRUPT:
+        case SQLITE_CANTOPEN:
+        case SQLITE_NOTADB:
+            return true;
+        default:
+            return false;
+        }
+    }
+    return false;
+}
 } // namespace
 
 TDatabase::TDatabase(QObject *parent)
@@ -285,8 +329,10 @@ TDatabase::PedidoSenha TDatabase::PedidoSenhaAtual()
 
 bool TDatabase::Connected() const
 {
-    QSqlDatabase db = QSqlDatabase::database(m_nomeConexao, false);
-    return db.isValid() && db.isOpen();
+    // O estado do programa (aberta até Close), e não o do driver: uma sessão que caiu
+    // continua "conectada" até um comando falhar e a queda ser tratada (Falha), para que a
+    // janela principal e as janelas passem juntas ao estado desconectado.
+    return m_aberta && Conexao().isValid();
 }
 
 QSqlDatabase TDatabase::Conexao() const
@@ -323,6 +369,7 @@ void TDatabase::Open()
         const bool novo = !QFileInfo::exists(fonte.arquivo);
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_nomeConexao);
         db.setDatabaseName(fonte.arquivo);
+        db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT="_s + QString::number(EsperaTravaMs));
         if (!db.open())
             throw ErroBanco(u"Cannot connect to database file "_s + fonte.arquivo + u". "_s
                 + db.lastError().text());
@@ -338,6 +385,14 @@ void TDatabase::Open()
         try {
             // As alterações feitas por esta conexão levam o nível no histórico.
             Esquema::PrepararHistoricoSQLite(db, NomeNivel(NivelAcesso));
+        } catch (const ErroBanco &e) {
+            // O arquivo ilegível ou travado por outro programa: a conexão não se faz.
+            const bool semArquivo = conexaoPerdida(db, 0);
+            db.close();
+            if (semArquivo)
+                throw ErroBanco(
+                    u"Cannot connect to database file "_s + fonte.arquivo + u". "_s + e.Mensagem());
+            throw;
         } catch (...) {
             db.close();
             throw;
@@ -382,6 +437,7 @@ void TDatabase::Open()
                     .arg(fonte.ModoTls()));
     }
     m_emTransacao = false;
+    m_aberta = true;
     emit AfterConnect();
 }
 
@@ -400,16 +456,39 @@ void TDatabase::Close()
         db.close();
     }
     m_emTransacao = false;
+    m_aberta = false;
     emit AfterDisconnect();
+}
+
+ErroBanco TDatabase::Falha(const QString &texto, int codigoSqlite)
+{
+    if (!Connected() || !conexaoPerdida(Conexao(), codigoSqlite))
+        return ErroBanco(texto);
+    const QString perdida = FalhaConexaoPerdida + texto;
+    Close();
+    emit ConexaoPerdida(perdida);
+    return ErroBanco(perdida);
 }
 
 void TDatabase::IniciarTransacao()
 {
     if (!Connected())
-        throw ErroBanco(u"A conexão com o banco de dados não está aberta."_s);
+        throw ErroBanco(FalhaSemConexao);
     QSqlDatabase db = Conexao();
-    if (!db.transaction())
-        throw ErroBanco(db.lastError().text());
+    if (sqliteDe(db)) {
+        // SQLite: a trava de escrita já no começo, para que o que a transação lê (a linha
+        // comparada antes de gravar) não mude até o fim dela.
+        QSqlError erro;
+        {
+            QSqlQuery q(db);
+            if (!q.exec(u"BEGIN IMMEDIATE"_s))
+                erro = q.lastError();
+        }
+        if (erro.isValid())
+            throw Falha(erro.text(), erro.nativeErrorCode().toInt());
+    } else if (!db.transaction()) {
+        throw Falha(db.lastError().text(), db.lastError().nativeErrorCode().toInt());
+    }
     m_emTransacao = true;
 }
 
@@ -417,8 +496,12 @@ void TDatabase::ConfirmarTransacao()
 {
     QSqlDatabase db = Conexao();
     m_emTransacao = false;
-    if (!db.commit())
-        throw ErroBanco(db.lastError().text());
+    if (!db.commit()) {
+        const QSqlError erro = db.lastError();
+        if (Connected())
+            db.rollback(); // uma transação que não confirmou não fica aberta
+        throw Falha(erro.text(), erro.nativeErrorCode().toInt());
+    }
 }
 
 void TDatabase::DesfazerTransacao()
@@ -474,12 +557,17 @@ QString idInserido(TDatabase *db, const QString &comando)
 QSqlQuery executar(TDatabase *db, const QString &texto)
 {
     if (!db || !db->Connected())
-        throw ErroBanco(u"A conexão com o banco de dados não está aberta."_s);
-    QSqlQuery q(db->Conexao());
-    q.setForwardOnly(true);
-    if (!q.exec(texto))
-        throw ErroBanco(q.lastError().text());
-    return q;
+        throw ErroBanco(FalhaSemConexao);
+    QSqlError erro;
+    {
+        QSqlQuery q(db->Conexao());
+        q.setForwardOnly(true);
+        if (q.exec(texto))
+            return q;
+        erro = q.lastError();
+    }
+    // A consulta já foi desfeita: a falha pode fechar a conexão.
+    throw db->Falha(erro.text(), erro.nativeErrorCode().toInt());
 }
 } // namespace
 
@@ -562,29 +650,6 @@ TQuery::Natureza naturezaDoTipo(QMetaType tipo)
     }
 }
 
-// A conexão SQLite por baixo do driver, para ler resultados sem uma cópia por célula.
-sqlite3 *sqliteDe(const QSqlDatabase &conexao)
-{
-    if (conexao.driverName() != u"QSQLITE"_s)
-        return nullptr;
-    const QVariant h = conexao.driver()->handle();
-    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3 *const *>(h.constData());
-}
-// A conexão PostgreSQL por baixo do driver: as listagens leem os textos do libpq.
-PGconn *postgresDe(const QSqlDatabase &conexao)
-{
-    if (conexao.driverName() != u"QPSQL"_s)
-        return nullptr;
-    const QVariant h = conexao.driver()->handle();
-    // O tipo se chama "PGconn*" ou "pg_conn*", conforme a versão do driver.
-    if (!h.isValid()
-        || (qstrcmp(h.typeName(), "PGconn*") != 0 && qstrcmp(h.typeName(), "pg_conn*") != 0))
-        return nullptr;
-    return *static_cast<PGconn *const *>(h.constData());
-}
-
 // Espécie de uma coluna pelo tipo do PostgreSQL (oids de pg_type).
 TQuery::Natureza naturezaOid(Oid tipo)
 {
@@ -656,19 +721,19 @@ void TQuery::Open()
 {
     Close();
     if (!m_db || !m_db->Connected())
-        throw ErroBanco(u"A conexão com o banco de dados não está aberta."_s);
+        throw ErroBanco(FalhaSemConexao);
     // Uma célula nula é uma vista sem dados; uma vazia, uma vista de tamanho zero.
     static const char vazio = 0;
     if (sqlite3 *s = sqliteDe(m_db->Conexao())) {
         // SQLite: direto da biblioteca, texto UTF-8 de cada coluna.
         const QString texto = TextoComando();
         sqlite3_stmt *st = nullptr;
-        if (sqlite3_prepare16_v2(
-                s, texto.utf16(), int(texto.size() * sizeof(char16_t)), &st, nullptr)
-            != SQLITE_OK) {
+        if (const int r = sqlite3_prepare16_v2(
+                s, texto.utf16(), int(texto.size() * sizeof(char16_t)), &st, nullptr);
+            r != SQLITE_OK) {
             const QString erro = QString::fromUtf8(sqlite3_errmsg(s));
             sqlite3_finalize(st);
-            throw ErroBanco(erro + u" Unable to execute statement"_s);
+            throw m_db->Falha(erro + u" Unable to execute statement"_s, r);
         }
         const int colunas = st ? sqlite3_column_count(st) : 0;
         for (int i = 0; i < colunas; ++i) {
@@ -692,10 +757,10 @@ void TQuery::Open()
             const QString erro = QString::fromUtf8(sqlite3_errmsg(s));
             sqlite3_finalize(st);
             Close();
-            throw ErroBanco(erro + u" Unable to fetch row"_s);
+            throw m_db->Falha(erro + u" Unable to fetch row"_s, r);
         }
         sqlite3_finalize(st);
-    } else if (PGconn *pg = postgresDe(m_db->Conexao())) {
+    } else if (PGconn *pg = ConexaoLibpq(m_db->Conexao())) {
         // PostgreSQL: linha a linha do libpq, os textos como o servidor os manda (UTF-8;
         // datas ISO).
         const QByteArray texto = TextoComando().toUtf8();
@@ -703,7 +768,7 @@ void TQuery::Open()
             const QString erro = falhaPostgres(pg, nullptr);
             while (PGresult *r = PQgetResult(pg))
                 PQclear(r);
-            throw ErroBanco(erro);
+            throw m_db->Falha(erro);
         }
         QString erro;
         QVarLengthArray<QByteArrayView, 32> celulas;
@@ -738,7 +803,7 @@ void TQuery::Open()
         }
         if (!erro.isEmpty()) {
             Close();
-            throw ErroBanco(erro);
+            throw m_db->Falha(erro);
         }
     } else {
         QSqlQuery q = executar(m_db, TextoComando());

@@ -23,6 +23,12 @@ private:
     QByteArray m_utf8;
 };
 
+// Começos dos textos de falha que o programa classifica (RegistrarErro): um comando que
+// falhou porque a conexão se perdeu (servidor fora do ar, arquivo do banco ilegível ou
+// travado por outro programa), e um comando tentado sem conexão aberta.
+extern const QString FalhaConexaoPerdida; // "Connection lost. " + texto do motor
+extern const QString FalhaSemConexao; // "Not connected. ..."
+
 // Definição da fonte de dados "Dados_HP" (veja o README): arquivo Dados_HP.conf na
 // pasta de trabalho; sem ele, um arquivo SQLite Dados_HP.sqlite na pasta de trabalho.
 struct FonteDados {
@@ -94,6 +100,15 @@ public:
     void Close();
     FonteDados::Motor Motor() const;
     QSqlDatabase Conexao() const;
+    // SQLite: quanto um comando espera por um arquivo travado por outro programa antes
+    // de falhar (a trava que dura mais que isso é uma conexão perdida).
+    int EsperaTravaMs = 5000;
+
+    // A falha de um comando nesta conexão, como ErroBanco. Quando ela vem de uma conexão
+    // perdida (PostgreSQL: a sessão caiu; SQLite: o arquivo ficou ilegível ou travado),
+    // a conexão é fechada (os quatro eventos de sempre), ConexaoPerdida é emitido uma
+    // vez e o texto começa com FalhaConexaoPerdida.
+    ErroBanco Falha(const QString &texto, int codigoSqlite = 0);
 
     // Transações (as janelas que gravam a linha e seus textos longos juntos).
     void IniciarTransacao();
@@ -112,9 +127,12 @@ signals:
     void AfterConnect();
     void BeforeDisconnect();
     void AfterDisconnect();
+    // A conexão se perdeu (já fechada quando o sinal chega); o texto é o da falha.
+    void ConexaoPerdida(const QString &texto);
 
 private:
     QString m_nomeConexao;
+    bool m_aberta = false;
     bool m_emTransacao = false;
 };
 

@@ -52,6 +52,13 @@ bool ExecutarComando(
                 *registros = total;
             RegistrarEvento(n, p.fim, QString::number(total) + u" registros"_s);
         } else {
+            if (registros)
+                *registros = q.LinhasAfetadas();
+            if (passo == Passo::Alteracao && q.LinhasAfetadas() == 0) {
+                // A linha não existe mais: nada foi alterado, e não é um sucesso.
+                RegistrarEvento(n, u"erro"_s, u"nenhum registro alterado"_s);
+                return false;
+            }
             RegistrarEvento(n, p.fim);
         }
         return true;

@@ -25,6 +25,9 @@ bool RodarComando(TQuery &q, int n, const QString &inicio,
 
 // Roda o comando das linhas na consulta q, registrando com a fonte n. Na contagem, o
 // número de registros é a primeira coluna da única linha. 'registros' recebe o número
-// de linhas (consulta) ou a contagem. Devolve false na falha (já registrada).
+// de linhas (consulta), a contagem ou as linhas mudadas (inclusão, alteração,
+// exclusão). Devolve false na falha (já registrada); um UPDATE que não muda nenhuma
+// linha é uma falha (registrada com "erro", sem caixa: quem grava diz o que houve), com
+// 'registros' 0.
 bool ExecutarComando(TQuery &q, int n, Passo passo, const std::function<QStringList()> &linhas,
     int *registros = nullptr);

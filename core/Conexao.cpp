@@ -40,6 +40,10 @@ std::optional<Configuracao> LerConfiguracao()
         return Configuracao { q.AsString(u"Email"_s), q.AsString(u"URL"_s),
             q.AsString(u"DesligarVersaoAntiga"_s) == u"S"_s, q.AsString(u"Versao"_s) };
     } catch (const ErroBanco &e) {
+        if (!Servidor::Database().Connected()) {
+            RegistrarErro(0, e.Mensagem());
+            return std::nullopt;
+        }
         RegistrarEvento(0, u"exceção"_s, e.Mensagem());
         Mensagens::Informar(u"ERRO GRAVE:\n\r\n\rNão foi possível ler configurações do servidor."
                             "\n\rEntre em contato com o administrador da rede da QORVEL."_s);
@@ -47,37 +51,39 @@ std::optional<Configuracao> LerConfiguracao()
     }
 }
 
-void ModificarContagem(int mudanca)
+bool ModificarContagem(int mudanca)
 {
     if (!Servidor::Database().Connected())
-        return;
+        return false;
     // Lido, calculado aqui e gravado de volta, sem trava: cópias que conectam ao mesmo
     // tempo podem perder uma contagem.
     TQuery &q = Servidor::Query();
     if (!RodarComando(
             q, 0, {}, [] { return QStringList { u"SELECT * FROM Tarvisco WHERE Id=1"_s }; }, true))
-        return;
+        return false;
     RegistrarEvento(0, u"consultado"_s, u"contagem de instâncias do Tarvisco"_s);
     QString atual;
     try {
         atual = q.AsString(u"Instancias"_s);
     } catch (const ErroBanco &e) {
         RegistrarErro(0, e.Mensagem());
-        return;
+        return false;
     }
     if (atual.isEmpty())
-        return;
+        return false;
     const int novo = atual.toInt() + mudanca;
     if (novo < 0)
-        return;
-    if (RodarComando(
+        return false;
+    if (!RodarComando(
             q, 0, {},
             [novo] {
                 return QStringList { u"UPDATE Tarvisco SET "_s,
                     u"Instancias="_s + QString::number(novo), u" WHERE Id=1"_s };
             },
             false))
-        RegistrarEvento(0, u"alterado"_s, u"contagem de instâncias do Tarvisco"_s);
+        return false;
+    RegistrarEvento(0, u"alterado"_s, u"contagem de instâncias do Tarvisco"_s);
+    return true;
 }
 
 bool DefinirFiltroDasTabelas()
@@ -98,7 +104,9 @@ bool DefinirFiltroDasTabelas()
                         + CitarTexto(DepartamentoNivel(NivelAcesso)) };
                 },
                 true)) {
-            Mensagens::Informar(MensagemPermissoes);
+            // Uma conexão perdida já foi avisada: não é um problema das permissões.
+            if (Servidor::Database().Connected())
+                Mensagens::Informar(MensagemPermissoes);
             return false;
         }
         try {

@@ -18,12 +18,14 @@ struct Configuracao {
 // Lê a configuração na consulta compartilhada ("verificando configurações no
 // servidor..." / "configurações verificadas no servidor"). Uma tabela sem linha, uma
 // coluna que falta ou a falha do comando é uma configuração ilegível: registra "exceção"
-// com o texto, mostra o "ERRO GRAVE" e devolve vazio. Sem conexão, vazio sem mensagem.
+// com o texto, mostra o "ERRO GRAVE" e devolve vazio. Sem conexão, vazio sem mensagem;
+// a conexão perdida no meio da leitura também (só registrada: a perda já foi avisada).
 std::optional<Configuracao> LerConfiguracao();
 
 // Soma 'mudanca' à contagem de cópias em uso (Instancias da linha 1); nunca abaixo de
-// zero; sem conexão nada acontece; uma falha vai para RegistrarErro.
-void ModificarContagem(int mudanca);
+// zero; sem conexão nada acontece; uma falha vai para RegistrarErro. true quando a
+// contagem nova foi gravada.
+bool ModificarContagem(int mudanca);
 
 // Calcula FiltroTabelas para NivelAcesso: o Id do departamento do nível (3..6),
 // "Graduação" (9), "Pós-Graduação" (10) ou vazio. false quando o departamento do nível

@@ -1,9 +1,9 @@
 #include "Ini.h"
 
+#include "Arquivos.h"
 #include "Cp1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -153,13 +153,5 @@ bool ArquivoIni::Gravar(QString *erro) const
     QByteArray bytes;
     for (const QString &linha : m_linhas)
         bytes += Cp1252::Codificar(linha) + "\r\n";
-    QSaveFile arquivo(m_caminho);
-    arquivo.setDirectWriteFallback(true);
-    if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(bytes) != bytes.size()
-        || !arquivo.commit()) {
-        if (erro)
-            *erro = arquivo.errorString();
-        return false;
-    }
-    return true;
+    return Arquivos::Gravar(m_caminho, bytes, erro);
 }

@@ -1,5 +1,6 @@
 #include "Rotinas.h"
 
+#include "Arquivos.h"
 #include "Banco.h"
 #include "CatalogoTabelas.h"
 #include "Mensagens.h"
@@ -31,11 +32,55 @@ SaidaEventos &saida()
     SaidaEventos *s = saidaInstalada();
     return s ? *s : memoria;
 }
+
+// Gravação do registro cheio em log/eventos.log. Quando ela falha, o registro fica como
+// estava (nada se perde) e a gravação fica pendente: cada erro seguinte tenta de novo e,
+// entre um erro e outro, a cada LimiteLinhas linhas novas; enquanto isso o registro não
+// é esvaziado. O usuário é avisado uma vez, com o motivo, até a gravação voltar a dar
+// certo.
+struct EstadoGravacao {
+    bool pendente = false;
+    bool avisado = false;
+    int linhasNaTentativa = 0;
+};
+EstadoGravacao &gravacao()
+{
+    static EstadoGravacao g;
+    return g;
+}
+
+const QString ArquivoLog = u"log/eventos.log"_s;
+
+// Grava, esvazia e escreve a linha de sucesso; false (registro intacto) na falha.
+bool gravarEEsvaziar(SaidaEventos &s)
+{
+    EstadoGravacao &g = gravacao();
+    QString motivo;
+    const bool gravado
+        = Arquivos::CriarPasta(u"log"_s, &motivo) && s.GravarRtf(ArquivoLog, &motivo);
+    if (!gravado) {
+        g.pendente = true;
+        g.linhasNaTentativa = s.NumeroLinhas();
+        if (!g.avisado) {
+            g.avisado = true;
+            Mensagens::Erro(u"Não foi possível gravar o arquivo "_s + ArquivoLog + u": "_s + motivo
+                + u".\n\rO registro de eventos continua na tela e será gravado inteiro na "
+                  "próxima vez que for possível."_s);
+        }
+        return false;
+    }
+    g = {};
+    s.Limpar();
+    s.AcrescentarLinha(HoraRegistro() + u" Arquivo eventos.log gravado com sucesso"_s, Qt::black);
+    return true;
+}
 } // namespace
 
 void InstalarSaidaEventos(SaidaEventos *s)
 {
+    // Um destino novo começa sem gravação pendente.
     saidaInstalada() = s;
+    gravacao() = {};
 }
 SaidaEventos *SaidaEventosAtual()
 {
@@ -67,8 +112,14 @@ QString HoraRegistro()
 void RegistrarEvento(int n, const QString &estado, const QString &mensagem)
 {
     SaidaEventos &s = saida();
-    if (s.NumeroLinhas() > LimiteLinhas)
-        s.Limpar();
+    if (s.NumeroLinhas() > LimiteLinhas) {
+        // Sem gravação pendente, o registro cheio é esvaziado sem ser gravado.
+        const EstadoGravacao &g = gravacao();
+        if (!g.pendente)
+            s.Limpar();
+        else if (s.NumeroLinhas() >= g.linhasNaTentativa + LimiteLinhas)
+            gravarEEsvaziar(s);
+    }
     QString texto = TituloTabela(n) + u", "_s + estado;
     if (!mensagem.isEmpty())
         texto += u", "_s + mensagem;
@@ -78,20 +129,8 @@ void RegistrarEvento(int n, const QString &estado, const QString &mensagem)
 void RegistrarErro(int n, const QString &erro)
 {
     SaidaEventos &s = saida();
-    if (s.NumeroLinhas() > LimiteLinhas) {
-        // O registro cheio vai para log/eventos.log antes de ser esvaziado. Se a
-        // gravação falhar, o usuário é avisado e o erro do banco segue o caminho normal.
-        // Sem a linha de sucesso quando a gravação falhou.
-        QString falha;
-        const bool gravado = QDir().mkpath(u"log"_s) && s.GravarRtf(u"log/eventos.log"_s, &falha);
-        if (!gravado)
-            Mensagens::Erro(u"Não foi possível gravar o arquivo log/eventos.log:\n\r"_s
-                + (falha.isEmpty() ? u"a pasta log não pôde ser criada."_s : falha));
-        s.Limpar();
-        if (gravado)
-            s.AcrescentarLinha(
-                HoraRegistro() + u" Arquivo eventos.log gravado com sucesso"_s, Qt::black);
-    }
+    if (s.NumeroLinhas() > LimiteLinhas)
+        gravarEEsvaziar(s); // uma falha deixa o registro como estava, e a linha entra nele
 
     QString texto;
     if (erro.contains(u"Unknown user name or password"_s)) {
@@ -100,6 +139,12 @@ void RegistrarErro(int n, const QString &erro)
             u"Erro de Login:\n\r\n\rNome do usuário ou senha incorretos.\n\rConexão não realizada."_s);
     } else if (erro.contains(u"Cannot connect"_s)) {
         texto = TituloTabela(n) + u", conexão não realizada."_s;
+    } else if (erro.startsWith(FalhaConexaoPerdida)) {
+        // A janela principal já avisou o usuário, uma vez, da conexão perdida.
+        texto = TituloTabela(n) + u", conexão com o servidor perdida, "_s + u"\r\n"_s
+            + erro.mid(FalhaConexaoPerdida.size());
+    } else if (erro == FalhaSemConexao) {
+        texto = TituloTabela(n) + u", sem conexão com o servidor"_s;
     } else if (const auto tls = FalhaTls::De(erro)) {
         // TLS: o motivo e o que pedir à informática; o texto técnico fica no registro.
         texto = TituloTabela(n) + u", conexão não realizada, conexão segura não estabelecida: "_s
@@ -134,6 +179,11 @@ void RegistrarUsuario()
 void MostrarStatus(const QString &texto)
 {
     saida().DefinirStatus(texto);
+}
+
+void MostrarNota(const QString &texto)
+{
+    saida().MostrarNota(texto);
 }
 
 void AtualizarTitulo(const QString &sufixo)
@@ -175,12 +225,9 @@ QString RemoverEspacosFinais(const QString &texto)
     return texto.left(fim);
 }
 
-int CapacidadeUsada(const QString &texto, int maximo)
+qsizetype ComprimentoTexto(const QString &texto)
 {
-    if (maximo <= 0)
-        return 0;
-    // "\r\n" já conta dois; uma quebra sozinha ("\n" ou "\r") conta dois também.
-    qint64 tamanho = 0;
+    qsizetype tamanho = 0;
     for (qsizetype i = 0; i < texto.size(); ++i) {
         const QChar c = texto.at(i);
         if (c == u'\r' && i + 1 < texto.size() && texto.at(i + 1) == u'\n') {
@@ -189,8 +236,35 @@ int CapacidadeUsada(const QString &texto, int maximo)
         } else if (c == u'\n' || c == u'\r') {
             tamanho += 2;
         } else {
+            // Um par substituto é um caractere só.
+            if (c.isHighSurrogate() && i + 1 < texto.size() && texto.at(i + 1).isLowSurrogate())
+                ++i;
             ++tamanho;
         }
     }
-    return int(tamanho * 100 / maximo);
+    return tamanho;
+}
+
+int CapacidadeUsada(const QString &texto, int maximo)
+{
+    if (maximo <= 0)
+        return 0;
+    return int(qint64(ComprimentoTexto(texto)) * 100 / maximo);
+}
+
+bool TemCaractereNaoGravavel(const QString &texto)
+{
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto.at(i);
+        if (c.isNull())
+            return true;
+        if (c.isHighSurrogate()) {
+            if (i + 1 >= texto.size() || !texto.at(i + 1).isLowSurrogate())
+                return true;
+            ++i;
+        } else if (c.isLowSurrogate()) {
+            return true;
+        }
+    }
+    return false;
 }

@@ -22,6 +22,7 @@ public:
     // Grava o registro inteiro como documento RTF; false e 'erro' preenchido se falhar.
     virtual bool GravarRtf(const QString &caminho, QString *erro) = 0;
     virtual void DefinirStatus(const QString &texto) = 0;
+    virtual void MostrarNota(const QString &texto) = 0;
     virtual void DefinirTitulo(const QString &titulo) = 0;
 };
 
@@ -34,6 +35,8 @@ void RegistrarErro(int n, const QString &erro);
 void RegistrarAbertura();
 void RegistrarUsuario();
 void MostrarStatus(const QString &texto);
+// Nota passageira na barra de status (volta ao estado da conexão depois de um tempo).
+void MostrarNota(const QString &texto);
 void AtualizarTitulo(const QString &sufixo);
 // Hora local no formato longo do sistema (sem o fuso horário).
 QString HoraRegistro();
@@ -45,6 +48,12 @@ QString LogicoParaTexto(bool valor);
 QString DataParaSQL(const QDate &data);
 QString DataHoraParaSQL(const QString &hora, const QString &minuto, const QDate &data);
 QString RemoverEspacosFinais(const QString &texto);
-// Parte usada da capacidade de um memo, em % inteiros truncados: cada quebra de linha
-// conta dois caracteres (CR LF), como no texto gravado. Máximo 0 ou negativo dá 0.
+// Comprimento de um texto como o programa o conta: em caracteres, como o usuário e a
+// coluna do banco os contam (um emoji é um, não dois pedaços UTF-16), e cada quebra de
+// linha (CR LF, LF ou CR) vale dois, como no texto gravado.
+qsizetype ComprimentoTexto(const QString &texto);
+// Parte usada da capacidade de um memo, em % inteiros truncados, pelo ComprimentoTexto.
+// Máximo 0 ou negativo dá 0.
 int CapacidadeUsada(const QString &texto, int maximo);
+// Texto que um banco não guarda: o caractere NUL ou metade de um par substituto UTF-16.
+bool TemCaractereNaoGravavel(const QString &texto);

@@ -1,8 +1,7 @@
 #include "Rtf.h"
 
+#include "Arquivos.h"
 #include "Cp1252.h"
-
-#include <QSaveFile>
 
 namespace {
 QByteArray hex2(int codigo)
@@ -64,15 +63,6 @@ QByteArray Documento(const QList<Linha> &linhas, const QString &fonte, int ponto
 
 bool Gravar(const QString &caminho, const QList<Linha> &linhas, QString *erro)
 {
-    const QByteArray doc = Documento(linhas);
-    QSaveFile arquivo(caminho);
-    arquivo.setDirectWriteFallback(true);
-    if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(doc) != doc.size()
-        || !arquivo.commit()) {
-        if (erro)
-            *erro = arquivo.errorString();
-        return false;
-    }
-    return true;
+    return Arquivos::Gravar(caminho, Documento(linhas), erro);
 }
 } // namespace Rtf

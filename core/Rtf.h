@@ -19,6 +19,7 @@ QByteArray Escapar(const QString &texto);
 QByteArray Documento(const QList<Linha> &linhas,
     const QString &fonte = QStringLiteral("Courier New"), int pontos = 10);
 
-// Grava o documento em 'caminho' (substitui o arquivo). false e 'erro' se falhar.
+// Grava o documento em 'caminho' (substitui o arquivo). false e 'erro' (o motivo, em
+// português) se falhar.
 bool Gravar(const QString &caminho, const QList<Linha> &linhas, QString *erro);
 } // namespace Rtf

@@ -5,6 +5,7 @@
 #include "Rtf.h"
 
 #include <QList>
+#include <QStringList>
 
 class SaidaMemoria : public SaidaEventos {
 public:
@@ -14,6 +15,7 @@ public:
     };
     QList<Linha> linhas; // uma entrada por linha de texto
     QString status;
+    QStringList notas; // notas passageiras da barra de status
     QString titulo;
     bool falharGravacao = false;
     QString ultimoArquivoGravado;
@@ -39,5 +41,6 @@ public:
         return Rtf::Gravar(caminho, doc, erro);
     }
     void DefinirStatus(const QString &texto) override { status = texto; }
+    void MostrarNota(const QString &texto) override { notas.append(texto); }
     void DefinirTitulo(const QString &t) override { titulo = t; }
 };

@@ -119,3 +119,13 @@ QString ProcurarId(int n, const QString &valor, const QString &coluna)
     RegistrarEvento(n, u"consultado"_s);
     return q.RecordCount() > 0 ? q.AsString(u"Id"_s) : QString();
 }
+
+void LerParaAlterar(TQuery &q, int n, const QString &chave, const QString &id)
+{
+    q.Close();
+    const bool travar = q.Database()->Motor() == FonteDados::PostgreSQL;
+    q.SQL = { u"SELECT * FROM "_s + NomeTabela(n) + u" WHERE "_s + chave + u'=' + ValorInteiro(id)
+        + (travar ? u" FOR UPDATE"_s : QString()) };
+    q.Open();
+    RegistrarEvento(n, u"consultado"_s);
+}

@@ -18,3 +18,10 @@ bool InserirCampoDescricao(const QString &id, int n, const QString &texto, const
 bool AtualizarCampoDescricao(const QString &id, int n, const QString &texto, const QString &chave);
 bool ExcluirCampoDescricao(const QString &id, int n, const QString &chave);
 QString ProcurarId(int n, const QString &valor, const QString &coluna);
+
+// Relê, dentro da transação de uma gravação, as linhas da tabela n cuja coluna 'chave' é
+// 'id' (a linha a alterar, ou o seu texto longo) na consulta q; no PostgreSQL elas ficam
+// travadas (FOR UPDATE) até o fim da transação, e ninguém as muda entre a conferência e
+// a gravação (no SQLite a transação já tem a trava de escrita). Registra "consultado";
+// lança ErroBanco na falha.
+void LerParaAlterar(TQuery &q, int n, const QString &chave, const QString &id);

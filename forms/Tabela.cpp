@@ -37,6 +37,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString TabelaVazia = u"A tabela está vazia."_s;
+const QString MensagemApagado
+    = u"Este registro foi apagado por outro usuário depois de mostrado. Nada foi gravado."_s;
+const QString MensagemAlterado
+    = u"Este registro foi alterado por outro usuário depois de mostrado."_s;
 
 QPushButton *botao(const QString &nome, const QString &texto, QWidget *pai)
 {
@@ -582,7 +586,9 @@ bool TFormTabela::LerId()
             ? Query->AsString(u"Id"_s)
             : QString());
     if (EditId->text().isEmpty()) {
-        Mensagens::Informar(TabelaVazia);
+        // A leitura que perdeu a conexão já foi avisada: a tabela não está vazia.
+        if (Query->Database() && Query->Database()->Connected())
+            Mensagens::Informar(TabelaVazia);
         return false;
     }
     return true;
@@ -604,7 +610,7 @@ void TFormTabela::CopiarCampos()
 {
     const QString id = EditId->text();
     for (ControleCampo *c : camposNaOrdemDeExibicao())
-        c->Mostrar(*Query, id);
+        c->MostrarLinha(*Query, id);
 }
 
 void TFormTabela::MostrarRegistro()
@@ -679,6 +685,7 @@ void TFormTabela::BitBtnIncluirClick()
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
     Modo = ModoTabela::Incluindo;
+    m_nivelDaEdicao = NivelAcesso;
     LimparCampos();
     HabilitarCampos(true);
 }
@@ -728,6 +735,7 @@ void TFormTabela::BitBtnModificarClick()
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
     Modo = ModoTabela::Modificando;
+    m_nivelDaEdicao = NivelAcesso;
     HabilitarCampos(true);
 }
 
@@ -747,6 +755,18 @@ bool TFormTabela::ConferirCampos()
             Mensagens::Informar(c.obrigatorio);
             return false;
         }
+    return true;
+}
+
+bool TFormTabela::conferirGravaveis()
+{
+    for (const auto &c : m_campos) {
+        const QString recusa = c->Recusa();
+        if (!recusa.isEmpty()) {
+            Mensagens::Informar(recusa);
+            return false;
+        }
+    }
     return true;
 }
 
@@ -822,26 +842,109 @@ bool TFormTabela::EmTransacao(const std::function<bool()> &passos)
     return false;
 }
 
+bool TFormTabela::conferirLinhaGravada(QList<DiferencaCampo> &diferencas)
+{
+    // Na consulta compartilhada: a listagem da janela fica como estava enquanto o
+    // usuário responde.
+    const QString id = EditId->text();
+    TQuery &q = Servidor::Query();
+    LerParaAlterar(q, NumeroTabela, u"Id"_s, id);
+    if (q.RecordCount() == 0)
+        return false;
+    QList<std::pair<ControleCampo *, QString>> gravados;
+    QList<ControleCampo *> textosLongos;
+    for (const auto &c : m_campos) {
+        const Campo &d = c->Descricao();
+        if (!c->ValorMostrado())
+            continue;
+        if (d.TextoLongo())
+            textosLongos << c.get();
+        else if (q.TemCampo(d.coluna))
+            gravados.append({ c.get(), q.AsString(d.coluna) });
+    }
+    for (ControleCampo *c : std::as_const(textosLongos)) {
+        // Sem a linha de descrição, o texto gravado é vazio.
+        const Campo &d = c->Descricao();
+        LerParaAlterar(q, d.tabelaTexto, d.chaveTexto, id);
+        gravados.append({ c, q.RecordCount() > 0 ? q.AsString(u"Texto"_s) : QString() });
+    }
+    // Na ordem dos campos na tela.
+    for (const auto &c : m_campos)
+        for (const auto &[campo, gravado] : std::as_const(gravados))
+            if (campo == c.get() && gravado != *campo->ValorMostrado())
+                diferencas.append({ campo, *campo->ValorMostrado(), gravado });
+    return true;
+}
+
+QString TFormTabela::perguntaAlterado(const QList<DiferencaCampo> &diferencas)
+{
+    // Cada valor numa linha só e curto o bastante para caber na caixa.
+    const auto curto = [](QString v) {
+        v.replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ').replace(u'\r', u' ');
+        return u'"' + (v.size() > 60 ? v.left(57) + u"..."_s : v) + u'"';
+    };
+    QString texto = MensagemAlterado + u"\n\r"_s;
+    for (const DiferencaCampo &d : diferencas) {
+        const Campo &c = d.campo->Descricao();
+        const QString rotulo = c.rotulo.isEmpty() ? c.coluna : QString(c.rotulo).remove(u'&');
+        texto += u"\n\r"_s + rotulo + u": mostrado "_s + curto(d.campo->Exibicao(d.mostrado))
+            + u", gravado agora "_s + curto(d.campo->Exibicao(d.gravado));
+    }
+    return texto
+        + u"\n\r\n\rGravar assim mesmo, por cima do que o outro usuário gravou?\n\r"
+          "(Não: a edição continua na tela e nada é gravado.)"_s;
+}
+
 bool TFormTabela::gravar(bool inclusao)
 {
     const QString idAnterior = EditId->text();
-    const bool ok = EmTransacao([&] {
-        if (!ExecutarComando(*Query, NumeroTabela, inclusao ? Passo::Inclusao : Passo::Alteracao,
-                [&] { return Sentenca(inclusao); }))
-            return false;
-        if (inclusao) {
-            // O Id novo vem do motor; ProcurarId fica pela sua linha no registro.
-            const QString novo = Query->UltimoIdInserido();
-            if (!m_descricao.procuraColuna.isEmpty())
-                ProcurarId(
-                    NumeroTabela, Texto(m_descricao.procuraControle), m_descricao.procuraColuna);
-            EditId->setText(novo);
-        }
-        return GravarSeguintes(inclusao);
-    });
-    if (!ok)
+    for (;;) {
+        // Na alteração, a linha como está gravada agora (travada até o fim da transação)
+        // é comparada com a mostrada: apagada, ou mudada por outro usuário, nada é
+        // gravado nesta transação; a pergunta vem depois, sem trava nenhuma esperando o
+        // usuário.
+        QList<DiferencaCampo> diferencas;
+        bool apagada = false;
+        const bool ok = EmTransacao([&] {
+            if (!inclusao) {
+                if (!conferirLinhaGravada(diferencas)) {
+                    apagada = true;
+                    return false;
+                }
+                if (!diferencas.isEmpty())
+                    return false;
+            }
+            int linhas = -1;
+            if (!ExecutarComando(
+                    *Query, NumeroTabela, inclusao ? Passo::Inclusao : Passo::Alteracao,
+                    [&] { return Sentenca(inclusao); }, &linhas)) {
+                apagada = !inclusao && linhas == 0;
+                return false;
+            }
+            if (inclusao) {
+                // O Id novo vem do motor; ProcurarId fica pela sua linha no registro.
+                const QString novo = Query->UltimoIdInserido();
+                if (!m_descricao.procuraColuna.isEmpty())
+                    ProcurarId(NumeroTabela, Texto(m_descricao.procuraControle),
+                        m_descricao.procuraColuna);
+                EditId->setText(novo);
+            }
+            return GravarSeguintes(inclusao);
+        });
+        if (ok)
+            return true;
         EditId->setText(idAnterior);
-    return ok;
+        if (apagada) {
+            Mensagens::Informar(MensagemApagado);
+            return false;
+        }
+        if (diferencas.isEmpty() || !Mensagens::Confirmar(perguntaAlterado(diferencas)))
+            return false;
+        // Por cima: o que está gravado agora passa a ser o que o usuário viu, e a gravação
+        // recomeça (uma nova mudança nesse meio-tempo é perguntada de novo).
+        for (const DiferencaCampo &d : std::as_const(diferencas))
+            d.campo->DefinirValorMostrado(d.gravado);
+    }
 }
 
 void TFormTabela::FimDaEdicao()
@@ -865,10 +968,14 @@ void TFormTabela::BitBtnAceitarClick()
         return;
     if (!PermitirGravacao()) {
         Operacao = OperacaoTabela::Nenhuma;
+        // Uma edição começada noutro nível (antes de uma reconexão) não se perde com a
+        // recusa deste: fica na tela para outro nível gravar, ou para Cancelar.
+        if (NivelAcesso != m_nivelDaEdicao)
+            return;
         Concluir();
         return;
     }
-    if (!ConferirCampos())
+    if (!ConferirCampos() || !conferirGravaveis())
         return; // continua editando, com a lista ainda bloqueada
     if (!Servidor::Database().Connected()) {
         Mensagens::Informar(u"A conexão com o servidor foi encerrada: nada foi gravado.\n\r"

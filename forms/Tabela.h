@@ -277,6 +277,20 @@ private:
     void montarFilhas();
     QList<ControleCampo *> camposNaOrdemDeExibicao() const;
     void aoDesconectar();
+    // Um campo em que a linha gravada agora difere da mostrada (valores como no banco).
+    struct DiferencaCampo {
+        ControleCampo *campo;
+        QString mostrado;
+        QString gravado;
+    };
+    // Relê a linha do EditId (travada até o fim da transação) e a compara com a mostrada
+    // nos campos que a mostraram e nos textos longos; false quando ela não existe mais.
+    // Lança ErroBanco.
+    bool conferirLinhaGravada(QList<DiferencaCampo> &diferencas);
+    static QString perguntaAlterado(const QList<DiferencaCampo> &diferencas);
+    // Cada campo pode ser gravado como está (sem caractere que o banco não guarda, sem
+    // passar da coluna)? Senão, a recusa do campo e false; antes de qualquer comando.
+    bool conferirGravaveis();
     bool gravar(bool inclusao);
     bool excluir();
 
@@ -295,6 +309,7 @@ private:
     int m_execucoes = 0;
     bool m_montada = false;
     bool m_centralizada = false;
+    int m_nivelDaEdicao = 0; // NivelAcesso ao começar a inclusão ou alteração
 };
 
 template <class T> T *ControleJanela<T>::get() const

@@ -161,6 +161,7 @@ private slots:
         QTest::newRow("CR LF conta dois") << u"a\r\nb"_s << 8 << 50;
         QTest::newRow("LF sozinho conta dois") << u"a\nb"_s << 8 << 50;
         QTest::newRow("acentos contam um") << u"çãé"_s << 6 << 50;
+        QTest::newRow("emoji conta um") << u"\U0001F600\U0001F600"_s << 4 << 50;
         QTest::newRow("máximo zero") << u"abc"_s << 0 << 0;
         QTest::newRow("7990") << u"x"_s.repeated(7989) << 7990 << 99;
     }

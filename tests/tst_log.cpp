@@ -1,5 +1,6 @@
 // Registro de eventos: linhas, cores, limite de 2000 linhas, classificação dos erros,
 // arquivo log/eventos.log em RTF.
+#include "Arquivos.h"
 #include "CatalogoTabelas.h"
 #include "PerfisAcesso.h"
 #include "Roteiro.h"
@@ -8,6 +9,11 @@
 #include "SaidaMemoria.h"
 
 #include <QtTest>
+
+#include <cerrno>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -36,6 +42,61 @@ class TesteLog : public QObject {
     QString pastaOriginal;
     SaidaMemoria *saida = nullptr;
 
+    enum Falha { LogArquivo, PastaSomenteLeitura, LimiteTamanho, Simulada };
+    rlimit limiteOriginal {};
+
+    // Liga (antes do comando) e desliga (depois) a causa da falha de gravação. A causa
+    // que dura (o arquivo "log", a pasta sem permissão) é desfeita no fim do caso.
+    void provocar(Falha falha, bool ligar)
+    {
+        switch (falha) {
+        case LogArquivo:
+            if (ligar && !QFileInfo(u"log"_s).isFile()) {
+                QDir(u"log"_s).removeRecursively();
+                QFile f(u"log"_s);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+            }
+            break;
+        case PastaSomenteLeitura:
+            // root ignora as permissões: o acesso aos arquivos passa a ser o de "nobody".
+            if (ligar) {
+                QVERIFY(QDir().mkpath(u"log"_s));
+                QVERIFY(QFile::setPermissions(pasta.path(),
+                    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                        | QFile::ExeOther));
+                QVERIFY(QFile::setPermissions(u"log"_s,
+                    QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+                if (geteuid() == 0)
+                    setfsuid(65534);
+            } else if (geteuid() == 0) {
+                setfsuid(0);
+            }
+            break;
+        case LimiteTamanho:
+            if (ligar) {
+                getrlimit(RLIMIT_FSIZE, &limiteOriginal);
+                rlimit limite = limiteOriginal;
+                limite.rlim_cur = 1024;
+                QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+            } else {
+                setrlimit(RLIMIT_FSIZE, &limiteOriginal);
+            }
+            break;
+        case Simulada:
+            saida->falharGravacao = ligar;
+            break;
+        }
+    }
+    void desfazerFalhas()
+    {
+        if (geteuid() == 0)
+            setfsuid(0);
+        QFile::setPermissions(u"log"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (QFileInfo(u"log"_s).isFile())
+            QFile::remove(u"log"_s);
+        QDir(u"log"_s).removeRecursively();
+    }
+
     void encher(int linhas)
     {
         for (int i = 0; i < linhas; ++i)
@@ -58,10 +119,11 @@ private slots:
     {
         saida = new SaidaMemoria;
         InstalarSaidaEventos(saida);
-        QDir(u"log"_s).removeRecursively();
+        desfazerFalhas();
     }
     void cleanup()
     {
+        desfazerFalhas();
         InstalarSaidaEventos(nullptr);
         delete saida;
         saida = nullptr;
@@ -133,38 +195,113 @@ private slots:
         QCOMPARE(rtf.count("\\par\r\n"), 2001);
     }
 
-    void erroComArquivoImpossivel()
+    // O registro cheio que não pode ser gravado fica como estava (a linha do erro entra
+    // nele), o usuário é avisado uma vez com o motivo, e a próxima gravação que der certo
+    // grava tudo. Como root, a pasta sem permissão é tentada com o uid de "nobody".
+    void gravacaoQueFalha_data()
     {
-        // Uma pasta "log" que é arquivo: não dá para gravar. O usuário é avisado e o erro
-        // do banco segue o caminho normal, sem a linha de sucesso.
-        QFile bloqueio(u"log"_s);
-        QVERIFY(bloqueio.open(QIODevice::WriteOnly));
-        bloqueio.close();
+        QTest::addColumn<int>("falha");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("log é um arquivo")
+            << int(LogArquivo) << u"existe um arquivo chamado \"log\" no lugar da pasta"_s;
+        QTest::newRow("pasta só de leitura") << int(PastaSomenteLeitura) << u"permissão negada"_s;
+        QTest::newRow("disco cheio (limite de tamanho)") << int(
+            LimiteTamanho) << u"o arquivo passaria do tamanho máximo permitido para arquivos"_s;
+        QTest::newRow("falha do destino") << int(Simulada) << u"falha simulada"_s;
+    }
+    void gravacaoQueFalha()
+    {
+        QFETCH(int, falha);
+        QFETCH(QString, motivo);
         Roteiro roteiro;
         encher(2001);
-        RegistrarErro(0, SenhaRecusada);
+        provocar(Falha(falha), true);
+        RegistrarErro(11, u"relation \"x\" does not exist"_s);
+        provocar(Falha(falha), false);
         QCOMPARE(roteiro.mostradas.size(), 2);
         QCOMPARE(roteiro.mostradas.at(0).first, TipoMensagem::Erro);
-        QVERIFY(roteiro.mostradas.at(0).second.startsWith(
-            u"Não foi possível gravar o arquivo log/eventos.log"_s));
-        QCOMPARE(roteiro.mostradas.at(1).second, CaixaLogin);
-        QCOMPARE(saida->NumeroLinhas(), 1);
-        QCOMPARE(semHora(saida->linhas.at(0).texto),
-            u"Tarvisco, conexão não realizada, nome do usuário ou senha incorretos"_s);
-        QFile::remove(u"log"_s);
+        QCOMPARE(roteiro.mostradas.at(0).second,
+            u"Não foi possível gravar o arquivo log/eventos.log: "_s + motivo
+                + u".\n\rO registro de eventos continua na tela e será gravado inteiro na "
+                  "próxima vez que for possível."_s);
+        QVERIFY(roteiro.mostradas.at(1).second.startsWith(u"Erro de SQL:"_s));
+        // Nada se perdeu: as 2001 linhas e a linha do erro.
+        QCOMPARE(saida->NumeroLinhas(), 2003);
+        QCOMPARE(saida->linhas.first().texto, u"linha 0 {\\}"_s);
+        QCOMPARE(semHora(saida->linhas.at(2001).texto), u"Docentes, erro de SQL, "_s);
+        QVERIFY(!QFile::exists(u"log/eventos.log"_s));
+
+        // Os eventos seguintes não esvaziam o registro; outro erro com a mesma falha tenta
+        // de novo sem avisar outra vez.
+        RegistrarEvento(11, u"consultado"_s);
+        QCOMPARE(saida->NumeroLinhas(), 2004);
+        roteiro.Limpar();
+        provocar(Falha(falha), true);
+        RegistrarErro(11, u"syntax error"_s);
+        provocar(Falha(falha), false);
+        QCOMPARE(roteiro.mostradas.size(), 1);
+        QVERIFY(roteiro.mostradas.at(0).second.startsWith(u"Erro de SQL:"_s));
+        QCOMPARE(saida->NumeroLinhas(), 2006);
+
+        // Resolvida a causa, o próximo erro grava tudo e esvazia.
+        desfazerFalhas();
+        roteiro.Limpar();
+        RegistrarErro(11, u"syntax error"_s);
+        QCOMPARE(roteiro.mostradas.size(), 1);
+        QCOMPARE(saida->NumeroLinhas(), 3);
+        QCOMPARE(semHora(saida->linhas.at(0).texto), u"Arquivo eventos.log gravado com sucesso"_s);
+        const QByteArray rtf = arquivoLog();
+        QCOMPARE(rtf.count("\\par\r\n"), 2006);
+        QVERIFY(rtf.contains("\\cf1 linha 0 \\{\\\\\\}\\par"));
+        QVERIFY(rtf.contains("Docentes, consultado\\par"));
+
+        // Uma falha depois de uma gravação bem-sucedida é avisada de novo.
+        encher(2001);
+        roteiro.Limpar();
+        provocar(Falha(falha), true);
+        RegistrarErro(11, u"syntax error"_s);
+        provocar(Falha(falha), false);
+        QCOMPARE(roteiro.mostradas.size(), 2);
+        QCOMPARE(roteiro.mostradas.at(0).first, TipoMensagem::Erro);
     }
 
-    void erroComGravacaoFalhando()
+    // Sem gravação pendente, um evento esvazia o registro cheio sem gravar (mesmo que a
+    // gravação fosse falhar); com ela pendente, tenta de novo a cada 2000 linhas novas.
+    void eventosComGravacaoPendente()
     {
         Roteiro roteiro;
         saida->falharGravacao = true;
         encher(2001);
-        RegistrarErro(12, u"syntax error"_s);
+        RegistrarErro(11, u"syntax error"_s);
         QCOMPARE(roteiro.mostradas.size(), 2);
-        QCOMPARE(roteiro.mostradas.at(0).first, TipoMensagem::Erro);
-        QVERIFY(roteiro.mostradas.at(0).second.contains(u"falha simulada"_s));
+        // 2003 linhas; a próxima tentativa só com 2000 linhas além das 2001 da primeira.
+        saida->falharGravacao = false;
+        encher(1997);
+        RegistrarEvento(11, u"consultado"_s);
+        QCOMPARE(saida->NumeroLinhas(), 4001);
+        QVERIFY(!QFile::exists(u"log/eventos.log"_s));
+        RegistrarEvento(11, u"consultado"_s);
         QCOMPARE(saida->NumeroLinhas(), 2);
-        QCOMPARE(semHora(saida->linhas.at(0).texto), u"Descrições, erro de SQL, "_s);
+        QCOMPARE(semHora(saida->linhas.at(0).texto), u"Arquivo eventos.log gravado com sucesso"_s);
+        QCOMPARE(arquivoLog().count("\\par\r\n"), 4001);
+        QCOMPARE(roteiro.mostradas.size(), 2);
+    }
+
+    void motivosDoSistema_data()
+    {
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("disco cheio") << ENOSPC << u"não há espaço livre no disco"_s;
+        QTest::newRow("cota") << EDQUOT << u"a cota de disco do usuário se esgotou"_s;
+        QTest::newRow("só leitura") << EROFS << u"o disco só permite leitura"_s;
+        QTest::newRow("desconhecido")
+            << 12345 << u"erro do sistema número 12345 (Unknown error 12345)"_s;
+    }
+    void motivosDoSistema()
+    {
+        QFETCH(int, codigo);
+        QFETCH(QString, motivo);
+        QCOMPARE(Arquivos::Motivo(codigo), motivo);
     }
 
     void classificacao_data()

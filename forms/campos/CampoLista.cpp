@@ -36,7 +36,7 @@ protected:
         m_lista->addItems(m_campo.itens);
         m_lista->setCurrentIndex(-1);
         if (m_editavel)
-            LimitarDigitacao(m_lista->lineEdit(), m_campo.tamanho);
+            LimitarDigitacao(m_lista->lineEdit(), m_campo.tamanho, Nome());
         return m_lista;
     }
 

@@ -12,52 +12,33 @@
 
 using namespace Qt::StringLiterals;
 
-int ComprimentoMemo(const QString &texto)
-{
-    return int(texto.size() + texto.count(u'\n'));
-}
-
-QString CortarAoLimite(const QString &anterior, const QString &novo, int cursor, int limite)
-{
-    const qsizetype inserido = novo.size() - anterior.size();
-    const qsizetype inicio = cursor - inserido;
-    if (inserido > 0 && inicio >= 0 && novo.left(inicio) == anterior.left(inicio)
-        && novo.mid(cursor) == anterior.mid(inicio)) {
-        if (ComprimentoMemo(anterior) >= limite)
-            return {};
-        QString pedaco = novo.mid(inicio, inserido);
-        while (!pedaco.isEmpty() && ComprimentoMemo(anterior) + ComprimentoMemo(pedaco) > limite)
-            pedaco.chop(1);
-        return anterior.left(inicio) + pedaco + anterior.mid(inicio);
-    }
-    QString t = novo;
-    while (!t.isEmpty() && ComprimentoMemo(t) > limite)
-        t.chop(1);
-    return t;
-}
-
 namespace {
-QString paraCrLf(QString texto)
+// O texto do memo como o usuário o vê, sem a troca que o toolkit faz do espaço sem
+// quebra (U+00A0) por um espaço comum; as quebras de linha como LF.
+QString textoDoMemo(const QPlainTextEdit *memo)
 {
-    texto.replace(u"\r\n"_s, u"\n"_s);
-    texto.replace(u'\n', u"\r\n"_s);
-    return texto;
-}
-
-QString deCrLf(QString texto)
-{
-    texto.replace(u"\r\n"_s, u"\n"_s);
+    QString texto = memo->document()->toRawText();
+    texto.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
     return texto;
 }
 
 class ControleMemo : public ControleCampo {
 public:
     using ControleCampo::ControleCampo;
-    QString Texto() const override { return paraCrLf(m_memo->toPlainText()); }
+    // As quebras de linha saem como CR LF; um texto gravado só com LF volta com LF, e o
+    // resto (espaço sem quebra, marca de ordem de bytes) volta como estava.
+    QString Texto() const override
+    {
+        QString texto = textoDoMemo(m_memo);
+        if (!m_soLf)
+            texto.replace(u'\n', u"\r\n"_s);
+        return texto;
+    }
     void DefinirTexto(const QString &texto) override
     {
+        m_soLf = texto.contains(u'\n') && !texto.contains(u'\r');
         m_definindo = true;
-        m_memo->setPlainText(deCrLf(texto));
+        m_memo->setPlainText(QString(texto).replace(u"\r\n"_s, u"\n"_s));
         m_definindo = false;
     }
     void Mostrar(const TQuery &consulta, const QString &id) override
@@ -67,11 +48,13 @@ public:
             return;
         }
         QString texto;
-        MostrarCampoDescricao(id, m_campo.tabelaTexto, texto, m_campo.chaveTexto);
+        if (MostrarCampoDescricao(id, m_campo.tabelaTexto, texto, m_campo.chaveTexto))
+            DefinirValorMostrado(texto);
         DefinirTexto(texto);
     }
     void Limpar() override
     {
+        m_soLf = false;
         m_memo->clear();
         if (m_capacidade)
             m_capacidade->clear();
@@ -119,28 +102,32 @@ private:
     // inteiro (DefinirTexto) e nada dele se perde: só não cresce.
     void aoMudar()
     {
-        const QString texto = m_memo->toPlainText();
+        const QString texto = textoDoMemo(m_memo);
         const int limite = m_campo.tamanho;
-        if (!m_definindo && limite > 0 && ComprimentoMemo(texto) > limite
-            && ComprimentoMemo(texto) > ComprimentoMemo(m_aceito)) {
-            const QString cabe
-                = CortarAoLimite(m_aceito, texto, m_memo->textCursor().position(), limite);
+        if (!m_definindo && limite > 0 && ComprimentoTexto(texto) > limite
+            && ComprimentoTexto(texto) > ComprimentoTexto(m_aceito)) {
+            int posicao = 0;
+            const QString cabe = CortarAoLimite(
+                m_aceito, texto, m_memo->textCursor().position(), limite, &posicao);
             const QSignalBlocker b(m_memo);
             m_memo->setPlainText(cabe.isNull() ? m_aceito : cabe);
-            m_memo->moveCursor(QTextCursor::End);
-            m_aceito = m_memo->toPlainText();
+            QTextCursor cursor = m_memo->textCursor();
+            cursor.setPosition(cabe.isNull() ? int(m_aceito.size()) : posicao);
+            m_memo->setTextCursor(cursor);
+            m_aceito = textoDoMemo(m_memo);
+            AvisarCorte(Nome(), limite);
         } else {
             m_aceito = texto;
         }
         if (m_capacidade && limite > 0)
-            m_capacidade->setText(
-                QString::number(CapacidadeUsada(m_memo->toPlainText(), limite)) + u'%');
+            m_capacidade->setText(QString::number(CapacidadeUsada(m_aceito, limite)) + u'%');
     }
 
     QPlainTextEdit *m_memo = nullptr;
     QLabel *m_capacidade = nullptr;
     QString m_aceito; // o texto depois da última mudança aceita
     bool m_definindo = false; // o programa está pondo o texto (não o usuário)
+    bool m_soLf = false; // o texto mostrado tinha as quebras só com LF
 };
 } // namespace
 

@@ -8,10 +8,3 @@ Campo CampoMemo(const QString &coluna, const QString &rotulo, int tamanho);
 // rótulo de capacidade LabelCapacidadeX.
 Campo CampoTextoLongo(
     const QString &coluna, const QString &rotulo, int tamanho, int tabela, const QString &chave);
-
-// Comprimento de um texto como o programa o conta: cada quebra de linha vale dois (CR LF).
-int ComprimentoMemo(const QString &texto);
-// O texto novo de um memo cortado ao limite: numa inserção simples, só o inserido é
-// cortado; numa troca do texto todo, o fim. Nulo quando nada do inserido cabe (o
-// anterior já estava no limite ou além).
-QString CortarAoLimite(const QString &anterior, const QString &novo, int cursor, int limite);

@@ -62,6 +62,12 @@ QString ControlePesquisa::NomeDe(const QString &id)
     return {};
 }
 
+QString ControlePesquisa::Exibicao(const QString &id)
+{
+    const QString nome = id.isEmpty() ? QString() : NomeDe(id);
+    return nome.isEmpty() ? id : nome;
+}
+
 void ControlePesquisa::Mostrar(const TQuery &consulta, const QString &)
 {
     if (m_campo.coluna.isEmpty() || !consulta.TemCampo(m_campo.coluna))

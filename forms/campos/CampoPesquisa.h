@@ -18,6 +18,7 @@ public:
     void Limpar() override;
     void Habilitar(bool on) override;
     QWidget *Visivel() const override;
+    QString Exibicao(const QString &id) override;
 
     // O duplo clique no nome: a conferência de nível, o campo fixo, a escolha na janela
     // da tabela referida (só incluindo ou modificando), a regra própria e o nome.

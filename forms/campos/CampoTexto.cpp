@@ -16,9 +16,9 @@ protected:
     QWidget *Criar(QWidget *pai) override
     {
         m_caixa = new QLineEdit(pai);
-        LimitarDigitacao(m_caixa, m_campo.tamanho);
         if (!m_campo.mascara.isEmpty())
             m_caixa->setInputMask(m_campo.mascara);
+        LimitarDigitacao(m_caixa, m_campo.tamanho, Nome());
         return m_caixa;
     }
     void SomenteLeitura(bool sim) override { m_caixa->setReadOnly(sim); }

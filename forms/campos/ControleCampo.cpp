@@ -1,6 +1,8 @@
 #include "ControleCampo.h"
 
 #include "Banco.h"
+#include "CatalogoTabelas.h"
+#include "Esquema.h"
 #include "Rotinas.h"
 #include "Tabela.h"
 
@@ -9,8 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QTextBoundaryFinder>
 #include <QValidator>
 #include <QWidget>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -43,28 +48,122 @@ QWidget *ControleCampo::MontarRotulo(QWidget *, QLabel *rotulo)
     return rotulo;
 }
 
+QString CortarAoLimite(
+    const QString &anterior, const QString &novo, int cursor, int limite, int *posicao)
+{
+    // O maior começo de 'texto' que cabe em 'resta', cortado entre dois caracteres como o
+    // usuário os vê (nunca no meio de um emoji ou de uma letra com acento à parte).
+    const auto caber = [](const QString &texto, qsizetype resta) {
+        QTextBoundaryFinder limites(QTextBoundaryFinder::Grapheme, texto);
+        qsizetype fim = 0, usado = 0;
+        for (qsizetype p = limites.toNextBoundary(); p > 0; p = limites.toNextBoundary()) {
+            usado += ComprimentoTexto(texto.mid(fim, p - fim)); // CR LF é um pedaço só
+            if (usado > resta)
+                break;
+            fim = p;
+        }
+        return texto.left(fim);
+    };
+    const qsizetype inserido = novo.size() - anterior.size();
+    const qsizetype inicio = cursor - inserido;
+    if (inserido > 0 && inicio >= 0 && novo.left(inicio) == anterior.left(inicio)
+        && novo.mid(cursor) == anterior.mid(inicio)) {
+        const qsizetype resta = limite - ComprimentoTexto(anterior);
+        if (resta <= 0)
+            return {};
+        const QString pedaco = caber(novo.mid(inicio, inserido), resta);
+        if (pedaco.isEmpty())
+            return {};
+        if (posicao)
+            *posicao = int(inicio + pedaco.size());
+        return anterior.left(inicio) + pedaco + anterior.mid(inicio);
+    }
+    const QString t = caber(novo, limite);
+    if (posicao)
+        *posicao = int(t.size());
+    return t;
+}
+
+void AvisarCorte(const QString &nomeCampo, int limite)
+{
+    MostrarNota(u"O campo "_s + nomeCampo + u" aceita no máximo "_s + QString::number(limite)
+        + u" caracteres: o que passou disso não entrou."_s);
+}
+
 namespace {
 class LimiteDigitacao : public QValidator {
 public:
-    LimiteDigitacao(int limite, QObject *pai)
-        : QValidator(pai)
+    LimiteDigitacao(QLineEdit *caixa, int limite, const QString &nomeCampo)
+        : QValidator(caixa)
+        , m_caixa(caixa)
         , m_limite(limite)
+        , m_nome(nomeCampo)
+        , m_anterior(caixa->text())
     {
+        // O texto aceito por último (também o posto pelo programa) é o ponto de partida
+        // do corte da próxima mudança.
+        connect(caixa, &QLineEdit::textChanged, this, [this](const QString &t) { m_anterior = t; });
     }
-    State validate(QString &texto, int &) const override
+    State validate(QString &texto, int &cursor) const override
     {
-        return texto.size() <= m_limite ? Acceptable : Invalid;
+        // O texto posto pelo programa (setText zera o histórico de desfazer) entra inteiro.
+        if (!m_caixa->isUndoAvailable())
+            return Acceptable;
+        const qsizetype tamanho = ComprimentoTexto(texto);
+        if (tamanho <= m_limite || tamanho <= ComprimentoTexto(m_anterior))
+            return Acceptable;
+        int posicao = cursor;
+        const QString cabe = CortarAoLimite(m_anterior, texto, cursor, m_limite, &posicao);
+        AvisarCorte(m_nome, m_limite);
+        if (cabe.isNull())
+            return Invalid; // nada do que entrou cabe: a caixa fica como estava
+        texto = cabe;
+        cursor = posicao;
+        return Acceptable;
     }
 
 private:
+    QLineEdit *m_caixa;
     int m_limite;
+    QString m_nome;
+    QString m_anterior;
 };
 } // namespace
 
-void LimitarDigitacao(QLineEdit *caixa, int limite)
+void LimitarDigitacao(QLineEdit *caixa, int limite, const QString &nomeCampo)
 {
+    if (caixa->inputMask().isEmpty())
+        caixa->setMaxLength(std::numeric_limits<int>::max());
     if (limite > 0)
-        caixa->setValidator(new LimiteDigitacao(limite, caixa));
+        caixa->setValidator(new LimiteDigitacao(caixa, limite, nomeCampo));
+}
+
+QString ControleCampo::Nome() const
+{
+    return QString(m_campo.rotulo.isEmpty() ? m_campo.coluna : m_campo.rotulo).remove(u'&');
+}
+
+QString ControleCampo::Recusa() const
+{
+    if (m_campo.valor != TipoValor::Texto)
+        return {};
+    const QString texto = Texto();
+    if (TemCaractereNaoGravavel(texto))
+        return u"O campo "_s + Nome() + u" contém um caractere que não pode ser gravado."_s;
+    // O que a coluna da linha guarda (um texto longo numa tabela de descrição não tem
+    // limite).
+    const Esquema::Tabela *tabela = m_janela && !m_campo.coluna.isEmpty()
+        ? Esquema::TabelaPorNome(NomeTabela(m_janela->NumeroTabela))
+        : nullptr;
+    const Esquema::Coluna *coluna = tabela ? tabela->coluna(m_campo.coluna) : nullptr;
+    if (!coluna || coluna->tipo != Esquema::Tipo::Texto || coluna->tamanho <= 0)
+        return {};
+    const qsizetype tamanho = ComprimentoTexto(texto);
+    if (tamanho <= coluna->tamanho)
+        return {};
+    return u"O campo "_s + Nome() + u" tem "_s + QString::number(tamanho)
+        + u" caracteres, mais do que os "_s + QString::number(coluna->tamanho)
+        + u" que podem ser gravados. Nada foi gravado."_s;
 }
 
 void ControleCampo::Registrar(QWidget *controle, const QString &nome)
@@ -95,6 +194,15 @@ void ControleCampo::Mostrar(const TQuery &consulta, const QString &)
     if (m_campo.coluna.isEmpty() || !consulta.TemCampo(m_campo.coluna))
         return;
     DefinirTexto(Coluna(consulta));
+}
+
+void ControleCampo::MostrarLinha(const TQuery &consulta, const QString &id)
+{
+    if (!m_campo.coluna.isEmpty() && consulta.TemCampo(m_campo.coluna))
+        m_mostrado = consulta.AsString(m_campo.coluna);
+    else
+        m_mostrado.reset();
+    Mostrar(consulta, id);
 }
 
 void ControleCampo::SomenteLeitura(bool sim)

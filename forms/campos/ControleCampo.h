@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QDate>
 #include <QString>
+#include <optional>
 
 class QLabel;
 class QWidget;
@@ -41,6 +42,15 @@ public:
     virtual QDate Data() const;
     // Copia a coluna da linha atual da consulta para o controle (id: a linha mostrada).
     virtual void Mostrar(const TQuery &consulta, const QString &id);
+    // O mesmo, guardando o valor como veio do banco (ValorMostrado).
+    void MostrarLinha(const TQuery &consulta, const QString &id);
+    // O valor gravado que o campo mostrou por último: a coluna como veio do banco, ou o
+    // texto longo; vazio (nullopt) quando a linha mostrada não o trazia. Antes de gravar
+    // por cima, a janela confere com ele se outro usuário mudou a linha.
+    const std::optional<QString> &ValorMostrado() const { return m_mostrado; }
+    void DefinirValorMostrado(std::optional<QString> valor) { m_mostrado = std::move(valor); }
+    // Como um valor gravado aparece para o usuário (a pesquisa mostra o nome).
+    virtual QString Exibicao(const QString &valor) { return valor; }
     virtual void Limpar() = 0;
     // Editável (on) ou não, com a cor da regra do campo.
     virtual void Habilitar(bool on);
@@ -50,6 +60,12 @@ public:
     virtual bool RotuloNoControle() const { return false; }
     // Rótulo de capacidade do campo, quando o tem.
     virtual QLabel *RotuloCapacidade() const { return nullptr; }
+    // Por que o valor não pode ser gravado (vazio: pode), conferido no Aceitar antes de
+    // qualquer comando: um caractere que o banco não guarda, ou um texto mais longo do
+    // que a coluna. A mensagem nomeia o campo.
+    virtual QString Recusa() const;
+    // O nome do campo nas mensagens: o rótulo sem o atalho.
+    QString Nome() const;
 
     // Cores dos campos.
     static QColor CorEditavel();
@@ -74,13 +90,25 @@ protected:
 private:
     QWidget *m_widget = nullptr;
     TFormTabela *m_janela = nullptr;
+    std::optional<QString> m_mostrado;
 };
 
-// Limite de caracteres só do que o usuário digita numa caixa de texto. (O limite da
-// própria caixa cortaria também o texto mostrado de uma linha gravada mais longa, como a
-// sigla "[vazio]", e o corte seria gravado de volta na próxima alteração.)
+// Limite de caracteres (ComprimentoTexto) só do que o usuário digita ou cola numa caixa
+// de texto: o que passa do limite é cortado, com uma nota na barra de status que nomeia
+// o campo. Um texto gravado mais longo, mostrado pelo programa, entra inteiro e não
+// cresce. (O limite da própria caixa cortaria também o texto mostrado, como a sigla
+// "[vazio]", e o corte seria gravado de volta; por isso a caixa fica sem limite próprio,
+// nem o de 32767 do toolkit, mesmo sem 'limite'.)
 class QLineEdit;
-void LimitarDigitacao(QLineEdit *caixa, int limite);
+void LimitarDigitacao(QLineEdit *caixa, int limite, const QString &nomeCampo);
+// O texto novo de um campo cortado ao limite (ComprimentoTexto), sem partir um caractere:
+// numa inserção simples, só o inserido é cortado; numa troca do texto todo, o fim. Nulo
+// quando nada do inserido cabe (o anterior já estava no limite ou além). 'posicao'
+// recebe o lugar do cursor depois do corte.
+QString CortarAoLimite(
+    const QString &anterior, const QString &novo, int cursor, int limite, int *posicao = nullptr);
+// A nota da barra de status de um texto cortado ao limite do campo.
+void AvisarCorte(const QString &nomeCampo, int limite);
 
 // Um construtor de descrição de campo da espécie E (na pasta desta espécie).
 template <class E> Campo::Fabrica FabricaDe()

@@ -135,17 +135,30 @@ bool BancoTeste::prepararPostgres()
         m_erro = db.lastError().text();
         return false;
     }
-    QSqlQuery q(db);
-    // Reiniciar não espera para sempre por uma tabela presa por outra conexão.
-    for (const QString &c : { u"SET client_encoding TO 'UTF8'"_s, u"SET DateStyle TO 'ISO, MDY'"_s,
-             u"SET lock_timeout TO '10s'"_s, u"SET client_min_messages TO warning"_s })
-        q.exec(c);
+    ajustarDono(db);
     return true;
 }
 
 QSqlDatabase BancoTeste::dono()
 {
-    return QSqlDatabase::database(m_conexaoDono, false);
+    QSqlDatabase db = QSqlDatabase::database(m_conexaoDono, false);
+    // Depois de o agrupamento ser parado e iniciado de novo, a sessão do dono caiu: abre
+    // outra (com os mesmos ajustes).
+    if (m_motor == Motor::PostgreSQL && db.isValid() && !QSqlQuery(u"SELECT 1"_s, db).isActive()) {
+        db.close();
+        if (db.open())
+            ajustarDono(db);
+    }
+    return db;
+}
+
+void BancoTeste::ajustarDono(QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    // Reiniciar não espera para sempre por uma tabela presa por outra conexão.
+    for (const QString &c : { u"SET client_encoding TO 'UTF8'"_s, u"SET DateStyle TO 'ISO, MDY'"_s,
+             u"SET lock_timeout TO '10s'"_s, u"SET client_min_messages TO warning"_s })
+        q.exec(c);
 }
 
 QString BancoTeste::Conectar(int nivel)

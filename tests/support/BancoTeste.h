@@ -63,6 +63,7 @@ private:
     void preparar();
     bool prepararPostgres();
     QSqlDatabase dono();
+    static void ajustarDono(QSqlDatabase &db);
     void executarTodos(const QStringList &comandos);
 
     Motor m_motor;

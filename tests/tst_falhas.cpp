@@ -1,0 +1,717 @@
+// Quadro de falhas nos dois motores, com a janela principal e as janelas de tabela:
+// conexão perdida no meio de uma edição (PostgreSQL: servidor parado ou sessão encerrada;
+// SQLite: arquivo ilegível ou travado por outro programa), reconexão e Aceitar; a linha
+// apagada ou mudada por outro usuário antes do Aceitar; o texto que o usuário cola ou
+// digita, guardado ou recusado, nunca mudado.
+#include "BancoTeste.h"
+#include "Main.h"
+#include "Modal.h"
+#include "PerfisAcesso.h"
+#include "Registro.h"
+#include "Roteiro.h"
+#include "Rotinas.h"
+#include "Servidor.h"
+#include "Tabela.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString CaixaConexaoPerdida
+    = u"A conexão com o servidor foi perdida.\n\r\n\rO que estava sendo incluído ou modificado "
+      "continua nas janelas. Conecte-se novamente (Arquivo, Conectar com Servidor) e "
+      "pressione Aceitar para gravar, ou Cancelar para desistir."_s;
+
+// Como a conexão se perde. Queda: PostgreSQL parado (e iniciado de novo); SQLite com o
+// arquivo estragado por outro programa (e devolvido). Trava: PostgreSQL com a sessão
+// encerrada pelo administrador; SQLite com o arquivo travado por outra conexão.
+enum Falha { Queda, Trava };
+} // namespace
+
+class TesteFalhas : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> pasta;
+    QString pastaOriginal;
+    TFormMain *principal = nullptr;
+    QByteArray copiaArquivo; // SQLite: o arquivo antes de estragado
+
+    BancoTeste &banco() { return BancoTeste::De(MotorAtual()); }
+    bool postgres() const { return MotorAtual() == Motor::PostgreSQL; }
+
+    void exec(const QString &sql)
+    {
+        QVERIFY2(banco().Executar(sql), qPrintable(sql + u" -> "_s + banco().UltimoErro()));
+    }
+    QString valor(const QString &sql) { return banco().Valor(sql); }
+
+    // Escolhe o nível na caixa de níveis e conecta, como o usuário.
+    void conectar(int nivel)
+    {
+        const QString senha = banco().Senha(nivel);
+        TDatabase::DefinirPedidoSenha([senha](const QString &, QString &, QString &s) {
+            s = senha;
+            return true;
+        });
+        AoAbrirModal(
+            [nivel](QWidget *w) {
+                w->findChild<QComboBox *>(u"EditUsuario"_s)->setCurrentIndex(nivel - 1);
+            },
+            u"FormLogin"_s);
+        principal->ArquivoConectar->trigger();
+    }
+
+    void provocar(Falha falha)
+    {
+        BancoTeste &b = banco();
+        if (postgres()) {
+            if (falha == Queda) {
+                // O agrupamento de teste confirma sem esperar o disco: o que já foi
+                // confirmado vai para o disco antes da parada às pressas.
+                exec(u"CHECKPOINT"_s);
+                b.Cluster()->Parar();
+            } else {
+                exec(u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE "
+                     "usename LIKE 'tarvisco%'"_s);
+            }
+            return;
+        }
+        if (falha == Queda) {
+            QFile f(b.Fonte().arquivo);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            copiaArquivo = f.readAll();
+            f.seek(0);
+            f.write(QByteArray(4096, '\xFF'));
+            return;
+        }
+        QSqlDatabase trava = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"trava"_s);
+        trava.setDatabaseName(b.Fonte().arquivo);
+        QVERIFY(trava.open());
+        QSqlQuery q(trava);
+        QVERIFY2(q.exec(u"BEGIN EXCLUSIVE"_s), qPrintable(q.lastError().text()));
+    }
+
+    void desfazer(Falha falha)
+    {
+        BancoTeste &b = banco();
+        if (postgres()) {
+            if (falha == Queda && !b.Cluster()->Ativo())
+                QVERIFY2(b.Cluster()->Reiniciar(), qPrintable(b.Cluster()->Erro()));
+            return;
+        }
+        if (falha == Queda && !copiaArquivo.isEmpty()) {
+            QFile f(b.Fonte().arquivo);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(copiaArquivo);
+            copiaArquivo.clear();
+            return;
+        }
+        if (QSqlDatabase::contains(u"trava"_s)) {
+            {
+                QSqlDatabase trava = QSqlDatabase::database(u"trava"_s, false);
+                QSqlQuery(u"ROLLBACK"_s, trava);
+                trava.close();
+            }
+            QSqlDatabase::removeDatabase(u"trava"_s);
+        }
+    }
+
+    QString registro() const { return principal->RichEditEventos->toPlainText(); }
+
+    // Linha da listagem cujo Nome é o dado.
+    static int linhaDe(TFormTabela *j, const QString &nome)
+    {
+        for (int i = 0; i < j->Query->RecordCount(); ++i) {
+            j->Query->MoverPara(i);
+            if (j->Query->AsString(u"Nome"_s) == nome)
+                return i;
+        }
+        return -1;
+    }
+    static void clicarLinha(TFormTabela *j, int linha)
+    {
+        QTableView *g = j->DBGridPesquisa;
+        QTest::mouseClick(
+            g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(linha, 0)).center());
+    }
+    static void digitar(TFormTabela *j, const QString &controle, const QString &texto)
+    {
+        auto *e = j->Controle<QLineEdit>(controle);
+        e->selectAll();
+        e->insert(texto);
+    }
+    static void escreverMemo(TFormTabela *j, const QString &controle, const QString &texto)
+    {
+        auto *m = j->Controle<QPlainTextEdit>(controle);
+        m->selectAll();
+        m->insertPlainText(texto);
+    }
+
+private slots:
+    void initTestCase_data() { LinhasMotores(); }
+    void initTestCase() { pastaOriginal = QDir::currentPath(); }
+
+    void init()
+    {
+        EXIGIR_BANCO(b);
+        b.Reiniciar();
+        pasta = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir::setCurrent(pasta->path()));
+        Servidor::Database().Close();
+        Servidor::Database().Fonte = b.Fonte();
+        Servidor::Database().EsperaTravaMs = 300;
+        principal = CriarJanelasDoPrograma();
+        principal->show();
+        QVERIFY(QTest::qWaitForWindowExposed(principal));
+    }
+    void cleanup()
+    {
+        for (Falha f : { Queda, Trava })
+            desfazer(f);
+        delete principal;
+        principal = nullptr;
+        Registro::DestruirJanelas();
+        Servidor::Database().Close();
+        Servidor::Database().EsperaTravaMs = 5000;
+        TDatabase::DefinirPedidoSenha({});
+        QDir::setCurrent(pastaOriginal);
+        pasta.reset();
+    }
+
+    // A conexão se perde com uma janela no meio de uma inclusão ou alteração: uma só
+    // mensagem, a janela principal desconectada (a contagem fica), a edição na tela e nada
+    // gravado; de volta ao servidor pela janela principal, o mesmo Aceitar grava a linha e o
+    // seu texto longo (na mesma linha, numa transação), e a cópia não é contada de novo.
+    void conexaoPerdida_data()
+    {
+        QTest::addColumn<int>("falha");
+        QTest::addColumn<int>("modo");
+        QTest::newRow("queda, incluindo") << int(Queda) << 1;
+        QTest::newRow("queda, modificando") << int(Queda) << 3;
+        QTest::newRow("trava, incluindo") << int(Trava) << 1;
+        QTest::newRow("trava, modificando") << int(Trava) << 3;
+    }
+    void conexaoPerdida()
+    {
+        QFETCH(int, falha);
+        QFETCH(int, modo);
+        exec(u"INSERT INTO Departamentos (Nome, Sigla) VALUES ('Geologia', 'GEO')"_s);
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Nome='Geologia'"_s);
+        exec(u"INSERT INTO DepartamentosDescricao (Departamento, Texto) VALUES ("_s + id
+            + u", 'Rochas')"_s);
+        Roteiro r;
+        conectar(1);
+        QVERIFY(r.mostradas.isEmpty());
+        QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
+
+        principal->Acao(u"TabelaDepartamentos"_s)->trigger();
+        TFormTabela *j = Registro::Janela(10);
+        QVERIFY(j->isVisible());
+        TFormTabela *outra = Registro::Janela(13); // só consultando: fecha com a conexão
+        outra->show();
+        const QString novoNome = modo == 1 ? u"Mineralogia"_s : u"Geologia e Minas"_s;
+        const QString novoTexto = u"Rochas,\nminerais e 'solos'"_s;
+        if (modo == 1) {
+            j->BitBtnIncluir->click();
+        } else {
+            clicarLinha(j, linhaDe(j, u"Geologia"_s));
+            QCOMPARE(j->EditId->text(), id);
+            j->BitBtnModificar->click();
+        }
+        QCOMPARE(int(j->Modo), modo);
+        digitar(j, u"EditNome"_s, novoNome);
+        escreverMemo(j, u"MemoDescricao"_s, novoTexto);
+
+        provocar(Falha(falha));
+        j->BitBtnAceitar->click();
+
+        QVERIFY2(r.Textos() == QStringList { CaixaConexaoPerdida },
+            qPrintable(r.Textos().join(u" | "_s)));
+        QVERIFY(!Servidor::Database().Connected());
+        QCOMPARE(principal->TextoStatus(), u"Desconectado do servidor"_s);
+        QVERIFY(principal->ArquivoConectar->isEnabled());
+        QVERIFY(!principal->ArquivoDesconectar->isEnabled());
+        QVERIFY(!principal->Tabela->isVisible());
+        QVERIFY(registro().contains(u"Departamentos, conexão com o servidor perdida, "_s));
+        QVERIFY(!registro().contains(u"erro de SQL"_s));
+        // A edição continua na tela.
+        QVERIFY(j->isVisible());
+        QVERIFY(!outra->isVisible());
+        QCOMPARE(int(j->Modo), modo);
+        QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), novoNome);
+        QCOMPARE(j->Texto(u"MemoDescricao"_s), u"Rochas,\r\nminerais e 'solos'"_s);
+        QCOMPARE(j->EditId->text(), modo == 1 ? QString() : id);
+        QVERIFY(j->BitBtnAceitar->isVisible());
+
+        // Um Aceitar ainda sem conexão não grava e diz o que fazer.
+        r.Limpar();
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.mostradas.size(), 1);
+        QVERIFY(r.Textos().first().startsWith(u"A conexão com o servidor foi encerrada"_s));
+
+        desfazer(Falha(falha));
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='"_s + novoNome + u"'"_s),
+            u"0"_s);
+        QCOMPARE(valor(u"SELECT Texto FROM DepartamentosDescricao WHERE Departamento="_s + id),
+            u"Rochas"_s);
+        // A contagem não pôde ser baixada.
+        QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
+
+        r.Limpar();
+        conectar(1);
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(principal->TextoStatus(), u"Conectado com o servidor"_s);
+        QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
+        const QString gravado
+            = valor(u"SELECT Id FROM Departamentos WHERE Nome='"_s + novoNome + u"'"_s);
+        QVERIFY(!gravado.isEmpty());
+        if (modo == 3)
+            QCOMPARE(gravado, id);
+        QCOMPARE(
+            valor(u"SELECT COUNT(*) FROM Departamentos"_s), QString::number(modo == 1 ? 7 : 6));
+        QCOMPARE(
+            valor(u"SELECT COUNT(*) FROM DepartamentosDescricao WHERE Departamento="_s + gravado),
+            u"1"_s);
+        QCOMPARE(valor(u"SELECT Texto FROM DepartamentosDescricao WHERE Departamento="_s + gravado),
+            u"Rochas,\r\nminerais e 'solos'"_s);
+
+        principal->ArquivoDesconectar->trigger();
+        QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"0"_s);
+    }
+
+    // A queda percebida numa leitura (a listagem de uma janela que se abre, lida direto do
+    // motor): a mesma mensagem única e o estado desconectado; de volta, a janela lista.
+    void leituraPercebeAQueda_data()
+    {
+        QTest::addColumn<int>("falha");
+        QTest::newRow("queda") << int(Queda);
+        QTest::newRow("trava") << int(Trava);
+    }
+    void leituraPercebeAQueda()
+    {
+        QFETCH(int, falha);
+        Roteiro r;
+        conectar(1);
+        QVERIFY(r.mostradas.isEmpty());
+        provocar(Falha(falha));
+        principal->MostrarJanelaTabela(10);
+        QVERIFY2(r.Textos() == QStringList { CaixaConexaoPerdida },
+            qPrintable(r.Textos().join(u" | "_s)));
+        QVERIFY(!Servidor::Database().Connected());
+        QCOMPARE(principal->TextoStatus(), u"Desconectado do servidor"_s);
+        QVERIFY(principal->ArquivoConectar->isEnabled());
+        QVERIFY(!Registro::Janela(10)->isVisible());
+        QVERIFY(registro().contains(u"Departamentos, conexão com o servidor perdida, "_s));
+        QVERIFY(!registro().contains(u"erro de SQL"_s));
+
+        desfazer(Falha(falha));
+        r.Limpar();
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        TFormTabela *j = Registro::Janela(10);
+        QVERIFY(j->isVisible());
+        QCOMPARE(j->Query->RecordCount(), 5);
+    }
+
+    // De volta ao servidor com um nível que não pode gravar a tabela: a recusa de sempre
+    // (a da janela, ou a do servidor no PostgreSQL) e a edição continua na tela; com o
+    // nível certo, o Aceitar grava.
+    void nivelQueNaoGrava_data()
+    {
+        QTest::addColumn<int>("janela");
+        QTest::addColumn<QString>("recusa");
+        QTest::newRow("recusa da janela (docentes)")
+            << 11 << u"Usuário [SEAC] não possui permissão para Incluir/Alterar registro."_s;
+        QTest::newRow("recusa do servidor (departamentos)") << 10 << u"permission denied"_s;
+    }
+    void nivelQueNaoGrava()
+    {
+        QFETCH(int, janela);
+        QFETCH(QString, recusa);
+        if (janela == 10 && !postgres())
+            QSKIP("o SQLite não distingue os direitos dos níveis");
+        const QString tabela = janela == 11 ? u"Docentes"_s : u"Departamentos"_s;
+        exec(u"INSERT INTO "_s + tabela + u" (Nome) VALUES ('Ana Souza')"_s);
+        const QString id = valor(u"SELECT Id FROM "_s + tabela + u" WHERE Nome='Ana Souza'"_s);
+        Roteiro r;
+        conectar(1);
+        principal->MostrarJanelaTabela(janela);
+        TFormTabela *j = Registro::Janela(janela);
+        clicarLinha(j, linhaDe(j, u"Ana Souza"_s));
+        j->BitBtnModificar->click();
+        digitar(j, u"EditNome"_s, u"Ana Souza Lima"_s);
+        provocar(Trava);
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.Textos(), QStringList { CaixaConexaoPerdida });
+        desfazer(Trava);
+
+        r.Limpar();
+        conectar(7);
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.mostradas.size(), 1);
+        QVERIFY2(r.Textos().first().contains(recusa), qPrintable(r.Textos().first()));
+        QCOMPARE(j->Modo, ModoTabela::Modificando);
+        QCOMPARE(j->EditId->text(), id);
+        QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Ana Souza Lima"_s);
+        QCOMPARE(valor(u"SELECT Nome FROM "_s + tabela + u" WHERE Id="_s + id), u"Ana Souza"_s);
+
+        principal->ArquivoDesconectar->trigger();
+        r.Limpar();
+        conectar(1);
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
+        QCOMPARE(
+            valor(u"SELECT Nome FROM "_s + tabela + u" WHERE Id="_s + id), u"Ana Souza Lima"_s);
+    }
+
+    // Conectar de novo antes de o banco voltar (o servidor parado, o arquivo ainda
+    // ilegível): "conexão não realizada", sem caixa, e o programa continua, desconectado,
+    // com a edição na tela.
+    void reconectarAntesDaVolta()
+    {
+        Roteiro r;
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        j->BitBtnIncluir->click();
+        digitar(j, u"EditNome"_s, u"Mineralogia"_s);
+        provocar(Queda);
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.Textos(), QStringList { CaixaConexaoPerdida });
+
+        r.Limpar();
+        conectar(1);
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QVERIFY(registro().endsWith(u"Tarvisco, conexão não realizada."_s));
+        QVERIFY(principal->isVisible());
+        QVERIFY(!principal->FecharSemConfirmar);
+        QVERIFY(!Servidor::Database().Connected());
+        QCOMPARE(principal->TextoStatus(), u"Desconectado do servidor"_s);
+        QVERIFY(principal->ArquivoConectar->isEnabled());
+        QCOMPARE(j->Modo, ModoTabela::Incluindo);
+        QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Mineralogia"_s);
+
+        desfazer(Queda);
+        r.Limpar();
+        conectar(1);
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='Mineralogia'"_s), u"1"_s);
+        QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
+    }
+
+    // Outro usuário muda ou apaga a linha entre ela ser mostrada e o Aceitar do Modificar:
+    // apagada, nada é gravado (nem o texto longo) e a edição fica; mudada, a pergunta
+    // mostra o que mudou e a resposta decide entre gravar por cima e manter a edição.
+    void outroUsuario_data()
+    {
+        QTest::addColumn<QString>("mudanca"); // %1: Id do departamento, %2: Id do docente
+        QTest::addColumn<int>("resposta"); // 0 sem pergunta, 1 Sim, 2 Não
+        QTest::addColumn<QString>("caixa");
+        QTest::addColumn<QString>("nomeGravado"); // vazio: a linha não existe
+        QTest::addColumn<QString>("textoGravado");
+        const QString fim = u"\n\r\n\rGravar assim mesmo, por cima do que o outro usuário "
+                            "gravou?\n\r(Não: a edição continua na tela e nada é gravado.)"_s;
+        const QString alterado
+            = u"Este registro foi alterado por outro usuário depois de mostrado.\n\r\n\r"_s;
+        QTest::newRow("apagado") << u"DELETE FROM Departamentos WHERE Id=%1"_s << 0
+                                 << u"Este registro foi apagado por outro usuário depois de "
+                                    "mostrado. Nada foi gravado."_s
+                                 << QString() << u"Rochas"_s;
+        QTest::newRow("nome mudado, gravar por cima")
+            << u"UPDATE Departamentos SET Nome='Geologia Geral' WHERE Id=%1"_s << 1
+            << alterado + u"Nome: mostrado \"Geologia\", gravado agora \"Geologia Geral\""_s + fim
+            << u"Geologia e Minas"_s << u"Rochas e minerais"_s;
+        QTest::newRow("nome mudado, manter a edição")
+            << u"UPDATE Departamentos SET Nome='Geologia Geral' WHERE Id=%1"_s << 2
+            << alterado + u"Nome: mostrado \"Geologia\", gravado agora \"Geologia Geral\""_s + fim
+            << u"Geologia Geral"_s << u"Rochas"_s;
+        QTest::newRow("texto longo mudado, manter a edição")
+            << u"UPDATE DepartamentosDescricao SET Texto='Fósseis\r\ne rochas' WHERE "
+               "Departamento=%1"_s
+            << 2
+            << alterado + u"Descrição: mostrado \"Rochas\", gravado agora \"Fósseis e rochas\""_s
+                + fim
+            << u"Geologia"_s << u"Fósseis\r\ne rochas"_s;
+        QTest::newRow("chefe escolhido, gravar por cima")
+            << u"UPDATE Departamentos SET Chefe=%2 WHERE Id=%1"_s << 1
+            << alterado + u"Chefe: mostrado \"\", gravado agora \"Ana Souza\""_s + fim
+            << u"Geologia e Minas"_s << u"Rochas e minerais"_s;
+    }
+    void outroUsuario()
+    {
+        QFETCH(QString, mudanca);
+        QFETCH(int, resposta);
+        QFETCH(QString, caixa);
+        QFETCH(QString, nomeGravado);
+        QFETCH(QString, textoGravado);
+        exec(u"INSERT INTO Docentes (Nome) VALUES ('Ana Souza')"_s);
+        const QString docente = valor(u"SELECT Id FROM Docentes WHERE Nome='Ana Souza'"_s);
+        exec(u"INSERT INTO Departamentos (Nome, Sigla) VALUES ('Geologia', 'GEO')"_s);
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Nome='Geologia'"_s);
+        exec(u"INSERT INTO DepartamentosDescricao (Departamento, Texto) VALUES ("_s + id
+            + u", 'Rochas')"_s);
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        clicarLinha(j, linhaDe(j, u"Geologia"_s));
+        j->BitBtnModificar->click();
+        digitar(j, u"EditNome"_s, u"Geologia e Minas"_s);
+        escreverMemo(j, u"MemoDescricao"_s, u"Rochas e minerais"_s);
+
+        exec(mudanca.arg(id, docente));
+        Roteiro r;
+        if (resposta)
+            r.Responder(resposta == 1);
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.Textos(), QStringList { caixa });
+        QCOMPARE(r.mostradas.first().first,
+            resposta ? TipoMensagem::Confirmacao : TipoMensagem::Informacao);
+        QCOMPARE(valor(u"SELECT Nome FROM Departamentos WHERE Id="_s + id), nomeGravado);
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM DepartamentosDescricao WHERE Departamento="_s + id),
+            u"1"_s);
+        QCOMPARE(valor(u"SELECT Texto FROM DepartamentosDescricao WHERE Departamento="_s + id),
+            textoGravado);
+        if (resposta == 1) {
+            QCOMPARE(j->Modo, ModoTabela::Consultando);
+            return;
+        }
+        // A edição continua na tela, sobre a mesma linha.
+        QCOMPARE(j->Modo, ModoTabela::Modificando);
+        QCOMPARE(j->EditId->text(), id);
+        QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Geologia e Minas"_s);
+        QCOMPARE(j->Texto(u"MemoDescricao"_s), u"Rochas e minerais"_s);
+        QVERIFY(!registro().contains(u"Departamentos, alterado"_s));
+    }
+
+    // A linha muda de novo enquanto a pergunta está na tela: outra pergunta, com o que
+    // mudou desde a primeira; só depois de dois Sim a edição é gravada.
+    void mudadaDuranteAPergunta()
+    {
+        exec(u"INSERT INTO Departamentos (Nome, Sigla) VALUES ('Geologia', 'GEO')"_s);
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Nome='Geologia'"_s);
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        clicarLinha(j, linhaDe(j, u"Geologia"_s));
+        j->BitBtnModificar->click();
+        digitar(j, u"EditSigla"_s, u"GM"_s);
+        exec(u"UPDATE Departamentos SET Nome='Geologia Geral' WHERE Id="_s + id);
+        Roteiro r;
+        r.Responder(true);
+        r.Responder(true);
+        r.aoMostrar = [&](TipoMensagem, const QString &) {
+            if (r.mostradas.size() == 1)
+                exec(u"UPDATE Departamentos SET Cep='01000-000' WHERE Id="_s + id);
+        };
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.mostradas.size(), 2);
+        QVERIFY(r.Textos().at(0).contains(u"\n\rNome: mostrado \"Geologia\""_s));
+        QVERIFY(!r.Textos().at(1).contains(u"\n\rNome:"_s));
+        QVERIFY(
+            r.Textos().at(1).contains(u"\n\rCEP: mostrado \"\", gravado agora \"01000-000\""_s));
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
+        // A alteração grava as suas colunas: o nome e o CEP como estão nos campos.
+        QCOMPARE(valor(u"SELECT Sigla FROM Departamentos WHERE Id="_s + id), u"GM"_s);
+        QCOMPARE(valor(u"SELECT Nome FROM Departamentos WHERE Id="_s + id), u"Geologia"_s);
+    }
+
+    // ---- Texto que o usuário digita ou cola: guardado ou recusado, nunca mudado ------
+
+    // Colar além do limite corta ao limite (contado em caracteres como o usuário os vê,
+    // sem partir nenhum), avisa na barra de status e grava o que ficou.
+    void colarAlemDoLimite_data()
+    {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("colado");
+        QTest::addColumn<QString>("fica");
+        QTest::addColumn<QString>("nota");
+        const QString emoji = u"\U0001F600"_s;
+        const QString notaNome
+            = u"O campo Nome aceita no máximo 80 caracteres: o que passou disso não entrou."_s;
+        QTest::newRow("100 letras no nome")
+            << u"EditNome"_s << u"x"_s.repeated(100) << u"x"_s.repeated(80) << notaNome;
+        QTest::newRow("80 emojis cabem")
+            << u"EditNome"_s << emoji.repeated(80) << emoji.repeated(80) << QString();
+        QTest::newRow("81 emojis")
+            << u"EditNome"_s << emoji.repeated(81) << emoji.repeated(80) << notaNome;
+        QTest::newRow("acento à parte não se separa da letra")
+            << u"EditNome"_s << u"a"_s.repeated(79) + u"e\u0301"_s << u"a"_s.repeated(79)
+            << notaNome;
+        QTest::newRow("memo: 8000 emojis")
+            << u"MemoDescricao"_s << emoji.repeated(8000) << emoji.repeated(7990)
+            << u"O campo Descrição aceita no máximo 7990 caracteres: o que passou disso não "
+               "entrou."_s;
+    }
+    void colarAlemDoLimite()
+    {
+        QFETCH(QString, controle);
+        QFETCH(QString, colado);
+        QFETCH(QString, fica);
+        QFETCH(QString, nota);
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        j->BitBtnIncluir->click();
+        const bool memo = controle.startsWith(u"Memo"_s);
+        if (memo)
+            digitar(j, u"EditNome"_s, u"Paleontologia"_s);
+        principal->statusBar()->clearMessage();
+        QApplication::clipboard()->setText(colado);
+        if (memo)
+            j->Controle<QPlainTextEdit>(controle)->paste();
+        else
+            j->Controle<QLineEdit>(controle)->paste();
+        QCOMPARE(j->Texto(controle), fica);
+        QCOMPARE(principal->statusBar()->currentMessage(), nota);
+        if (memo)
+            QCOMPARE(j->Controle<QLabel>(u"LabelCapacidadeDescricao"_s)->text(), u"100%"_s);
+        Roteiro r;
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        const QString nome = memo ? u"Paleontologia"_s : fica;
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Nome='"_s + nome + u"'"_s);
+        QVERIFY(!id.isEmpty());
+        if (memo)
+            QCOMPARE(valor(u"SELECT Texto FROM DepartamentosDescricao WHERE Departamento="_s + id),
+                fica);
+    }
+
+    // Um campo sem limite próprio guarda o que a coluna guarda (sem o corte de 32767 do
+    // toolkit); passar do que a coluna guarda é recusado no Aceitar, nomeando o campo.
+    void campoSemLimite()
+    {
+        conectar(1);
+        principal->MostrarJanelaTabela(11);
+        TFormTabela *j = Registro::Janela(11);
+        j->BitBtnIncluir->click();
+        digitar(j, u"EditNome"_s, u"Ana Souza"_s);
+        const QString longo = u"Instituto "_s.repeated(4000); // 40000 caracteres
+        QApplication::clipboard()->setText(longo);
+        j->Controle<QLineEdit>(u"EditExternoDepartamento"_s)->paste();
+        QCOMPARE(j->Texto(u"EditExternoDepartamento"_s).size(), longo.size());
+        Roteiro r;
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(
+            valor(u"SELECT ExternoDepartamento FROM Docentes WHERE Nome='Ana Souza'"_s), longo);
+        // Mostrado de novo, vem inteiro.
+        clicarLinha(j, linhaDe(j, u"Ana Souza"_s));
+        QCOMPARE(j->Texto(u"EditExternoDepartamento"_s), longo);
+    }
+    void campoSemLimiteNumaColunaLimitada()
+    {
+        DescricaoJanela d;
+        d.numero = 10;
+        d.campos = { CampoEdit(u"Nome"_s, u"Nome"_s, 80), CampoEdit(u"Sigla"_s, u"Sigla"_s, 0) };
+        d.colunas = { Gravar(u"Nome"_s), Gravar(u"Sigla"_s) };
+        TFormTabela j(d);
+        conectar(1);
+        j.show();
+        j.BitBtnIncluir->click();
+        digitar(&j, u"EditNome"_s, u"Oceanografia"_s);
+        digitar(&j, u"EditSigla"_s, u"OCEANOGRAF"_s + u"\U0001F30A"_s); // 11 caracteres
+        Roteiro r;
+        j.BitBtnAceitar->click();
+        QCOMPARE(r.Textos(),
+            QStringList { u"O campo Sigla tem 11 caracteres, mais do que os 10 que podem ser "
+                          "gravados. Nada foi gravado."_s });
+        QCOMPARE(j.Modo, ModoTabela::Incluindo);
+        QVERIFY(!registro().contains(u"incluindo..."_s));
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='Oceanografia'"_s), u"0"_s);
+        r.Limpar();
+        digitar(&j, u"EditSigla"_s, u"OCEANO"_s + u"\U0001F30A"_s);
+        j.BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(valor(u"SELECT Sigla FROM Departamentos WHERE Nome='Oceanografia'"_s),
+            u"OCEANO"_s + u"\U0001F30A"_s);
+    }
+
+    // Espaço sem quebra, marca de ordem de bytes e quebras só com LF gravados por outro
+    // programa voltam ao banco como estavam depois de mostrados e gravados de novo.
+    void textoGravadoVoltaComoEstava()
+    {
+        const QString nome = u"Geo\u00A0logia\uFEFF"_s;
+        const QString texto = u"Rochas\u00A0e\uFEFFminerais\nsolos\nfósseis"_s;
+        exec(u"INSERT INTO Departamentos (Nome, Sigla) VALUES ('"_s + nome + u"', 'GEO')"_s);
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Sigla='GEO'"_s);
+        exec(u"INSERT INTO DepartamentosDescricao (Departamento, Texto) VALUES ("_s + id + u", '"_s
+            + texto + u"')"_s);
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        clicarLinha(j, linhaDe(j, nome));
+        QCOMPARE(j->Texto(u"EditNome"_s), nome);
+        QCOMPARE(j->Texto(u"MemoDescricao"_s), texto);
+        j->BitBtnModificar->click();
+        digitar(j, u"EditSigla"_s, u"GEOL"_s);
+        Roteiro r;
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(valor(u"SELECT Sigla FROM Departamentos WHERE Id="_s + id), u"GEOL"_s);
+        QCOMPARE(valor(u"SELECT Nome FROM Departamentos WHERE Id="_s + id), nome);
+        QCOMPARE(
+            valor(u"SELECT Texto FROM DepartamentosDescricao WHERE Departamento="_s + id), texto);
+    }
+
+    // NUL ou metade de um par substituto: recusado antes de qualquer comando, com a
+    // mensagem do campo, e a edição fica.
+    void caractereNaoGravavel_data()
+    {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("caixa");
+        const QString nome = u"O campo Nome contém um caractere que não pode ser gravado."_s;
+        QTest::newRow("NUL no nome") << u"EditNome"_s << u"Geo"_s + QChar(0) + u"logia"_s << nome;
+        QTest::newRow("substituto sozinho no nome")
+            << u"EditNome"_s << u"Geo"_s + QChar(0xD83D) + u"logia"_s << nome;
+        QTest::newRow("substituto baixo sozinho na descrição")
+            << u"MemoDescricao"_s << u"Rochas "_s + QChar(0xDE00)
+            << u"O campo Descrição contém um caractere que não pode ser gravado."_s;
+    }
+    void caractereNaoGravavel()
+    {
+        QFETCH(QString, controle);
+        QFETCH(QString, texto);
+        QFETCH(QString, caixa);
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        j->BitBtnIncluir->click();
+        digitar(j, u"EditNome"_s, u"Geologia"_s);
+        if (controle.startsWith(u"Memo"_s))
+            escreverMemo(j, controle, texto);
+        else
+            digitar(j, controle, texto);
+        QCOMPARE(j->Texto(controle), texto);
+        const int linhas = SaidaEventosAtual()->NumeroLinhas();
+        Roteiro r;
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.Textos(), QStringList { caixa });
+        QCOMPARE(SaidaEventosAtual()->NumeroLinhas(), linhas); // nenhum comando
+        QCOMPARE(j->Modo, ModoTabela::Incluindo);
+        QCOMPARE(j->Texto(controle), texto);
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos"_s), u"5"_s);
+    }
+};
+
+QTEST_MAIN(TesteFalhas)
+#include "tst_falhas.moc"
