@@ -6,6 +6,8 @@
 #include "Banco.h"
 #include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
+#include "ConverterAno.h"
+#include "Espera.h"
 #include "Ini.h"
 #include "Login.h"
 #include "Mensagens.h"
@@ -574,7 +576,9 @@ TFormMain *CriarJanelasDoPrograma()
     principal->FormLogin = new TFormLogin(principal);
     principal->FormAviso = new TFormAviso(principal);
     principal->FormSobre = new TFormSobre(principal);
+    principal->FormConverterAno = new TFormConverterAno(principal);
     principal->FormAguarde = new TFormAguarde(principal);
+    DefinirCaixaAguarde(principal->FormAguarde); // a das operações demoradas das janelas
     Registro::CriarJanelas(nullptr);
     return principal;
 }

@@ -140,7 +140,9 @@ QList<Janela> montar()
             .filhas = { { 79 } },
             .filtro = porDepartamento(u"Nome"_s, u" OR "_s, {}) },
         { .numero = 79 },
-        { .numero = 81, .acao = menu(24, u"TabelaDiplomas"_s, u"Tabela &Diplomas"_s) },
+        { .numero = 81,
+            .acao = menu(24, u"TabelaDiplomas"_s, u"Tabela &Diplomas"_s),
+            .contagem = true },
     };
 }
 } // namespace

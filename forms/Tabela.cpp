@@ -394,7 +394,7 @@ void TFormTabela::montarCampo(
         grade->addWidget(campo->MontarRotulo(pai, rotulo), linha, coluna, Qt::AlignTop);
     }
     const bool largo = campo->Largo();
-    grade->addWidget(controle, linha, coluna + 1, 1, largo ? 3 : 1);
+    grade->addWidget(campo->NaGrade(), linha, coluna + 1, 1, largo ? 3 : 1);
     if (largo)
         coluna = 0;
     ++linha;
@@ -647,6 +647,10 @@ void TFormTabela::BitBtnIncluirClick()
     LabelAviso->show();
     Modo = ModoTabela::Incluindo;
     LimparCampos();
+    // Os valores iniciais de um registro novo, com um só "agora" para todos.
+    const QDateTime agora = QDateTime::currentDateTime();
+    for (const auto &c : m_campos)
+        c->Iniciar(agora);
     HabilitarCampos(true);
 }
 
@@ -663,6 +667,8 @@ bool TFormTabela::PodeModificarFicha()
 
 bool TFormTabela::PodeExcluirFicha()
 {
+    if (m_descricao.apagaReservada)
+        return true;
     for (const QString &c : std::as_const(m_descricao.controlesReservados))
         if (Texto(c) == u"[vazio]"_s) {
             Mensagens::Informar(
@@ -702,6 +708,12 @@ bool TFormTabela::ConferirCampos()
     for (const Campo &c : std::as_const(m_descricao.campos))
         if (!c.obrigatorio.isEmpty() && Texto(c.controle).isEmpty()) {
             Mensagens::Informar(c.obrigatorio);
+            return false;
+        }
+    // Depois dos obrigatórios, o que cada espécie recusa no valor digitado.
+    for (const auto &c : m_campos)
+        if (const QString recusa = c->Conferir(); !recusa.isEmpty()) {
+            Mensagens::Informar(recusa);
             return false;
         }
     return true;
