@@ -68,12 +68,50 @@ inline bool ClicarId(TFormTabela *j, const QString &id, bool duplo = false)
     return true;
 }
 
+// O controle de nome dado da janela, do tipo dado (o teste para se não existe).
+template <class T> T *Controle(TFormTabela *j, const QString &nome)
+{
+    auto *c = j->Controle<T>(nome);
+    if (!c)
+        qFatal("sem controle %s", qPrintable(nome));
+    return c;
+}
+
+// Fim de um caso dos editores: as janelas voltam à consulta, são destruídas, a conexão é
+// fechada e o filtro esvaziado.
+inline void TerminarCaso(BancoTeste *b)
+{
+    for (int n : Registro::NumerosJanelas())
+        if (TFormTabela *j = Registro::Janela(n)) {
+            j->Modo = ModoTabela::Consultando;
+            j->hide();
+        }
+    Registro::DestruirJanelas();
+    if (b)
+        b->Desconectar();
+    FiltroTabelas.clear();
+}
+
 // Clica na linha do Id e confere que ela é a mostrada.
 #define CLICAR_ID(janela, id)                                                                      \
     do {                                                                                           \
         QVERIFY2(Editores::ClicarId(janela, id), qPrintable(u"Id não listado: "_s + (id)));        \
         QCOMPARE(Apoio::Edit(janela, u"EditId"_s)->text(), QString(id));                           \
     } while (false)
+
+// Escolhe a linha 'id' na janela 'numero', aberta como escolha pelo duplo clique no campo
+// 'campo' da janela j.
+inline void Escolher(TFormTabela *j, const QString &campo, int numero, const QString &id)
+{
+    AoAbrirModal([numero, id](QWidget *w) {
+        TFormTabela *escolha = Registro::Janela(numero);
+        QCOMPARE(w, escolha);
+        QCOMPARE(escolha->Modo, ModoTabela::Escolhendo);
+        CLICAR_ID(escolha, id);
+        escolha->BitBtnEscolher->click();
+    });
+    QTest::mouseDClick(Apoio::Edit(j, campo), Qt::LeftButton);
+}
 
 // A janela da classe J com o comando de gravação guardado logo depois de rodar (antes
 // dos textos longos e do fim da transação), no lugar da janela registrada do número.

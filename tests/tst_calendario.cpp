@@ -20,6 +20,8 @@ using namespace Qt::StringLiterals;
 using Apoio::Digitar;
 using Apoio::Edit;
 using Apoio::Linhas;
+using Editores::Controle;
+using Editores::Escolher;
 
 namespace {
 // A caixa de espera dos testes: conta quantas vezes apareceu.
@@ -124,17 +126,7 @@ private slots:
         m_banco = &b;
         m_caixa.mostrada = 0;
     }
-    void cleanup()
-    {
-        for (int n : Registro::NumerosJanelas())
-            if (TFormTabela *j = Registro::Janela(n)) {
-                j->Modo = ModoTabela::Consultando;
-                j->hide();
-            }
-        Registro::DestruirJanelas();
-        m_banco->Desconectar();
-        FiltroTabelas.clear();
-    }
+    void cleanup() { Editores::TerminarCaso(m_banco); }
 
     void periodoMostraOTermino()
     {

@@ -19,6 +19,8 @@ using namespace Qt::StringLiterals;
 using Apoio::Digitar;
 using Apoio::Edit;
 using Apoio::Linhas;
+using Editores::Controle;
+using Editores::Escolher;
 
 namespace {
 const QString AvisoCampos
@@ -40,18 +42,11 @@ class TesteConteudo : public QObject {
             .replace(u'T', u' ')
             .left(19);
     }
-    template <class T> T *controle(TFormTabela *j, const QString &nome)
-    {
-        auto *c = j->Controle<T>(nome);
-        if (!c)
-            qFatal("sem controle %s", qPrintable(nome));
-        return c;
-    }
-    QComboBox *combo(TFormTabela *j, const QString &nome) { return controle<QComboBox>(j, nome); }
+    QComboBox *combo(TFormTabela *j, const QString &nome) { return Controle<QComboBox>(j, nome); }
     // Data, hora e minuto da postagem como o usuário os põe.
     void postar(TFormTabela *j, const QDate &data, const QString &hora, const QString &minuto)
     {
-        controle<QDateEdit>(j, u"DatePostagem"_s)->setDate(data);
+        Controle<QDateEdit>(j, u"DatePostagem"_s)->setDate(data);
         combo(j, u"ComboBoxHora"_s)->setEditText(hora);
         combo(j, u"ComboBoxMinuto"_s)->setEditText(minuto);
     }
@@ -64,17 +59,7 @@ private slots:
         EXIGIR_BANCO(b);
         m_banco = &b;
     }
-    void cleanup()
-    {
-        for (int n : Registro::NumerosJanelas())
-            if (TFormTabela *j = Registro::Janela(n)) {
-                j->Modo = ModoTabela::Consultando;
-                j->hide();
-            }
-        Registro::DestruirJanelas();
-        m_banco->Desconectar();
-        FiltroTabelas.clear();
-    }
+    void cleanup() { Editores::TerminarCaso(m_banco); }
 
     // ---- Notícias ---------------------------------------------------------------------
 
@@ -96,14 +81,14 @@ private slots:
         QVERIFY(j->GroupBox1->findChild<QLabel *>(u"LabelEditResumo"_s)->isHidden());
         CLICAR_ID(j, u"3"_s);
         const QDate data = QDate::currentDate().addDays(-16);
-        QCOMPARE(controle<QDateEdit>(j, u"DatePostagem"_s)->date(), data);
+        QCOMPARE(Controle<QDateEdit>(j, u"DatePostagem"_s)->date(), data);
         QCOMPARE(combo(j, u"ComboBoxHora"_s)->currentText(), u"8"_s);
         QCOMPARE(combo(j, u"ComboBoxMinuto"_s)->currentText(), u"5"_s);
         QCOMPARE(combo(j, u"ComboBoxHora"_s)->count(), 24);
         QCOMPARE(combo(j, u"ComboBoxMinuto"_s)->itemText(59), u"59"_s);
         QVERIFY(!combo(j, u"ComboBoxHora"_s)->isEnabled());
-        QVERIFY(controle<QCheckBox>(j, u"CheckBoxPortal"_s)->isChecked());
-        QVERIFY(!controle<QCheckBox>(j, u"CheckBoxBolsas"_s)->isChecked());
+        QVERIFY(Controle<QCheckBox>(j, u"CheckBoxPortal"_s)->isChecked());
+        QVERIFY(!Controle<QCheckBox>(j, u"CheckBoxBolsas"_s)->isChecked());
         QCOMPARE(Edit(j, u"EditColaboracao"_s)->text(), u"Gervásio Tabatinga Nóbrega"_s);
         j->BitBtnModificar->click();
         QVERIFY(combo(j, u"ComboBoxHora"_s)->isEnabled());
@@ -134,8 +119,8 @@ private slots:
         const QDateTime depois = QDateTime::currentDateTime();
         // As três marcas ligadas; a data, a hora e o minuto de agora, sem zero à esquerda.
         for (const QString &m : { u"CheckBoxVisivel"_s, u"CheckBoxPortal"_s, u"CheckBoxBolsas"_s })
-            QVERIFY(controle<QCheckBox>(j, m)->isChecked());
-        const QString agora = controle<QDateEdit>(j, u"DatePostagem"_s)->date().toString()
+            QVERIFY(Controle<QCheckBox>(j, m)->isChecked());
+        const QString agora = Controle<QDateEdit>(j, u"DatePostagem"_s)->date().toString()
             + combo(j, u"ComboBoxHora"_s)->currentText() + u':'
             + combo(j, u"ComboBoxMinuto"_s)->currentText();
         const auto forma = [](const QDateTime &t) {
@@ -153,10 +138,10 @@ private slots:
                 u"Campo Resumo não pode estar em branco. Operação interrompida."_s }));
         r.Limpar();
         Digitar(j, u"EditResumo"_s, u"Na segunda-feira, às 19h."_s);
-        controle<QPlainTextEdit>(j, u"MemoConteudo"_s)->setPlainText(QString(1995, u'x'));
+        Controle<QPlainTextEdit>(j, u"MemoConteudo"_s)->setPlainText(QString(1995, u'x'));
         QCOMPARE(j->Controle<QLabel>(u"LabelCapacidadeConteudo"_s)->text(), u"50%"_s);
-        controle<QPlainTextEdit>(j, u"MemoConteudo"_s)->setPlainText(u"Auditório\nPrincipal"_s);
-        controle<QCheckBox>(j, u"CheckBoxBolsas"_s)->click();
+        Controle<QPlainTextEdit>(j, u"MemoConteudo"_s)->setPlainText(u"Auditório\nPrincipal"_s);
+        Controle<QCheckBox>(j, u"CheckBoxBolsas"_s)->click();
         // Um minuto esvaziado vai como "00".
         postar(j, QDate(2027, 3, 8), u"7"_s, QString());
         j->BitBtnAceitar->click();
@@ -219,7 +204,7 @@ private slots:
             QCOMPARE(Edit(j, u"EditTitulo"_s)->text(), u"Título digitado"_s);
             QCOMPARE(combo(j, u"ComboBoxHora"_s)->currentText(), hora);
             QCOMPARE(combo(j, u"ComboBoxMinuto"_s)->currentText(), minuto);
-            QCOMPARE(controle<QDateEdit>(j, u"DatePostagem"_s)->date(), QDate(2026, 5, 4));
+            QCOMPARE(Controle<QDateEdit>(j, u"DatePostagem"_s)->date(), QDate(2026, 5, 4));
             QVERIFY(Linhas().isEmpty()); // nenhum comando
             QCOMPARE(valor(u"SELECT COUNT(*) FROM Noticias"_s), total);
             QCOMPARE(postagem(u"5"_s), anterior);
@@ -354,7 +339,7 @@ private slots:
         j->comandos.clear();
         r.Responder(true);
         j->BitBtnIncluir->click();
-        QCOMPARE(controle<QDateEdit>(j, u"DateDataInicio"_s)->date(), QDate::currentDate());
+        QCOMPARE(Controle<QDateEdit>(j, u"DateDataInicio"_s)->date(), QDate::currentDate());
         QVERIFY(Edit(j, u"EditDepartamento_Nome"_s)->isEnabled());
         Digitar(j, u"EditTitulo"_s, u"Aviso"_s);
         j->BitBtnAceitar->click();

@@ -21,6 +21,8 @@ using namespace Qt::StringLiterals;
 using Apoio::Digitar;
 using Apoio::Edit;
 using Apoio::Linhas;
+using Editores::Controle;
+using Editores::Escolher;
 
 namespace {
 QString hojeSQL()
@@ -61,25 +63,6 @@ class TestePosGraduacao : public QObject {
     {
         return valor(u"SELECT Id FROM "_s + tabela + u" WHERE Nome="_s + CitarTexto(nome));
     }
-    template <class T> T *controle(TFormTabela *j, const QString &nome)
-    {
-        auto *c = j->Controle<T>(nome);
-        if (!c)
-            qFatal("sem controle %s", qPrintable(nome));
-        return c;
-    }
-    // Escolhe a linha 'id' na janela 'numero', aberta como escolha pelo duplo clique em
-    // 'campo'.
-    void escolher(TFormTabela *j, const QString &campo, int numero, const QString &id)
-    {
-        AoAbrirModal([numero, id](QWidget *w) {
-            TFormTabela *escolha = Registro::Janela(numero);
-            QCOMPARE(w, escolha);
-            CLICAR_ID(escolha, id);
-            escolha->BitBtnEscolher->click();
-        });
-        QTest::mouseDClick(Edit(j, campo), Qt::LeftButton);
-    }
 
 private slots:
     void initTestCase_data() { LinhasMotores(); }
@@ -89,17 +72,7 @@ private slots:
         EXIGIR_BANCO(b);
         m_banco = &b;
     }
-    void cleanup()
-    {
-        for (int n : Registro::NumerosJanelas())
-            if (TFormTabela *j = Registro::Janela(n)) {
-                j->Modo = ModoTabela::Consultando;
-                j->hide();
-            }
-        Registro::DestruirJanelas();
-        m_banco->Desconectar();
-        FiltroTabelas.clear();
-    }
+    void cleanup() { Editores::TerminarCaso(m_banco); }
 
     // ---- Defesas --------------------------------------------------------------------
 
@@ -117,19 +90,19 @@ private slots:
         QCOMPARE(j->GroupBox2->title(), u" Listagem (4) "_s);
 
         // A banca em abas dentro da caixa dos membros; a lista das salas.
-        auto *abas = controle<QTabWidget>(j, u"PageControl1"_s);
+        auto *abas = Controle<QTabWidget>(j, u"PageControl1"_s);
         QStringList titulos;
         for (int i = 0; i < abas->count(); ++i)
             titulos << abas->tabText(i);
         QCOMPARE(titulos,
             QStringList({ u"Orientador"_s, u"Docente 2"_s, u"Docente 3"_s, u"Docente 4"_s,
                 u"Docente 5"_s }));
-        QCOMPARE(abas->parentWidget(), controle<QGroupBox>(j, u"GroupBoxBanca"_s));
-        QCOMPARE(controle<QGroupBox>(j, u"GroupBoxBanca"_s)->title(), u" Membros da Banca "_s);
+        QCOMPARE(abas->parentWidget(), Controle<QGroupBox>(j, u"GroupBoxBanca"_s));
+        QCOMPARE(Controle<QGroupBox>(j, u"GroupBoxBanca"_s)->title(), u" Membros da Banca "_s);
         for (int n = 1; n <= 5; ++n)
             QVERIFY(abas->widget(n - 1)->isAncestorOf(
                 j->Controle(u"EditInstituicao"_s + QString::number(n))));
-        auto *local = controle<QComboBox>(j, u"EditLocal"_s);
+        auto *local = Controle<QComboBox>(j, u"EditLocal"_s);
         QCOMPARE(local->count(), 67);
         QCOMPARE(local->count(), SalasDefesas().size());
         QCOMPARE(SalasDefesas().count(QString()), 2);
@@ -137,24 +110,24 @@ private slots:
 
         Apoio::Eventos().Limpar();
         CLICAR_ID(j, u"2"_s);
-        QVERIFY(controle<QPlainTextEdit>(j, u"MemoTitulo"_s)
+        QVERIFY(Controle<QPlainTextEdit>(j, u"MemoTitulo"_s)
                     ->toPlainText()
                     .startsWith(u"Supercondutividade"_s));
-        const int tamanho = int(controle<QPlainTextEdit>(j, u"MemoTitulo"_s)->toPlainText().size());
-        QCOMPARE(controle<QLabel>(j, u"LabelCapacidadeTitulo"_s)->text(),
+        const int tamanho = int(Controle<QPlainTextEdit>(j, u"MemoTitulo"_s)->toPlainText().size());
+        QCOMPARE(Controle<QLabel>(j, u"LabelCapacidadeTitulo"_s)->text(),
             QString::number(tamanho * 100 / 3990) + u'%');
         QCOMPARE(Edit(j, u"EditAluno"_s)->text(), u"Otaviano Brejo Cardoso"_s);
-        QCOMPARE(controle<QDateEdit>(j, u"DateData"_s)->date(), QDate::currentDate().addDays(30));
+        QCOMPARE(Controle<QDateEdit>(j, u"DateData"_s)->date(), QDate::currentDate().addDays(30));
         QCOMPARE(Edit(j, u"EditHora"_s)->text(), u"9:30"_s);
         QCOMPARE(local->currentText(), u"Auditório do Bloco B"_s);
         QCOMPARE(Edit(j, u"EditPosGraduacao_Nome"_s)->text(), u"Física Aplicada"_s);
-        QCOMPARE(controle<QComboBox>(j, u"EditCategoria"_s)->currentText(), u"Tese de Doutorado"_s);
+        QCOMPARE(Controle<QComboBox>(j, u"EditCategoria"_s)->currentText(), u"Tese de Doutorado"_s);
         QCOMPARE(Edit(j, u"EditDocente1_Nome"_s)->text(), u"Eustáquio Gravatá Leme"_s);
         QCOMPARE(Edit(j, u"EditDocente3_Nome"_s)->text(), QString());
         QCOMPARE(Edit(j, u"EditDocenteExterno3"_s)->text(), u"Ciro Anhangabaú Rezende"_s);
         QCOMPARE(Edit(j, u"EditTitulacao4"_s)->text(), u"Doutora"_s);
         QCOMPARE(Edit(j, u"EditDocente5_Nome"_s)->text(), u"Filomena Ipanema Sátiro"_s);
-        QVERIFY(controle<QCheckBox>(j, u"CheckBoxVisivel"_s)->isChecked());
+        QVERIFY(Controle<QCheckBox>(j, u"CheckBoxVisivel"_s)->isChecked());
         // O programa e os três docentes, na ordem da tela.
         QCOMPARE(Linhas(),
             QStringList({ u"Pós-Graduações, consultado"_s, u"Docentes, consultado"_s,
@@ -162,8 +135,8 @@ private slots:
         // Consultando: textos só leitura, listas e data desabilitadas, a marca clicável.
         QVERIFY(Edit(j, u"EditDocenteExterno2"_s)->isReadOnly());
         QVERIFY(!local->isEnabled());
-        QVERIFY(!controle<QDateEdit>(j, u"DateData"_s)->isEnabled());
-        QVERIFY(controle<QCheckBox>(j, u"CheckBoxVisivel"_s)->isEnabled());
+        QVERIFY(!Controle<QDateEdit>(j, u"DateData"_s)->isEnabled());
+        QVERIFY(Controle<QCheckBox>(j, u"CheckBoxVisivel"_s)->isEnabled());
     }
 
     void defesaIncluida_data()
@@ -181,8 +154,8 @@ private slots:
         j->show();
         j->BitBtnIncluir->click();
         // Um registro novo: a marca ligada, a data de hoje, tudo o mais vazio.
-        QVERIFY(controle<QCheckBox>(j, u"CheckBoxVisivel"_s)->isChecked());
-        QCOMPARE(controle<QDateEdit>(j, u"DateData"_s)->date(), QDate::currentDate());
+        QVERIFY(Controle<QCheckBox>(j, u"CheckBoxVisivel"_s)->isChecked());
+        QCOMPARE(Controle<QDateEdit>(j, u"DateData"_s)->date(), QDate::currentDate());
         QCOMPARE(Edit(j, u"EditDocente1"_s)->text(), QString());
         QCOMPARE(Edit(j, u"EditDocente1_Nome"_s)->palette().color(QPalette::Base),
             TFormTabela::CorPesquisa());
@@ -191,16 +164,16 @@ private slots:
         QString titulo, hora, local;
         if (comBanca) {
             titulo = u"Rochas de \"Vila Serrana\": um estudo d'antes"_s;
-            controle<QPlainTextEdit>(j, u"MemoTitulo"_s)->setPlainText(titulo);
+            Controle<QPlainTextEdit>(j, u"MemoTitulo"_s)->setPlainText(titulo);
             hora = u"16:45"_s; // a hora digitada não entra na data
             Digitar(j, u"EditHora"_s, hora);
             local = u"Sala 7 do anexo"_s; // fora da lista: gravado como digitado
-            controle<QComboBox>(j, u"EditLocal"_s)->setEditText(local);
-            auto *abas = controle<QTabWidget>(j, u"PageControl1"_s);
+            Controle<QComboBox>(j, u"EditLocal"_s)->setEditText(local);
+            auto *abas = Controle<QTabWidget>(j, u"PageControl1"_s);
             abas->setCurrentIndex(0);
-            escolher(j, u"EditDocente1_Nome"_s, 11, u"6"_s);
+            Escolher(j, u"EditDocente1_Nome"_s, 11, u"6"_s);
             abas->setCurrentIndex(2);
-            escolher(j, u"EditDocente3_Nome"_s, 11, u"9"_s);
+            Escolher(j, u"EditDocente3_Nome"_s, 11, u"9"_s);
             QCOMPARE(Edit(j, u"EditDocente3_Nome"_s)->text(), u"Heloísa Caraíba d'Ávila"_s);
             abas->setCurrentIndex(1);
             Digitar(j, u"EditDocenteExterno2"_s, u"Irene Caiapó Matos"_s);
@@ -274,8 +247,8 @@ private slots:
         QCOMPARE(Edit(j, u"EditSuplente_Nome"_s)->text(), u"Baltazar Ourém Tacaruna"_s);
         QCOMPARE(Edit(j, u"EditFuncao"_s)->text(), u"Coordenador"_s);
         const int ano = QDate::currentDate().year();
-        QCOMPARE(controle<QDateEdit>(j, u"DateMandatoInicio"_s)->date(), QDate(ano - 1, 3, 1));
-        QCOMPARE(controle<QDateEdit>(j, u"DateMandatoTermino"_s)->date(), QDate(ano + 1, 2, 28));
+        QCOMPARE(Controle<QDateEdit>(j, u"DateMandatoInicio"_s)->date(), QDate(ano - 1, 3, 1));
+        QCOMPARE(Controle<QDateEdit>(j, u"DateMandatoTermino"_s)->date(), QDate(ano + 1, 2, 28));
         for (const QString &d : { u"DateMandatoInicio"_s, u"DateMandatoTermino"_s })
             QCOMPARE(j->Controle(d)->toolTip(),
                 u"Qualquer data do ano 2000 é considerada como nula. Portanto, se não deseja "
@@ -283,8 +256,8 @@ private slots:
 
         // Só o titular: recusado, com a lista ainda bloqueada e os campos como estavam.
         j->BitBtnIncluir->click();
-        QCOMPARE(controle<QDateEdit>(j, u"DateMandatoInicio"_s)->date(), QDate(2000, 1, 1));
-        escolher(j, u"EditTitular_Nome"_s, 11, u"5"_s);
+        QCOMPARE(Controle<QDateEdit>(j, u"DateMandatoInicio"_s)->date(), QDate(2000, 1, 1));
+        Escolher(j, u"EditTitular_Nome"_s, 11, u"5"_s);
         Digitar(j, u"EditFuncao"_s, u"Membro"_s);
         j->BitBtnAceitar->click();
         QCOMPARE(r.Textos(),
@@ -297,7 +270,7 @@ private slots:
         QCOMPARE(Edit(j, u"EditFuncao"_s)->text(), u"Membro"_s);
         QVERIFY(j->comandos.isEmpty());
         // Com o suplente (o mesmo docente serve): as datas do ano 2000, sem mandato.
-        escolher(j, u"EditSuplente_Nome"_s, 11, u"5"_s);
+        Escolher(j, u"EditSuplente_Nome"_s, 11, u"5"_s);
         r.Limpar();
         j->BitBtnAceitar->click();
         QVERIFY(r.mostradas.isEmpty());
@@ -312,7 +285,7 @@ private slots:
         j->comandos.clear();
         CLICAR_ID(j, u"2"_s);
         j->BitBtnModificar->click();
-        controle<QDateEdit>(j, u"DateMandatoTermino"_s)->setDate(QDate(ano + 3, 12, 31));
+        Controle<QDateEdit>(j, u"DateMandatoTermino"_s)->setDate(QDate(ano + 3, 12, 31));
         j->BitBtnAceitar->click();
         QCOMPARE(j->comandos,
             QStringList { u"UPDATE PosGraduacaoComissao SET \r\nTitular=7\r\n,Suplente=8\r\n"
@@ -374,7 +347,7 @@ private slots:
         r.Limpar();
         Digitar(j, u"EditNome"_s, u"Bacharel em Física"_s);
         const QString fisica = programa(u"Graduacoes"_s, u"Física"_s);
-        escolher(j, u"EditGraduacao_Nome"_s, 14, fisica);
+        Escolher(j, u"EditGraduacao_Nome"_s, 14, fisica);
         QCOMPARE(Edit(j, u"EditGraduacao_Nome"_s)->text(), u"Física"_s);
         j->BitBtnAceitar->click();
         QVERIFY(r.mostradas.isEmpty());
@@ -399,7 +372,7 @@ private slots:
         CLICAR_ID(j, u"1"_s);
         QCOMPARE(Edit(j, u"EditGraduacao_Nome"_s)->text(), u"Ciências Biológicas"_s);
         j->BitBtnModificar->click();
-        escolher(j, u"EditPosgraduacao_Nome"_s, 15, ecologia);
+        Escolher(j, u"EditPosgraduacao_Nome"_s, 15, ecologia);
         QCOMPARE(r.Textos(),
             QStringList { u"Você acabou de selecionar uma pós-graduação para esse diploma. "
                           "Portanto, o campo Graduação será zerado."_s });
@@ -420,7 +393,7 @@ private slots:
         j->comandos.clear();
         CLICAR_ID(j, u"1"_s);
         j->BitBtnModificar->click();
-        escolher(j, u"EditGraduacao_Nome"_s, 14, u"1"_s);
+        Escolher(j, u"EditGraduacao_Nome"_s, 14, u"1"_s);
         QVERIFY(r.mostradas.isEmpty());
         QCOMPARE(Edit(j, u"EditPosgraduacao"_s)->text(), ecologia);
         j->BitBtnAceitar->click();
