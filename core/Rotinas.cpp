@@ -12,7 +12,7 @@
 using namespace Qt::StringLiterals;
 
 QString NomePrograma = u"Tarvisco"_s;
-QString VersaoPrograma = u"16"_s;
+QString VersaoPrograma = QStringLiteral(TARVISCO_VERSAO);
 QString EmailWebMaster = u"webmaster@qorvel.example.org"_s;
 
 namespace {

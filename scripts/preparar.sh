@@ -2,7 +2,7 @@
 # Para ser lido com "source" a partir da raiz do repositório.
 
 PACOTES=(
-  build-essential cmake
+  build-essential cmake clang-format
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
   libsqlite3-dev
   postgresql-15
