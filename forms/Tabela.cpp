@@ -389,7 +389,7 @@ void TFormTabela::montarCampo(
     }
     if (!campo->RotuloNoControle() && !c.rotulo.isEmpty()) {
         auto *rotulo = new QLabel(c.rotulo, pai);
-        rotulo->setObjectName(u"Label"_s + c.controle);
+        rotulo->setObjectName(c.ControleRotulo());
         rotulo->setBuddy(controle);
         grade->addWidget(campo->MontarRotulo(pai, rotulo), linha, coluna, Qt::AlignTop);
     }

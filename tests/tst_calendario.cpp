@@ -141,7 +141,7 @@ private slots:
             ids << QString::number(i);
         QCOMPARE(Editores::IdsListados(j), ids); // por data de início
         QWidget *termino = j->Controle(u"DateDataTermino"_s);
-        QWidget *rotulo = j->Controle(u"LabelDataTermino"_s);
+        QWidget *rotulo = j->GroupBox1->findChild<QLabel *>(u"LabelDataTermino"_s);
         QCOMPARE(qobject_cast<QLabel *>(rotulo)->buddy(), termino);
         auto *periodo = j->Controle<QCheckBox>(u"CheckBoxPeriodo"_s);
         CLICAR_ID(j, u"15"_s);

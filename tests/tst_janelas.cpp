@@ -141,7 +141,7 @@ private slots:
                 QVERIFY2(campo, qPrintable(c.controle));
                 const QString onde = u"janela %1, %2"_s.arg(n).arg(c.controle);
                 QCOMPARE(campo->Visivel()->accessibleName(), QString(c.rotulo).remove(u'&'));
-                if (auto *rotulo = j->findChild<QLabel *>(u"Label"_s + c.controle))
+                if (auto *rotulo = j->findChild<QLabel *>(c.ControleRotulo()))
                     QVERIFY2(rotulo->buddy() == campo->Visivel(), qPrintable(onde));
                 else
                     QVERIFY2(campo->RotuloNoControle(), qPrintable(onde));

@@ -102,7 +102,14 @@ struct Campo {
     bool capacidade = false; // rótulo LabelCapacidade<coluna> com a porcentagem usada
     int linhasVisiveis = 0; // memo: altura fixa de tantas linhas (0: a do padrão)
 
+    QString nomeRotulo; // objectName do rótulo, quando não é "Label" + controle
+
     QString ControleNome() const { return controle + sufixoNome; }
+    // Nome do rótulo do campo ("LabelEditNome", ou o dado por NomeRotulo).
+    QString ControleRotulo() const
+    {
+        return nomeRotulo.isEmpty() ? QStringLiteral("Label") + controle : nomeRotulo;
+    }
     bool TextoLongo() const { return tabelaTexto > 0; }
     bool Pesquisa() const { return escolha > 0; }
     // Nome do rótulo de capacidade do memo ("LabelCapacidadeDescricao").
@@ -153,6 +160,11 @@ struct Campo {
     Campo &LinhasVisiveis(int n)
     {
         linhasVisiveis = n;
+        return *this;
+    }
+    Campo &NomeRotulo(const QString &nome)
+    {
+        nomeRotulo = nome;
         return *this;
     }
     Campo &Dica(const QString &texto)

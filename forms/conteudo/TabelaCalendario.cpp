@@ -32,6 +32,7 @@ DescricaoJanela descricao()
         CampoData(u"DataInicio"_s, u"DateDataInicio"_s, u"Data"_s).AoIncluir(InicioCampo::Agora),
         CampoMarcacao(u"Periodo"_s, u"Considerar como período"_s),
         CampoData(u"DataTermino"_s, u"DateDataTermino"_s, u"Data Término"_s)
+            .NomeRotulo(u"LabelDataTermino"_s)
             .AoIncluir(InicioCampo::Agora),
         CampoMemo(u"Descricao"_s, u"Descrição"_s, 3990).Capacidade(),
         CampoLista(u"Categoria"_s, u"Categoria"_s,
@@ -49,7 +50,7 @@ DescricaoJanela descricao()
         Gravar(u"Link"_s) };
     d.ordemExibicao = { u"DateDataInicio"_s, u"CheckBoxPeriodo"_s, u"DateDataTermino"_s };
     d.controlesReservados = { u"EditTitulo"_s };
-    d.controlesProprios = { u"LabelDataTermino"_s, u"BitBtnConverterAno"_s };
+    d.controlesProprios = { u"BitBtnConverterAno"_s };
     return d;
 }
 
@@ -106,11 +107,7 @@ void TFormTabelaCalendario::MontarControles()
     // A data de término e o seu rótulo aparecem só quando o item é um período, a cada
     // mudança da marca (do usuário ou do programa).
     auto *termino = Controle<QDateEdit>(u"DateDataTermino"_s);
-    QLabel *rotulo = nullptr;
-    for (QLabel *l : GroupBox1->findChildren<QLabel *>())
-        if (l->buddy() == termino)
-            rotulo = l;
-    RegistrarControle(rotulo, u"LabelDataTermino"_s);
+    auto *rotulo = GroupBox1->findChild<QLabel *>(u"LabelDataTermino"_s);
     auto *periodo = Controle<QCheckBox>(u"CheckBoxPeriodo"_s);
     const auto mostrarTermino = [rotulo, termino](bool periodo) {
         rotulo->setVisible(periodo);
