@@ -32,9 +32,49 @@ struct FonteDados {
     QString host; // PostgreSQL: máquina ou pasta do soquete
     int porta = 5432;
     QString banco = QStringLiteral("tarvisco");
+    // TLS do PostgreSQL, com os nomes do libpq. sslmode vazio: verify-full numa máquina
+    // da rede, nada no soquete local. sslrootcert vazio ou "system": as autoridades
+    // certificadoras do sistema. sslcert/sslkey: certificado do cliente, se o servidor
+    // o pedir. Caminhos relativos partem da pasta de trabalho.
+    QString sslmode;
+    QString sslrootcert;
+    QString sslcert;
+    QString sslkey;
 
     static FonteDados Definicao(); // lê a definição na pasta de trabalho
+
+    bool SoqueteLocal() const; // host vazio (padrão do libpq) ou pasta do soquete
+    QString ModoTls() const; // sslmode efetivo (vazio no soquete local sem sslmode)
+    // Opções do driver QPSQL para conectar: tempo limite e TLS. Lança ErroBanco quando
+    // um valor não cabe nas opções.
+    QString OpcoesConexao() const;
 };
+
+// Falha de TLS ao conectar ao PostgreSQL: o motivo e o que pedir à equipe de
+// informática, em português, e o texto técnico do libpq. Viaja no texto do ErroBanco,
+// que RegistrarErro reconhece pela frase inicial.
+struct FalhaTls {
+    QString motivo;
+    QString pedido;
+    QString tecnico;
+
+    QString Texto() const;
+    static std::optional<FalhaTls> De(const QString &texto);
+    // Reconhece no texto do libpq uma falha de TLS (da conexão à fonte dada); 'onde' diz
+    // ao usuário onde ficam os ajustes ("no Dados_HP.conf").
+    static std::optional<FalhaTls> DoLibpq(
+        const QString &textoLibpq, const FonteDados &fonte, const QString &onde);
+};
+
+// Falha ao conectar ao PostgreSQL no texto que o programa classifica: falha de TLS,
+// "Unknown user name or password" ou "Cannot connect".
+QString TextoFalhaConexao(const QString &textoLibpq, const FonteDados &fonte,
+    const QString &onde = QStringLiteral("no Dados_HP.conf"));
+// A conexão do libpq por baixo de uma conexão QPSQL aberta (nula nos outros casos).
+struct pg_conn;
+pg_conn *ConexaoLibpq(const QSqlDatabase &db);
+// A conexão aberta do driver QPSQL é criptografada (TLS)?
+bool ConexaoCriptografada(const QSqlDatabase &db);
 
 class TDatabase : public QObject {
     Q_OBJECT
@@ -90,7 +130,7 @@ public:
     void Close();
     bool Active() const { return m_ativa; }
 
-    int RecordCount() const { return int(m_linhas.size()); }
+    int RecordCount() const { return int(m_inicios.size()); }
     void First();
     void Next();
     bool Eof() const;
@@ -112,6 +152,13 @@ public:
     const QStringList &NomesCampos() const { return m_nomes; }
     QVariant Valor(int linha, int coluna) const;
     QString Texto(int linha, int coluna) const;
+    // O texto da célula em UTF-8, sem cópia (vazio para nulo); vale até a consulta mudar.
+    QByteArrayView Bytes(int linha, int coluna) const;
+    // As células da linha inteira de uma vez (ColumnCount() vistas em 'celulas').
+    void BytesLinha(int linha, QByteArrayView *celulas) const;
+    // Espécie dos valores de uma coluna, como o motor a declara (para ordenar).
+    enum class Natureza { Texto, Numero, Data };
+    Natureza NaturezaCampo(int coluna) const { return m_naturezas.value(coluna); }
 
     // Id atribuído pelo banco à linha do último INSERT desta consulta, lido do motor na
     // mesma conexão logo após o comando (vazio se o último comando não foi um INSERT).
@@ -132,11 +179,14 @@ private:
     TDatabase *m_db;
     bool m_ativa = false;
     int m_atual = -1;
+    void guardarLinha(const QByteArrayView *celulas);
     QStringList m_nomes;
-    // Cada linha do resultado num só bloco: os fins das colunas, as marcas de nulo e os
-    // textos em UTF-8 (a lista de 100.000 linhas não custa uma alocação por célula).
-    QVector<QByteArray> m_linhas;
-    bool m_utf16 = false; // textos das linhas em UTF-16 (e não UTF-8)
+    QList<Natureza> m_naturezas;
+    // Todas as linhas do resultado num só bloco, uma atrás da outra: em cada linha a
+    // largura dos fins (2 ou 4 bytes), os fins das colunas, as marcas de nulo e os textos
+    // em UTF-8. A lista de um milhão de linhas não custa uma alocação por linha.
+    QByteArray m_dados;
+    QList<qsizetype> m_inicios; // início de cada linha em m_dados
     QString m_ultimoId;
     int m_afetadas = -1;
 };

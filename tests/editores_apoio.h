@@ -164,6 +164,20 @@ private:
     bool m_ok = false;
 };
 
+// Fim de um caso: as janelas voltam a consultar, escondidas, e são destruídas; a conexão
+// fecha e o filtro do nível fica vazio.
+inline void Encerrar(BancoTeste &b)
+{
+    for (int n : Registro::NumerosJanelas())
+        if (TFormTabela *j = Registro::Janela(n)) {
+            j->Modo = ModoTabela::Consultando;
+            j->hide();
+        }
+    Registro::DestruirJanelas();
+    b.Desconectar();
+    FiltroTabelas.clear();
+}
+
 // O banco do motor da linha corrente, com os dados de demonstração, conectado no nível;
 // o filtro das tabelas como o programa o define ao conectar.
 #define BANCO_DEMONSTRACAO(b, nivel)                                                               \

@@ -55,17 +55,7 @@ private slots:
         EXIGIR_BANCO(b);
         m_banco = &b;
     }
-    void cleanup()
-    {
-        for (int n : Registro::NumerosJanelas())
-            if (TFormTabela *j = Registro::Janela(n)) {
-                j->Modo = ModoTabela::Consultando;
-                j->hide();
-            }
-        Registro::DestruirJanelas();
-        m_banco->Desconectar();
-        FiltroTabelas.clear();
-    }
+    void cleanup() { Editores::Encerrar(*m_banco); }
 
     void abreContandoEListando()
     {
