@@ -3,7 +3,7 @@
 // nos dois motores, ao lado do cliente do motor (sqlite3, psql) rodando os mesmos UPDATEs
 // um a um, também numa transação. A janela registra cada item no registro de eventos:
 // medida com o registro em memória e com o registro da janela principal (texto rico).
-// Uso: bench_converter_ano [itens] [execuções]  (bench/README.md)
+// Uso: bench_converter_ano [itens] [execuções] [sqlite|postgresql]  (bench/README.md)
 #include "BancoTeste.h"
 #include "Roteiro.h"
 #include "Rotinas.h"
@@ -159,7 +159,10 @@ int main(int argc, char **argv)
     QLabel status;
     texto.show();
     SaidaRichEdit richEdit(&texto, &status, &texto);
+    const QString so = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     for (Motor m : { Motor::SQLite, Motor::PostgreSQL }) {
+        if (!so.isEmpty() && so != (m == Motor::SQLite ? u"sqlite"_s : u"postgresql"_s))
+            continue;
         medir(m, itens, execucoes, memoria, "memória");
         medir(m, itens, execucoes, richEdit, "texto rico");
     }

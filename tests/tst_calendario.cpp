@@ -349,13 +349,13 @@ private slots:
         QVERIFY(caixaNaFalha);
         QVERIFY(m_caixa.isHidden());
         QCOMPARE(datas(), antes);
-        // As linhas até a que falhou foram escritas e desfeitas; nenhuma depois dela.
+        // Cada linha foi registrada antes das gravações, que foram todas desfeitas.
         const QStringList l = Linhas();
         QCOMPARE(l.count(u"Calendário, alterando..."_s), 0);
         int alteradas = 0;
         for (const QString &linha : l)
             alteradas += linha.startsWith(u"Calendário, alterando..., registro "_s);
-        QCOMPARE(alteradas, 9);
+        QCOMPARE(alteradas, 16);
         QVERIFY(Apoio::Registrou(69, u"erro de SQL"_s));
         QCOMPARE(l.mid(l.size() - 2),
             QStringList(

@@ -80,11 +80,11 @@ private:
     QDate m_inicio, m_termino;
 };
 
-// Uma linha lida para a conversão.
-struct Item {
-    QString id, descricao;
-    QDate inicio, termino;
-};
+// Data gravada (AAAA-MM-DD, com ou sem a hora); inválida se vazia.
+QDate dataIso(const QString &texto)
+{
+    return QDate::fromString(texto.left(10), Qt::ISODate);
+}
 
 // A data levada 'anos' anos adiante (ou atrás); 29 de fevereiro vira 28 num ano sem ele.
 QDate mover(const QDate &d, int anos, bool *perdeuDia)
@@ -135,39 +135,30 @@ QStringList TFormTabelaCalendario::SentencaConversao(
 
 bool TFormTabelaCalendario::ConverterAno(int de, int para)
 {
-    // Primeiro todas as linhas, na listagem padrão; depois as gravações.
+    // Primeiro todas as linhas, na listagem padrão; depois as gravações, todas numa
+    // transação.
     if (!ExecutarComando(*Query, NumeroTabela, Passo::Consulta,
             [] { return QStringList { ConsultaTabela(69) }; }))
         return false;
-    QList<Item> itens;
-    itens.reserve(Query->RecordCount());
-    try {
-        for (Query->First(); !Query->Eof(); Query->Next())
-            itens.append({ Query->AsString(u"Id"_s), Query->AsString(u"Descricao"_s),
-                Query->AsDateTime(u"DataInicio"_s).date(),
-                Query->AsDateTime(u"DataTermino"_s).date() });
-    } catch (const ErroBanco &e) {
-        RegistrarErro(NumeroTabela, e.Mensagem());
-        return false;
-    }
     const int anos = para - de;
     return EmTransacao([&] {
-        for (const Item &item : std::as_const(itens)) {
-            QString mensagem = u"registro "_s + item.descricao;
-            if (item.inicio.year() == de) {
+        QList<QStringList> comandos;
+        comandos.reserve(Query->RecordCount());
+        for (Query->First(); !Query->Eof(); Query->Next()) {
+            QString mensagem = u"registro "_s + Query->AsString(u"Descricao"_s);
+            const QDate inicio = dataIso(Query->AsString(u"DataInicio"_s));
+            if (inicio.year() == de) {
                 bool perdeuDia = false;
-                const QDate inicio = mover(item.inicio, anos, &perdeuDia);
-                const QDate termino
-                    = item.termino.isValid() ? mover(item.termino, anos, &perdeuDia) : QDate();
+                const QDate termino = dataIso(Query->AsString(u"DataTermino"_s));
+                comandos << SentencaConversao(Query->AsString(u"Id"_s),
+                    mover(inicio, anos, &perdeuDia),
+                    termino.isValid() ? mover(termino, anos, &perdeuDia) : QDate());
                 if (perdeuDia)
                     mensagem += u" (29 de fevereiro passa a 28 de fevereiro)"_s;
-                RegistrarEvento(NumeroTabela, u"alterando..."_s, mensagem);
-                QueryAux->SQL = SentencaConversao(item.id, inicio, termino);
-                QueryAux->ExecSQL();
-            } else {
-                RegistrarEvento(NumeroTabela, u"alterando..."_s, mensagem);
             }
+            RegistrarEvento(NumeroTabela, u"alterando..."_s, mensagem);
         }
+        QueryAux->ExecSQLLote(comandos);
         return true;
     });
 }

@@ -17,8 +17,9 @@ public:
     // "&Converter Ano": o diálogo dos anos, a pergunta, a caixa de espera, a conversão.
     void BitBtnConverterAnoClick();
     // Leva os itens cuja data de início é do ano 'de' para o ano 'para' (a data de término
-    // anda os mesmos anos; 29 de fevereiro sem par vira 28). Lê todas as linhas e depois
-    // grava, numa transação; false quando algo falhou (nada mudou; a falha foi registrada).
+    // anda os mesmos anos; 29 de fevereiro sem par vira 28). Lê todas as linhas, registra
+    // cada uma e grava um comando por item, todos numa transação; false quando algo falhou
+    // (nada mudou; a falha foi registrada).
     bool ConverterAno(int de, int para);
     // O comando que grava as datas novas de uma linha (sem término: só o início).
     static QStringList SentencaConversao(
