@@ -7,6 +7,8 @@
 #include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
 #include "Conexao.h"
+#include "ConverterAno.h"
+#include "Espera.h"
 #include "Ini.h"
 #include "Login.h"
 #include "Mensagens.h"
@@ -477,7 +479,9 @@ TFormMain *CriarJanelasDoPrograma()
     principal->FormLogin = new TFormLogin(principal);
     principal->FormAviso = new TFormAviso(principal);
     principal->FormSobre = new TFormSobre(principal);
+    principal->FormConverterAno = new TFormConverterAno(principal);
     principal->FormAguarde = new TFormAguarde(principal);
+    DefinirCaixaAguarde(principal->FormAguarde); // a das operações demoradas das janelas
     Registro::CriarJanelas(nullptr);
     return principal;
 }

@@ -13,6 +13,7 @@ class SaidaRichEdit;
 class TDatabase;
 class TFormAguarde;
 class TFormAviso;
+class TFormConverterAno;
 class TFormLogin;
 class TFormSobre;
 class TQuery;
@@ -30,6 +31,7 @@ public:
     TFormLogin *FormLogin = nullptr;
     TFormAviso *FormAviso = nullptr;
     TFormSobre *FormSobre = nullptr;
+    TFormConverterAno *FormConverterAno = nullptr; // anos da conversão do calendário
     TFormAguarde *FormAguarde = nullptr;
 
     // Componentes

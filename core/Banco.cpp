@@ -846,6 +846,51 @@ void TQuery::ExecSQL()
         m_ultimoId = idInserido(m_db, texto);
 }
 
+void TQuery::ExecSQLLote(const QList<QStringList> &comandos)
+{
+    Close();
+    m_ultimoId.clear();
+    m_afetadas = -1;
+    if (!m_db || !m_db->Connected())
+        throw ErroBanco(u"A conexão com o banco de dados não está aberta."_s);
+    // Os comandos vão em blocos separados por ';', cada bloco numa só chamada ao motor;
+    // os dois motores param no primeiro comando que falha e devolvem essa falha.
+    constexpr qsizetype PorBloco = 500;
+    const QSqlDatabase conexao = m_db->Conexao();
+    sqlite3 *s = sqliteDe(conexao);
+    PGconn *pg = s ? nullptr : ConexaoLibpq(conexao);
+    for (qsizetype i = 0; i < comandos.size(); i += PorBloco) {
+        QStringList bloco;
+        for (qsizetype k = i; k < std::min(i + PorBloco, comandos.size()); ++k)
+            bloco << comandos.at(k).join(u"\r\n"_s);
+        if (s) {
+            char *falha = nullptr;
+            if (sqlite3_exec(
+                    s, bloco.join(u";\r\n"_s).toUtf8().constData(), nullptr, nullptr, &falha)
+                != SQLITE_OK) {
+                const int codigo = sqlite3_errcode(s);
+                const QString erro = QString::fromUtf8(falha ? falha : sqlite3_errmsg(s));
+                sqlite3_free(falha);
+                throw m_db->Falha(erro + u" Unable to execute statement"_s, codigo);
+            }
+        } else if (pg) {
+            // PQexec devolve a falha do primeiro comando que falhou (os seguintes não
+            // rodam) ou o resultado do último.
+            PGresult *r = PQexec(pg, bloco.join(u";\r\n"_s).toUtf8().constData());
+            const ExecStatusType estado = r ? PQresultStatus(r) : PGRES_FATAL_ERROR;
+            const QString erro = estado == PGRES_COMMAND_OK || estado == PGRES_TUPLES_OK
+                ? QString()
+                : falhaPostgres(pg, r);
+            PQclear(r);
+            if (!erro.isEmpty())
+                throw m_db->Falha(erro);
+        } else {
+            for (const QString &c : std::as_const(bloco))
+                executar(m_db, c);
+        }
+    }
+}
+
 void TQuery::Close()
 {
     const bool estava = m_ativa;

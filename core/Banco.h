@@ -145,6 +145,10 @@ public:
 
     void Open(); // comando que devolve linhas; posiciona na primeira
     void ExecSQL(); // comando sem linhas
+    // Vários comandos sem linhas (cada um uma lista de linhas), na ordem, em blocos de uma
+    // só chamada ao motor. O primeiro que falha interrompe (ErroBanco) e os seguintes não
+    // rodam; para tudo ou nada, chamar dentro de uma transação e desfazê-la na falha.
+    void ExecSQLLote(const QList<QStringList> &comandos);
     void Close();
     bool Active() const { return m_ativa; }
 

@@ -141,7 +141,9 @@ QList<Janela> montar()
             .filhas = { { 79 } },
             .filtro = porDepartamento(u"Nome"_s, u" OR "_s, {}) },
         { .numero = 79, .colunaPai = u"Solicitante"_s },
-        { .numero = 81, .acao = menu(24, u"TabelaDiplomas"_s, u"Tabela &Diplomas"_s) },
+        { .numero = 81,
+            .acao = menu(24, u"TabelaDiplomas"_s, u"Tabela &Diplomas"_s),
+            .contagem = true },
         // O histórico de alterações: o administrador o lê e desfaz alterações das outras
         // tabelas pelos direitos que já tem nelas; no histórico ninguém grava.
         { .numero = 82,

@@ -105,8 +105,10 @@ QString FormatoHoraLongo(const QLocale &local)
 
 QString HoraRegistro()
 {
-    const QLocale local = QLocale::system();
-    return local.toString(QTime::currentTime(), FormatoHoraLongo(local));
+    // O formato do sistema, lido uma vez: cada linha do registro só formata a hora.
+    static const QLocale local = QLocale::system();
+    static const QString formato = FormatoHoraLongo(local);
+    return local.toString(QTime::currentTime(), formato);
 }
 
 void RegistrarEvento(int n, const QString &estado, const QString &mensagem)

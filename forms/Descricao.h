@@ -121,8 +121,9 @@ struct DescricaoJanela {
     QString procuraColuna;
 
     // Controles cujo texto "[vazio]" marca a linha reservada (modificar só níveis 1 e 2;
-    // apagar nunca).
+    // apagar nunca, a menos que apagaReservada).
     QStringList controlesReservados;
+    bool apagaReservada = false; // a linha reservada se apaga como as outras
 
     // Botões das janelas filhas.
     QList<BotaoFilha> filhas;

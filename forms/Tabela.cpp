@@ -419,12 +419,12 @@ void TFormTabela::montarCampo(
     }
     if (!campo->RotuloNoControle() && !c.rotulo.isEmpty()) {
         auto *rotulo = new QLabel(c.rotulo, pai);
-        rotulo->setObjectName(u"Label"_s + c.controle);
+        rotulo->setObjectName(c.ControleRotulo());
         rotulo->setBuddy(controle);
         grade->addWidget(campo->MontarRotulo(pai, rotulo), linha, coluna, Qt::AlignTop);
     }
     const bool largo = campo->Largo();
-    grade->addWidget(controle, linha, coluna + 1, 1, largo ? 3 : 1);
+    grade->addWidget(campo->NaGrade(), linha, coluna + 1, 1, largo ? 3 : 1);
     if (largo)
         coluna = 0;
     ++linha;
@@ -687,6 +687,10 @@ void TFormTabela::BitBtnIncluirClick()
     Modo = ModoTabela::Incluindo;
     m_nivelDaEdicao = NivelAcesso;
     LimparCampos();
+    // Os valores iniciais de um registro novo, com um só "agora" para todos.
+    const QDateTime agora = QDateTime::currentDateTime();
+    for (const auto &c : m_campos)
+        c->Iniciar(agora);
     HabilitarCampos(true);
 }
 
@@ -719,6 +723,8 @@ bool TFormTabela::PodeModificarFicha()
 
 bool TFormTabela::PodeExcluirFicha()
 {
+    if (m_descricao.apagaReservada)
+        return true;
     return PodeExcluirReservada(m_descricao.controlesReservados);
 }
 
@@ -753,6 +759,12 @@ bool TFormTabela::ConferirCampos()
     for (const Campo &c : std::as_const(m_descricao.campos))
         if (!c.obrigatorio.isEmpty() && Texto(c.controle).isEmpty()) {
             Mensagens::Informar(c.obrigatorio);
+            return false;
+        }
+    // Depois dos obrigatórios, o que cada espécie recusa no valor digitado.
+    for (const auto &c : m_campos)
+        if (const QString recusa = c->Conferir(); !recusa.isEmpty()) {
+            Mensagens::Informar(recusa);
             return false;
         }
     return true;

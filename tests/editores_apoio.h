@@ -72,6 +72,30 @@ inline bool ClicarId(TFormTabela *j, const QString &id, bool duplo = false)
     return true;
 }
 
+// O controle de nome dado da janela, do tipo dado (o teste para se não existe).
+template <class T> T *Controle(TFormTabela *j, const QString &nome)
+{
+    auto *c = j->Controle<T>(nome);
+    if (!c)
+        qFatal("sem controle %s", qPrintable(nome));
+    return c;
+}
+
+// Fim de um caso dos editores: as janelas voltam à consulta, são destruídas, a conexão é
+// fechada e o filtro esvaziado.
+inline void TerminarCaso(BancoTeste *b)
+{
+    for (int n : Registro::NumerosJanelas())
+        if (TFormTabela *j = Registro::Janela(n)) {
+            j->Modo = ModoTabela::Consultando;
+            j->hide();
+        }
+    Registro::DestruirJanelas();
+    if (b)
+        b->Desconectar();
+    FiltroTabelas.clear();
+}
+
 // Clica na linha do Id e confere que ela é a mostrada.
 #define CLICAR_ID(janela, id)                                                                      \
     do {                                                                                           \

@@ -184,6 +184,42 @@ private slots:
         QCOMPARE(q.Campo0(), u"2"_s); // a tabela continua lá, com "[vazio]" e a nova linha
     }
 
+    // Um lote grava cada texto como veio (';' e aspas dentro dos valores não cortam os
+    // comandos), em vários blocos; a primeira falha interrompe, com o texto do motor
+    // daquela falha, e desfazer a transação desfaz também os blocos já gravados.
+    void loteTudoOuNada()
+    {
+        TQuery q(&Servidor::Database());
+        QList<QStringList> comandos;
+        const QString hostil = u"a'; DROP TABLE Docentes; --'"_s;
+        for (int i = 0; i < 1200; ++i)
+            comandos << QStringList { u"INSERT INTO Docentes (Nome,Situacao) VALUES ("_s
+                + CitarTexto(hostil + QString::number(i)) + u","_s + CitarTexto(u"Ativo"_s)
+                + u")"_s };
+        q.ExecSQLLote(comandos);
+        TQuery &c = abrir(
+            { u"SELECT COUNT(Id) FROM Docentes WHERE Nome="_s + CitarTexto(hostil + u"1199"_s) });
+        QCOMPARE(c.Campo0(), u"1"_s);
+        abrir({ u"SELECT COUNT(Id) FROM Docentes"_s });
+        QCOMPARE(c.Campo0(), u"1201"_s);
+
+        // A falha no meio do segundo bloco, não no começo dele; outra falha depois.
+        comandos[700] = { u"UPDATE TabelaQueNaoHaUm SET X=1"_s };
+        comandos[900] = { u"UPDATE TabelaQueNaoHaDois SET X=1"_s };
+        Servidor::Database().IniciarTransacao();
+        try {
+            q.ExecSQLLote(comandos);
+            QFAIL("lote com falha aceito");
+        } catch (const ErroBanco &e) {
+            QVERIFY2(e.Mensagem().contains(u"tabelaquenaohaum"_s, Qt::CaseInsensitive),
+                qPrintable(e.Mensagem()));
+            QVERIFY(!e.Mensagem().contains(u"tabelaquenaohadois"_s, Qt::CaseInsensitive));
+        }
+        Servidor::Database().DesfazerTransacao();
+        abrir({ u"SELECT COUNT(Id) FROM Docentes"_s });
+        QCOMPARE(c.Campo0(), u"1201"_s);
+    }
+
     void nuloRecusado()
     {
         const QString texto = u"antes"_s + QChar(0) + u"depois"_s;

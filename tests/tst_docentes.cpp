@@ -47,20 +47,6 @@ class TesteDocentes : public QObject {
         return valor(
             u"SELECT Texto FROM "_s + TabelasTextos.at(tabela) + u" WHERE Docente="_s + id);
     }
-    // Escolhe a linha 'id' na janela 'numero', aberta como escolha pelo duplo clique em
-    // 'campo'.
-    void escolher(TFormTabela *j, const QString &campo, int numero, const QString &id)
-    {
-        AoAbrirModal([numero, id](QWidget *w) {
-            TFormTabela *escolha = Registro::Janela(numero);
-            QCOMPARE(w, escolha);
-            QCOMPARE(escolha->Modo, ModoTabela::Escolhendo);
-            CLICAR_ID(escolha, id);
-            escolha->BitBtnEscolher->click();
-        });
-        QTest::mouseDClick(Edit(j, campo), Qt::LeftButton);
-    }
-
 private slots:
     void initTestCase_data() { LinhasMotores(); }
     void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
@@ -355,9 +341,9 @@ private slots:
         marca(j, u"CheckBoxAulaGraduacao"_s)->click();
         if (pesquisas) {
             combo(j, u"EditSituacao"_s)->setCurrentText(u"Ativo"_s);
-            escolher(j, u"EditDepartamento_Nome"_s, 10, u"5"_s);
+            Editores::Escolher(j, u"EditDepartamento_Nome"_s, 10, u"5"_s);
             QCOMPARE(Edit(j, u"EditDepartamento_Nome"_s)->text(), u"Química"_s);
-            escolher(j, u"EditCategoria_Sigla"_s, 13, u"4"_s);
+            Editores::Escolher(j, u"EditCategoria_Sigla"_s, 13, u"4"_s);
             QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->text(), u"MS-3"_s);
         }
         Editores::Teclar(memo(j, 0), u"Rochas\nsedimentares"_s);
@@ -646,7 +632,7 @@ private slots:
         QTest::mouseDClick(Edit(j, campo), Qt::LeftButton);
         QVERIFY(!Registro::Janela(10)->isVisible());
         j->BitBtnModificar->click();
-        escolher(j, campo, 10, u"8"_s);
+        Editores::Escolher(j, campo, 10, u"8"_s);
         QCOMPARE(Edit(j, u"EditDepartamento"_s)->text(), u"8"_s);
         QCOMPARE(Edit(j, u"EditDepartamento_Nome"_s)->text(), u"Ciências da Computação"_s);
         QCOMPARE(Edit(j, campo)->text(), externo);

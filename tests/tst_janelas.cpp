@@ -141,7 +141,7 @@ private slots:
                 QVERIFY2(campo, qPrintable(c.controle));
                 const QString onde = u"janela %1, %2"_s.arg(n).arg(c.controle);
                 QCOMPARE(campo->Visivel()->accessibleName(), QString(c.rotulo).remove(u'&'));
-                if (auto *rotulo = j->findChild<QLabel *>(u"Label"_s + c.controle))
+                if (auto *rotulo = j->findChild<QLabel *>(c.ControleRotulo()))
                     QVERIFY2(rotulo->buddy() == campo->Visivel(), qPrintable(onde));
                 else
                     QVERIFY2(campo->RotuloNoControle(), qPrintable(onde));
@@ -234,7 +234,7 @@ private slots:
     void cleanup() { Apoio::Terminar(); }
 
     // A linha "[vazio]": modificar só nos níveis 1 e 2; apagar nunca, antes da
-    // confirmação e sem nenhuma linha no registro.
+    // confirmação e sem nenhuma linha no registro (a não ser na janela em que ela se apaga).
     void linhaReservada_data()
     {
         QTest::addColumn<int>("numero");
@@ -268,18 +268,30 @@ private slots:
         j->BitBtnModificar->click();
         const bool modifica = nivel == 1 || nivel == 2;
         QCOMPARE(j->Modo, modifica ? ModoTabela::Modificando : ModoTabela::Consultando);
-        QCOMPARE(r.Textos(),
-            modifica ? QStringList()
-                     : QStringList { u"Você não possui permissão para modificar essa ficha. "
-                                     "Operação interrompida."_s });
+        const QString recusa
+            = u"Você não possui permissão para modificar essa ficha. Operação interrompida."_s;
+        // (Ao modificar, uma janela pode mostrar o seu lembrete; a recusa, nunca.)
+        if (modifica)
+            QVERIFY(!r.Mostrou(recusa));
+        else
+            QCOMPARE(r.Textos(), QStringList { recusa });
         if (modifica)
             j->BitBtnCancelar->click();
         r.Limpar();
         Apoio::Eventos().Limpar();
+        // Onde a linha reservada se apaga, ela segue a regra comum (a recusa do nível ou a
+        // pergunta, aqui respondida com Não).
+        const bool apaga = j->Descricao().apagaReservada;
+        if (apaga && NivelPodeExcluir(nivel))
+            r.Responder(false);
         j->BitBtnExcluir->click();
         QCOMPARE(r.Textos(),
-            QStringList { u"Você não possui permissão para apagar essa ficha. "
-                          "Operação interrompida."_s });
+            !apaga ? QStringList { u"Você não possui permissão para apagar essa ficha. "
+                                   "Operação interrompida."_s }
+                : NivelPodeExcluir(nivel)
+                ? QStringList { u"Tem certeza que deseja apagar o registro selecionado?"_s }
+                : QStringList { u"Usuário ["_s + NomeNivel(nivel)
+                    + u"] não possui permissão para excluir registro."_s });
         QVERIFY(Linhas().isEmpty());
         QCOMPARE(Apoio::Valor(u"SELECT COUNT(*) FROM %1 WHERE Id=%2"_s.arg(tabela, id)), u"1"_s);
         j->FormClose();

@@ -1,7 +1,10 @@
 // A janela principal e as caixas do programa: início, ações e menus, abertura, posição
 // da janela em Tarvisco.ini, fechamento, caixas de mensagem na tela.
+#include "Aguarde.h"
 #include "Aplicacao.h"
 #include "Aviso.h"
+#include "ConverterAno.h"
+#include "Espera.h"
 #include "Login.h"
 #include "Main.h"
 #include "Modal.h"
@@ -126,6 +129,12 @@ private slots:
         QCOMPARE(FormMain, principal);
         QVERIFY(!principal->FormLogin->isVisible());
         QVERIFY(!principal->FormAviso->isVisible());
+        // O diálogo da conversão do calendário e a caixa de espera: criados uma vez,
+        // escondidos, e os que as janelas de tabela usam.
+        QVERIFY(principal->FormConverterAno);
+        QVERIFY(!principal->FormConverterAno->isVisible());
+        QCOMPARE(TFormConverterAno::Programa(), principal->FormConverterAno);
+        QCOMPARE(CaixaAguarde(), principal->FormAguarde);
     }
 
     void abertura()

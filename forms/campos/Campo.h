@@ -37,6 +37,13 @@ enum class PesquisaFixa {
     Nada, // o duplo clique não faz nada
 };
 
+// O que Incluir põe no campo depois de limpá-lo.
+enum class InicioCampo {
+    Vazio,
+    Marcado, // caixa de marcação marcada
+    Agora, // data (e hora) do momento do clique
+};
+
 // Lugar de um campo dentro de uma página de abas ou de uma caixa de grupo.
 struct LugarCampo {
     QString pagina; // objectName da página (vazio: fora das abas)
@@ -59,10 +66,15 @@ struct Campo {
     QString obrigatorio; // mensagem quando vazio no Aceitar
     bool aoLado = false; // na mesma linha do campo anterior
     QString legenda; // linha de legenda acima do campo ("Se o docente for externo:")
+    QString dica; // texto que aparece com o mouse sobre o campo
     bool semEspacosFinais = false; // RemoverEspacosFinais ao mostrar
     QStringList itens; // listas
     QString mascara; // máscara de digitação
     int minimo = 0, maximo = 0; // números com setas
+    // Data e hora: rótulos das listas da hora e do minuto (ComboBoxHora, ComboBoxMinuto) ao
+    // lado da data; vazios, só a data, gravada à meia-noite.
+    QString rotuloHora, rotuloMinuto;
+    InicioCampo aoIncluir = InicioCampo::Vazio;
     LugarCampo lugar;
     // Lista cujos itens vêm de uma tabela de códigos (número e coluna), carregada uma vez
     // por execução, antes da primeira listagem da janela.
@@ -78,6 +90,9 @@ struct Campo {
     std::function<QString(TFormTabela &)> nivel;
     // Regra depois da escolha: false recusa (a janela mostra a sua mensagem).
     std::function<bool(TFormTabela &, const QString &id)> regraExtra;
+    // Regra depois que o Id e o nome escolhidos já estão no campo (uma pesquisa que
+    // exclui outra).
+    std::function<void(TFormTabela &)> depoisDaEscolha;
     // Outra exibição do nome (no lugar do NomePorId de quem escolhe).
     std::function<QString(TFormTabela &, const QString &id)> exibir;
 
@@ -87,7 +102,14 @@ struct Campo {
     bool capacidade = false; // rótulo LabelCapacidade<coluna> com a porcentagem usada
     int linhasVisiveis = 0; // memo: altura fixa de tantas linhas (0: a do padrão)
 
+    QString nomeRotulo; // objectName do rótulo, quando não é "Label" + controle
+
     QString ControleNome() const { return controle + sufixoNome; }
+    // Nome do rótulo do campo ("LabelEditNome", ou o dado por NomeRotulo).
+    QString ControleRotulo() const
+    {
+        return nomeRotulo.isEmpty() ? QStringLiteral("Label") + controle : nomeRotulo;
+    }
     bool TextoLongo() const { return tabelaTexto > 0; }
     bool Pesquisa() const { return escolha > 0; }
     // Nome do rótulo de capacidade do memo ("LabelCapacidadeDescricao").
@@ -138,6 +160,21 @@ struct Campo {
     Campo &LinhasVisiveis(int n)
     {
         linhasVisiveis = n;
+        return *this;
+    }
+    Campo &NomeRotulo(const QString &nome)
+    {
+        nomeRotulo = nome;
+        return *this;
+    }
+    Campo &Dica(const QString &texto)
+    {
+        dica = texto;
+        return *this;
+    }
+    Campo &AoIncluir(InicioCampo inicio)
+    {
+        aoIncluir = inicio;
         return *this;
     }
     Campo &Legenda(const QString &texto)

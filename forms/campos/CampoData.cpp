@@ -7,6 +7,16 @@
 
 using namespace Qt::StringLiterals;
 
+QDateEdit *NovoSeletorData(QWidget *pai)
+{
+    auto *d = new QDateEdit(pai);
+    d->setMinimumDate(DataMinima());
+    d->setDate(DataMinima());
+    d->setCalendarPopup(true);
+    d->setDisplayFormat(u"dd/MM/yyyy"_s);
+    return d;
+}
+
 namespace {
 class ControleData : public ControleCampo {
 public:
@@ -29,13 +39,10 @@ public:
     void Limpar() override { m_data->setDate(m_data->minimumDate()); }
 
 protected:
+    void DefinirAgora(const QDateTime &agora) override { definir(agora.date()); }
     QWidget *Criar(QWidget *pai) override
     {
-        m_data = new QDateEdit(pai);
-        m_data->setMinimumDate(DataMinima());
-        m_data->setDate(DataMinima());
-        m_data->setCalendarPopup(true);
-        m_data->setDisplayFormat(u"dd/MM/yyyy"_s);
+        m_data = NovoSeletorData(pai);
         return m_data;
     }
 

@@ -96,7 +96,8 @@ void ControlePesquisa::Executar()
         Mensagens::Informar(u"Esse campo já está preenchido."_s);
         return;
     }
-    if (m_campo.fixa == PesquisaFixa::Nada || !janela.Editando())
+    // Um nome desabilitado pela janela (o departamento preposto de um nível) não escolhe.
+    if (m_campo.fixa == PesquisaFixa::Nada || !janela.Editando() || !m_nome->isEnabled())
         return;
     const QString id = TFormTabela::EscolherEm(m_campo.escolha);
     if (id.isEmpty())
@@ -105,4 +106,6 @@ void ControlePesquisa::Executar()
         return;
     m_id->setText(id);
     m_nome->setText(NomeDe(id));
+    if (m_campo.depoisDaEscolha)
+        m_campo.depoisDaEscolha(janela);
 }

@@ -21,7 +21,8 @@ public:
     QString Exibicao(const QString &id) override;
 
     // O duplo clique no nome: a conferência de nível, o campo fixo, a escolha na janela
-    // da tabela referida (só incluindo ou modificando), a regra própria e o nome.
+    // da tabela referida (só incluindo ou modificando, com o nome habilitado), a regra
+    // própria, o nome e a regra de depois da escolha.
     void Executar();
     // O nome do Id como a janela o mostra (exibição própria ou NomePorId de quem escolhe).
     QString NomeDe(const QString &id);

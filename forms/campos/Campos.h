@@ -1,6 +1,7 @@
 #pragma once
 // As espécies de campo das janelas de tabela (um arquivo por espécie nesta pasta).
 #include "CampoData.h"
+#include "CampoDataHora.h"
 #include "CampoLista.h"
 #include "CampoMarcacao.h"
 #include "CampoMemo.h"

@@ -40,6 +40,8 @@ QWidget *ControleCampo::Montar(QWidget *pai, TFormTabela &janela)
     // O leitor de tela lê o rótulo do campo (também nos memos e listas).
     if (!m_campo.rotulo.isEmpty())
         Visivel()->setAccessibleName(QString(m_campo.rotulo).remove(u'&'));
+    if (!m_campo.dica.isEmpty())
+        Visivel()->setToolTip(m_campo.dica);
     return Visivel();
 }
 
@@ -169,6 +171,20 @@ QString ControleCampo::Recusa() const
 void ControleCampo::Registrar(QWidget *controle, const QString &nome)
 {
     m_janela->RegistrarControle(controle, nome);
+}
+
+void ControleCampo::Iniciar(const QDateTime &agora)
+{
+    switch (m_campo.aoIncluir) {
+    case InicioCampo::Marcado:
+        DefinirTexto(LogicoParaTexto(true));
+        break;
+    case InicioCampo::Agora:
+        DefinirAgora(agora);
+        break;
+    case InicioCampo::Vazio:
+        break;
+    }
 }
 
 bool ControleCampo::Marcado() const

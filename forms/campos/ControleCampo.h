@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -30,6 +31,9 @@ public:
     QWidget *Widget() const { return m_widget; }
     // O controle que o usuário vê e que recebe o rótulo (na pesquisa, o do nome).
     virtual QWidget *Visivel() const { return m_widget; }
+    // O que ocupa o lugar do campo na grade (o controle visível, ou uma caixa com ele e os
+    // controles que o acompanham).
+    virtual QWidget *NaGrade() const { return Visivel(); }
     // O que fica na coluna dos rótulos: o rótulo, ou o rótulo com o que o acompanha.
     virtual QWidget *MontarRotulo(QWidget *pai, QLabel *rotulo);
 
@@ -52,6 +56,11 @@ public:
     // Como um valor gravado aparece para o usuário (a pesquisa mostra o nome).
     virtual QString Exibicao(const QString &valor) { return valor; }
     virtual void Limpar() = 0;
+    // O valor inicial de um registro novo (InicioCampo), depois de Limpar; 'agora' é o
+    // momento do clique em Incluir, o mesmo para todos os campos.
+    void Iniciar(const QDateTime &agora);
+    // Recusa do valor digitado antes de gravar (vazio: aceito).
+    virtual QString Conferir() const { return {}; }
     // Editável (on) ou não, com a cor da regra do campo.
     virtual void Habilitar(bool on);
     // Ocupa a linha inteira da grade (memos).
@@ -74,6 +83,8 @@ public:
     static void Pintar(QWidget *controle, const QColor &cor);
 
 protected:
+    // Põe o momento dado (espécies de data).
+    virtual void DefinirAgora(const QDateTime &agora) { Q_UNUSED(agora); }
     // Cria o controle da espécie.
     virtual QWidget *Criar(QWidget *pai) = 0;
     // Só leitura (Escrita e Fixo) do jeito da espécie.

@@ -292,5 +292,6 @@ QString BancoTeste::Valor(const QString &sql)
         m_ultimoErro = q.lastError().text();
         return {};
     }
-    return q.next() ? q.value(0).toString() : QString();
+    // Um valor nulo é vazio nos dois motores (o QPSQL daria "0" para um inteiro nulo).
+    return q.next() && !q.value(0).isNull() ? q.value(0).toString() : QString();
 }

@@ -1,0 +1,199 @@
+#include "TabelaCalendario.h"
+
+#include "CatalogoTabelas.h"
+#include "Comando.h"
+#include "ConverterAno.h"
+#include "Espera.h"
+#include "Mensagens.h"
+#include "PerfisAcesso.h"
+#include "Registro.h"
+#include "Rotinas.h"
+#include "Servidor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString Interrompida = u"A conversão foi interrompida."_s;
+
+DescricaoJanela descricao()
+{
+    DescricaoJanela d;
+    d.numero = 69;
+    d.campos = {
+        CampoEdit(u"Titulo"_s, u"Título"_s, 255)
+            .Obrigatorio(u"O campo Título deve estar preenchido. Operação interrompida."_s),
+        CampoData(u"DataInicio"_s, u"DateDataInicio"_s, u"Data"_s).AoIncluir(InicioCampo::Agora),
+        CampoMarcacao(u"Periodo"_s, u"Considerar como período"_s),
+        CampoData(u"DataTermino"_s, u"DateDataTermino"_s, u"Data Término"_s)
+            .NomeRotulo(u"LabelDataTermino"_s)
+            .AoIncluir(InicioCampo::Agora),
+        CampoMemo(u"Descricao"_s, u"Descrição"_s, 3990).Capacidade(),
+        CampoLista(u"Categoria"_s, u"Categoria"_s,
+            { u"Data Oficial"_s, u"Data Oficial com Destaque"_s, u"Feriado Nacional"_s,
+                u"Feriado Nacional com Destaque"_s, u"Feriado Municipal"_s,
+                u"Feriado Municipal com Destaque"_s, u"Data Extra-oficial"_s,
+                u"Provas/Avaliações"_s, u"Provas/Avaliações com Destaque"_s,
+                u"Transferência KVA"_s },
+            true, 150),
+        CampoEdit(u"Link"_s, u"Link"_s, 255),
+    };
+    // O término é gravado também quando o item não é um período.
+    d.colunas = { Gravar(u"Titulo"_s), Gravar(u"DataInicio"_s), Gravar(u"Periodo"_s),
+        Gravar(u"DataTermino"_s), Gravar(u"Descricao"_s), Gravar(u"Categoria"_s),
+        Gravar(u"Link"_s) };
+    d.ordemExibicao = { u"DateDataInicio"_s, u"CheckBoxPeriodo"_s, u"DateDataTermino"_s };
+    d.controlesReservados = { u"EditTitulo"_s };
+    d.controlesProprios = { u"BitBtnConverterAno"_s };
+    return d;
+}
+
+// Valores do comando de conversão de uma linha.
+class DatasConvertidas : public FonteValores {
+public:
+    DatasConvertidas(const QString &id, const QDate &inicio, const QDate &termino)
+        : m_id(id)
+        , m_inicio(inicio)
+        , m_termino(termino)
+    {
+    }
+    QString Texto(const QString &controle) const override
+    {
+        if (controle == u"Id"_s)
+            return m_id;
+        return m_termino.isValid() ? DataParaSQL(m_termino) : QString();
+    }
+    bool Marcado(const QString &) const override { return false; }
+    QDate Data(const QString &controle) const override
+    {
+        return controle == u"Inicio"_s ? m_inicio : m_termino;
+    }
+
+private:
+    QString m_id;
+    QDate m_inicio, m_termino;
+};
+
+// Data gravada (AAAA-MM-DD, com ou sem a hora); inválida se vazia.
+QDate dataIso(const QString &texto)
+{
+    return QDate::fromString(texto.left(10), Qt::ISODate);
+}
+
+// A data levada 'anos' anos adiante (ou atrás); 29 de fevereiro vira 28 num ano sem ele.
+QDate mover(const QDate &d, int anos, bool *perdeuDia)
+{
+    const QDate nova = d.addYears(anos);
+    if (d.month() == 2 && d.day() == 29 && nova.day() != 29)
+        *perdeuDia = true;
+    return nova;
+}
+} // namespace
+
+TFormTabelaCalendario::TFormTabelaCalendario(QWidget *parent)
+    : TFormTabela(descricao(), parent)
+{
+    QueryAux = new TQuery(&Servidor::Database(), this);
+}
+
+void TFormTabelaCalendario::MontarControles()
+{
+    // A data de término e o seu rótulo aparecem só quando o item é um período, a cada
+    // mudança da marca (do usuário ou do programa).
+    auto *termino = Controle<QDateEdit>(u"DateDataTermino"_s);
+    auto *rotulo = GroupBox1->findChild<QLabel *>(u"LabelDataTermino"_s);
+    auto *periodo = Controle<QCheckBox>(u"CheckBoxPeriodo"_s);
+    const auto mostrarTermino = [rotulo, termino](bool periodo) {
+        rotulo->setVisible(periodo);
+        termino->setVisible(periodo);
+    };
+    connect(periodo, &QCheckBox::toggled, this, mostrarTermino);
+    mostrarTermino(periodo->isChecked());
+
+    // Disponível em todo modo (a conversão recusa-se enquanto se edita).
+    NovoBotao(u"BitBtnConverterAno"_s, u"&Converter Ano"_s, LinhaBotoes(),
+        LinhaBotoes()->count() - 1, [this] { BitBtnConverterAnoClick(); });
+}
+
+QStringList TFormTabelaCalendario::SentencaConversao(
+    const QString &id, const QDate &inicio, const QDate &termino)
+{
+    static const TabelaLinhas linhas = {
+        { u"UPDATE {T} SET "_s, Sempre() },
+        { u"DataInicio={@Inicio}"_s, Sempre() },
+        { u",DataTermino={@Termino}"_s, SeNaoVazio(u"Termino"_s) },
+        { u" WHERE Id={#Id}"_s, Sempre() },
+    };
+    return RenderizarSentenca(linhas, 69, DatasConvertidas(id, inicio, termino));
+}
+
+bool TFormTabelaCalendario::ConverterAno(int de, int para)
+{
+    // Primeiro todas as linhas, na listagem padrão; depois as gravações, todas numa
+    // transação.
+    if (!ExecutarComando(*Query, NumeroTabela, Passo::Consulta,
+            [] { return QStringList { ConsultaTabela(69) }; }))
+        return false;
+    const int anos = para - de;
+    return EmTransacao([&] {
+        QList<QStringList> comandos;
+        comandos.reserve(Query->RecordCount());
+        for (Query->First(); !Query->Eof(); Query->Next()) {
+            QString mensagem = u"registro "_s + Query->AsString(u"Descricao"_s);
+            const QDate inicio = dataIso(Query->AsString(u"DataInicio"_s));
+            if (inicio.year() == de) {
+                bool perdeuDia = false;
+                const QDate termino = dataIso(Query->AsString(u"DataTermino"_s));
+                comandos << SentencaConversao(Query->AsString(u"Id"_s),
+                    mover(inicio, anos, &perdeuDia),
+                    termino.isValid() ? mover(termino, anos, &perdeuDia) : QDate());
+                if (perdeuDia)
+                    mensagem += u" (29 de fevereiro passa a 28 de fevereiro)"_s;
+            }
+            RegistrarEvento(NumeroTabela, u"alterando..."_s, mensagem);
+        }
+        QueryAux->ExecSQLLote(comandos);
+        return true;
+    });
+}
+
+void TFormTabelaCalendario::BitBtnConverterAnoClick()
+{
+    // A conversão passa por cima dos campos: não enquanto se inclui ou modifica.
+    if (Editando()) {
+        Mensagens::Informar(u"Atenção: você só pode converter o ano depois de Aceitar ou "
+                            "Cancelar a operação anterior."_s);
+        return;
+    }
+    TFormConverterAno *dialogo = TFormConverterAno::Programa();
+    if (!dialogo)
+        dialogo = new TFormConverterAno(this);
+    dialogo->Confirmado = false;
+    dialogo->exec();
+    if (!dialogo->Confirmado)
+        return;
+    const QString de = dialogo->ComboBoxAnoOriginal->currentText();
+    const QString para = dialogo->ComboBoxAnoConverter->currentText();
+    if (!Mensagens::Confirmar(u"Tem certeza que deseja converter\r\ntodos os ítens do ano "_s + de
+            + u"\r\n"_s + u"para o ano "_s + para + u'?')) {
+        Mensagens::Informar(Interrompida);
+        return;
+    }
+    bool convertido;
+    {
+        Espera espera;
+        convertido = ConverterAno(de.toInt(), para.toInt());
+    }
+    if (!convertido)
+        Mensagens::Informar(Interrompida);
+    ConsultarTabela();
+    MostrarRegistro();
+}
+
+REGISTRAR_JANELA(69, TFormTabelaCalendario)
