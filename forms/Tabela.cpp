@@ -142,7 +142,7 @@ void TFormTabela::Montar()
     MontarControles();
     EditarCampos(false);
     AplicarRegras(false);
-    resize(900, qMax(560, sizeHint().height()));
+    resize(m_descricao.largura, qMax(560, sizeHint().height()));
     setFixedSize(size());
 }
 
@@ -293,8 +293,8 @@ QPushButton *TFormTabela::NovoBotao(const QString &nome, const QString &texto, Q
 }
 
 namespace {
-// Onde vai o próximo campo numa grade de campos (quatro colunas: rótulo, campo, rótulo,
-// campo): cada campo numa linha, ou ao lado do anterior.
+// Onde vai o próximo campo numa grade de campos (pares de colunas rótulo, campo): cada
+// campo numa linha, ou ao lado do anterior.
 struct Cursor {
     int linha = 0;
     int coluna = 0;
@@ -320,7 +320,7 @@ void TFormTabela::montarCampos()
     // Ocupa uma linha inteira da grade com o controle (abas, caixas de grupo).
     const auto linhaInteira = [&](QGridLayout *grade, QWidget *w) {
         Cursor &c = cursores[grade];
-        grade->addWidget(w, c.linha, 0, 1, 4);
+        grade->addWidget(w, c.linha, 0, 1, -1);
         lugarDosGrupos.insert(w->objectName(), { c.linha, grade });
         ++c.linha;
         c.coluna = 0;
@@ -355,7 +355,7 @@ void TFormTabela::montarCampos()
                 if (lugarDosGrupos.contains(c.lugar.mesmoLugarQue)) {
                     // Duas caixas no mesmo lugar: a janela mostra uma de cada vez.
                     const auto [linha, gradeDoOutro] = lugarDosGrupos.value(c.lugar.mesmoLugarQue);
-                    gradeDoOutro->addWidget(caixa, linha, 0, 1, 4);
+                    gradeDoOutro->addWidget(caixa, linha, 0, 1, -1);
                 } else {
                     linhaInteira(grade, caixa);
                 }
@@ -376,16 +376,18 @@ void TFormTabela::montarCampo(
     QWidget *controle = campo->Montar(pai, *this);
     m_camposPorControle.insert(c.controle, campo);
 
-    if (c.aoLado && coluna == 0) {
+    if (c.aoLado) {
         --linha;
-        coluna = 2;
+        coluna += 2;
+        if (coluna > 2)
+            grade->setColumnStretch(coluna + 1, 1);
     } else {
         coluna = 0;
     }
     if (!c.legenda.isEmpty() && coluna == 0) {
         auto *legenda = new QLabel(c.legenda, pai);
         legenda->setObjectName(u"LabelLegenda"_s + c.controle);
-        grade->addWidget(legenda, linha++, 0, 1, 4);
+        grade->addWidget(legenda, linha++, 0, 1, -1);
     }
     if (!campo->RotuloNoControle() && !c.rotulo.isEmpty()) {
         auto *rotulo = new QLabel(c.rotulo, pai);
@@ -394,7 +396,7 @@ void TFormTabela::montarCampo(
         grade->addWidget(campo->MontarRotulo(pai, rotulo), linha, coluna, Qt::AlignTop);
     }
     const bool largo = campo->Largo();
-    grade->addWidget(controle, linha, coluna + 1, 1, largo ? 3 : 1);
+    grade->addWidget(controle, linha, coluna + 1, 1, largo ? -1 : 1);
     if (largo)
         coluna = 0;
     ++linha;

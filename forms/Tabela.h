@@ -195,8 +195,9 @@ public:
     // consulta e com uma linha; recebe o Id (EditId) e o nome (EditNome) e é mostrada
     // modal. Fora disso, a recusa do modo ou a de linha não escolhida.
     bool AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha);
-    // O clique num botão de janela filha da descrição.
-    bool AbrirFilha(const BotaoFilha &botao);
+    // O clique num botão de janela filha da descrição (a janela que entrega à filha mais
+    // que a linha mostrada, ou confere outros campos, sobrescreve).
+    virtual bool AbrirFilha(const BotaoFilha &botao);
     // Antes de ser mostrada como a filha de número dado (a janela que serve a duas
     // tabelas escolhe aqui a sua).
     virtual void PrepararFilha(int numero) { Q_UNUSED(numero); }

@@ -8,6 +8,7 @@
 #include "quadro_apoio.h"
 
 #include <QAbstractItemModel>
+#include <QComboBox>
 #include <QKeyEvent>
 
 namespace Editores {
@@ -75,6 +76,29 @@ inline bool ClicarId(TFormTabela *j, const QString &id, bool duplo = false)
         QCOMPARE(Apoio::Edit(janela, u"EditId"_s)->text(), QString(id));                           \
     } while (false)
 
+// Escolhe a linha 'id' na janela 'numero', aberta como escolha pelo duplo clique no
+// campo amarelo 'campo' da janela j.
+inline void Escolher(TFormTabela *j, const QString &campo, int numero, const QString &id)
+{
+    AoAbrirModal([numero, id](QWidget *w) {
+        TFormTabela *escolha = Registro::Janela(numero);
+        QCOMPARE(w, escolha);
+        QCOMPARE(escolha->Modo, ModoTabela::Escolhendo);
+        CLICAR_ID(escolha, id);
+        escolha->BitBtnEscolher->click();
+    });
+    QTest::mouseDClick(Apoio::Edit(j, campo), Qt::LeftButton);
+}
+
+// Itens de uma lista de escolha.
+inline QStringList Itens(const QComboBox *c)
+{
+    QStringList l;
+    for (int i = 0; i < c->count(); ++i)
+        l << c->itemText(i);
+    return l;
+}
+
 // A janela da classe J com o comando de gravação guardado logo depois de rodar (antes
 // dos textos longos e do fim da transação), no lugar da janela registrada do número.
 template <class J> class Espia : public J {
@@ -125,6 +149,21 @@ private:
     QString m_tabela;
     bool m_ok = false;
 };
+
+// Fim de um teste de editor: as janelas fechadas (mesmo editando) e destruídas, a
+// conexão fechada, o filtro das tabelas limpo.
+inline void Encerrar(BancoTeste *b)
+{
+    for (int n : Registro::NumerosJanelas())
+        if (TFormTabela *j = Registro::Janela(n)) {
+            j->Modo = ModoTabela::Consultando;
+            j->hide();
+        }
+    Registro::DestruirJanelas();
+    if (b)
+        b->Desconectar();
+    FiltroTabelas.clear();
+}
 
 // O banco do motor da linha corrente, com os dados de demonstração, conectado no nível;
 // o filtro das tabelas como o programa o define ao conectar.

@@ -35,30 +35,10 @@ class TesteDocentes : public QObject {
     QPlainTextEdit *memo(TFormTabela *j, int i) { return j->Controle<QPlainTextEdit>(Memos.at(i)); }
     QComboBox *combo(TFormTabela *j, const QString &nome) { return j->Controle<QComboBox>(nome); }
     QCheckBox *marca(TFormTabela *j, const QString &nome) { return j->Controle<QCheckBox>(nome); }
-    QStringList itens(QComboBox *c)
-    {
-        QStringList l;
-        for (int i = 0; i < c->count(); ++i)
-            l << c->itemText(i);
-        return l;
-    }
     QString texto(int tabela, const QString &id)
     {
         return valor(
             u"SELECT Texto FROM "_s + TabelasTextos.at(tabela) + u" WHERE Docente="_s + id);
-    }
-    // Escolhe a linha 'id' na janela 'numero', aberta como escolha pelo duplo clique em
-    // 'campo'.
-    void escolher(TFormTabela *j, const QString &campo, int numero, const QString &id)
-    {
-        AoAbrirModal([numero, id](QWidget *w) {
-            TFormTabela *escolha = Registro::Janela(numero);
-            QCOMPARE(w, escolha);
-            QCOMPARE(escolha->Modo, ModoTabela::Escolhendo);
-            CLICAR_ID(escolha, id);
-            escolha->BitBtnEscolher->click();
-        });
-        QTest::mouseDClick(Edit(j, campo), Qt::LeftButton);
     }
 
 private slots:
@@ -69,17 +49,7 @@ private slots:
         EXIGIR_BANCO(b);
         m_banco = &b;
     }
-    void cleanup()
-    {
-        for (int n : Registro::NumerosJanelas())
-            if (TFormTabela *j = Registro::Janela(n)) {
-                j->Modo = ModoTabela::Consultando;
-                j->hide();
-            }
-        Registro::DestruirJanelas();
-        m_banco->Desconectar();
-        FiltroTabelas.clear();
-    }
+    void cleanup() { Editores::Encerrar(m_banco); }
 
     void abreContandoEListando()
     {
@@ -98,8 +68,8 @@ private slots:
                 u"Docentes, contando registros..."_s,
                 u"Docentes, registros contados, 21 registros"_s, u"Docentes, consultando..."_s,
                 u"Docentes, consultado"_s }));
-        QCOMPARE(itens(combo(j, u"EditSituacao"_s)).size(), 8);
-        QCOMPARE(itens(combo(j, u"EditTitulacao"_s)).first(), u"Doutor"_s);
+        QCOMPARE(Editores::Itens(combo(j, u"EditSituacao"_s)).size(), 8);
+        QCOMPARE(Editores::Itens(combo(j, u"EditTitulacao"_s)).first(), u"Doutor"_s);
         QVERIFY(r.mostradas.isEmpty());
 
         Apoio::Eventos().Limpar();
@@ -198,7 +168,7 @@ private slots:
         j->BitBtnAceitar->click(); // Aceitar lista de novo
         for (const QString &l : Linhas())
             QVERIFY2(!l.contains(u"Situação"_s) && !l.contains(u"Titulação"_s), qPrintable(l));
-        QCOMPARE(itens(combo(j, u"EditSituacao"_s)).size(), 8);
+        QCOMPARE(Editores::Itens(combo(j, u"EditSituacao"_s)).size(), 8);
         QVERIFY(r.mostradas.isEmpty());
     }
 
@@ -210,8 +180,9 @@ private slots:
         TFormTabelaDocentes *j = janela();
         j->show();
         QVERIFY(Apoio::Registrou(66, u"consultado, 0 registros"_s));
-        QCOMPARE(itens(combo(j, u"EditSituacao"_s)), QStringList { u"TABELA ESTÁ VAZIA"_s });
-        QCOMPARE(itens(combo(j, u"EditTitulacao"_s)).size(), 7);
+        QCOMPARE(
+            Editores::Itens(combo(j, u"EditSituacao"_s)), QStringList { u"TABELA ESTÁ VAZIA"_s });
+        QCOMPARE(Editores::Itens(combo(j, u"EditTitulacao"_s)).size(), 7);
         CLICAR_ID(j, u"7"_s);
         j->BitBtnModificar->click();
         QVERIFY(combo(j, u"EditSituacao"_s)->isEnabled());
@@ -365,9 +336,9 @@ private slots:
         marca(j, u"CheckBoxAulaGraduacao"_s)->click();
         if (pesquisas) {
             combo(j, u"EditSituacao"_s)->setCurrentText(u"Ativo"_s);
-            escolher(j, u"EditDepartamento_Nome"_s, 10, u"5"_s);
+            Editores::Escolher(j, u"EditDepartamento_Nome"_s, 10, u"5"_s);
             QCOMPARE(Edit(j, u"EditDepartamento_Nome"_s)->text(), u"Química"_s);
-            escolher(j, u"EditCategoria_Sigla"_s, 13, u"4"_s);
+            Editores::Escolher(j, u"EditCategoria_Sigla"_s, 13, u"4"_s);
             QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->text(), u"MS-3"_s);
         }
         Editores::Teclar(memo(j, 0), u"Rochas\nsedimentares"_s);
@@ -656,7 +627,7 @@ private slots:
         QTest::mouseDClick(Edit(j, campo), Qt::LeftButton);
         QVERIFY(!Registro::Janela(10)->isVisible());
         j->BitBtnModificar->click();
-        escolher(j, campo, 10, u"8"_s);
+        Editores::Escolher(j, campo, 10, u"8"_s);
         QCOMPARE(Edit(j, u"EditDepartamento"_s)->text(), u"8"_s);
         QCOMPARE(Edit(j, u"EditDepartamento_Nome"_s)->text(), u"Ciências da Computação"_s);
         QCOMPARE(Edit(j, campo)->text(), externo);

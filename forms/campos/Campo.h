@@ -57,8 +57,10 @@ struct Campo {
     int tamanho = 0; // máximo de caracteres (0: sem limite)
     RegraCampo regra = RegraCampo::Escrita;
     QString obrigatorio; // mensagem quando vazio no Aceitar
-    bool aoLado = false; // na mesma linha do campo anterior
+    bool aoLado = false; // na mesma linha do campo anterior (um ao lado do outro)
+    bool largo = false; // ocupa o resto da linha (textos compridos)
     QString legenda; // linha de legenda acima do campo ("Se o docente for externo:")
+    QString dica; // texto que aparece sobre o controle (dica de ferramenta)
     bool semEspacosFinais = false; // RemoverEspacosFinais ao mostrar
     QStringList itens; // listas
     QString mascara; // máscara de digitação
@@ -80,6 +82,9 @@ struct Campo {
     std::function<bool(TFormTabela &, const QString &id)> regraExtra;
     // Outra exibição do nome (no lugar do NomePorId de quem escolhe).
     std::function<QString(TFormTabela &, const QString &id)> exibir;
+    // Regra da janela depois que o Id e o nome escolhidos já estão no campo (uma pesquisa
+    // que esvazia outra).
+    std::function<void(TFormTabela &)> depoisDeEscolher;
 
     // Texto longo (memo guardado numa tabela de descrição)
     int tabelaTexto = 0;
@@ -104,6 +109,11 @@ struct Campo {
         aoLado = true;
         return *this;
     }
+    Campo &Largo()
+    {
+        largo = true;
+        return *this;
+    }
     Campo &Regra(RegraCampo r)
     {
         regra = r;
@@ -119,9 +129,9 @@ struct Campo {
         itens = lista;
         return *this;
     }
-    Campo &Capacidade()
+    Campo &Capacidade(bool com = true)
     {
-        capacidade = true;
+        capacidade = com;
         return *this;
     }
     Campo &Fixa(PesquisaFixa f)
@@ -143,6 +153,16 @@ struct Campo {
     Campo &Legenda(const QString &texto)
     {
         legenda = texto;
+        return *this;
+    }
+    Campo &Dica(const QString &texto)
+    {
+        dica = texto;
+        return *this;
+    }
+    Campo &DepoisDeEscolher(std::function<void(TFormTabela &)> regra)
+    {
+        depoisDeEscolher = std::move(regra);
         return *this;
     }
     // Outro nome de controle que o do padrão (coluna "Codpes" no controle "EditCodKVA").

@@ -99,4 +99,6 @@ void ControlePesquisa::Executar()
         return;
     m_id->setText(id);
     m_nome->setText(NomeDe(id));
+    if (m_campo.depoisDeEscolher)
+        m_campo.depoisDeEscolher(janela);
 }

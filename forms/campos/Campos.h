@@ -3,6 +3,7 @@
 #include "CampoData.h"
 #include "CampoLista.h"
 #include "CampoMarcacao.h"
+#include "CampoMascara.h"
 #include "CampoMemo.h"
 #include "CampoPesquisa.h"
 #include "CampoSpin.h"
