@@ -160,6 +160,11 @@ struct Campo {
         dica = texto;
         return *this;
     }
+    Campo &Exibir(std::function<QString(TFormTabela &, const QString &id)> nome)
+    {
+        exibir = std::move(nome);
+        return *this;
+    }
     Campo &DepoisDeEscolher(std::function<void(TFormTabela &)> regra)
     {
         depoisDeEscolher = std::move(regra);

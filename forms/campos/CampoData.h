@@ -12,3 +12,6 @@ inline QDate DataMinima()
 }
 
 Campo CampoData(const QString &coluna, const QString &controle, const QString &rotulo);
+
+// A dica dos seletores de data que podem ficar sem data (o ano 2000 vale como nenhuma).
+QString DicaDataNula();

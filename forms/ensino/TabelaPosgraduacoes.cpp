@@ -11,10 +11,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString DicaData
-    = u"Qualquer data do ano 2000 é considerada como nula. Portanto, se não "
-      "deseja divulgar nenhum valor, basta escolher qualquer data do ano 2000."_s;
-
 // Os números com setas: coluna, rótulo, máximo (o mínimo é 0).
 struct Numero {
     QString coluna, rotulo;
@@ -73,8 +69,9 @@ DescricaoJanela descricao()
         numero(Numeros[4]).AoLado(),
     };
     for (const auto &[coluna, rotulo] : Periodos)
-        d.campos << CampoEdit(coluna, rotulo, 255) << data(coluna + u"Inicio"_s, {}).Dica(DicaData)
-                 << data(coluna + u"Termino"_s, u"a"_s).Dica(DicaData);
+        d.campos << CampoEdit(coluna, rotulo, 255)
+                 << data(coluna + u"Inicio"_s, {}).Dica(DicaDataNula())
+                 << data(coluna + u"Termino"_s, u"a"_s).Dica(DicaDataNula());
     d.campos << CampoPesquisa(u"Coordenador"_s, u"Coordenador"_s, 11)
              << data(u"CoordenadorInicio"_s, u"Mandato"_s) << data(u"CoordenadorTermino"_s, u"a"_s)
              << CampoPesquisa(u"ViceCoordenador"_s, u"Vice-Coord"_s, 11)
