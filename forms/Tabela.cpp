@@ -603,10 +603,10 @@ void TFormTabela::LimparCampos()
     ApagarCampos();
 }
 
-QString TFormTabela::NomePorId(const QString &id)
+TQuery *TFormTabela::LinhaPorId(const QString &id)
 {
     if (id.isEmpty())
-        return {};
+        return nullptr;
     TQuery &q = Servidor::Query();
     try {
         q.Close();
@@ -614,24 +614,30 @@ QString TFormTabela::NomePorId(const QString &id)
             + ValorInteiro(id) };
         q.Open();
         RegistrarEvento(NumeroTabela, u"consultado"_s);
-        if (q.RecordCount() == 0)
-            return {};
-        const CatalogoJanelas::Janela *catalogo = CatalogoJanelas::JanelaDe(NumeroTabela);
-        QString coluna = catalogo ? catalogo->colunaExibicao : QString();
-        if (coluna.isEmpty())
-            for (const QString &c : { u"Nome"_s, u"Titulo"_s, u"Sigla"_s })
-                if (q.TemCampo(c)) {
-                    coluna = c;
-                    break;
-                }
-        if (coluna.isEmpty() || !q.TemCampo(coluna))
-            return {};
-        const QString valor = q.AsString(coluna);
-        return catalogo && catalogo->exibicaoSemEspacos ? RemoverEspacosFinais(valor) : valor;
+        return q.RecordCount() ? &q : nullptr;
     } catch (const ErroBanco &e) {
         RegistrarErro(NumeroTabela, e.Mensagem());
-        return {};
+        return nullptr;
     }
+}
+
+QString TFormTabela::NomePorId(const QString &id)
+{
+    const TQuery *q = LinhaPorId(id);
+    if (!q)
+        return {};
+    const CatalogoJanelas::Janela *catalogo = CatalogoJanelas::JanelaDe(NumeroTabela);
+    QString coluna = catalogo ? catalogo->colunaExibicao : QString();
+    if (coluna.isEmpty())
+        for (const QString &c : { u"Nome"_s, u"Titulo"_s, u"Sigla"_s })
+            if (q->TemCampo(c)) {
+                coluna = c;
+                break;
+            }
+    if (coluna.isEmpty() || !q->TemCampo(coluna))
+        return {};
+    const QString valor = q->AsString(coluna);
+    return catalogo && catalogo->exibicaoSemEspacos ? RemoverEspacosFinais(valor) : valor;
 }
 
 void TFormTabela::DBGridPesquisaCellClick(const QModelIndex &indice)
@@ -951,13 +957,18 @@ void TFormTabela::DefinirPai(const QString &id, const QString &nome)
     setProperty("NomePai", nome);
 }
 
+bool TFormTabela::LinhaEscolhida() const
+{
+    return !EditId->text().isEmpty();
+}
+
 bool TFormTabela::AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha)
 {
     if (Modo != ModoTabela::Consultando) {
         Mensagens::Informar(recusaModo);
         return false;
     }
-    if (!recusaSemLinha.isEmpty() && EditId->text().isEmpty()) {
+    if (!recusaSemLinha.isEmpty() && !LinhaEscolhida()) {
         Mensagens::Informar(recusaSemLinha);
         return false;
     }

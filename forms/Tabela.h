@@ -198,6 +198,8 @@ public:
     // O clique num botão de janela filha da descrição (a janela que entrega à filha mais
     // que a linha mostrada, ou confere outros campos, sobrescreve).
     virtual bool AbrirFilha(const BotaoFilha &botao);
+    // Há uma linha mostrada para entregar a uma filha (o Id; a janela pode pedir mais).
+    virtual bool LinhaEscolhida() const;
     // Antes de ser mostrada como a filha de número dado (a janela que serve a duas
     // tabelas escolhe aqui a sua).
     virtual void PrepararFilha(int numero) { Q_UNUSED(numero); }
@@ -226,6 +228,9 @@ protected:
     // A janela que troca de tabela (a mesma janela para duas tabelas) muda o número.
     void DefinirNumeroTabela(int numero) { m_numeroTabela = numero; }
 
+    // A linha de Id dado da tabela da janela, na consulta compartilhada (com "consultado"
+    // no registro); nullptr sem Id, sem linha, ou na falha (já registrada).
+    TQuery *LinhaPorId(const QString &id);
     // Partes do ciclo padrão para as janelas que o mudam.
     bool LerId(); // EditId := Id da linha atual; vazio: "A tabela está vazia." e false
     void CopiarCampos(); // colunas da linha atual para os controles (descrição)

@@ -225,56 +225,41 @@ void TFormTabelaDisciplinas::BitBtnDuplicarClick()
     Mensagens::Informar(u"Uma cópia desse registro foi gerada em outra posição na tabela."_s);
 }
 
+bool TFormTabelaDisciplinas::LinhaEscolhida() const
+{
+    return TFormTabela::LinhaEscolhida() && !Texto(u"EditNome"_s).isEmpty()
+        && !Texto(u"EditCodigoKVA"_s).isEmpty();
+}
+
 bool TFormTabelaDisciplinas::AbrirFilha(const BotaoFilha &botao)
 {
-    if (Modo != ModoTabela::Consultando) {
-        Mensagens::Informar(botao.recusaModo);
-        return false;
-    }
-    if (EditId->text().isEmpty() || Texto(u"EditNome"_s).isEmpty()
-        || Texto(u"EditCodigoKVA"_s).isEmpty()) {
-        Mensagens::Informar(botao.recusaSemLinha);
-        return false;
-    }
     // As oferecidas recebem também o código, as vagas e o semestre (os padrões de uma
-    // oferta nova); as outras, o Id e o nome da disciplina (DefinirPai).
-    if (auto *oferecidas
-        = qobject_cast<TFormTabelaDisciplinasOferecidas *>(Registro::Janela(botao.numero))) {
-        oferecidas->CodigoDisciplina = Texto(u"EditCodigoKVA"_s);
-        oferecidas->VagasDisciplina = Texto(u"EditVagas"_s);
-        oferecidas->SemestreDisciplina = Texto(u"EditSemestreIdeal"_s);
-    }
+    // oferta nova); todas, o Id e o nome da disciplina (DefinirPai).
+    if (Modo == ModoTabela::Consultando && LinhaEscolhida())
+        if (auto *oferecidas
+            = qobject_cast<TFormTabelaDisciplinasOferecidas *>(Registro::Janela(botao.numero))) {
+            oferecidas->CodigoDisciplina = Texto(u"EditCodigoKVA"_s);
+            oferecidas->VagasDisciplina = Texto(u"EditVagas"_s);
+            oferecidas->SemestreDisciplina = Texto(u"EditSemestreIdeal"_s);
+        }
     return TFormTabela::AbrirFilha(botao);
 }
 
 bool TFormTabelaDisciplinas::ler(const QString &id, DadosDisciplina &dados)
 {
     dados = {};
-    if (id.isEmpty())
+    const TQuery *q = LinhaPorId(id);
+    if (!q)
         return false;
-    TQuery &q = Servidor::Query();
-    try {
-        q.Close();
-        q.SQL = { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
-            + ValorInteiro(id) };
-        q.Open();
-        RegistrarEvento(NumeroTabela, u"consultado"_s);
-        if (q.RecordCount() == 0)
-            return false;
-        dados.codigo = q.AsString(u"CodigoKVA"_s);
-        dados.nome = q.AsString(u"Nome"_s);
-        dados.semestre = q.AsString(u"SemestreIdeal"_s);
-        dados.vagas = q.AsString(u"Vagas"_s);
-        dados.horario = q.AsString(u"Horario"_s);
-        dados.responsavel = q.AsString(u"Responsavel"_s);
-        dados.responsavel2 = q.AsString(u"Responsavel2"_s);
-        dados.departamento = q.AsString(u"Departamento"_s); // o Id, por enquanto
-        return true;
-    } catch (const ErroBanco &e) {
-        RegistrarErro(NumeroTabela, e.Mensagem());
-        dados = {};
-        return false;
-    }
+    dados.codigo = q->AsString(u"CodigoKVA"_s);
+    dados.nome = q->AsString(u"Nome"_s);
+    dados.semestre = q->AsString(u"SemestreIdeal"_s);
+    dados.vagas = q->AsString(u"Vagas"_s);
+    dados.horario = q->AsString(u"Horario"_s);
+    dados.responsavel = q->AsString(u"Responsavel"_s);
+    dados.responsavel2 = q->AsString(u"Responsavel2"_s);
+    dados.departamento = q->AsString(u"Departamento"_s); // o Id, por enquanto
+    return true;
 }
 
 DadosDisciplina TFormTabelaDisciplinas::DadosPorId(const QString &id)

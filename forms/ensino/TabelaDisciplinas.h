@@ -32,6 +32,7 @@ public:
     void MostrarRegistro() override;
     void HabilitarCampos(bool on) override;
     void BitBtnDuplicarClick();
+    bool LinhaEscolhida() const override;
     using TFormTabela::AbrirFilha;
     bool AbrirFilha(const BotaoFilha &botao) override;
 

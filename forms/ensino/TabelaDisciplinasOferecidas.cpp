@@ -144,26 +144,24 @@ bool TFormTabelaDisciplinasOferecidas::ConferirCampos()
     return TFormTabela::ConferirCampos() && Ensino::ConferirProgramas(*this);
 }
 
+bool TFormTabelaDisciplinasOferecidas::LinhaEscolhida() const
+{
+    return TFormTabela::LinhaEscolhida() && !Texto(u"EditDisciplina_Nome"_s).isEmpty()
+        && !Texto(u"EditCodigoKVA"_s).isEmpty();
+}
+
 bool TFormTabelaDisciplinasOferecidas::AbrirFilha(const BotaoFilha &botao)
 {
-    if (Modo != ModoTabela::Consultando) {
-        Mensagens::Informar(botao.recusaModo);
-        return false;
-    }
-    if (EditId->text().isEmpty() || Texto(u"EditDisciplina_Nome"_s).isEmpty()
-        || Texto(u"EditCodigoKVA"_s).isEmpty()) {
-        Mensagens::Informar(botao.recusaSemLinha);
-        return false;
-    }
     // Os horários recebem a disciplina e o programa da oferta (proposto numa inclusão).
-    if (auto *horarios = qobject_cast<TFormTabelaHorarios *>(Registro::Janela(botao.numero))) {
-        horarios->CodigoDisciplina = Texto(u"EditCodigoKVA"_s);
-        horarios->NomeDisciplina = Texto(u"EditDisciplina_Nome"_s);
-        horarios->IdGraduacao = Texto(u"EditGraduacao"_s);
-        horarios->NomeGraduacao = Texto(u"EditGraduacao_Nome"_s);
-        horarios->IdPosgraduacao = Texto(u"EditPosgraduacao"_s);
-        horarios->NomePosgraduacao = Texto(u"EditPosgraduacao_Nome"_s);
-    }
+    if (Modo == ModoTabela::Consultando && LinhaEscolhida())
+        if (auto *horarios = qobject_cast<TFormTabelaHorarios *>(Registro::Janela(botao.numero))) {
+            horarios->CodigoDisciplina = Texto(u"EditCodigoKVA"_s);
+            horarios->NomeDisciplina = Texto(u"EditDisciplina_Nome"_s);
+            horarios->IdGraduacao = Texto(u"EditGraduacao"_s);
+            horarios->NomeGraduacao = Texto(u"EditGraduacao_Nome"_s);
+            horarios->IdPosgraduacao = Texto(u"EditPosgraduacao"_s);
+            horarios->NomePosgraduacao = Texto(u"EditPosgraduacao_Nome"_s);
+        }
     const bool aberta = TFormTabela::AbrirFilha(botao);
     // O rodízio volta a ser o das disciplinas para quem o abrir depois.
     if (auto *rodizios
@@ -174,25 +172,12 @@ bool TFormTabelaDisciplinasOferecidas::AbrirFilha(const BotaoFilha &botao)
 
 DadosOferecida TFormTabelaDisciplinasOferecidas::DadosPorId(const QString &id)
 {
-    if (id.isEmpty())
+    const TQuery *q = LinhaPorId(id);
+    if (!q)
         return {};
-    QString disciplina, graduacao, posgraduacao;
-    TQuery &q = Servidor::Query();
-    try {
-        q.Close();
-        q.SQL = { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
-            + ValorInteiro(id) };
-        q.Open();
-        RegistrarEvento(NumeroTabela, u"consultado"_s);
-        if (q.RecordCount() == 0)
-            return {};
-        disciplina = q.AsString(u"Disciplina"_s);
-        graduacao = q.AsString(u"Graduacao"_s);
-        posgraduacao = q.AsString(u"PosGraduacao"_s);
-    } catch (const ErroBanco &e) {
-        RegistrarErro(NumeroTabela, e.Mensagem());
-        return {};
-    }
+    const QString disciplina = q->AsString(u"Disciplina"_s);
+    const QString graduacao = q->AsString(u"Graduacao"_s);
+    const QString posgraduacao = q->AsString(u"PosGraduacao"_s);
     // O programa é a graduação, a menos que ela seja a linha "[vazio]" de uma oferta da
     // pós-graduação.
     DadosOferecida d;

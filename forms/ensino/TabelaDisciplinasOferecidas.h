@@ -27,6 +27,7 @@ public:
     void MostrarRegistro() override;
     void LimparCampos() override;
     void BitBtnIncluirClick() override;
+    bool LinhaEscolhida() const override;
     using TFormTabela::AbrirFilha;
     bool AbrirFilha(const BotaoFilha &botao) override;
 

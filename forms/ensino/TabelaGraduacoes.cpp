@@ -80,6 +80,7 @@ void TFormTabelaGraduacoes::MontarControles()
                              "servidor e na página."_s,
         GroupBox1.get());
     aviso->setWordWrap(true);
+    aviso->setBuddy(Controle(u"EditNome"_s));
     RegistrarControle(aviso, u"LabelAvisoNome"_s);
     GradeCampos()->addWidget(aviso, GradeCampos()->rowCount(), 0, 1, -1);
 }

@@ -129,10 +129,12 @@ void TFormTabelaPosgraduacoes::MontarControles()
     p.setColor(QPalette::WindowText, Qt::red);
     nomeCompleto->setPalette(p);
     nomeCompleto->hide();
+    nomeCompleto->setBuddy(Controle(u"EditNome"_s));
     RegistrarControle(nomeCompleto, u"LabelNomeCompleto"_s);
     grade->addWidget(nomeCompleto, lugar(Controle(u"EditNome"_s)).first, 2, 1, -1);
 
     auto *semestres = new QLabel(u"em semestres"_s, GroupBox1.get());
+    semestres->setBuddy(Controle(u"SpinEditDuracaoMaxima"_s));
     const auto [linha, coluna] = lugar(Controle(u"SpinEditDuracaoMaxima"_s));
     grade->addWidget(semestres, linha, coluna + 1);
 
