@@ -608,17 +608,17 @@ TQuery *TFormTabela::LinhaPorId(const QString &id)
     if (id.isEmpty())
         return nullptr;
     TQuery &q = Servidor::Query();
-    try {
-        q.Close();
-        q.SQL = { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
-            + ValorInteiro(id) };
-        q.Open();
-        RegistrarEvento(NumeroTabela, u"consultado"_s);
-        return q.RecordCount() ? &q : nullptr;
-    } catch (const ErroBanco &e) {
-        RegistrarErro(NumeroTabela, e.Mensagem());
+    const bool ok = RodarComando(
+        q, NumeroTabela, {},
+        [&] {
+            return QStringList { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
+                + ValorInteiro(id) };
+        },
+        true);
+    if (!ok)
         return nullptr;
-    }
+    RegistrarEvento(NumeroTabela, u"consultado"_s);
+    return q.RecordCount() ? &q : nullptr;
 }
 
 QString TFormTabela::NomePorId(const QString &id)
@@ -661,7 +661,7 @@ void TFormTabela::BitBtnIncluirClick()
 bool TFormTabela::PodeModificarFicha()
 {
     for (const QString &c : std::as_const(m_descricao.controlesReservados))
-        if (Texto(c) == u"[vazio]"_s && NivelAcesso != 1 && NivelAcesso != 2) {
+        if (Texto(c) == u"[vazio]"_s && !NivelModificaReservadas(NivelAcesso)) {
             Mensagens::Informar(
                 u"Você não possui permissão para modificar essa ficha. Operação interrompida."_s);
             return false;
