@@ -217,6 +217,9 @@ public:
             controle(c, u"controlesReservados"_s);
         if (!m_d.procuraControle.isEmpty())
             controle(m_d.procuraControle, u"procuraControle"_s);
+        for (const BotaoFilha &b : m_d.filhas)
+            if (!b.recusaSemLinha.isEmpty())
+                controle(b.controleNome, u"botão "_s + b.nome);
     }
 
     void Comandos()

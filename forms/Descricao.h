@@ -94,6 +94,10 @@ struct BotaoFilha {
     QString recusaSemLinha;
     bool barraInferior = false; // ao lado de Atualizar (senão, com os botões de edição)
     QSet<int> niveis = {}; // visível só para esses níveis (vazio: todos)
+    // O nome da linha-mãe que a filha recebe; com exigeNome, vazio é também a recusa de
+    // linha não escolhida.
+    QString controleNome = QStringLiteral("EditNome");
+    bool exigeNome = false;
 };
 
 struct DescricaoJanela {
@@ -122,6 +126,8 @@ struct DescricaoJanela {
 
     // Botões das janelas filhas.
     QList<BotaoFilha> filhas;
+    // Atualizar mostra a janela de novo (listagem e primeira linha).
+    bool atualizarMostra = false;
 
     // Controles que a própria janela cria (MontarControles) e que os comandos ou as
     // listas acima nomeiam.

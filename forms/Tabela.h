@@ -36,7 +36,8 @@ class QPushButton;
 class QSplitter;
 class QTabWidget;
 class QTableView;
-class ModeloConsulta;
+class Listagem;
+class ModeloListagem;
 class TFormTabela;
 
 // O que a janela está fazendo.
@@ -195,11 +196,13 @@ public:
     // consulta e com uma linha; recebe o Id (EditId) e o nome (EditNome) e é mostrada
     // modal. Fora disso, a recusa do modo ou a de linha não escolhida.
     bool AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha);
-    // O clique num botão de janela filha da descrição (a janela que entrega à filha mais
-    // que a linha mostrada, ou confere outros campos, sobrescreve).
-    virtual bool AbrirFilha(const BotaoFilha &botao);
-    // Há uma linha mostrada para entregar a uma filha (o Id; a janela pode pedir mais).
+    // O clique num botão de janela filha da descrição.
+    bool AbrirFilha(const BotaoFilha &botao);
+    // Há uma linha mostrada para dar a uma filha (o Id; a janela pode pedir mais campos).
     virtual bool LinhaEscolhida() const;
+    // Dá à filha a linha mostrada antes de mostrá-la: o Id (EditId) e o nome (o controle
+    // do botão). A janela que dá mais da linha sobrescreve.
+    virtual void EntregarMae(TFormTabela &filha, const BotaoFilha &botao);
     // Antes de ser mostrada como a filha de número dado (a janela que serve a duas
     // tabelas escolhe aqui a sua).
     virtual void PrepararFilha(int numero) { Q_UNUSED(numero); }
@@ -245,6 +248,10 @@ protected:
     virtual bool PermitirGravacao();
     virtual bool PodeModificarFicha(); // linha reservada "[vazio]"
     virtual bool PodeExcluirFicha();
+    // A linha reservada, "[vazio]" num dos controles dados: modificar só nos níveis 1 e 2,
+    // apagar nunca (false, com a recusa mostrada).
+    bool PodeModificarReservada(const QStringList &controles);
+    bool PodeExcluirReservada(const QStringList &controles);
     // Gravações depois do comando, na mesma transação (textos longos).
     virtual bool GravarSeguintes(bool inclusao);
     virtual bool ExcluirSeguintes();
@@ -285,7 +292,8 @@ private:
     QHash<QString, ControleCampo *> m_camposPorControle;
     QSet<QString> m_zerados; // campos esvaziados por uma regra nesta edição
     QHash<QObject *, std::function<void()>> m_duplosCliques;
-    ModeloConsulta *m_modelo = nullptr;
+    Listagem *m_listagem = nullptr;
+    ModeloListagem *m_modelo = nullptr;
     QHBoxLayout *m_linhaBotoes = nullptr;
     QHBoxLayout *m_barraInferior = nullptr;
     QGridLayout *m_grade = nullptr;

@@ -231,18 +231,16 @@ bool TFormTabelaDisciplinas::LinhaEscolhida() const
         && !Texto(u"EditCodigoKVA"_s).isEmpty();
 }
 
-bool TFormTabelaDisciplinas::AbrirFilha(const BotaoFilha &botao)
+void TFormTabelaDisciplinas::EntregarMae(TFormTabela &filha, const BotaoFilha &botao)
 {
     // As oferecidas recebem também o código, as vagas e o semestre (os padrões de uma
-    // oferta nova); todas, o Id e o nome da disciplina (DefinirPai).
-    if (Modo == ModoTabela::Consultando && LinhaEscolhida())
-        if (auto *oferecidas
-            = qobject_cast<TFormTabelaDisciplinasOferecidas *>(Registro::Janela(botao.numero))) {
-            oferecidas->CodigoDisciplina = Texto(u"EditCodigoKVA"_s);
-            oferecidas->VagasDisciplina = Texto(u"EditVagas"_s);
-            oferecidas->SemestreDisciplina = Texto(u"EditSemestreIdeal"_s);
-        }
-    return TFormTabela::AbrirFilha(botao);
+    // oferta nova); todas, o Id e o nome da disciplina.
+    if (auto *oferecidas = qobject_cast<TFormTabelaDisciplinasOferecidas *>(&filha)) {
+        oferecidas->CodigoDisciplina = Texto(u"EditCodigoKVA"_s);
+        oferecidas->VagasDisciplina = Texto(u"EditVagas"_s);
+        oferecidas->SemestreDisciplina = Texto(u"EditSemestreIdeal"_s);
+    }
+    TFormTabela::EntregarMae(filha, botao);
 }
 
 bool TFormTabelaDisciplinas::ler(const QString &id, DadosDisciplina &dados)

@@ -33,8 +33,7 @@ public:
     void HabilitarCampos(bool on) override;
     void BitBtnDuplicarClick();
     bool LinhaEscolhida() const override;
-    using TFormTabela::AbrirFilha;
-    bool AbrirFilha(const BotaoFilha &botao) override;
+    void EntregarMae(TFormTabela &filha, const BotaoFilha &botao) override;
 
 protected:
     void MontarControles() override;

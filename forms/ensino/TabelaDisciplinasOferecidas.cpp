@@ -8,7 +8,6 @@
 #include "Rotinas.h"
 #include "Servidor.h"
 #include "TabelaDisciplinas.h"
-#include "TabelaDisciplinasRodizios.h"
 #include "TabelaHorarios.h"
 
 #include <QGridLayout>
@@ -85,6 +84,8 @@ DescricaoJanela descricao()
             "Incluir/Modificar/Excluir/Consultar."_s,
             u"Escolha uma disciplina para editar o Horário."_s },
     };
+    for (BotaoFilha &f : d.filhas)
+        f.controleNome = u"EditDisciplina_Nome"_s; // o nome que as filhas recebem
     d.largura = 1150;
     return d;
 }
@@ -150,24 +151,18 @@ bool TFormTabelaDisciplinasOferecidas::LinhaEscolhida() const
         && !Texto(u"EditCodigoKVA"_s).isEmpty();
 }
 
-bool TFormTabelaDisciplinasOferecidas::AbrirFilha(const BotaoFilha &botao)
+void TFormTabelaDisciplinasOferecidas::EntregarMae(TFormTabela &filha, const BotaoFilha &botao)
 {
     // Os horários recebem a disciplina e o programa da oferta (proposto numa inclusão).
-    if (Modo == ModoTabela::Consultando && LinhaEscolhida())
-        if (auto *horarios = qobject_cast<TFormTabelaHorarios *>(Registro::Janela(botao.numero))) {
-            horarios->CodigoDisciplina = Texto(u"EditCodigoKVA"_s);
-            horarios->NomeDisciplina = Texto(u"EditDisciplina_Nome"_s);
-            horarios->IdGraduacao = Texto(u"EditGraduacao"_s);
-            horarios->NomeGraduacao = Texto(u"EditGraduacao_Nome"_s);
-            horarios->IdPosgraduacao = Texto(u"EditPosgraduacao"_s);
-            horarios->NomePosgraduacao = Texto(u"EditPosgraduacao_Nome"_s);
-        }
-    const bool aberta = TFormTabela::AbrirFilha(botao);
-    // O rodízio volta a ser o das disciplinas para quem o abrir depois.
-    if (auto *rodizios
-        = qobject_cast<TFormTabelaDisciplinasRodizios *>(Registro::Janela(botao.numero)))
-        rodizios->TabelaRodizio = 0;
-    return aberta;
+    if (auto *horarios = qobject_cast<TFormTabelaHorarios *>(&filha)) {
+        horarios->CodigoDisciplina = Texto(u"EditCodigoKVA"_s);
+        horarios->NomeDisciplina = Texto(u"EditDisciplina_Nome"_s);
+        horarios->IdGraduacao = Texto(u"EditGraduacao"_s);
+        horarios->NomeGraduacao = Texto(u"EditGraduacao_Nome"_s);
+        horarios->IdPosgraduacao = Texto(u"EditPosgraduacao"_s);
+        horarios->NomePosgraduacao = Texto(u"EditPosgraduacao_Nome"_s);
+    }
+    TFormTabela::EntregarMae(filha, botao);
 }
 
 DadosOferecida TFormTabelaDisciplinasOferecidas::DadosPorId(const QString &id)

@@ -28,8 +28,7 @@ public:
     void LimparCampos() override;
     void BitBtnIncluirClick() override;
     bool LinhaEscolhida() const override;
-    using TFormTabela::AbrirFilha;
-    bool AbrirFilha(const BotaoFilha &botao) override;
+    void EntregarMae(TFormTabela &filha, const BotaoFilha &botao) override;
 
 protected:
     void MontarControles() override;

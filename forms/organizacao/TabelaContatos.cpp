@@ -1,7 +1,6 @@
 #include "TabelaContatos.h"
 
 #include "Mensagens.h"
-#include "PerfisAcesso.h"
 #include "Registro.h"
 #include "Sentenca.h"
 
@@ -67,15 +66,14 @@ DescricaoJanela descricao(const DiferencasContato &dif)
 {
     const QString pai = u"Edit"_s + dif.colunaPai;
     // O pai vem dos membros, nunca da linha; sem ele nada é gravado (em nenhum modo).
-    Campo campoPai = CampoPesquisa(dif.colunaPai, dif.rotuloPai, dif.janelaPai)
-                         .Fixa(dif.duploClique)
-                         .ForaDaLinha()
-                         .Obrigatorio(dif.mensagemPai);
+    const Campo campoPai = TFormTabelaFilha::CampoPai(
+        dif.colunaPai, dif.rotuloPai, dif.janelaPai, dif.duploClique, dif.mensagemPai);
     const Presenca presencaPai = dif.paiOpcional ? SeNaoVazio(pai) : Sempre();
     const QString valorPai = u"{#"_s + pai + u'}';
 
     DescricaoJanela d;
     d.numero = dif.numero;
+    d.atualizarMostra = dif.atualizarMostra;
     if (!dif.telefone) {
         d.campos = {
             campoPai,
@@ -135,47 +133,19 @@ DescricaoJanela descricao(const DiferencasContato &dif)
 } // namespace
 
 TFormTabelaContatos::TFormTabelaContatos(const DiferencasContato &diferencas, QWidget *parent)
-    : TFormTabela(descricao(diferencas), parent)
+    : TFormTabelaFilha(descricao(diferencas), parent)
     , m_dif(diferencas)
 {
+    // Os telefones mostram o pai mesmo com a lista vazia; os e-mails só com uma linha.
+    if (m_dif.telefone)
+        MostrarPaiSemLinha();
 }
 
 void TFormTabelaContatos::MontarControles()
 {
+    TFormTabelaFilha::MontarControles();
     if (m_dif.escolherOculto)
         BitBtnEscolher->hide();
-}
-
-QStringList TFormTabelaContatos::SentencaConsulta() const
-{
-    QStringList linhas { ConsultaTabela(NumeroTabela) };
-    if (!IdPai.isEmpty())
-        linhas << u" WHERE "_s + m_dif.colunaPai + u'=' + ValorInteiro(IdPai);
-    return linhas;
-}
-
-void TFormTabelaContatos::preencherPai()
-{
-    DefinirTexto(u"Edit"_s + m_dif.colunaPai, IdPai);
-    DefinirTexto(u"Edit"_s + m_dif.colunaPai + u"_Nome"_s, NomePai);
-}
-
-void TFormTabelaContatos::MostrarRegistro()
-{
-    ApagarCampos();
-    // Os telefones mostram o pai mesmo com a lista vazia; os e-mails só com uma linha.
-    if (m_dif.telefone)
-        preencherPai();
-    if (!LerId())
-        return;
-    preencherPai();
-    CopiarCampos();
-}
-
-void TFormTabelaContatos::LimparCampos()
-{
-    ApagarCampos();
-    preencherPai();
 }
 
 void TFormTabelaContatos::BitBtnAceitarClick()
@@ -183,13 +153,6 @@ void TFormTabelaContatos::BitBtnAceitarClick()
     if (m_dif.erroSemId && Modo == ModoTabela::Modificando && EditId->text().isEmpty())
         Mensagens::Informar(u"Erro"_s);
     TFormTabela::BitBtnAceitarClick();
-}
-
-void TFormTabelaContatos::BitBtnAtualizarClick()
-{
-    TFormTabela::BitBtnAtualizarClick();
-    if (m_dif.atualizarMostra)
-        ExibirJanela();
 }
 
 REGISTRAR_JANELA(22, TFormTabelaEmailsDepartamentos)
