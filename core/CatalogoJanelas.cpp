@@ -96,7 +96,7 @@ QList<Janela> montar()
             .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY CodigoKVA, Nome"_s),
             .contagem = true },
         { .numero = 34, .filhas = { { 39 }, { 77 } }, .colunaPai = u"Disciplina"_s },
-        { .numero = 35, .escolhedoras = { 36 }, .colunaPai = u"Disciplina"_s },
+        { .numero = 35, .escolhedoras = { 36 }, .contagem = true, .colunaPai = u"Disciplina"_s },
         { .numero = 36 }, // escolha de disciplinas dos requisitos
         { .numero = 37, .escolhedoras = { 36 }, .colunaPai = u"Disciplina"_s },
         { .numero = 38, .colunaPai = u"Disciplina"_s },

@@ -33,12 +33,12 @@ void apontar(QStringList &c, const QString &tabela, const QString &coluna, const
         tabela, coluna, programas, CitarTexto(nome), ValorInteiro(id));
 }
 
-const QString Biologia = u"Ciências Biológicas"_s;
-const QString Fisica = u"Física"_s;
-const QString Quimica = u"Química"_s;
-const QString Ecologia = u"Ecologia e Conservação"_s;
-const QString FisicaAplicada = u"Física Aplicada"_s;
-const QString Desenvolvimento = u"Psicologia do Desenvolvimento"_s;
+const QString Biologia = u"Bacharelado em Ciências Biológicas"_s;
+const QString Fisica = u"Licenciatura em Física"_s;
+const QString Psicologia = u"Bacharelado em Psicologia"_s;
+const QString Ecologia = u"Programa de Pós-Graduação em Ecologia"_s;
+const QString FisicaAplicada = u"Programa de Pós-Graduação em Física Aplicada"_s;
+const QString Desenvolvimento = u"Programa de Pós-Graduação em Psicologia do Desenvolvimento"_s;
 
 void noticias(QStringList &c, const QDateTime &agora)
 {
@@ -183,7 +183,7 @@ void comunicados(QStringList &c, const QDate &hoje)
 
 void posGraduacao(QStringList &c, const QDate &hoje)
 {
-    for (const QString &nome : { Biologia, Fisica, Quimica })
+    for (const QString &nome : { Biologia, Fisica, Psicologia })
         programa(c, u"Graduacoes"_s, nome);
     for (const QString &nome : { Ecologia, FisicaAplicada, Desenvolvimento })
         programa(c, u"Posgraduacoes"_s, nome);
@@ -209,7 +209,7 @@ void posGraduacao(QStringList &c, const QDate &hoje)
     const QList<QStringList> diplomas = {
         { u"1"_s, u"Bacharel em Ciências Biológicas"_s, u"Graduacao"_s, Biologia },
         { u"2"_s, u"Licenciado em Física"_s, u"Graduacao"_s, Fisica },
-        { u"3"_s, u"Bacharel em Química"_s, u"Graduacao"_s, Quimica },
+        { u"3"_s, u"Bacharel em Psicologia"_s, u"Graduacao"_s, Psicologia },
         { u"4"_s, u"Mestre em Ecologia e Conservação"_s, u"PosGraduacao"_s, Ecologia },
         { u"5"_s, u"Doutor em Ecologia e Conservação"_s, u"PosGraduacao"_s, Ecologia },
         { u"6"_s, u"Mestre em Física Aplicada"_s, u"PosGraduacao"_s, FisicaAplicada },

@@ -180,8 +180,10 @@ public:
     void Colunas()
     {
         for (const Campo &c : m_d.campos) {
-            if (!c.coluna.isEmpty())
+            if (!c.coluna.isEmpty()) {
                 coluna(c.coluna, c.controle);
+                cabe(c);
+            }
             if (c.TextoLongo()) {
                 const Esquema::Tabela *t = Esquema::TabelaPorNome(NomeTabela(c.tabelaTexto));
                 if (!t || !t->coluna(c.chaveTexto))
@@ -268,6 +270,24 @@ private:
     {
         if (m_tabela && !m_tabela->coluna(nome))
             erro(u"coluna %1 (%2) fora da tabela %3"_s.arg(nome, onde, m_tabela->nome));
+    }
+
+    // O que o campo deixa digitar, e cada item da sua lista, cabem na coluna: escolher um
+    // item nunca é recusado pelo banco.
+    void cabe(const Campo &c)
+    {
+        const Esquema::Coluna *col = m_tabela ? m_tabela->coluna(c.coluna) : nullptr;
+        if (!col || col->tipo != Esquema::Tipo::Texto || col->tamanho <= 0)
+            return;
+        if (c.tamanho > col->tamanho)
+            erro(u"%1 deixa digitar %2 caracteres; a coluna %3 tem %4"_s.arg(c.controle)
+                     .arg(c.tamanho)
+                     .arg(c.coluna)
+                     .arg(col->tamanho));
+        for (const QString &item : c.itens)
+            if (item.size() > col->tamanho)
+                erro(u"o item \"%1\" de %2 não cabe na coluna %3 (%4)"_s.arg(
+                    item, c.controle, c.coluna, QString::number(col->tamanho)));
     }
 
     void controle(const QString &nome, const QString &onde)

@@ -134,6 +134,9 @@ struct DescricaoJanela {
     // listas acima nomeiam.
     QStringList controlesProprios;
 
+    // Largura da janela (a altura é a que os campos pedem).
+    int largura = 900;
+
     bool Grava() const { return !colunas.isEmpty() || !inclusao.isEmpty() || !alteracao.isEmpty(); }
     // O campo de controle dado (ou da coluna dada); nullptr se não há.
     const Campo *CampoDoControle(const QString &controle) const;
@@ -146,6 +149,7 @@ struct DescricaoJanela {
 // Confere a descrição registrada com o número dado contra o catálogo das janelas e o
 // esquema do banco; devolve uma linha por defeito ("janela 21: ..."), vazio se nada falta:
 // controles desconhecidos nas marcas dos comandos e nas listas, controles repetidos,
-// colunas fora do esquema, regras ComLinha que apontam para uma linha de outra presença,
+// colunas fora do esquema, campos (limite e itens da lista) que não cabem na coluna,
+// regras ComLinha que apontam para uma linha de outra presença,
 // textos longos, códigos e filhas diferentes dos do catálogo, número diferente.
 QStringList ConferirDescricao(const DescricaoJanela &d, int numeroRegistrado);

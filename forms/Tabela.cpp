@@ -146,12 +146,13 @@ void TFormTabela::Montar()
     MontarControles();
     EditarCampos(false);
     AplicarRegras(false);
-    // Larga o bastante para a lista na largura toda ao lado dos campos (sem passar da tela).
+    // Larga o bastante para a lista na largura toda ao lado dos campos (sem passar da tela),
+    // e ao menos a largura da descrição.
     GroupBox2->setMinimumWidth(GroupBox2->maximumWidth());
-    int largura = qMax(900, minimumSizeHint().width());
+    int largura = qMax(m_descricao.largura, minimumSizeHint().width());
     GroupBox2->setMinimumWidth(0);
     if (QScreen *tela = screen())
-        largura = qMin(largura, qMax(900, tela->availableGeometry().width() - 40));
+        largura = qMin(largura, qMax(m_descricao.largura, tela->availableGeometry().width() - 40));
     resize(largura, qMax(560, sizeHint().height()));
     setFixedSize(size());
 }
@@ -322,8 +323,8 @@ QPushButton *TFormTabela::NovoBotao(const QString &nome, const QString &texto, Q
 }
 
 namespace {
-// Onde vai o próximo campo numa grade de campos (quatro colunas: rótulo, campo, rótulo,
-// campo): cada campo numa linha, ou ao lado do anterior.
+// Onde vai o próximo campo numa grade de campos (pares de colunas rótulo, campo): cada
+// campo numa linha, ou ao lado do anterior.
 struct Cursor {
     int linha = 0;
     int coluna = 0;
@@ -349,7 +350,7 @@ void TFormTabela::montarCampos()
     // Ocupa uma linha inteira da grade com o controle (abas, caixas de grupo).
     const auto linhaInteira = [&](QGridLayout *grade, QWidget *w) {
         Cursor &c = cursores[grade];
-        grade->addWidget(w, c.linha, 0, 1, 4);
+        grade->addWidget(w, c.linha, 0, 1, -1);
         lugarDosGrupos.insert(w->objectName(), { c.linha, grade });
         ++c.linha;
         c.coluna = 0;
@@ -384,7 +385,7 @@ void TFormTabela::montarCampos()
                 if (lugarDosGrupos.contains(c.lugar.mesmoLugarQue)) {
                     // Duas caixas no mesmo lugar: a janela mostra uma de cada vez.
                     const auto [linha, gradeDoOutro] = lugarDosGrupos.value(c.lugar.mesmoLugarQue);
-                    gradeDoOutro->addWidget(caixa, linha, 0, 1, 4);
+                    gradeDoOutro->addWidget(caixa, linha, 0, 1, -1);
                 } else {
                     linhaInteira(grade, caixa);
                 }
@@ -405,9 +406,11 @@ void TFormTabela::montarCampo(
     QWidget *controle = campo->Montar(pai, *this);
     m_camposPorControle.insert(c.controle, campo);
 
-    if (c.aoLado && coluna == 0) {
+    if (c.aoLado) {
         --linha;
-        coluna = 2;
+        coluna += 2;
+        if (coluna > 2)
+            grade->setColumnStretch(coluna + 1, 1);
     } else {
         coluna = 0;
     }
@@ -415,7 +418,7 @@ void TFormTabela::montarCampo(
         auto *legenda = new QLabel(c.legenda, pai);
         legenda->setObjectName(u"LabelLegenda"_s + c.controle);
         legenda->setWordWrap(true);
-        grade->addWidget(legenda, linha++, 0, 1, 4);
+        grade->addWidget(legenda, linha++, 0, 1, -1);
     }
     if (!campo->RotuloNoControle() && !c.rotulo.isEmpty()) {
         auto *rotulo = new QLabel(c.rotulo, pai);
@@ -424,7 +427,7 @@ void TFormTabela::montarCampo(
         grade->addWidget(campo->MontarRotulo(pai, rotulo), linha, coluna, Qt::AlignTop);
     }
     const bool largo = campo->Largo();
-    grade->addWidget(campo->NaGrade(), linha, coluna + 1, 1, largo ? 3 : 1);
+    grade->addWidget(campo->NaGrade(), linha, coluna + 1, 1, largo ? -1 : 1);
     if (largo)
         coluna = 0;
     ++linha;
@@ -637,10 +640,10 @@ void TFormTabela::LimparCampos()
     ApagarCampos();
 }
 
-QString TFormTabela::NomePorId(const QString &id)
+TQuery *TFormTabela::LinhaPorId(const QString &id)
 {
     if (id.isEmpty())
-        return {};
+        return nullptr;
     TQuery &q = Servidor::Query();
     const bool ok = RodarComando(
         q, NumeroTabela, {},
@@ -650,21 +653,27 @@ QString TFormTabela::NomePorId(const QString &id)
         },
         true);
     if (!ok)
-        return {};
+        return nullptr;
     RegistrarEvento(NumeroTabela, u"consultado"_s);
-    if (q.RecordCount() == 0)
+    return q.RecordCount() ? &q : nullptr;
+}
+
+QString TFormTabela::NomePorId(const QString &id)
+{
+    const TQuery *q = LinhaPorId(id);
+    if (!q)
         return {};
     const CatalogoJanelas::Janela *catalogo = CatalogoJanelas::JanelaDe(NumeroTabela);
     QString coluna = catalogo ? catalogo->colunaExibicao : QString();
     if (coluna.isEmpty())
         for (const QString &c : { u"Nome"_s, u"Titulo"_s, u"Sigla"_s })
-            if (q.TemCampo(c)) {
+            if (q->TemCampo(c)) {
                 coluna = c;
                 break;
             }
-    if (coluna.isEmpty() || !q.TemCampo(coluna))
+    if (coluna.isEmpty() || !q->TemCampo(coluna))
         return {};
-    const QString valor = q.AsString(coluna);
+    const QString valor = q->AsString(coluna);
     return catalogo && catalogo->exibicaoSemEspacos ? RemoverEspacosFinais(valor) : valor;
 }
 
@@ -1113,6 +1122,11 @@ void TFormTabela::DefinirPai(const QString &id, const QString &nome)
     setProperty("NomePai", nome);
 }
 
+bool TFormTabela::LinhaEscolhida() const
+{
+    return !EditId->text().isEmpty();
+}
+
 bool TFormTabela::AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha)
 {
     BotaoFilha b;
@@ -1129,8 +1143,7 @@ bool TFormTabela::AbrirFilha(const BotaoFilha &botao)
         return false;
     }
     const bool comMae = !botao.recusaSemLinha.isEmpty();
-    if (comMae
-        && (EditId->text().isEmpty() || (botao.exigeNome && Texto(botao.controleNome).isEmpty()))) {
+    if (comMae && (!LinhaEscolhida() || (botao.exigeNome && Texto(botao.controleNome).isEmpty()))) {
         Mensagens::Informar(botao.recusaSemLinha);
         return false;
     }

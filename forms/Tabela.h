@@ -198,6 +198,8 @@ public:
     bool AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha);
     // O clique num botão de janela filha da descrição.
     bool AbrirFilha(const BotaoFilha &botao);
+    // Há uma linha mostrada para dar a uma filha (o Id; a janela pode pedir mais campos).
+    virtual bool LinhaEscolhida() const;
     // Dá à filha a linha mostrada antes de mostrá-la: o Id (EditId) e o nome (o controle
     // do botão). A janela que dá mais da linha sobrescreve.
     virtual void EntregarMae(TFormTabela &filha, const BotaoFilha &botao);
@@ -229,6 +231,9 @@ protected:
     // A janela que troca de tabela (a mesma janela para duas tabelas) muda o número.
     void DefinirNumeroTabela(int numero) { m_numeroTabela = numero; }
 
+    // A linha de Id dado da tabela da janela, na consulta compartilhada (com "consultado"
+    // no registro); nullptr sem Id, sem linha, ou na falha (já registrada).
+    TQuery *LinhaPorId(const QString &id);
     // Partes do ciclo padrão para as janelas que o mudam.
     bool LerId(); // EditId := Id da linha atual; vazio: "A tabela está vazia." e false
     void CopiarCampos(); // colunas da linha atual para os controles (descrição)

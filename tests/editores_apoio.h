@@ -8,6 +8,7 @@
 #include "quadro_apoio.h"
 
 #include <QAbstractItemModel>
+#include <QComboBox>
 #include <QKeyEvent>
 
 namespace Editores {
@@ -154,6 +155,15 @@ inline void Encerrar(BancoTeste *b, const QList<int> &janelas)
     if (b)
         b->Desconectar();
     FiltroTabelas.clear();
+}
+
+// Itens de uma lista de escolha.
+inline QStringList Itens(const QComboBox *c)
+{
+    QStringList l;
+    for (int i = 0; i < c->count(); ++i)
+        l << c->itemText(i);
+    return l;
 }
 
 // A janela da classe J com o comando de gravação guardado logo depois de rodar (antes

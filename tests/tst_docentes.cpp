@@ -35,13 +35,6 @@ class TesteDocentes : public QObject {
     QPlainTextEdit *memo(TFormTabela *j, int i) { return j->Controle<QPlainTextEdit>(Memos.at(i)); }
     QComboBox *combo(TFormTabela *j, const QString &nome) { return j->Controle<QComboBox>(nome); }
     QCheckBox *marca(TFormTabela *j, const QString &nome) { return j->Controle<QCheckBox>(nome); }
-    QStringList itens(QComboBox *c)
-    {
-        QStringList l;
-        for (int i = 0; i < c->count(); ++i)
-            l << c->itemText(i);
-        return l;
-    }
     QString texto(int tabela, const QString &id)
     {
         return valor(
@@ -74,8 +67,8 @@ private slots:
                 u"Docentes, contando registros..."_s,
                 u"Docentes, registros contados, 21 registros"_s, u"Docentes, consultando..."_s,
                 u"Docentes, consultado"_s }));
-        QCOMPARE(itens(combo(j, u"EditSituacao"_s)).size(), 8);
-        QCOMPARE(itens(combo(j, u"EditTitulacao"_s)).first(), u"Doutor"_s);
+        QCOMPARE(Editores::Itens(combo(j, u"EditSituacao"_s)).size(), 8);
+        QCOMPARE(Editores::Itens(combo(j, u"EditTitulacao"_s)).first(), u"Doutor"_s);
         QVERIFY(r.mostradas.isEmpty());
 
         Apoio::Eventos().Limpar();
@@ -174,7 +167,7 @@ private slots:
         j->BitBtnAceitar->click(); // Aceitar lista de novo
         for (const QString &l : Linhas())
             QVERIFY2(!l.contains(u"Situação"_s) && !l.contains(u"Titulação"_s), qPrintable(l));
-        QCOMPARE(itens(combo(j, u"EditSituacao"_s)).size(), 8);
+        QCOMPARE(Editores::Itens(combo(j, u"EditSituacao"_s)).size(), 8);
         QVERIFY(r.mostradas.isEmpty());
     }
 
@@ -186,8 +179,9 @@ private slots:
         TFormTabelaDocentes *j = janela();
         j->show();
         QVERIFY(Apoio::Registrou(66, u"consultado, 0 registros"_s));
-        QCOMPARE(itens(combo(j, u"EditSituacao"_s)), QStringList { u"TABELA ESTÁ VAZIA"_s });
-        QCOMPARE(itens(combo(j, u"EditTitulacao"_s)).size(), 7);
+        QCOMPARE(
+            Editores::Itens(combo(j, u"EditSituacao"_s)), QStringList { u"TABELA ESTÁ VAZIA"_s });
+        QCOMPARE(Editores::Itens(combo(j, u"EditTitulacao"_s)).size(), 7);
         CLICAR_ID(j, u"7"_s);
         j->BitBtnModificar->click();
         QVERIFY(combo(j, u"EditSituacao"_s)->isEnabled());

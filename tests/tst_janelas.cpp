@@ -71,6 +71,10 @@ private slots:
         QTest::newRow("filha") << 10 << u"botão BitBtnX abre a janela 22"_s;
         QTest::newRow("primeira coluna") << 11 << u"a primeira coluna gravada (Nome)"_s;
         QTest::newRow("gravada sem campo") << 12 << u"coluna gravada Id sem campo nem controle"_s;
+        QTest::newRow("item maior que a coluna")
+            << 13 << u"o item \"Bacharelado\" de EditSigla não cabe na coluna Sigla (10)"_s;
+        QTest::newRow("limite maior que a coluna")
+            << 14 << u"EditNome deixa digitar 40 caracteres; a coluna Nome tem 30"_s;
     }
     void conferenciaAchaOErro()
     {
@@ -122,6 +126,13 @@ private slots:
         case 12:
             d.colunas << Gravar(u"Id"_s);
             break;
+        case 13:
+            d.campos[1]
+                = CampoLista(u"Sigla"_s, u"Sigla"_s, { u"BIO"_s, u"Bacharelado"_s }, true, 5);
+            break;
+        case 14:
+            d.campos[0] = CampoEdit(u"Nome"_s, u"Nome"_s, 40);
+            break;
         }
         const QStringList erros = ConferirDescricao(d, 13);
         QVERIFY2(
@@ -141,7 +152,13 @@ private slots:
                 QVERIFY2(campo, qPrintable(c.controle));
                 const QString onde = u"janela %1, %2"_s.arg(n).arg(c.controle);
                 QCOMPARE(campo->Visivel()->accessibleName(), QString(c.rotulo).remove(u'&'));
-                if (auto *rotulo = j->findChild<QLabel *>(c.ControleRotulo()))
+                // O rótulo leva o nome do campo, ou um nome próprio da janela.
+                auto *rotulo = j->findChild<QLabel *>(c.ControleRotulo());
+                if (!rotulo)
+                    for (QLabel *l : j->findChildren<QLabel *>())
+                        if (l->buddy() && l->buddy() == campo->Visivel())
+                            rotulo = l;
+                if (rotulo)
                     QVERIFY2(rotulo->buddy() == campo->Visivel(), qPrintable(onde));
                 else
                     QVERIFY2(campo->RotuloNoControle(), qPrintable(onde));

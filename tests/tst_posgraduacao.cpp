@@ -120,7 +120,8 @@ private slots:
         QCOMPARE(Controle<QDateEdit>(j, u"DateData"_s)->date(), QDate::currentDate().addDays(30));
         QCOMPARE(Edit(j, u"EditHora"_s)->text(), u"9:30"_s);
         QCOMPARE(local->currentText(), u"Auditório do Bloco B"_s);
-        QCOMPARE(Edit(j, u"EditPosGraduacao_Nome"_s)->text(), u"Física Aplicada"_s);
+        QCOMPARE(Edit(j, u"EditPosGraduacao_Nome"_s)->text(),
+            u"Programa de Pós-Graduação em Física Aplicada"_s);
         QCOMPARE(Controle<QComboBox>(j, u"EditCategoria"_s)->currentText(), u"Tese de Doutorado"_s);
         QCOMPARE(Edit(j, u"EditDocente1_Nome"_s)->text(), u"Eustáquio Gravatá Leme"_s);
         QCOMPARE(Edit(j, u"EditDocente3_Nome"_s)->text(), QString());
@@ -221,7 +222,8 @@ private slots:
                 + DataParaSQL(data)
                 + u" 00:00:00'\r\n,Hora='10h'\r\n,Local='Sala 12 do prédio anexo'\r\n"
                   ",PosGraduacao="_s
-                + programa(u"Posgraduacoes"_s, u"Psicologia do Desenvolvimento"_s)
+                + programa(u"Posgraduacoes"_s,
+                    u"Programa de Pós-Graduação em Psicologia do Desenvolvimento"_s)
                 + u"\r\n,Categoria='Dissertação de Mestrado'\r\n"_s
                 + banca(u"alteracao"_s, { { 1, u"11"_s }, { 3, u"13"_s } },
                     { { u"DocenteExterno2"_s, u"Teodoro Marajó Queiroz"_s },
@@ -346,9 +348,9 @@ private slots:
             QStringList { u"O campo Nome precisa estar preenchido. Operação interrompida."_s });
         r.Limpar();
         Digitar(j, u"EditNome"_s, u"Bacharel em Física"_s);
-        const QString fisica = programa(u"Graduacoes"_s, u"Física"_s);
+        const QString fisica = programa(u"Graduacoes"_s, u"Licenciatura em Física"_s);
         Escolher(j, u"EditGraduacao_Nome"_s, 14, fisica);
-        QCOMPARE(Edit(j, u"EditGraduacao_Nome"_s)->text(), u"Física"_s);
+        QCOMPARE(Edit(j, u"EditGraduacao_Nome"_s)->text(), u"Licenciatura em Física"_s);
         j->BitBtnAceitar->click();
         QVERIFY(r.mostradas.isEmpty());
         QCOMPARE(j->comandos,
@@ -367,10 +369,11 @@ private slots:
         auto *j = Editores::InstalarEspia<TFormTabelaDiplomas>(81);
         Roteiro r;
         j->show();
-        const QString ecologia = programa(u"Posgraduacoes"_s, u"Ecologia e Conservação"_s);
-        const QString biologia = programa(u"Graduacoes"_s, u"Ciências Biológicas"_s);
+        const QString ecologia
+            = programa(u"Posgraduacoes"_s, u"Programa de Pós-Graduação em Ecologia"_s);
+        const QString biologia = programa(u"Graduacoes"_s, u"Bacharelado em Ciências Biológicas"_s);
         CLICAR_ID(j, u"1"_s);
-        QCOMPARE(Edit(j, u"EditGraduacao_Nome"_s)->text(), u"Ciências Biológicas"_s);
+        QCOMPARE(Edit(j, u"EditGraduacao_Nome"_s)->text(), u"Bacharelado em Ciências Biológicas"_s);
         j->BitBtnModificar->click();
         Escolher(j, u"EditPosgraduacao_Nome"_s, 15, ecologia);
         QCOMPARE(r.Textos(),
@@ -378,7 +381,8 @@ private slots:
                           "Portanto, o campo Graduação será zerado."_s });
         QCOMPARE(Edit(j, u"EditGraduacao"_s)->text(), QString());
         QCOMPARE(Edit(j, u"EditGraduacao_Nome"_s)->text(), QString());
-        QCOMPARE(Edit(j, u"EditPosgraduacao_Nome"_s)->text(), u"Ecologia e Conservação"_s);
+        QCOMPARE(Edit(j, u"EditPosgraduacao_Nome"_s)->text(),
+            u"Programa de Pós-Graduação em Ecologia"_s);
         j->BitBtnAceitar->click();
         QCOMPARE(j->comandos,
             QStringList { u"UPDATE Diplomas SET \r\nNome='Bacharel em Ciências Biológicas'\r\n"
@@ -407,8 +411,9 @@ private slots:
         QVERIFY(b.Executar(u"UPDATE Diplomas SET Graduacao="_s + biologia + u" WHERE Id=1"_s));
         j->ConsultarTabela();
         CLICAR_ID(j, u"1"_s);
-        QCOMPARE(Edit(j, u"EditGraduacao_Nome"_s)->text(), u"Ciências Biológicas"_s);
-        QCOMPARE(Edit(j, u"EditPosgraduacao_Nome"_s)->text(), u"Ecologia e Conservação"_s);
+        QCOMPARE(Edit(j, u"EditGraduacao_Nome"_s)->text(), u"Bacharelado em Ciências Biológicas"_s);
+        QCOMPARE(Edit(j, u"EditPosgraduacao_Nome"_s)->text(),
+            u"Programa de Pós-Graduação em Ecologia"_s);
         j->comandos.clear();
         j->BitBtnModificar->click();
         j->BitBtnAceitar->click();

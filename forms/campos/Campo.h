@@ -64,9 +64,10 @@ struct Campo {
     int tamanho = 0; // máximo de caracteres (0: sem limite)
     RegraCampo regra = RegraCampo::Escrita;
     QString obrigatorio; // mensagem quando vazio no Aceitar
-    bool aoLado = false; // na mesma linha do campo anterior
+    bool aoLado = false; // na mesma linha do campo anterior (um ao lado do outro)
+    bool largo = false; // ocupa o resto da linha (textos compridos)
     QString legenda; // linha de legenda acima do campo ("Se o docente for externo:")
-    QString dica; // texto que aparece com o mouse sobre o campo
+    QString dica; // texto que aparece sobre o controle (dica de ferramenta)
     bool semEspacosFinais = false; // RemoverEspacosFinais ao mostrar
     QStringList itens; // listas
     QString mascara; // máscara de digitação
@@ -90,11 +91,11 @@ struct Campo {
     std::function<QString(TFormTabela &)> nivel;
     // Regra depois da escolha: false recusa (a janela mostra a sua mensagem).
     std::function<bool(TFormTabela &, const QString &id)> regraExtra;
-    // Regra depois que o Id e o nome escolhidos já estão no campo (uma pesquisa que
-    // exclui outra).
-    std::function<void(TFormTabela &)> depoisDaEscolha;
     // Outra exibição do nome (no lugar do NomePorId de quem escolhe).
     std::function<QString(TFormTabela &, const QString &id)> exibir;
+    // Regra da janela depois que o Id e o nome escolhidos já estão no campo (uma pesquisa
+    // que esvazia outra).
+    std::function<void(TFormTabela &)> depoisDeEscolher;
 
     // Texto longo (memo guardado numa tabela de descrição)
     int tabelaTexto = 0;
@@ -126,6 +127,11 @@ struct Campo {
         aoLado = true;
         return *this;
     }
+    Campo &Largo()
+    {
+        largo = true;
+        return *this;
+    }
     Campo &Regra(RegraCampo r)
     {
         regra = r;
@@ -141,9 +147,9 @@ struct Campo {
         itens = lista;
         return *this;
     }
-    Campo &Capacidade()
+    Campo &Capacidade(bool com = true)
     {
-        capacidade = true;
+        capacidade = com;
         return *this;
     }
     Campo &Fixa(PesquisaFixa f)
@@ -180,6 +186,16 @@ struct Campo {
     Campo &Legenda(const QString &texto)
     {
         legenda = texto;
+        return *this;
+    }
+    Campo &Exibir(std::function<QString(TFormTabela &, const QString &id)> nome)
+    {
+        exibir = std::move(nome);
+        return *this;
+    }
+    Campo &DepoisDeEscolher(std::function<void(TFormTabela &)> regra)
+    {
+        depoisDeEscolher = std::move(regra);
         return *this;
     }
     // Outro nome de controle que o do padrão (coluna "Codpes" no controle "EditCodKVA").

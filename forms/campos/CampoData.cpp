@@ -66,3 +66,9 @@ Campo CampoData(const QString &coluna, const QString &controle, const QString &r
     c.regra = RegraCampo::Habilitar;
     return c;
 }
+
+QString DicaDataNula()
+{
+    return u"Qualquer data do ano 2000 é considerada como nula. Portanto, se não deseja divulgar "
+           "nenhum valor, basta escolher qualquer data do ano 2000."_s;
+}

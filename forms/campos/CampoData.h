@@ -11,17 +11,12 @@ inline QDate DataMinima()
     return QDate(2000, 1, 1);
 }
 
-// A dica dos seletores em que uma data do ano 2000 quer dizer "sem data".
-inline QString DicaDataNula()
-{
-    return QStringLiteral("Qualquer data do ano 2000 é considerada como nula. Portanto, se não "
-                          "deseja divulgar nenhum valor, basta escolher qualquer data do ano "
-                          "2000.");
-}
-
 class QDateEdit;
 // Um seletor de data do programa: só a data (dia/mês/ano), com o calendário, começando no
 // mínimo.
 QDateEdit *NovoSeletorData(QWidget *pai);
 
 Campo CampoData(const QString &coluna, const QString &controle, const QString &rotulo);
+
+// A dica dos seletores de data que podem ficar sem data (o ano 2000 vale como nenhuma).
+QString DicaDataNula();

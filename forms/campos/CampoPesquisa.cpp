@@ -106,6 +106,6 @@ void ControlePesquisa::Executar()
         return;
     m_id->setText(id);
     m_nome->setText(NomeDe(id));
-    if (m_campo.depoisDaEscolha)
-        m_campo.depoisDaEscolha(janela);
+    if (m_campo.depoisDeEscolher)
+        m_campo.depoisDeEscolher(janela);
 }

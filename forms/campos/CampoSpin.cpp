@@ -1,5 +1,7 @@
 #include "CampoSpin.h"
 
+#include "Banco.h"
+
 #include <QSpinBox>
 
 using namespace Qt::StringLiterals;
@@ -15,6 +17,12 @@ public:
             m_numero->clear();
         else
             m_numero->setValue(texto.toInt());
+    }
+    // A coluna lida como inteiro: sem valor (ou não numérica) mostra 0.
+    void Mostrar(const TQuery &consulta, const QString &) override
+    {
+        if (!m_campo.coluna.isEmpty() && consulta.TemCampo(m_campo.coluna))
+            m_numero->setValue(Coluna(consulta).toInt());
     }
     void Limpar() override { m_numero->clear(); }
 

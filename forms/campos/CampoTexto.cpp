@@ -16,8 +16,6 @@ protected:
     QWidget *Criar(QWidget *pai) override
     {
         m_caixa = new QLineEdit(pai);
-        if (!m_campo.mascara.isEmpty())
-            m_caixa->setInputMask(m_campo.mascara);
         LimitarDigitacao(m_caixa, m_campo.tamanho, Nome());
         return m_caixa;
     }
@@ -26,28 +24,15 @@ protected:
 private:
     QLineEdit *m_caixa = nullptr;
 };
+} // namespace
 
-Campo texto(const QString &coluna, const QString &rotulo)
+Campo CampoEdit(const QString &coluna, const QString &rotulo, int tamanho)
 {
     Campo c;
     c.especie = FabricaDe<ControleTexto>();
     c.coluna = coluna;
     c.controle = u"Edit"_s + coluna;
     c.rotulo = rotulo;
-    return c;
-}
-} // namespace
-
-Campo CampoEdit(const QString &coluna, const QString &rotulo, int tamanho)
-{
-    Campo c = texto(coluna, rotulo);
     c.tamanho = tamanho;
-    return c;
-}
-
-Campo CampoMascara(const QString &coluna, const QString &rotulo, const QString &mascara)
-{
-    Campo c = texto(coluna, rotulo);
-    c.mascara = mascara;
     return c;
 }

@@ -4,6 +4,7 @@
 #include "CampoDataHora.h"
 #include "CampoLista.h"
 #include "CampoMarcacao.h"
+#include "CampoMascara.h"
 #include "CampoMemo.h"
 #include "CampoPesquisa.h"
 #include "CampoSpin.h"

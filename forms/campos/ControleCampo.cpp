@@ -37,9 +37,11 @@ QWidget *ControleCampo::Montar(QWidget *pai, TFormTabela &janela)
     m_janela = &janela;
     m_widget = Criar(pai);
     Registrar(m_widget, m_campo.controle);
-    // O leitor de tela lê o rótulo do campo (também nos memos e listas).
-    if (!m_campo.rotulo.isEmpty())
-        Visivel()->setAccessibleName(QString(m_campo.rotulo).remove(u'&'));
+    // O leitor de tela lê o rótulo do campo (também nos memos e listas); um campo sem
+    // rótulo numa aba é lido pelo título da aba.
+    const QString nome = m_campo.rotulo.isEmpty() ? m_campo.lugar.tituloPagina : m_campo.rotulo;
+    if (!nome.isEmpty())
+        Visivel()->setAccessibleName(QString(nome).remove(u'&'));
     if (!m_campo.dica.isEmpty())
         Visivel()->setToolTip(m_campo.dica);
     return Visivel();

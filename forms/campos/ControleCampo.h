@@ -63,8 +63,8 @@ public:
     virtual QString Conferir() const { return {}; }
     // Editável (on) ou não, com a cor da regra do campo.
     virtual void Habilitar(bool on);
-    // Ocupa a linha inteira da grade (memos).
-    virtual bool Largo() const { return false; }
+    // Ocupa a linha inteira da grade (memos, e os campos descritos assim).
+    virtual bool Largo() const { return m_campo.largo; }
     // O próprio controle mostra o rótulo (caixas de marcação).
     virtual bool RotuloNoControle() const { return false; }
     // Rótulo de capacidade do campo, quando o tem.

@@ -19,7 +19,7 @@ bool programa(const TFormTabela &j, const QString &controle)
 // Escolher um programa de verdade esvazia o outro (que vai como NULL nesta edição).
 Campo exclusivo(Campo c, const QString &outro, const QString &aviso)
 {
-    c.depoisDaEscolha = [controle = c.controle, outro, aviso](TFormTabela &j) {
+    c.depoisDeEscolher = [controle = c.controle, outro, aviso](TFormTabela &j) {
         const QString nome = j.Texto(controle + u"_Nome"_s);
         if (j.Texto(outro).isEmpty() || nome.isEmpty() || nome == Vazio)
             return;

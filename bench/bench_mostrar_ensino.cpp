@@ -1,0 +1,146 @@
+// Tempo das janelas do ensino: MostrarRegistro de uma disciplina (a linha, o nome do
+// departamento e os oito textos longos) e de uma disciplina oferecida (36 colunas, os
+// nomes do programa), e a primeira exibição da janela das disciplinas (os controles
+// feitos no primeiro uso, a contagem, as modalidades, a lista e o primeiro registro), no
+// SQLite e num PostgreSQL local descartável. Mostra a mediana, o menor e o percentil 90.
+// Uso: bench_mostrar_ensino [repetições]   (veja bench/README.md)
+#include "BancoTeste.h"
+#include "Mensagens.h"
+#include "Registro.h"
+#include "SaidaMemoria.h"
+#include "TabelaDisciplinas.h"
+#include "TabelaDisciplinasOferecidas.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct Medida {
+    double mediana, menor, p90;
+};
+
+Medida medir(int repeticoes, SaidaMemoria &saida, const std::function<void()> &preparar,
+    const std::function<void()> &acao)
+{
+    QList<double> ms;
+    for (int i = 0; i < repeticoes; ++i) {
+        preparar();
+        saida.Limpar();
+        QElapsedTimer t;
+        t.start();
+        acao();
+        ms << t.nsecsElapsed() / 1e6;
+    }
+    std::sort(ms.begin(), ms.end());
+    return { ms.at(ms.size() / 2), ms.first(), ms.at(ms.size() * 9 / 10) };
+}
+
+void escrever(const char *motor, const char *oQue, const Medida &m)
+{
+    std::printf("%-11s %-40s mediana %7.3f ms   menor %7.3f ms   p90 %7.3f ms\n", motor, oQue,
+        m.mediana, m.menor, m.p90);
+}
+
+// Põe na linha do Id a consulta da janela; false se ele não está listado.
+bool irPara(TFormTabela *j, const QString &id)
+{
+    for (j->Query->First(); !j->Query->Eof(); j->Query->Next())
+        if (j->Query->AsString(u"Id"_s) == id)
+            return true;
+    return false;
+}
+
+bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
+{
+    const char *nome = motor == Motor::SQLite ? "SQLite" : "PostgreSQL";
+    BancoTeste &b = BancoTeste::De(motor);
+    if (!b.Pronto()) {
+        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(b.Erro()));
+        return false;
+    }
+    b.Reiniciar(true);
+    if (const QString erro = b.Conectar(1); !erro.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(erro));
+        return false;
+    }
+    const auto nada = [] {};
+    // A primeira exibição: a janela criada (escondida, como no início do programa) e
+    // mostrada até pintar.
+    TFormTabela *disciplinas = nullptr;
+    const int primeiras = std::max(5, repeticoes / 20);
+    escrever(nome, "primeira exibição das disciplinas",
+        medir(
+            primeiras, saida,
+            [&] {
+                Registro::DestruirJanelas();
+                disciplinas = Registro::Janela(32);
+            },
+            [&] {
+                disciplinas->show();
+                QApplication::processEvents();
+            }));
+    // A disciplina 5: departamento, modalidade e os oito textos preenchidos.
+    if (!irPara(disciplinas, u"5"_s)) {
+        std::fprintf(stderr, "%s: disciplina 5 não listada\n", nome);
+        return false;
+    }
+    for (int i = 0; i < 20; ++i) // aquecimento
+        disciplinas->MostrarRegistro();
+    escrever(nome, "MostrarRegistro disciplina (1 nome, 8 textos)",
+        medir(repeticoes, saida, nada, [&] { disciplinas->MostrarRegistro(); }));
+    // A oferta 3: graduação "[vazio]" e pós-graduação, um horário.
+    auto *oferecidas = qobject_cast<TFormTabelaDisciplinasOferecidas *>(Registro::Janela(34));
+    oferecidas->DefinirPai(u"4"_s, u"Tópicos em Ecologia de Riachos"_s);
+    oferecidas->show();
+    if (!irPara(oferecidas, u"3"_s)) {
+        std::fprintf(stderr, "%s: oferta 3 não listada\n", nome);
+        return false;
+    }
+    for (int i = 0; i < 20; ++i)
+        oferecidas->MostrarRegistro();
+    escrever(nome, "MostrarRegistro oferecida (36 colunas)",
+        medir(repeticoes, saida, nada, [&] { oferecidas->MostrarRegistro(); }));
+    // O que foi medido leu de fato, sem erros no registro.
+    disciplinas->MostrarRegistro();
+    oferecidas->MostrarRegistro();
+    bool erro = false;
+    for (const auto &l : saida.linhas)
+        erro = erro || l.texto.contains(u"erro"_s);
+    std::printf("%-11s conferido: \"%s\" do departamento \"%s\", bibliografia com %d "
+                "caracteres; oferta da \"%s\" às \"%s\"; erros no registro: %s\n",
+        nome, qPrintable(disciplinas->Texto(u"EditNome"_s)),
+        qPrintable(disciplinas->Texto(u"EditDepartamento_Nome"_s)),
+        int(disciplinas->Texto(u"MemoBibliografia"_s).size()),
+        qPrintable(oferecidas->Texto(u"EditPosgraduacao_Nome"_s)),
+        qPrintable(oferecidas->Texto(u"EditSemana"_s)), erro ? "sim" : "não");
+    oferecidas->hide();
+    disciplinas->hide();
+    Registro::DestruirJanelas();
+    b.Desconectar();
+    return true;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int repeticoes = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 500;
+    SaidaMemoria saida;
+    InstalarSaidaEventos(&saida);
+    Mensagens::Instalar([](TipoMensagem, const QString &texto) {
+        std::fprintf(stderr, "mensagem: %s\n", qPrintable(texto));
+        return false;
+    });
+    std::printf("%d repetições de cada medida\n", repeticoes);
+    bool ok = medirMotor(Motor::SQLite, repeticoes, saida);
+    ok = medirMotor(Motor::PostgreSQL, repeticoes, saida) && ok;
+    InstalarSaidaEventos(nullptr);
+    return ok ? 0 : 1;
+}
