@@ -75,6 +75,35 @@ inline bool ClicarId(TFormTabela *j, const QString &id, bool duplo = false)
         QCOMPARE(Apoio::Edit(janela, u"EditId"_s)->text(), QString(id));                           \
     } while (false)
 
+// Escolhe a linha 'id' na janela 'numero', aberta como escolha pelo duplo clique no
+// campo (o nome de uma pesquisa) da janela j.
+inline void Escolher(TFormTabela *j, const QString &campo, int numero, const QString &id)
+{
+    TFormTabela *escolha = Registro::Janela(numero);
+    AoAbrirModalQue([escolha](QWidget *w) { return w == escolha; },
+        [escolha, id](QWidget *) {
+            QCOMPARE(escolha->Modo, ModoTabela::Escolhendo);
+            CLICAR_ID(escolha, id);
+            escolha->BitBtnEscolher->click();
+        });
+    QTest::mouseDClick(Apoio::Edit(j, campo), Qt::LeftButton);
+}
+
+// Fim de um caso: as janelas fechadas (também as que ficaram editando ou escolhendo) e
+// destruídas, a conexão fechada, o filtro do nível limpo.
+inline void Encerrar(BancoTeste *b)
+{
+    for (int n : Registro::NumerosJanelas())
+        if (TFormTabela *j = Registro::Janela(n)) {
+            j->Modo = ModoTabela::Consultando;
+            j->hide();
+        }
+    Registro::DestruirJanelas();
+    if (b)
+        b->Desconectar();
+    FiltroTabelas.clear();
+}
+
 // A janela da classe J com o comando de gravação guardado logo depois de rodar (antes
 // dos textos longos e do fim da transação), no lugar da janela registrada do número.
 template <class J> class Espia : public J {

@@ -47,18 +47,9 @@ class TesteDocentes : public QObject {
         return valor(
             u"SELECT Texto FROM "_s + TabelasTextos.at(tabela) + u" WHERE Docente="_s + id);
     }
-    // Escolhe a linha 'id' na janela 'numero', aberta como escolha pelo duplo clique em
-    // 'campo'.
     void escolher(TFormTabela *j, const QString &campo, int numero, const QString &id)
     {
-        AoAbrirModal([numero, id](QWidget *w) {
-            TFormTabela *escolha = Registro::Janela(numero);
-            QCOMPARE(w, escolha);
-            QCOMPARE(escolha->Modo, ModoTabela::Escolhendo);
-            CLICAR_ID(escolha, id);
-            escolha->BitBtnEscolher->click();
-        });
-        QTest::mouseDClick(Edit(j, campo), Qt::LeftButton);
+        Editores::Escolher(j, campo, numero, id);
     }
 
 private slots:
@@ -69,17 +60,7 @@ private slots:
         EXIGIR_BANCO(b);
         m_banco = &b;
     }
-    void cleanup()
-    {
-        for (int n : Registro::NumerosJanelas())
-            if (TFormTabela *j = Registro::Janela(n)) {
-                j->Modo = ModoTabela::Consultando;
-                j->hide();
-            }
-        Registro::DestruirJanelas();
-        m_banco->Desconectar();
-        FiltroTabelas.clear();
-    }
+    void cleanup() { Editores::Encerrar(m_banco); }
 
     void abreContandoEListando()
     {
@@ -615,11 +596,7 @@ private slots:
             QVERIFY(f);
             QCOMPARE(f, Registro::Janela(filha));
             modal = f->isModal();
-            if (auto *c = qobject_cast<TFormTabelaContatos *>(f))
-                recebido = c->IdPai + u'|' + c->NomePai;
-            else
-                recebido
-                    = f->property("IdPai").toString() + u'|' + f->property("NomePai").toString();
+            recebido = f->IdPai + u'|' + f->NomePai;
             f->BitBtnFechar->click();
         });
         Clicar(j, botao);

@@ -76,6 +76,8 @@ DescricaoJanela descricao(const DiferencasContato &dif)
 
     DescricaoJanela d;
     d.numero = dif.numero;
+    // Os telefones mostram o pai mesmo com a lista vazia; os e-mails só com uma linha.
+    d.pai = { dif.colunaPai, {}, dif.telefone };
     if (!dif.telefone) {
         d.campos = {
             campoPai,
@@ -144,38 +146,6 @@ void TFormTabelaContatos::MontarControles()
 {
     if (m_dif.escolherOculto)
         BitBtnEscolher->hide();
-}
-
-QStringList TFormTabelaContatos::SentencaConsulta() const
-{
-    QStringList linhas { ConsultaTabela(NumeroTabela) };
-    if (!IdPai.isEmpty())
-        linhas << u" WHERE "_s + m_dif.colunaPai + u'=' + ValorInteiro(IdPai);
-    return linhas;
-}
-
-void TFormTabelaContatos::preencherPai()
-{
-    DefinirTexto(u"Edit"_s + m_dif.colunaPai, IdPai);
-    DefinirTexto(u"Edit"_s + m_dif.colunaPai + u"_Nome"_s, NomePai);
-}
-
-void TFormTabelaContatos::MostrarRegistro()
-{
-    ApagarCampos();
-    // Os telefones mostram o pai mesmo com a lista vazia; os e-mails só com uma linha.
-    if (m_dif.telefone)
-        preencherPai();
-    if (!LerId())
-        return;
-    preencherPai();
-    CopiarCampos();
-}
-
-void TFormTabelaContatos::LimparCampos()
-{
-    ApagarCampos();
-    preencherPai();
 }
 
 void TFormTabelaContatos::BitBtnAceitarClick()

@@ -1,7 +1,8 @@
 #pragma once
 // Listas de contatos (e-mails e telefones de departamentos, seções e docentes): uma
-// família de janelas-filhas que a janela-mãe mostra modal para uma linha sua. A família
-// é descrita uma vez; cada janela difere só pela sua linha da tabela de diferenças.
+// família de janelas-filhas que a janela-mãe mostra modal para uma linha sua (IdPai e
+// NomePai, a linha-mãe entregue). A família é descrita uma vez; cada janela difere só
+// pela sua linha da tabela de diferenças.
 #include "Tabela.h"
 
 struct DiferencasContato {
@@ -24,30 +25,17 @@ class TFormTabelaContatos : public TFormTabela {
 public:
     TFormTabelaContatos(const DiferencasContato &diferencas, QWidget *parent = nullptr);
 
-    // A linha-mãe, como a mãe a mostrou (Id e nome); guardados entre as aberturas.
-    QString IdPai;
-    QString NomePai;
-
     const DiferencasContato &Diferencas() const { return m_dif; }
     // A tabela de diferenças das seis janelas.
     static DiferencasContato DiferencasDe(int numero);
 
-    void DefinirPai(const QString &id, const QString &nome) override
-    {
-        IdPai = id;
-        NomePai = nome;
-    }
-    void MostrarRegistro() override;
-    void LimparCampos() override;
     void BitBtnAceitarClick() override;
     void BitBtnAtualizarClick() override;
 
 protected:
     void MontarControles() override;
-    QStringList SentencaConsulta() const override;
 
 private:
-    void preencherPai();
     DiferencasContato m_dif;
 };
 
