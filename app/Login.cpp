@@ -30,6 +30,7 @@ TFormLogin::TFormLogin(QWidget *parent)
     EditUsuario->setMinimumContentsLength(36);
     LabelNivel->setBuddy(EditUsuario);
     LabelEscolha->setBuddy(EditUsuario);
+    EditUsuario->setAccessibleName(u"Nível de Acesso"_s);
 
     BitBtnOk = new QPushButton(u"OK"_s, this);
     BitBtnOk->setObjectName(u"BitBtnOk"_s);

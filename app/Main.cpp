@@ -6,6 +6,7 @@
 #include "Banco.h"
 #include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
+#include "Conexao.h"
 #include "Ini.h"
 #include "Login.h"
 #include "Mensagens.h"
@@ -47,14 +48,6 @@ const QString CategoriaTabela = u"Tabela"_s;
 const QStringList MenuArquivo
     = { u"ArquivoConectar"_s, u"ArquivoDesconectar"_s, u"-"_s, u"ArquivoSair"_s };
 const QStringList MenuAjuda = { u"AjudaContactarWebMaster"_s, u"AjudaSobre"_s };
-
-// Colunas da linha de configuração do servidor.
-const QStringList ColunasConfiguracao
-    = { u"Id"_s, u"Email"_s, u"URL"_s, u"DesligarVersaoAntiga"_s, u"Versao"_s, u"Instancias"_s };
-
-const QString MensagemPermissoes
-    = u"Entre em contato com o Seção de Informática e informe que houve erro\r\nna definição "
-      "das permissões de acesso às tabelas para o seu login."_s;
 
 QFont fonteDoRegistro()
 {
@@ -261,7 +254,7 @@ void TFormMain::showEvent(QShowEvent *evento)
 void TFormMain::FormShow()
 {
     NomePrograma = u"Tarvisco"_s;
-    VersaoPrograma = u"16"_s;
+    VersaoPrograma = QStringLiteral(TARVISCO_VERSAO);
     FecharSemConfirmar = false;
     NivelAcesso = 0;
     DefinirTituloAplicacao(NomePrograma + u' ' + VersaoPrograma);
@@ -368,7 +361,7 @@ void TFormMain::ArquivoConectarExecute()
 
 void TFormMain::ArquivoDesconectarExecute()
 {
-    ModificarContagemNoServidor(-1);
+    Conexao::ModificarContagem(-1);
     Database().Close();
 }
 
@@ -388,10 +381,10 @@ void TFormMain::DatabaseAfterConnect()
         close();
         return;
     }
-    ModificarContagemNoServidor(+1);
+    Conexao::ModificarContagem(+1);
     HabilitarTabelas();
     // Sem o filtro do nível as janelas listariam tudo: as tabelas ficam escondidas.
-    const bool filtroDefinido = DefinirFiltroDasTabelas();
+    const bool filtroDefinido = Conexao::DefinirFiltroDasTabelas();
     if (!filtroDefinido)
         DesabilitarTabelas();
     ArquivoConectar->setEnabled(false);
@@ -417,72 +410,22 @@ void TFormMain::DatabaseAfterDisconnect()
 
 bool TFormMain::LerConfiguracoesDoServidor()
 {
-    if (!Database().Connected())
+    const std::optional<Conexao::Configuracao> configuracao = Conexao::LerConfiguracao();
+    if (!configuracao)
         return false;
-    TQuery &q = Query();
-    try {
-        q.Close();
-        RegistrarEvento(0, u"verificando configurações no servidor..."_s);
-        q.SQL = { u"SELECT * FROM Tarvisco"_s };
-        q.Open();
-        RegistrarEvento(0, u"configurações verificadas no servidor"_s);
-        // Uma coluna que falta ou uma tabela vazia também são configurações ilegíveis.
-        for (const QString &coluna : ColunasConfiguracao)
-            q.AsString(coluna);
-        if (q.RecordCount() == 0)
-            throw ErroBanco(u"A tabela Tarvisco não tem nenhuma linha."_s);
-        const QString email = q.AsString(u"Email"_s);
-        const QString url = q.AsString(u"URL"_s);
-        const QString desligar = q.AsString(u"DesligarVersaoAntiga"_s);
-        const QString versao = q.AsString(u"Versao"_s);
-
-        EmailWebMaster = email;
-        if (!url.isEmpty()) {
-            FormAviso->LabelURL->setText(url);
-        } else {
-            FormAviso->LabelURL->hide();
-            FormAviso->LabelURLFrase->hide();
-        }
-        if (desligar == u"S"_s)
-            FormAviso->BitBtnOk->hide();
-        if (versao == VersaoPrograma)
-            return true;
-        FormAviso->exec();
-        return FormAviso->ResultadoModal == 1;
-    } catch (const ErroBanco &e) {
-        RegistrarEvento(0, u"exceção"_s, e.Mensagem());
-        Mensagens::Informar(u"ERRO GRAVE:\n\r\n\rNão foi possível ler configurações do servidor."
-                            "\n\rEntre em contato com o administrador da rede da QORVEL."_s);
-        return false;
+    EmailWebMaster = configuracao->email;
+    if (!configuracao->url.isEmpty()) {
+        FormAviso->LabelURL->setText(configuracao->url);
+    } else {
+        FormAviso->LabelURL->hide();
+        FormAviso->LabelURLFrase->hide();
     }
-}
-
-void TFormMain::ModificarContagemNoServidor(int mudanca)
-{
-    if (!Database().Connected())
-        return;
-    TQuery &q = Query();
-    try {
-        // Lido, calculado aqui e gravado de volta, sem trava: cópias que conectam ao
-        // mesmo tempo podem perder uma contagem.
-        q.Close();
-        q.SQL = { u"SELECT * FROM Tarvisco WHERE Id=1"_s };
-        q.Open();
-        RegistrarEvento(0, u"consultado"_s, u"contagem de instâncias do Tarvisco"_s);
-        const QString atual = q.AsString(u"Instancias"_s);
-        if (atual.isEmpty())
-            return;
-        const int novo = atual.toInt() + mudanca;
-        if (novo < 0)
-            return;
-        q.Close();
-        q.SQL = { u"UPDATE Tarvisco SET "_s, u"Instancias="_s + QString::number(novo),
-            u" WHERE Id=1"_s };
-        q.ExecSQL();
-        RegistrarEvento(0, u"alterado"_s, u"contagem de instâncias do Tarvisco"_s);
-    } catch (const ErroBanco &e) {
-        RegistrarErro(0, e.Mensagem());
-    }
+    if (configuracao->desligarVersaoAntiga)
+        FormAviso->BitBtnOk->hide();
+    if (configuracao->versao == VersaoPrograma)
+        return true;
+    FormAviso->exec();
+    return FormAviso->ResultadoModal == 1;
 }
 
 void TFormMain::HabilitarTabelas()
@@ -497,73 +440,6 @@ void TFormMain::DesabilitarTabelas()
     for (QAction *acao : std::as_const(ActionList))
         if (Categoria(acao) == CategoriaTabela)
             acao->setVisible(false);
-}
-
-bool TFormMain::DefinirFiltroDasTabelas()
-{
-    FiltroTabelas.clear();
-    if (!Database().Connected())
-        return true;
-    if (NivelAcesso == 9) {
-        FiltroTabelas = u"Graduação"_s;
-    } else if (NivelAcesso == 10) {
-        FiltroTabelas = u"Pós-Graduação"_s;
-    } else if (NivelDeDepartamento(NivelAcesso)) {
-        TQuery &q = Query();
-        try {
-            q.Close();
-            q.SQL = { u"SELECT * FROM "_s + NomeTabela(10) + u" WHERE Nome="_s
-                + CitarTexto(DepartamentoNivel(NivelAcesso)) };
-            q.Open();
-        } catch (const ErroBanco &e) {
-            RegistrarErro(0, e.Mensagem());
-            Mensagens::Informar(MensagemPermissoes);
-            return false;
-        }
-        try {
-            FiltroTabelas = q.AsString(u"Id"_s);
-        } catch (const ErroBanco &) {
-            FiltroTabelas.clear();
-        }
-        if (FiltroTabelas.isEmpty()) {
-            // Sem o departamento do nível não há filtro: é uma falha, não um filtro vazio.
-            RegistrarEvento(0, u"erro"_s, u"filtro SQL não definido"_s);
-            Mensagens::Informar(MensagemPermissoes);
-            return false;
-        }
-        RegistrarEvento(0, u"consultado"_s, u"filtro SQL definido"_s);
-    }
-    return true;
-}
-
-// ---------------------------------------------------------------- textos longos
-
-bool TFormMain::MostrarCampoDescricao(
-    const QString &id, int n, QString &texto, const QString &chave)
-{
-    return ::MostrarCampoDescricao(id, n, texto, chave);
-}
-
-bool TFormMain::InserirCampoDescricao(
-    const QString &id, int n, const QString &texto, const QString &chave)
-{
-    return ::InserirCampoDescricao(id, n, texto, chave);
-}
-
-bool TFormMain::AtualizarCampoDescricao(
-    const QString &id, int n, const QString &texto, const QString &chave)
-{
-    return ::AtualizarCampoDescricao(id, n, texto, chave);
-}
-
-bool TFormMain::ExcluirCampoDescricao(const QString &id, int n, const QString &chave)
-{
-    return ::ExcluirCampoDescricao(id, n, chave);
-}
-
-QString TFormMain::ProcurarId(int n, const QString &valor, const QString &coluna)
-{
-    return ::ProcurarId(n, valor, coluna);
 }
 
 // ---------------------------------------------------------------- criação

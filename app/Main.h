@@ -71,25 +71,15 @@ public:
     void DatabaseAfterConnect();
     void DatabaseBeforeDisconnect();
     void DatabaseAfterDisconnect();
+    // A configuração do servidor (Conexao::LerConfiguracao) e o aviso de versão: false
+    // quando o programa não pode seguir conectado.
     bool LerConfiguracoesDoServidor();
-    void ModificarContagemNoServidor(int mudanca);
     void HabilitarTabelas();
     void DesabilitarTabelas();
-    // false quando o filtro do nível não pôde ser definido.
-    bool DefinirFiltroDasTabelas();
 
     // Posição da janela em Tarvisco.ini
     void LerPosicaoJanela();
     bool GravarPosicaoJanela();
-
-    // Textos longos e procura de Id (para as janelas de tabela).
-    bool MostrarCampoDescricao(const QString &id, int n, QString &texto, const QString &chave);
-    bool InserirCampoDescricao(
-        const QString &id, int n, const QString &texto, const QString &chave);
-    bool AtualizarCampoDescricao(
-        const QString &id, int n, const QString &texto, const QString &chave);
-    bool ExcluirCampoDescricao(const QString &id, int n, const QString &chave);
-    QString ProcurarId(int n, const QString &valor, const QString &coluna);
 
 signals:
     // A janela fechou de vez: o programa termina.

@@ -34,9 +34,11 @@ TFormSenha::TFormSenha(QWidget *parent)
     formulario->addRow(rotuloFonte, LabelFonte);
     auto *rotuloUsuario = new QLabel(u"&Nome do usuário:"_s, this);
     rotuloUsuario->setBuddy(EditUsuario);
+    EditUsuario->setAccessibleName(u"Nome do usuário"_s);
     formulario->addRow(rotuloUsuario, EditUsuario);
     auto *rotuloSenha = new QLabel(u"&Senha:"_s, this);
     rotuloSenha->setBuddy(EditSenha);
+    EditSenha->setAccessibleName(u"Senha"_s);
     formulario->addRow(rotuloSenha, EditSenha);
 
     BitBtnOk = new QPushButton(u"OK"_s, this);

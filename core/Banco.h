@@ -32,9 +32,49 @@ struct FonteDados {
     QString host; // PostgreSQL: máquina ou pasta do soquete
     int porta = 5432;
     QString banco = QStringLiteral("tarvisco");
+    // TLS do PostgreSQL, com os nomes do libpq. sslmode vazio: verify-full numa máquina
+    // da rede, nada no soquete local. sslrootcert vazio ou "system": as autoridades
+    // certificadoras do sistema. sslcert/sslkey: certificado do cliente, se o servidor
+    // o pedir. Caminhos relativos partem da pasta de trabalho.
+    QString sslmode;
+    QString sslrootcert;
+    QString sslcert;
+    QString sslkey;
 
     static FonteDados Definicao(); // lê a definição na pasta de trabalho
+
+    bool SoqueteLocal() const; // host vazio (padrão do libpq) ou pasta do soquete
+    QString ModoTls() const; // sslmode efetivo (vazio no soquete local sem sslmode)
+    // Opções do driver QPSQL para conectar: tempo limite e TLS. Lança ErroBanco quando
+    // um valor não cabe nas opções.
+    QString OpcoesConexao() const;
 };
+
+// Falha de TLS ao conectar ao PostgreSQL: o motivo e o que pedir à equipe de
+// informática, em português, e o texto técnico do libpq. Viaja no texto do ErroBanco,
+// que RegistrarErro reconhece pela frase inicial.
+struct FalhaTls {
+    QString motivo;
+    QString pedido;
+    QString tecnico;
+
+    QString Texto() const;
+    static std::optional<FalhaTls> De(const QString &texto);
+    // Reconhece no texto do libpq uma falha de TLS (da conexão à fonte dada); 'onde' diz
+    // ao usuário onde ficam os ajustes ("no Dados_HP.conf").
+    static std::optional<FalhaTls> DoLibpq(
+        const QString &textoLibpq, const FonteDados &fonte, const QString &onde);
+};
+
+// Falha ao conectar ao PostgreSQL no texto que o programa classifica: falha de TLS,
+// "Unknown user name or password" ou "Cannot connect".
+QString TextoFalhaConexao(const QString &textoLibpq, const FonteDados &fonte,
+    const QString &onde = QStringLiteral("no Dados_HP.conf"));
+// A conexão do libpq por baixo de uma conexão QPSQL aberta (nula nos outros casos).
+struct pg_conn;
+pg_conn *ConexaoLibpq(const QSqlDatabase &db);
+// A conexão aberta do driver QPSQL é criptografada (TLS)?
+bool ConexaoCriptografada(const QSqlDatabase &db);
 
 class TDatabase : public QObject {
     Q_OBJECT

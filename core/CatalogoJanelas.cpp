@@ -58,25 +58,25 @@ QList<Janela> montar()
             .colunaExibicao = u"Nome"_s,
             .textosLongos = { 47, 48, 49 },
             .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY Nome"_s) },
-        { .numero = 16 },
-        { .numero = 17 },
+        { .numero = 16, .colunaPai = u"Departamento"_s },
+        { .numero = 17, .colunaPai = u"Docente"_s },
         { .numero = 18, .acao = menu(6, u"TabelaNoticias"_s, u"Tabela &Notícias"_s) },
         { .numero = 19,
             .acao = menu(7, u"TabelaExtensoes"_s, u"Tabela Atividades de &Extensão"_s),
             .colunaExibicao = u"Titulo"_s,
             .filhas = { { 20 } },
             .filtro = porDepartamento(u"Titulo"_s, Ou4, u" ORDER BY Titulo"_s) },
-        { .numero = 20 },
+        { .numero = 20, .colunaPai = u"Extensao"_s },
         { .numero = 21,
             .acao = menu(8, u"TabelaSecoes"_s, u"Tabela &Seções"_s),
             .colunaExibicao = u"Nome"_s,
             .filhas = { { 23 }, { 24 } },
             .contagem = true },
-        { .numero = 22 },
-        { .numero = 23 },
-        { .numero = 24 },
-        { .numero = 25 },
-        { .numero = 26 },
+        { .numero = 22, .colunaPai = u"Departamento"_s },
+        { .numero = 23, .colunaPai = u"Secao"_s },
+        { .numero = 24, .colunaPai = u"Secao"_s },
+        { .numero = 25, .colunaPai = u"Docente"_s },
+        { .numero = 26, .colunaPai = u"Docente"_s },
         { .numero = 27,
             .acao = menu(9, u"TabelaFuncionarios"_s, u"Tabela &Funcionários"_s),
             .colunaExibicao = u"Nome"_s },
@@ -86,7 +86,7 @@ QList<Janela> montar()
             .textosLongos = { 63 },
             .filhas = { { 31 } },
             .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY Nome"_s) },
-        { .numero = 31 },
+        { .numero = 31, .colunaPai = u"Centro"_s },
         // Ensino
         { .numero = 32,
             .acao = menu(11, u"TabelaDisciplinas"_s, u"Tabela &Disciplinas"_s),
@@ -95,12 +95,13 @@ QList<Janela> montar()
             .filhas = { { 34 }, { 35 }, { 37 }, { 38 } },
             .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY CodigoKVA, Nome"_s),
             .contagem = true },
-        { .numero = 34, .filhas = { { 39 }, { 77 } } },
-        { .numero = 35, .escolhedoras = { 36 } },
+        { .numero = 34, .filhas = { { 39 }, { 77 } }, .colunaPai = u"Disciplina"_s },
+        { .numero = 35, .escolhedoras = { 36 }, .colunaPai = u"Disciplina"_s },
         { .numero = 36 }, // escolha de disciplinas dos requisitos
-        { .numero = 37, .escolhedoras = { 36 } },
-        { .numero = 38 },
-        { .numero = 39, .servidaPor = 38 }, // a janela dos rodízios de uma disciplina oferecida
+        { .numero = 37, .escolhedoras = { 36 }, .colunaPai = u"Disciplina"_s },
+        { .numero = 38, .colunaPai = u"Disciplina"_s },
+        // a janela dos rodízios de uma disciplina oferecida
+        { .numero = 39, .servidaPor = 38, .colunaPai = u"Disciplina"_s },
         { .numero = 40,
             .acao = menu(12, u"TabelaAgremiacoes"_s, u"Tabela &Agremiações Acadêmicas"_s),
             .filhas = { { 68 } },
@@ -113,9 +114,9 @@ QList<Janela> montar()
             .acao = menu(14, u"TabelaGruposPesquisa"_s, u"Tabela &Grupos de Pesquisa"_s),
             .filhas = { { 51 } },
             .filtro = porDepartamento(u"Nome"_s, Ou4, u" ORDER BY Nome"_s) },
-        { .numero = 51 },
+        { .numero = 51, .colunaPai = u"Grupo"_s },
         { .numero = 67, .acao = menu(15, u"TabelaLinks"_s, u"Tabela &Links"_s) },
-        { .numero = 68 },
+        { .numero = 68, .colunaPai = u"Agremiacao"_s },
         { .numero = 69, .acao = menu(16, u"TabelaCalendario"_s, u"Tabela &Calendário Escolar"_s) },
         { .numero = 70,
             .acao = menu(17, u"TabelaComunicados"_s, u"Tabela &Comunicados e Eventos"_s),
@@ -133,13 +134,13 @@ QList<Janela> montar()
             .colunaExibicao = u"Nome"_s,
             .contagem = true },
         { .numero = 74, .acao = menu(22, u"TabelaDefesas"_s, u"Tabela &Defesas de Tese"_s) },
-        { .numero = 76 },
-        { .numero = 77 },
+        { .numero = 76, .colunaPai = u"Docente"_s },
+        { .numero = 77, .colunaPai = u"Disciplina"_s },
         { .numero = 78,
             .acao = menu(23, u"TabelaVeiculos"_s, u"Tabela &Veículos"_s),
             .filhas = { { 79 } },
             .filtro = porDepartamento(u"Nome"_s, u" OR "_s, {}) },
-        { .numero = 79 },
+        { .numero = 79, .colunaPai = u"Solicitante"_s },
         { .numero = 81, .acao = menu(24, u"TabelaDiplomas"_s, u"Tabela &Diplomas"_s) },
     };
 }
@@ -245,6 +246,60 @@ bool NivelSoLeitura(int nivel, int numero)
 {
     const Janela *j = JanelaDe(numero);
     return j && j->somenteLeitura.contains(nivel);
+}
+
+namespace {
+// Coluna da tabela de texto longo que guarda o Id da linha dona (a única que a refere).
+QString chaveTextoLongo(int texto, int dona)
+{
+    if (const Esquema::Tabela *t = Esquema::TabelaPorNome(NomeTabela(texto)))
+        for (const Esquema::Coluna &c : t->colunas)
+            if (c.tipo == Esquema::Tipo::IdDe && c.referencia == NomeTabela(dona))
+                return c.nome;
+    return {};
+}
+
+QList<Confinamento> confinar()
+{
+    QList<Confinamento> c;
+    QList<int> donas;
+    for (const Janela &j : Janelas())
+        if (!j.filtro.coluna.isEmpty()) {
+            c << Confinamento { j.numero, j.filtro.coluna, 0, j.filtro.marcador };
+            donas << j.numero;
+        }
+    const auto ja = [&c](int tabela) {
+        return std::any_of(
+            c.cbegin(), c.cend(), [tabela](const Confinamento &x) { return x.tabela == tabela; });
+    };
+    for (qsizetype i = 0; i < donas.size(); ++i) {
+        const Janela *j = JanelaDe(donas.at(i));
+        for (int t : j->textosLongos)
+            if (!ja(t))
+                c << Confinamento { t, chaveTextoLongo(t, j->numero), j->numero };
+        for (const Filha &f : j->filhas)
+            if (const Janela *filha = JanelaDe(f.numero);
+                filha && !filha->colunaPai.isEmpty() && !ja(f.numero)) {
+                c << Confinamento { f.numero, filha->colunaPai, j->numero };
+                donas << f.numero;
+            }
+    }
+    return c;
+}
+} // namespace
+
+const QList<Confinamento> &Confinamentos()
+{
+    static const QList<Confinamento> c = confinar();
+    return c;
+}
+
+const Confinamento *ConfinamentoDe(int tabela)
+{
+    for (const Confinamento &c : Confinamentos())
+        if (c.tabela == tabela)
+            return &c;
+    return nullptr;
 }
 
 } // namespace CatalogoJanelas

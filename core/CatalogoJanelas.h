@@ -52,6 +52,9 @@ struct Janela {
     // A tabela é editada pela janela de outro número, que troca de tabela ao ser
     // mostrada (0: a janela é própria).
     int servidaPor = 0;
+    // Janela filha: a coluna da sua tabela que guarda o Id da linha da janela-mãe (a
+    // linha dona). Vazia: a tabela não depende da linha da mãe.
+    QString colunaPai = {};
 };
 
 // Todas as janelas, em ordem de número.
@@ -80,5 +83,19 @@ QString SentencaContagem(int numero);
 bool ContaAntesDeListar(int numero);
 // O nível abre a janela, mas não grava nela.
 bool NivelSoLeitura(int nivel, int numero);
+
+// Tabela cujas linhas pertencem a um departamento: as janelas filtradas pelo
+// departamento e, pela linha dona, as suas filhas (colunaPai) e os seus textos longos.
+// Os níveis de departamento só gravam as linhas do seu departamento (no PostgreSQL, pela
+// segurança por linha).
+struct Confinamento {
+    int tabela = 0; // número do catálogo
+    QString coluna; // guarda o Id do departamento (sem 'dona') ou o da linha dona
+    int dona = 0; // janela da linha dona; 0: 'coluna' é o próprio departamento
+    QString vazio = {}; // sem 'dona': coluna do "[vazio]" da linha reservada
+};
+// Todas, derivadas das entradas acima (as donas antes das filhas).
+const QList<Confinamento> &Confinamentos();
+const Confinamento *ConfinamentoDe(int tabela); // nulo: tabela não confinada
 
 } // namespace CatalogoJanelas

@@ -165,7 +165,7 @@ QStringList ComandosLinhasIniciais(Motor motor)
     c << ComandoInserir(u"Tarvisco"_s,
         { { u"Id"_s, u"1"_s }, { u"Email"_s, u"webmaster@qorvel.example.org"_s },
             { u"URL"_s, u"https://www.qorvel.example.org/tarvisco/atualizacao.html"_s },
-            { u"DesligarVersaoAntiga"_s, u"N"_s }, { u"Versao"_s, u"16"_s },
+            { u"DesligarVersaoAntiga"_s, u"N"_s }, { u"Versao"_s, QStringLiteral(TARVISCO_VERSAO) },
             { u"Instancias"_s, u"0"_s } });
 
     // Linhas "[vazio]" (Id 1): apontar para nenhuma linha real nos campos de escolha.

@@ -72,11 +72,17 @@ struct Direito {
     bool incluir = false;
     bool alterar = false;
     bool excluir = false;
-    QStringList colunasAlteraveis; // vazio com 'alterar': todas
+    QStringList colunasAlteraveis; // vazio com 'alterar': todas menos Id
 };
 // Direitos do login do nível (1..12), derivados das janelas que o nível abre.
 QList<Direito> DireitosNivel(int nivel);
-// GRANTs (PostgreSQL) do login do nível sobre as tabelas e suas identidades.
+// GRANTs (PostgreSQL) do login do nível sobre as tabelas e suas identidades. Incluir e
+// alterar valem para as colunas da tabela, não para a chave Id.
 QStringList ComandosDireitos(int nivel);
+
+// Segurança por linha (PostgreSQL) dos logins de departamento nas tabelas de
+// departamento (CatalogoJanelas::Confinamentos): a função do departamento do login, a
+// ativação e as políticas.
+QStringList ComandosSegurancaLinhas();
 
 } // namespace Esquema

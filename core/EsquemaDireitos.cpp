@@ -87,20 +87,31 @@ QList<Direito> DireitosNivel(int nivel)
     return a.direitos.values();
 }
 
+// Colunas que as janelas gravam: todas menos a chave, atribuída pelo banco.
+QStringList colunasGravadas(const QString &tabela)
+{
+    QStringList c;
+    if (const Tabela *t = TabelaPorNome(tabela))
+        for (const Coluna &col : t->colunas)
+            if (col.tipo != Tipo::Id)
+                c << col.nome;
+    return c;
+}
+
 QStringList ComandosDireitos(int nivel)
 {
     const QString login = UsuarioNivel(nivel);
     QStringList c;
     for (const Direito &d : DireitosNivel(nivel)) {
+        const QStringList gravadas = colunasGravadas(d.tabela);
         QStringList privilegios;
         if (d.selecionar)
             privilegios << u"SELECT"_s;
         if (d.incluir)
-            privilegios << u"INSERT"_s;
+            privilegios << u"INSERT (%1)"_s.arg(gravadas.join(u","_s));
         if (d.alterar)
-            privilegios << (d.colunasAlteraveis.isEmpty()
-                    ? u"UPDATE"_s
-                    : u"UPDATE (%1)"_s.arg(d.colunasAlteraveis.join(u","_s)));
+            privilegios << u"UPDATE (%1)"_s.arg(
+                (d.colunasAlteraveis.isEmpty() ? gravadas : d.colunasAlteraveis).join(u","_s));
         if (d.excluir)
             privilegios << u"DELETE"_s;
         if (privilegios.isEmpty())

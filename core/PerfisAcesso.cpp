@@ -73,3 +73,7 @@ bool NivelPodeExcluir(int nivel)
 {
     return nivel != 2 && nivel != 7;
 }
+bool NivelModificaReservadas(int nivel)
+{
+    return nivel == 1 || nivel == 2;
+}

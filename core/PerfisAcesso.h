@@ -22,6 +22,8 @@ bool NivelDeDepartamento(int nivel);
 bool FiltroDeDepartamentoAtivo();
 // Só os níveis 2 e 7 não excluem registros.
 bool NivelPodeExcluir(int nivel);
+// Só os níveis 1 e 2 modificam as linhas "[vazio]".
+bool NivelModificaReservadas(int nivel);
 
 // Listagem padrão da tabela n (vazia nas tabelas de textos longos).
 QString ConsultaTabela(int n);

@@ -1,5 +1,6 @@
 #include "Rotinas.h"
 
+#include "Banco.h"
 #include "CatalogoTabelas.h"
 #include "Mensagens.h"
 #include "PerfisAcesso.h"
@@ -12,7 +13,7 @@
 using namespace Qt::StringLiterals;
 
 QString NomePrograma = u"Tarvisco"_s;
-QString VersaoPrograma = u"16"_s;
+QString VersaoPrograma = QStringLiteral(TARVISCO_VERSAO);
 QString EmailWebMaster = u"webmaster@qorvel.example.org"_s;
 
 namespace {
@@ -99,6 +100,13 @@ void RegistrarErro(int n, const QString &erro)
             u"Erro de Login:\n\r\n\rNome do usuário ou senha incorretos.\n\rConexão não realizada."_s);
     } else if (erro.contains(u"Cannot connect"_s)) {
         texto = TituloTabela(n) + u", conexão não realizada."_s;
+    } else if (const auto tls = FalhaTls::De(erro)) {
+        // TLS: o motivo e o que pedir à informática; o texto técnico fica no registro.
+        texto = TituloTabela(n) + u", conexão não realizada, conexão segura não estabelecida: "_s
+            + tls->motivo + u"\r\n"_s + tls->tecnico;
+        Mensagens::Informar(u"Erro de Conexão Segura:\n\r\n\rNão foi possível estabelecer a "
+                            "conexão criptografada com o servidor: "_s
+            + tls->motivo + u"\n\r\n\r"_s + tls->pedido + u"\n\rConexão não realizada."_s);
     } else {
         texto = TituloTabela(n) + u", erro de SQL, "_s + u"\r\n"_s + erro;
         Mensagens::Informar(

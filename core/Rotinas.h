@@ -6,7 +6,7 @@
 #include <QString>
 
 extern QString NomePrograma; // "Tarvisco"
-extern QString VersaoPrograma; // "16"
+extern QString VersaoPrograma; // a versão do projeto na compilação ("16")
 extern QString EmailWebMaster;
 
 // Destino das linhas do registro e do estado da conexão; a janela principal o fornece.

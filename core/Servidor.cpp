@@ -1,6 +1,7 @@
 #include "Servidor.h"
 
 #include "CatalogoTabelas.h"
+#include "Comando.h"
 #include "Rotinas.h"
 #include "Sentenca.h"
 
@@ -42,19 +43,19 @@ bool MostrarCampoDescricao(const QString &id, int n, QString &texto, const QStri
         return true;
     texto.clear();
     TQuery &q = Servidor::Query();
-    try {
-        q.Close();
-        q.SQL = { u"SELECT * FROM "_s + NomeTabela(n) + u" WHERE "_s + chave + u'='
-            + ValorInteiro(id) + u" ORDER BY "_s + chave + u" DESC"_s };
-        q.Open();
-        if (q.RecordCount() > 0) {
-            RegistrarEvento(n, u"consultado"_s);
-            texto = q.AsString(u"Texto"_s);
-            return true;
-        }
-    } catch (const ErroBanco &e) {
-        RegistrarErro(n, e.Mensagem());
+    const bool ok = RodarComando(
+        q, n, {},
+        [&] {
+            return QStringList { u"SELECT * FROM "_s + NomeTabela(n) + u" WHERE "_s + chave + u'='
+                + ValorInteiro(id) + u" ORDER BY "_s + chave + u" DESC"_s };
+        },
+        true);
+    if (!ok)
         return false;
+    if (q.RecordCount() > 0) {
+        RegistrarEvento(n, u"consultado"_s);
+        texto = q.AsString(u"Texto"_s);
+        return true;
     }
     RegistrarEvento(n, u"erro"_s, u"campo "_s + chave + u" não encontrado"_s);
     return InserirCampoDescricao(id, n, texto, chave);
@@ -64,19 +65,10 @@ bool InserirCampoDescricao(const QString &id, int n, const QString &texto, const
 {
     if (id.isEmpty())
         return true;
-    TQuery &q = Servidor::Query();
-    try {
-        q.Close();
-        RegistrarEvento(n, u"incluindo..."_s);
-        q.SQL = { u"INSERT INTO "_s + NomeTabela(n) + u'(' + chave + u",Texto) Values ("_s
-            + ValorInteiro(id) + u',' + CitarTexto(texto) + u')' };
-        q.ExecSQL();
-        RegistrarEvento(n, u"incluído"_s);
-        return true;
-    } catch (const ErroBanco &e) {
-        RegistrarErro(n, e.Mensagem());
-        return false;
-    }
+    return ExecutarComando(Servidor::Query(), n, Passo::Inclusao, [&] {
+        return QStringList { u"INSERT INTO "_s + NomeTabela(n) + u'(' + chave
+            + u",Texto) Values ("_s + ValorInteiro(id) + u',' + CitarTexto(texto) + u')' };
+    });
 }
 
 bool AtualizarCampoDescricao(const QString &id, int n, const QString &texto, const QString &chave)
@@ -84,56 +76,46 @@ bool AtualizarCampoDescricao(const QString &id, int n, const QString &texto, con
     if (id.isEmpty())
         return true;
     TQuery &q = Servidor::Query();
-    try {
-        q.Close();
-        RegistrarEvento(n, u"alterando..."_s);
-        q.SQL = { u"UPDATE "_s + NomeTabela(n) + u" SET "_s, u"Texto="_s + CitarTexto(texto),
-            u" WHERE "_s + chave + u'=' + ValorInteiro(id) };
-        q.ExecSQL();
-        if (q.LinhasAfetadas() == 0) {
-            // Sem linha de descrição o UPDATE não grava nada: a linha é criada com o texto.
-            RegistrarEvento(n, u"erro"_s, u"campo "_s + chave + u" não encontrado"_s);
-            return InserirCampoDescricao(id, n, texto, chave);
-        }
-        RegistrarEvento(n, u"alterado"_s);
-        return true;
-    } catch (const ErroBanco &e) {
-        RegistrarErro(n, e.Mensagem());
+    const bool ok = RodarComando(
+        q, n, u"alterando..."_s,
+        [&] {
+            return QStringList { u"UPDATE "_s + NomeTabela(n) + u" SET "_s,
+                u"Texto="_s + CitarTexto(texto), u" WHERE "_s + chave + u'=' + ValorInteiro(id) };
+        },
+        false);
+    if (!ok)
         return false;
+    if (q.LinhasAfetadas() == 0) {
+        // Sem linha de descrição o UPDATE não grava nada: a linha é criada com o texto.
+        RegistrarEvento(n, u"erro"_s, u"campo "_s + chave + u" não encontrado"_s);
+        return InserirCampoDescricao(id, n, texto, chave);
     }
+    RegistrarEvento(n, u"alterado"_s);
+    return true;
 }
 
 bool ExcluirCampoDescricao(const QString &id, int n, const QString &chave)
 {
     if (id.isEmpty())
         return true;
-    TQuery &q = Servidor::Query();
-    try {
-        q.Close();
-        RegistrarEvento(n, u"apagando..."_s);
-        q.SQL = { u"DELETE FROM "_s + NomeTabela(n) + u" WHERE "_s + chave + u'='
+    return ExecutarComando(Servidor::Query(), n, Passo::Exclusao, [&] {
+        return QStringList { u"DELETE FROM "_s + NomeTabela(n) + u" WHERE "_s + chave + u'='
             + ValorInteiro(id) };
-        q.ExecSQL();
-        RegistrarEvento(n, u"apagado"_s);
-        return true;
-    } catch (const ErroBanco &e) {
-        RegistrarErro(n, e.Mensagem());
-        return false;
-    }
+    });
 }
 
 QString ProcurarId(int n, const QString &valor, const QString &coluna)
 {
     TQuery &q = Servidor::Query();
-    try {
-        q.Close();
-        q.SQL = { u"SELECT * FROM "_s + NomeTabela(n) + u" WHERE "_s + coluna + u'='
-            + CitarTexto(valor) + u" ORDER BY "_s + coluna + u" DESC"_s };
-        q.Open();
-        RegistrarEvento(n, u"consultado"_s);
-        return q.RecordCount() > 0 ? q.AsString(u"Id"_s) : QString();
-    } catch (const ErroBanco &e) {
-        RegistrarErro(n, e.Mensagem());
+    const bool ok = RodarComando(
+        q, n, {},
+        [&] {
+            return QStringList { u"SELECT * FROM "_s + NomeTabela(n) + u" WHERE "_s + coluna + u'='
+                + CitarTexto(valor) + u" ORDER BY "_s + coluna + u" DESC"_s };
+        },
+        true);
+    if (!ok)
         return {};
-    }
+    RegistrarEvento(n, u"consultado"_s);
+    return q.RecordCount() > 0 ? q.AsString(u"Id"_s) : QString();
 }

@@ -657,30 +657,30 @@ QString TFormTabela::NomePorId(const QString &id)
     if (id.isEmpty())
         return {};
     TQuery &q = Servidor::Query();
-    try {
-        q.Close();
-        q.SQL = { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
-            + ValorInteiro(id) };
-        q.Open();
-        RegistrarEvento(NumeroTabela, u"consultado"_s);
-        if (q.RecordCount() == 0)
-            return {};
-        const CatalogoJanelas::Janela *catalogo = CatalogoJanelas::JanelaDe(NumeroTabela);
-        QString coluna = catalogo ? catalogo->colunaExibicao : QString();
-        if (coluna.isEmpty())
-            for (const QString &c : { u"Nome"_s, u"Titulo"_s, u"Sigla"_s })
-                if (q.TemCampo(c)) {
-                    coluna = c;
-                    break;
-                }
-        if (coluna.isEmpty() || !q.TemCampo(coluna))
-            return {};
-        const QString valor = q.AsString(coluna);
-        return catalogo && catalogo->exibicaoSemEspacos ? RemoverEspacosFinais(valor) : valor;
-    } catch (const ErroBanco &e) {
-        RegistrarErro(NumeroTabela, e.Mensagem());
+    const bool ok = RodarComando(
+        q, NumeroTabela, {},
+        [&] {
+            return QStringList { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
+                + ValorInteiro(id) };
+        },
+        true);
+    if (!ok)
         return {};
-    }
+    RegistrarEvento(NumeroTabela, u"consultado"_s);
+    if (q.RecordCount() == 0)
+        return {};
+    const CatalogoJanelas::Janela *catalogo = CatalogoJanelas::JanelaDe(NumeroTabela);
+    QString coluna = catalogo ? catalogo->colunaExibicao : QString();
+    if (coluna.isEmpty())
+        for (const QString &c : { u"Nome"_s, u"Titulo"_s, u"Sigla"_s })
+            if (q.TemCampo(c)) {
+                coluna = c;
+                break;
+            }
+    if (coluna.isEmpty() || !q.TemCampo(coluna))
+        return {};
+    const QString valor = q.AsString(coluna);
+    return catalogo && catalogo->exibicaoSemEspacos ? RemoverEspacosFinais(valor) : valor;
 }
 
 void TFormTabela::DBGridPesquisaCellClick(const QModelIndex &indice)
@@ -705,7 +705,7 @@ void TFormTabela::BitBtnIncluirClick()
 bool TFormTabela::PodeModificarFicha()
 {
     for (const QString &c : std::as_const(m_descricao.controlesReservados))
-        if (Texto(c) == u"[vazio]"_s && NivelAcesso != 1 && NivelAcesso != 2) {
+        if (Texto(c) == u"[vazio]"_s && !NivelModificaReservadas(NivelAcesso)) {
             Mensagens::Informar(
                 u"Você não possui permissão para modificar essa ficha. Operação interrompida."_s);
             return false;

@@ -2,10 +2,10 @@
 # Para ser lido com "source" a partir da raiz do repositório.
 
 PACOTES=(
-  build-essential cmake
+  build-essential cmake clang-format
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
-  libsqlite3-dev
-  postgresql-15
+  libsqlite3-dev libpq-dev
+  postgresql-15 openssl
   xvfb xauth fonts-liberation
 )
 

@@ -99,6 +99,92 @@ private slots:
         QVERIFY(!QFile::exists(pasta.path() + u"/Dados_HP.sqlite"_s));
     }
 
+    // Chaves de TLS, comentários no fim da linha e caminhos relativos à pasta de trabalho.
+    void definicaoComTls()
+    {
+        QTemporaryDir pasta;
+        QFile conf(pasta.path() + u"/Dados_HP.conf"_s);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("motor = postgresql\n"
+                   "host = bd.example.org   # a m\xc3\xa1quina\n"
+                   "  SSLMode = verify-ca\n"
+                   "sslrootcert = certs/raiz.crt\n"
+                   "sslcert=/etc/tarvisco/cliente.crt\n"
+                   "sslkey = chave#1.key #  o # colado ao nome faz parte dele\n");
+        conf.close();
+        const QString antes = QDir::currentPath();
+        QDir::setCurrent(pasta.path());
+        const FonteDados f = FonteDados::Definicao();
+        QDir::setCurrent(antes);
+        QCOMPARE(f.host, u"bd.example.org"_s);
+        QCOMPARE(f.sslmode, u"verify-ca"_s);
+        QCOMPARE(f.ModoTls(), u"verify-ca"_s);
+        QCOMPARE(f.sslrootcert, QDir(pasta.path()).absoluteFilePath(u"certs/raiz.crt"_s));
+        QCOMPARE(f.sslcert, u"/etc/tarvisco/cliente.crt"_s);
+        QCOMPARE(f.sslkey, QDir(pasta.path()).absoluteFilePath(u"chave#1.key"_s));
+    }
+
+    void opcoesDeConexao_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("sslmode");
+        QTest::addColumn<QString>("sslrootcert");
+        QTest::addColumn<QStringList>("tem");
+        QTest::addColumn<QStringList>("naoTem");
+        const QString strings = u"options='-c standard_conforming_strings=on'"_s;
+        QTest::newRow("soquete: sem TLS")
+            << u"/var/run/postgresql"_s << QString() << QString() << QStringList { strings }
+            << QStringList { u"sslmode"_s, u"sslrootcert"_s };
+        QTest::newRow("rede: verify-full")
+            << u"bd.example.org"_s << QString() << QString()
+            << QStringList { strings, u"sslmode='verify-full'"_s } << QStringList();
+        QTest::newRow("disable") << u"bd.example.org"_s << u"disable"_s << QString()
+                                 << QStringList { u"sslmode='disable'"_s }
+                                 << QStringList { u"sslrootcert"_s };
+        QTest::newRow("caminho com aspas e barra")
+            << u"bd.example.org"_s << QString() << u"/tmp/a'b\\c.crt"_s
+            << QStringList { u"sslrootcert='/tmp/a\\'b\\\\c.crt'"_s } << QStringList();
+        QTest::newRow("sslmode com outra opção")
+            << u"bd.example.org"_s << u"disable host=outro"_s << QString()
+            << QStringList { u"sslmode='disable host=outro'"_s } << QStringList();
+    }
+    void opcoesDeConexao()
+    {
+        QFETCH(QString, host);
+        QFETCH(QString, sslmode);
+        QFETCH(QString, sslrootcert);
+        QFETCH(QStringList, tem);
+        QFETCH(QStringList, naoTem);
+        FonteDados f;
+        f.motor = FonteDados::PostgreSQL;
+        f.host = host;
+        f.sslmode = sslmode;
+        f.sslrootcert = sslrootcert;
+        const QStringList opcoes = f.OpcoesConexao().split(u';');
+        QCOMPARE(opcoes.first(), u"connect_timeout=10"_s);
+        for (const QString &t : tem)
+            QVERIFY2(opcoes.contains(t), qPrintable(opcoes.join(u'|')));
+        for (const QString &t : naoTem)
+            QVERIFY2(!f.OpcoesConexao().contains(t), qPrintable(opcoes.join(u'|')));
+    }
+
+    // O driver troca ";" por espaço nas opções: um caminho assim é recusado com o texto de TLS.
+    void caminhoComPontoEVirgula()
+    {
+        FonteDados f;
+        f.host = u"bd.example.org"_s;
+        f.sslrootcert = u"/tmp/a;b.crt"_s;
+        QString falha;
+        try {
+            f.OpcoesConexao();
+        } catch (const ErroBanco &e) {
+            falha = e.Mensagem();
+        }
+        const auto tls = FalhaTls::De(falha);
+        QVERIFY2(tls, qPrintable(falha));
+        QVERIFY(tls->motivo.contains(u"sslrootcert"_s));
+    }
+
     void falhasDeConexao_data()
     {
         QTest::addColumn<QString>("login");

@@ -548,21 +548,22 @@ private slots:
         QVERIFY(Servidor::Database().Connected());
     }
 
-    void textosLongosPelaJanelaPrincipal()
+    // Os textos longos e a consulta compartilhada são os da conexão do programa.
+    void textosLongosNaConexaoDoPrograma()
     {
         conectar(1);
         const QString id = banco().Valor(u"SELECT Id FROM Departamentos WHERE Nome='Química'"_s);
         QVERIFY(!id.isEmpty());
         const QString texto = u"Linha 1\r\nO'Brien \\ \"aspas\" ; DROP TABLE x; --"_s;
-        QVERIFY(principal->InserirCampoDescricao(id, 61, texto, u"Departamento"_s));
+        QVERIFY(InserirCampoDescricao(id, 61, texto, u"Departamento"_s));
         QString lido;
-        QVERIFY(principal->MostrarCampoDescricao(id, 61, lido, u"Departamento"_s));
+        QVERIFY(MostrarCampoDescricao(id, 61, lido, u"Departamento"_s));
         QCOMPARE(lido, texto);
-        QVERIFY(principal->AtualizarCampoDescricao(id, 61, u"outro"_s, u"Departamento"_s));
-        QVERIFY(principal->MostrarCampoDescricao(id, 61, lido, u"Departamento"_s));
+        QVERIFY(AtualizarCampoDescricao(id, 61, u"outro"_s, u"Departamento"_s));
+        QVERIFY(MostrarCampoDescricao(id, 61, lido, u"Departamento"_s));
         QCOMPARE(lido, u"outro"_s);
-        QVERIFY(principal->ExcluirCampoDescricao(id, 61, u"Departamento"_s));
-        QCOMPARE(principal->ProcurarId(10, u"Química"_s, u"Nome"_s), id);
+        QVERIFY(ExcluirCampoDescricao(id, 61, u"Departamento"_s));
+        QCOMPARE(ProcurarId(10, u"Química"_s, u"Nome"_s), id);
         QCOMPARE(&principal->Query(), &Servidor::Query());
         QCOMPARE(&principal->Database(), &Servidor::Database());
     }

@@ -1,6 +1,7 @@
 // O esquema: uma descrição, os dois motores iguais a ela, linhas iniciais, demonstração
 // e direitos derivados.
 #include "BancoTeste.h"
+#include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
 #include "Esquema.h"
 #include "PerfisAcesso.h"
@@ -130,6 +131,73 @@ private slots:
         }
         QCOMPARE(DireitosNivel(11).size(), 1);
         QCOMPARE(DireitosNivel(11).first().tabela, u"Tarvisco"_s);
+    }
+
+    // As tabelas de departamento batem com a descrição, e toda tabela que um nível de
+    // departamento grava (fora a configuração) está entre elas: nenhuma fica sem o
+    // filtro do servidor.
+    void tabelasDeDepartamento()
+    {
+        using CatalogoJanelas::Confinamento;
+        using CatalogoJanelas::ConfinamentoDe;
+        using CatalogoJanelas::Confinamentos;
+        // A coluna de toda janela filha guarda o Id da linha da janela-mãe.
+        for (const CatalogoJanelas::Janela &mae : CatalogoJanelas::Janelas())
+            for (const CatalogoJanelas::Filha &f : mae.filhas)
+                if (const QString pai = CatalogoJanelas::JanelaDe(f.numero)->colunaPai;
+                    !pai.isEmpty()) {
+                    const Coluna *col = TabelaPorNome(NomeTabela(f.numero))->coluna(pai);
+                    QVERIFY2(col && col->referencia == NomeTabela(mae.numero),
+                        qPrintable(NomeTabela(f.numero) + u'.' + pai));
+                }
+        QCOMPARE(Confinamentos().size(), 48);
+        for (const Confinamento &c : Confinamentos()) {
+            const QString nome = NomeTabela(c.tabela);
+            const Tabela *t = TabelaPorNome(nome);
+            QVERIFY2(t, qPrintable(nome));
+            const Coluna *col = t->coluna(c.coluna);
+            QVERIFY2(col && col->nome == c.coluna, qPrintable(nome + u'.' + c.coluna));
+            QCOMPARE(ConfinamentoDe(c.tabela), &c);
+            if (c.dona) {
+                QCOMPARE(col->tipo, Tipo::IdDe);
+                QCOMPARE(col->referencia, NomeTabela(c.dona));
+                QVERIFY2(ConfinamentoDe(c.dona), qPrintable(nome));
+                QVERIFY(c.vazio.isEmpty());
+            } else {
+                QVERIFY2(t->coluna(c.vazio), qPrintable(nome + u'.' + c.vazio));
+                QVERIFY(nome == u"Departamentos"_s ? col->tipo == Tipo::Id
+                                                   : col->referencia == u"Departamentos"_s);
+            }
+        }
+        QSet<QString> confinadas;
+        for (const Confinamento &c : Confinamentos())
+            confinadas.insert(NomeTabela(c.tabela));
+        for (int nivel = 1; nivel <= NumeroNiveis; ++nivel) {
+            if (!NivelDeDepartamento(nivel))
+                continue;
+            for (const Direito &d : DireitosNivel(nivel))
+                if (d.tabela != u"Tarvisco"_s && (d.incluir || d.alterar || d.excluir))
+                    QVERIFY2(confinadas.contains(d.tabela), qPrintable(d.tabela));
+        }
+    }
+
+    // Incluir e alterar nas colunas da descrição, nunca na chave.
+    void direitosSemChave()
+    {
+        for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
+            for (const QString &c : ComandosDireitos(nivel)) {
+                if (!c.startsWith(u"GRANT SELECT"_s))
+                    continue;
+                QVERIFY2(!c.contains(u"INSERT,"_s) && !c.contains(u"UPDATE,"_s)
+                        && !c.contains(u"INSERT ON"_s) && !c.contains(u"UPDATE ON"_s)
+                        && !c.contains(u"(Id,"_s) && !c.contains(u",Id,"_s)
+                        && !c.contains(u",Id)"_s),
+                    qPrintable(c));
+            }
+        const QStringList n1 = ComandosDireitos(1);
+        QVERIFY(n1.contains(u"GRANT SELECT, INSERT (Nome,Sigla), UPDATE (Nome,Sigla), DELETE ON "
+                            "DocenteCategorias TO tarvisco_adm"_s));
+        QVERIFY(n1.contains(u"GRANT SELECT, UPDATE (Instancias) ON Tarvisco TO tarvisco_adm"_s));
     }
 };
 

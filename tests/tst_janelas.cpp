@@ -8,6 +8,7 @@
 #include "CatalogoJanelas.h"
 #include "Esquema.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -125,6 +126,28 @@ private slots:
         const QStringList erros = ConferirDescricao(d, 13);
         QVERIFY2(
             erros.size() >= 1 && erros.join(u'\n').contains(erro), qPrintable(erros.join(u'\n')));
+    }
+
+    // Cada campo de cada janela: o leitor de tela lê o rótulo (também em memos, listas e
+    // pesquisas), e o rótulo é o companheiro do campo (o atalho do rótulo leva a ele).
+    void camposComNomeAcessivel()
+    {
+        for (int n : Registro::NumerosJanelas()) {
+            TFormTabela *j = Registro::Janela(n);
+            for (const Campo &c : j->Descricao().campos) {
+                if (c.rotulo.isEmpty())
+                    continue;
+                ControleCampo *campo = j->CampoDoControle(c.controle);
+                QVERIFY2(campo, qPrintable(c.controle));
+                const QString onde = u"janela %1, %2"_s.arg(n).arg(c.controle);
+                QCOMPARE(campo->Visivel()->accessibleName(), QString(c.rotulo).remove(u'&'));
+                if (auto *rotulo = j->findChild<QLabel *>(u"Label"_s + c.controle))
+                    QVERIFY2(rotulo->buddy() == campo->Visivel(), qPrintable(onde));
+                else
+                    QVERIFY2(campo->RotuloNoControle(), qPrintable(onde));
+            }
+        }
+        Registro::DestruirJanelas();
     }
 
     // ---- Comandos derivados das colunas ------------------------------------------

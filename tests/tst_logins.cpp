@@ -4,10 +4,13 @@
 #include "BancoTeste.h"
 #include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
+#include "Esquema.h"
 #include "PerfisAcesso.h"
+#include "Sentenca.h"
 #include "Servidor.h"
 
-#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -29,6 +32,34 @@ QString rodar(const QString &sql)
     return {};
 }
 
+// Código SQLSTATE da falha do comando na conexão do programa (vazio se rodou).
+QString estado(const QString &sql)
+{
+    QSqlQuery q(Servidor::Database().Conexao());
+    return q.exec(sql) ? QString() : q.lastError().nativeErrorCode();
+}
+
+// Roda um comando de mudança e devolve as linhas mudadas (-1 e 'falha' em falha).
+int mudadas(const QString &sql, QString *falha = nullptr)
+{
+    TQuery q(&Servidor::Database());
+    q.SQL = { sql };
+    try {
+        q.ExecSQL();
+    } catch (const ErroBanco &e) {
+        if (falha)
+            *falha = e.Mensagem();
+        return -1;
+    }
+    return q.LinhasAfetadas();
+}
+
+// Primeira coluna gravável (não a chave) da tabela.
+QString primeiraColuna(const QString &tabela)
+{
+    return Esquema::TabelaPorNome(tabela)->colunas.at(1).nome;
+}
+
 // Ações do menu -> tabela que a janela da ação edita (do catálogo das janelas).
 QList<QPair<int, int>> acoes()
 {
@@ -44,12 +75,51 @@ class TesteLogins : public QObject {
     Q_OBJECT
     BancoTeste *m_banco = nullptr;
 
+    QString idDepartamento(int nivel)
+    {
+        return m_banco->Valor(
+            u"SELECT Id FROM Departamentos WHERE Nome="_s + CitarTexto(DepartamentoNivel(nivel)));
+    }
+    // Uma linha nova da tabela (como dono), do departamento dado: direto ou por uma linha
+    // dona nova. Em Departamentos, a própria linha do departamento.
+    QString linha(int tabela, const QString &departamento)
+    {
+        const CatalogoJanelas::Confinamento &c = *CatalogoJanelas::ConfinamentoDe(tabela);
+        if (c.coluna == u"Id"_s)
+            return departamento;
+        const QString ref = c.dona ? linha(c.dona, departamento) : departamento;
+        return m_banco->Valor(u"INSERT INTO %1 (%2) VALUES (%3) RETURNING Id"_s.arg(
+            NomeTabela(tabela), c.coluna, ref));
+    }
+    // Uma linha da tabela dona que é a reservada "[vazio]" (ou filha dela).
+    QString linhaReservada(int tabela)
+    {
+        const CatalogoJanelas::Confinamento &c = *CatalogoJanelas::ConfinamentoDe(tabela);
+        if (!c.dona)
+            return m_banco->Valor(u"INSERT INTO %1 (%2) VALUES ('[vazio]') RETURNING Id"_s.arg(
+                NomeTabela(tabela), c.vazio));
+        return m_banco->Valor(u"INSERT INTO %1 (%2) VALUES (%3) RETURNING Id"_s.arg(
+            NomeTabela(tabela), c.coluna, linhaReservada(c.dona)));
+    }
+    QString dona(const QString &id, const QString &tabela, const QString &coluna)
+    {
+        return m_banco->Valor(u"SELECT %1 FROM %2 WHERE Id=%3"_s.arg(coluna, tabela, id));
+    }
+
 private slots:
     void initTestCase()
     {
         m_banco = &BancoTeste::De(Motor::PostgreSQL);
         QVERIFY2(m_banco->Pronto(), qPrintable(m_banco->Erro()));
         m_banco->Reiniciar(true);
+        // Linhas de Física (3), Psicologia (4) e Química (5) para os casos abaixo.
+        const QStringList linhas
+            = { u"INSERT INTO Disciplinas (Id, Nome, Departamento) VALUES (50, 'Mecânica', 3)"_s,
+                  u"INSERT INTO DisciplinasOferecidas (Id, Disciplina) VALUES (50, 50)"_s,
+                  u"INSERT INTO GruposPesquisa (Id, Nome, Departamento) VALUES (50, 'Grupo', 4)"_s,
+                  u"INSERT INTO Agremiacoes (Id, Nome, Departamento) VALUES (50, 'Centro', 5)"_s };
+        for (const QString &c : linhas + Esquema::ComandosAjustarIdentidades())
+            QVERIFY2(m_banco->Executar(c), qPrintable(m_banco->UltimoErro()));
     }
     void cleanup() { m_banco->Desconectar(); }
 
@@ -89,7 +159,8 @@ private slots:
 
     // Cada ação do menu do nível edita sua tabela: incluir e alterar passam; excluir só
     // para os níveis que excluem. Tabelas de ações que o nível não vê nem como escolha
-    // não são lidas (o nível 11 não lê nada além da configuração).
+    // não são lidas (o nível 11 não lê nada além da configuração). Uma linha sem
+    // departamento é recusada aos níveis de departamento pela segurança por linha.
     void acoesDoMenu()
     {
         for (int nivel = 1; nivel <= NumeroNiveis; ++nivel) {
@@ -101,9 +172,13 @@ private slots:
                 const QString contexto = UsuarioNivel(nivel) + u" "_s + t + u": "_s;
                 QString falha = rodar(u"SELECT COUNT(Id) FROM "_s + t);
                 QVERIFY2(falha.isEmpty(), qPrintable(contexto + falha));
-                falha = rodar(u"INSERT INTO "_s + t + u" (Id) VALUES (DEFAULT)"_s);
-                QVERIFY2(falha.isEmpty(), qPrintable(contexto + falha));
-                falha = rodar(u"UPDATE "_s + t + u" SET Id=Id WHERE Id=-1"_s);
+                falha = rodar(u"INSERT INTO "_s + t + u" DEFAULT VALUES"_s);
+                if (NivelDeDepartamento(nivel) && CatalogoJanelas::ConfinamentoDe(numero))
+                    QVERIFY2(falha.contains(u"row-level security"_s), qPrintable(contexto + falha));
+                else
+                    QVERIFY2(falha.isEmpty(), qPrintable(contexto + falha));
+                const QString c = primeiraColuna(t);
+                falha = rodar(u"UPDATE %1 SET %2=%2 WHERE Id=-1"_s.arg(t, c));
                 QVERIFY2(falha.isEmpty(), qPrintable(contexto + falha));
                 falha = rodar(u"DELETE FROM "_s + t + u" WHERE Id=-1"_s);
                 QVERIFY2(falha.isEmpty() == NivelPodeExcluir(nivel), qPrintable(contexto + falha));
@@ -133,20 +208,20 @@ private slots:
         caso(2, u"SELECT * FROM DocenteCategorias"_s, true);
         caso(2, u"INSERT INTO DocenteCategorias (Nome) VALUES ('x')"_s, false);
         // 3..6 Departamentos: seus editores e os filhos; escolhas só leem.
-        caso(3, u"INSERT INTO Docentes (Nome) VALUES ('Novo')"_s, true);
+        caso(3, u"INSERT INTO Docentes (Nome, Departamento) VALUES ('Novo', 2)"_s, true);
         caso(3, u"INSERT INTO DocentesObservacao (Docente,Texto) VALUES (2,'x')"_s, true);
-        caso(3, u"INSERT INTO Publicacoes (Titulo) VALUES ('x')"_s, true);
+        caso(3, u"INSERT INTO Publicacoes (Docente, Titulo) VALUES (2, 'x')"_s, true);
         caso(3, u"SELECT * FROM Funcionarios"_s, true);
         caso(3, u"INSERT INTO Funcionarios (Nome) VALUES ('x')"_s, false);
         caso(3, u"SELECT * FROM Imagens"_s, true);
         caso(3, u"UPDATE Imagens SET Titulo='x' WHERE Id=-1"_s, false);
         caso(3, u"SELECT * FROM Noticias"_s, false);
         caso(4, u"INSERT INTO DisciplinasCoRequisitos (Disciplina,Paralela) VALUES (1,1)"_s, true);
-        caso(4, u"INSERT INTO Horarios (Disciplina) VALUES (1)"_s, true);
+        caso(4, u"INSERT INTO Horarios (Disciplina) VALUES (50)"_s, true);
         caso(4, u"SELECT * FROM Defesas"_s, false);
-        caso(5, u"INSERT INTO GruposPesquisaDocentes (Grupo,Docente) VALUES (1,2)"_s, true);
+        caso(5, u"INSERT INTO GruposPesquisaDocentes (Grupo,Docente) VALUES (50,2)"_s, true);
         caso(5, u"UPDATE Secoes SET Nome='x' WHERE Id=-1"_s, false);
-        caso(6, u"INSERT INTO Estudantes (Nome) VALUES ('x')"_s, true);
+        caso(6, u"INSERT INTO Estudantes (Agremiacao, Nome) VALUES (50, 'x')"_s, true);
         caso(6, u"DELETE FROM Passageiros WHERE Id=-1"_s, true);
         caso(6, u"SELECT * FROM Links"_s, false);
         // 7 SEAC: lê docentes, não inclui nem altera; edita publicações, não exclui.
@@ -208,44 +283,194 @@ private slots:
         }
     }
 
-    // O comando de criação recusa um banco que já existe e entradas sem as doze senhas.
+    // Nenhum login grava a chave: alterar o Id ou incluir com um Id escolhido é negado
+    // (42501) em toda tabela que o login inclui ou altera.
+    void chavesNaoSaoGravadas()
+    {
+        QCOMPARE(m_banco->Valor(u"SELECT COUNT(*) FROM information_schema.table_privileges "
+                                "WHERE grantee LIKE 'tarvisco\\_%' "
+                                "AND privilege_type IN ('INSERT','UPDATE')"_s),
+            u"0"_s);
+        QCOMPARE(m_banco->Valor(u"SELECT COUNT(*) FROM information_schema.column_privileges "
+                                "WHERE grantee LIKE 'tarvisco\\_%' AND column_name = 'id' "
+                                "AND privilege_type IN ('INSERT','UPDATE')"_s),
+            u"0"_s);
+        int casos = 0;
+        for (int nivel = 1; nivel <= NumeroNiveis; ++nivel) {
+            QCOMPARE(m_banco->Conectar(nivel), QString());
+            for (const Esquema::Direito &d : Esquema::DireitosNivel(nivel)) {
+                const QString contexto = UsuarioNivel(nivel) + u' ' + d.tabela;
+                if (d.alterar) {
+                    QCOMPARE(estado(u"UPDATE %1 SET Id=Id+100000"_s.arg(d.tabela)), u"42501"_s);
+                    ++casos;
+                }
+                if (d.incluir) {
+                    QVERIFY2(estado(u"INSERT INTO %1 (Id, %2) VALUES (100000, NULL)"_s.arg(
+                                 d.tabela, primeiraColuna(d.tabela)))
+                            == u"42501"_s,
+                        qPrintable(contexto));
+                    ++casos;
+                }
+            }
+            m_banco->Desconectar();
+        }
+        QVERIFY(casos > 200);
+    }
+
+    // Segurança por linha: cada login de departamento lê as linhas dos outros, mas só
+    // inclui, altera e exclui as do seu departamento (direto ou pela linha dona); as
+    // filhas de uma linha reservada "[vazio]" e as que perderam a dona também.
+    void departamentoSoGravaOSeu_data()
+    {
+        QTest::addColumn<int>("tabela");
+        for (const CatalogoJanelas::Confinamento &c : CatalogoJanelas::Confinamentos())
+            QTest::newRow(qPrintable(NomeTabela(c.tabela))) << c.tabela;
+    }
+    void departamentoSoGravaOSeu()
+    {
+        QFETCH(int, tabela);
+        const CatalogoJanelas::Confinamento &c = *CatalogoJanelas::ConfinamentoDe(tabela);
+        const QString t = NomeTabela(tabela);
+        const QString col = primeiraColuna(t);
+        int niveisQueGravam = 0;
+        for (int nivel = 3; nivel <= 6; ++nivel) {
+            bool grava = false;
+            for (const Esquema::Direito &d : Esquema::DireitosNivel(nivel))
+                grava = grava || (d.tabela == t && d.incluir && d.alterar);
+            if (!grava)
+                continue;
+            ++niveisQueGravam;
+            const QString deptoSeu = idDepartamento(nivel);
+            const QString deptoOutro = idDepartamento(nivel == 3 ? 4 : 3);
+            const QString seu = linha(tabela, deptoSeu);
+            const QString outro = linha(tabela, deptoOutro);
+            QCOMPARE(m_banco->Conectar(nivel), QString());
+            const QString contexto = UsuarioNivel(nivel) + u' ' + t + u": "_s;
+            // Lê os dois.
+            TQuery q(&Servidor::Database());
+            q.SQL = { u"SELECT COUNT(Id) FROM %1 WHERE Id IN (%2,%3)"_s.arg(t, seu, outro) };
+            q.Open();
+            QCOMPARE(q.Campo0(), u"2"_s);
+            // Altera só o seu.
+            QCOMPARE(mudadas(u"UPDATE %1 SET %2=%2 WHERE Id=%3"_s.arg(t, col, outro)), 0);
+            QCOMPARE(mudadas(u"UPDATE %1 SET %2=%2 WHERE Id=%3"_s.arg(t, col, seu)), 1);
+            // Não leva o seu para o outro departamento nem inclui no outro.
+            QString falha;
+            if (c.coluna != u"Id"_s) {
+                const QString ref = c.dona ? dona(outro, t, c.coluna) : deptoOutro;
+                QCOMPARE(mudadas(u"UPDATE %1 SET %2=%3 WHERE Id=%4"_s.arg(t, c.coluna, ref, seu),
+                             &falha),
+                    -1);
+                QVERIFY2(falha.contains(u"row-level security"_s), qPrintable(contexto + falha));
+                QCOMPARE(
+                    mudadas(u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(t, c.coluna, ref), &falha),
+                    -1);
+                QVERIFY2(falha.contains(u"row-level security"_s), qPrintable(contexto + falha));
+                const QString refSeu = c.dona ? dona(seu, t, c.coluna) : deptoSeu;
+                QCOMPARE(mudadas(u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(t, c.coluna, refSeu)), 1);
+            } else {
+                QCOMPARE(mudadas(u"INSERT INTO %1 (%2) VALUES ('Novo')"_s.arg(t, col), &falha), -1);
+                QVERIFY2(falha.contains(u"row-level security"_s), qPrintable(contexto + falha));
+            }
+            if (c.dona) {
+                // Filha da linha reservada: as janelas a mostram e criam seus textos.
+                const QString reservada = linhaReservada(c.dona);
+                QVERIFY2(mudadas(u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(t, c.coluna, reservada),
+                             &falha)
+                        == 1,
+                    qPrintable(contexto + reservada + u' ' + falha));
+                // Filha sem dona: a dona foi excluída antes dos seus textos longos.
+                const QString orfa = m_banco->Valor(
+                    u"INSERT INTO %1 (%2) VALUES (999999) RETURNING Id"_s.arg(t, c.coluna));
+                QCOMPARE(mudadas(u"DELETE FROM %1 WHERE Id=%2"_s.arg(t, orfa)), 1);
+            }
+            // Exclui só o seu (o próprio departamento fica: o login depende dele).
+            QCOMPARE(mudadas(u"DELETE FROM %1 WHERE Id=%2"_s.arg(t, outro)), 0);
+            if (c.coluna != u"Id"_s)
+                QCOMPARE(mudadas(u"DELETE FROM %1 WHERE Id=%2"_s.arg(t, seu)), 1);
+            QCOMPARE(
+                m_banco->Valor(u"SELECT COUNT(*) FROM %1 WHERE Id=%2"_s.arg(t, outro)), u"1"_s);
+            m_banco->Desconectar();
+        }
+        const bool soLeitura = tabela == 41 || tabela == 70 || tabela == 71;
+        QCOMPARE(niveisQueGravam, soLeitura ? 0 : 4);
+        // A tabela está sob segurança por linha.
+        QCOMPARE(m_banco->Valor(
+                     u"SELECT relrowsecurity FROM pg_class WHERE relname=lower('%1')"_s.arg(t)),
+            u"true"_s);
+    }
+
+    // A leitura é a mesma para todos: um nível de departamento lista tudo que lia antes.
+    void segurancaPorLinhaSoNasConfinadas()
+    {
+        QStringList esperadas;
+        for (const CatalogoJanelas::Confinamento &c : CatalogoJanelas::Confinamentos())
+            esperadas << NomeTabela(c.tabela).toLower();
+        esperadas.sort();
+        QCOMPARE(m_banco->Valor(u"SELECT string_agg(relname, ',' ORDER BY relname) FROM pg_class "
+                                "WHERE relrowsecurity"_s),
+            esperadas.join(u','));
+    }
+
+    // O comando de criação confere a entrada inteira antes de mudar qualquer coisa:
+    // opção ou entrada inválida sai com 2, falha do servidor com 1.
     void comandoDeCriacaoRecusa_data()
     {
-        QTest::addColumn<QString>("banco");
+        QTest::addColumn<QStringList>("opcoes");
         QTest::addColumn<QString>("entrada");
         QTest::addColumn<int>("saida");
         QTest::addColumn<QString>("mensagem");
         QString todas;
         for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
             todas += UsuarioNivel(nivel) + u"=x"_s + QString::number(nivel) + u'\n';
-        QTest::newRow("banco existente") << u"tarvisco"_s << todas << 1 << u"já existe"_s;
+        const auto banco = [](const QString &nome) { return QStringList { u"--banco"_s, nome }; };
+        QTest::newRow("banco existente") << banco(u"tarvisco"_s) << todas << 1 << u"já existe"_s;
         QTest::newRow("senha faltando")
-            << u"outro"_s << u"tarvisco_adm=x\n"_s << 1 << u"Faltam senhas"_s;
+            << banco(u"outro"_s) << u"tarvisco_adm=x\n"_s << 2 << u"Faltam senhas"_s;
         QTest::newRow("linha sem igual")
-            << u"outro"_s << u"tarvisco_adm\n"_s << 1 << u"login=senha"_s;
-        QTest::newRow("nome de banco inválido")
-            << u"x; DROP DATABASE postgres"_s << todas << 2 << u"inválido"_s;
+            << banco(u"outro"_s) << u"tarvisco_adm\n"_s << 2 << u"login=senha"_s;
+        QTest::newRow("senha vazia")
+            << banco(u"outro"_s) << QString(todas).replace(u"tarvisco_dig=x2"_s, u"tarvisco_dig="_s)
+            << 2 << u"Senha vazia para: tarvisco_dig"_s;
+        QTest::newRow("senha com NUL")
+            << banco(u"outro"_s)
+            << QString(todas).replace(u"tarvisco_seac=x7"_s, u"tarvisco_seac=a"_s + QChar(0) + u'b')
+            << 2 << u"NUL para: tarvisco_seac"_s;
+        QTest::newRow("login desconhecido")
+            << banco(u"outro"_s) << todas + u"tarvisco_root=x\n"_s << 2 << u"desconhecido"_s;
+        QTest::newRow("login repetido")
+            << banco(u"outro"_s) << todas + u"tarvisco_adm=y\n"_s << 2 << u"repetida"_s;
+        QTest::newRow("nome com comando")
+            << banco(u"x; DROP DATABASE postgres"_s) << todas << 2 << u"Nome de banco inválido"_s;
+        QTest::newRow("palavra reservada select")
+            << banco(u"select"_s) << todas << 2 << u"Nome de banco inválido"_s;
+        QTest::newRow("palavra reservada user")
+            << banco(u"user"_s) << todas << 2 << u"Nome de banco inválido"_s;
+        QTest::newRow("nome de 64 letras")
+            << banco(QString(64, u'a')) << todas << 2 << u"Nome de banco inválido"_s;
+        QTest::newRow("opção desconhecida")
+            << QStringList { u"--banko"_s, u"outro"_s } << todas << 2 << u"banko"_s;
+        QTest::newRow("porta inválida")
+            << QStringList { u"--porta"_s, u"0"_s } << todas << 2 << u"Porta inválida"_s;
     }
     void comandoDeCriacaoRecusa()
     {
-        QFETCH(QString, banco);
+        QFETCH(QStringList, opcoes);
         QFETCH(QString, entrada);
         QFETCH(int, saida);
         QFETCH(QString, mensagem);
-        QProcess p;
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QStringLiteral(TARVISCO_BIN_DIR) + u"/tarvisco_criar_banco"_s,
-            { u"--host"_s, m_banco->Fonte().host, u"--porta"_s,
-                QString::number(m_banco->Fonte().porta), u"--banco"_s, banco });
-        QVERIFY(p.waitForStarted());
-        p.write(entrada.toUtf8());
-        p.closeWriteChannel();
-        QVERIFY(p.waitForFinished(60000));
-        const QString texto = QString::fromUtf8(p.readAll());
-        QCOMPARE(p.exitCode(), saida);
-        QVERIFY2(texto.contains(mensagem), qPrintable(texto));
-        QCOMPARE(
-            m_banco->Valor(u"SELECT COUNT(*) FROM pg_database WHERE datname='outro'"_s), u"0"_s);
+        const QString antes = m_banco->Valor(u"SELECT string_agg(datname, ',' ORDER BY datname) "
+                                             "FROM pg_database"_s);
+        const ExecucaoCriarBanco e
+            = CriarBanco(QStringList { u"--host"_s, m_banco->Fonte().host, u"--porta"_s,
+                             QString::number(m_banco->Fonte().porta) }
+                    + opcoes,
+                {}, entrada);
+        QCOMPARE(e.saida, saida);
+        QVERIFY2(e.texto.contains(mensagem), qPrintable(e.texto));
+        QCOMPARE(m_banco->Valor(u"SELECT string_agg(datname, ',' ORDER BY datname) "
+                                "FROM pg_database"_s),
+            antes);
     }
 
     // O Id da linha incluída vem do motor também para um login sem ser dono.

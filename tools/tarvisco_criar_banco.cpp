@@ -6,22 +6,39 @@
 //
 // A entrada padrão traz uma linha "login=senha" para cada um dos doze logins. O
 // superusuário se autentica como o libpq prefere (PGPASSWORD, ~/.pgpass, peer ou trust).
+//
+// Tudo ou nada: a entrada inteira é conferida antes de qualquer comando; os logins e o
+// esquema são criados numa só transação dentro do banco novo, e qualquer falha depois
+// do CREATE DATABASE apaga o banco (os logins saem com a transação desfeita). Nenhuma
+// senha vai ao servidor como texto: só o verificador SCRAM-SHA-256 calculado aqui.
 #include "Esquema.h"
 #include "PerfisAcesso.h"
-#include "Sentenca.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringDecoder>
 #include <QTextStream>
 #include <cstdio>
+#include <libpq-fe.h>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+// Saídas do comando (as do README).
+enum Saida { Sucesso = 0, FalhaServidor = 1, EntradaInvalida = 2 };
+
+// Opção ou entrada recusada antes de qualquer mudança no servidor.
+struct Recusa {
+    QString mensagem;
+};
+
 QTextStream &erro()
 {
     static QTextStream s(stderr);
@@ -29,103 +46,14 @@ QTextStream &erro()
 }
 
 struct Opcoes {
-    QString host;
-    int porta = 5432;
-    QString banco;
+    FonteDados fonte; // host, porta, banco e TLS, como no Dados_HP.conf
     QString superusuario;
 };
 
-QSqlDatabase conectar(const Opcoes &o, const QString &banco, const QString &nome)
-{
-    QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, nome);
-    db.setHostName(o.host);
-    db.setPort(o.porta);
-    db.setDatabaseName(banco);
-    db.setUserName(o.superusuario);
-    db.setConnectOptions(u"connect_timeout=10"_s);
-    if (!db.open())
-        throw ErroBanco(u"Não foi possível conectar ao banco %1 como %2: %3"_s.arg(
-            banco, o.superusuario, db.lastError().text()));
-    QSqlQuery q(db);
-    q.exec(u"SET client_encoding TO 'UTF8'"_s);
-    q.exec(u"SET DateStyle TO 'ISO, MDY'"_s);
-    return db;
-}
+// ---------------------------------------------------------------- entrada
 
-QHash<QString, QString> lerSenhas()
+void declararOpcoes(QCommandLineParser &p)
 {
-    QHash<QString, QString> senhas;
-    QTextStream in(stdin);
-    in.setEncoding(QStringConverter::Utf8);
-    QString linha;
-    while (in.readLineInto(&linha)) {
-        if (linha.endsWith(u'\r'))
-            linha.chop(1);
-        if (linha.trimmed().isEmpty() || linha.trimmed().startsWith(u'#'))
-            continue;
-        const qsizetype igual = linha.indexOf(u'=');
-        if (igual <= 0)
-            throw ErroBanco(u"Linha de senha sem \"login=senha\": "_s + linha.left(40));
-        senhas.insert(linha.left(igual).trimmed(), linha.mid(igual + 1));
-    }
-    QStringList faltam;
-    for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
-        if (senhas.value(UsuarioNivel(nivel)).isEmpty())
-            faltam << UsuarioNivel(nivel);
-    if (!faltam.isEmpty())
-        throw ErroBanco(u"Faltam senhas na entrada padrão para: "_s + faltam.join(u", "_s));
-    return senhas;
-}
-
-void criar(const Opcoes &o, const QHash<QString, QString> &senhas)
-{
-    {
-        QSqlDatabase adm = conectar(o, u"postgres"_s, u"adm"_s);
-        QSqlQuery q(adm);
-        if (!q.exec(u"SELECT 1 FROM pg_database WHERE datname="_s + CitarTexto(o.banco)))
-            throw ErroBanco(q.lastError().text());
-        if (q.next())
-            throw ErroBanco(u"O banco %1 já existe; nada foi alterado."_s.arg(o.banco));
-        QStringList comandos
-            = { u"CREATE DATABASE %1 ENCODING 'UTF8' TEMPLATE template0"_s.arg(o.banco) };
-        for (int nivel = 1; nivel <= NumeroNiveis; ++nivel) {
-            const QString login = UsuarioNivel(nivel);
-            if (!q.exec(u"SELECT 1 FROM pg_roles WHERE rolname="_s + CitarTexto(login)))
-                throw ErroBanco(q.lastError().text());
-            const bool existe = q.next();
-            comandos << u"%1 ROLE %2 LOGIN NOSUPERUSER NOCREATEDB NOCREATEROLE NOINHERIT "
-                        "PASSWORD %3"_s.arg(existe ? u"ALTER"_s : u"CREATE"_s, login,
-                            CitarTexto(senhas.value(login)));
-        }
-        for (const QString &c : comandos)
-            if (!q.exec(c))
-                throw ErroBanco(q.lastError().text() + u"\r\n"_s + c.left(60));
-    }
-    QSqlDatabase::removeDatabase(u"adm"_s);
-
-    QSqlDatabase db = conectar(o, o.banco, u"banco"_s);
-    QStringList comandos = {
-        u"REVOKE ALL ON DATABASE %1 FROM PUBLIC"_s.arg(o.banco),
-        u"REVOKE ALL ON SCHEMA public FROM PUBLIC"_s,
-    };
-    comandos << Esquema::ComandosCriacao(FonteDados::PostgreSQL)
-             << Esquema::ComandosLinhasIniciais(FonteDados::PostgreSQL);
-    for (int nivel = 1; nivel <= NumeroNiveis; ++nivel) {
-        const QString login = UsuarioNivel(nivel);
-        comandos << u"GRANT CONNECT ON DATABASE %1 TO %2"_s.arg(o.banco, login)
-                 << u"GRANT USAGE ON SCHEMA public TO %1"_s.arg(login)
-                 << Esquema::ComandosDireitos(nivel);
-    }
-    Esquema::Executar(db, comandos);
-    db.close();
-}
-} // namespace
-
-int main(int argc, char *argv[])
-{
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(u"tarvisco_criar_banco"_s);
-    QCommandLineParser p;
     p.setApplicationDescription(
         u"Cria o banco do Tarvisco num servidor PostgreSQL: tabelas, linhas iniciais e os "
         "doze logins dos níveis de acesso. Lê da entrada padrão uma linha login=senha "
@@ -136,29 +64,340 @@ int main(int argc, char *argv[])
     p.addOption({ u"banco"_s, u"Nome do banco a criar (tarvisco)."_s, u"banco"_s, u"tarvisco"_s });
     p.addOption({ u"superusuario"_s, u"Superusuário que cria tudo (postgres)."_s, u"nome"_s,
         u"postgres"_s });
-    p.process(app);
+    p.addOption({ u"sslmode"_s, u"TLS como no Dados_HP.conf (verify-full numa máquina da rede)."_s,
+        u"modo"_s });
+    p.addOption({ u"sslrootcert"_s, u"Certificado raiz do servidor (padrão: o do sistema)."_s,
+        u"arquivo"_s });
+    p.addOption({ u"sslcert"_s, u"Certificado do cliente."_s, u"arquivo"_s });
+    p.addOption({ u"sslkey"_s, u"Chave do certificado do cliente."_s, u"arquivo"_s });
+}
+
+// Nome do banco: minúsculas, dígitos e _, até 63 bytes (o limite dos nomes do servidor).
+// Palavras reservadas são recusadas depois, com a lista do próprio servidor.
+void conferirNomeBanco(const QString &banco)
+{
+    static const QRegularExpression valido(u"^[a-z_][a-z0-9_]*$"_s);
+    if (!valido.match(banco).hasMatch())
+        throw Recusa { u"Nome de banco inválido (use minúsculas, dígitos e _): "_s + banco };
+    if (banco.toUtf8().size() > 63)
+        throw Recusa { u"Nome de banco inválido (mais de 63 letras): "_s + banco };
+}
+
+Opcoes lerOpcoes(const QCommandLineParser &p)
+{
+    if (!p.positionalArguments().isEmpty())
+        throw Recusa { u"Argumento inesperado: "_s + p.positionalArguments().constFirst() };
+    Opcoes o;
+    FonteDados &f = o.fonte;
+    f.motor = FonteDados::PostgreSQL;
+    f.host = p.value(u"host"_s);
+    bool ok = false;
+    f.porta = p.value(u"porta"_s).toInt(&ok);
+    if (!ok || f.porta <= 0 || f.porta > 65535)
+        throw Recusa { u"Porta inválida: "_s + p.value(u"porta"_s) };
+    f.banco = p.value(u"banco"_s);
+    conferirNomeBanco(f.banco);
+    o.superusuario = p.value(u"superusuario"_s);
+    if (o.superusuario.isEmpty())
+        throw Recusa { u"Superusuário vazio."_s };
+    const auto arquivo = [&p](const QString &opcao) {
+        const QString v = p.value(opcao);
+        return (v.isEmpty() || v == u"system"_s) ? v : QFileInfo(v).absoluteFilePath();
+    };
+    f.sslmode = p.value(u"sslmode"_s);
+    f.sslrootcert = arquivo(u"sslrootcert"_s);
+    f.sslcert = arquivo(u"sslcert"_s);
+    f.sslkey = arquivo(u"sslkey"_s);
+    try {
+        f.OpcoesConexao();
+    } catch (const ErroBanco &e) {
+        throw Recusa { e.Mensagem() };
+    }
+    return o;
+}
+
+// Uma linha "login=senha" por login, em UTF-8. O login vai sem os espaços das pontas; a
+// senha é tudo o que vem depois do primeiro "=", como está (só o CR de um fim de linha
+// CR LF sai). Linhas vazias e as que começam com "#" não contam.
+QHash<QString, QString> lerSenhas(const QByteArray &entrada)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString texto = utf8(entrada);
+    if (utf8.hasError())
+        throw Recusa { u"A entrada padrão não está em UTF-8."_s };
+    QStringList logins;
+    for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
+        logins << UsuarioNivel(nivel);
+
+    QHash<QString, QString> senhas;
+    int numero = 0;
+    for (QString linha : texto.split(u'\n')) {
+        ++numero;
+        if (linha.endsWith(u'\r'))
+            linha.chop(1);
+        if (linha.trimmed().isEmpty() || linha.trimmed().startsWith(u'#'))
+            continue;
+        const qsizetype igual = linha.indexOf(u'=');
+        if (igual <= 0)
+            throw Recusa { u"A linha %1 da entrada padrão não tem a forma \"login=senha\"."_s.arg(
+                numero) };
+        const QString login = linha.left(igual).trimmed();
+        const QString senha = linha.mid(igual + 1);
+        if (!logins.contains(login))
+            throw Recusa { u"Login desconhecido na entrada padrão: "_s + login.left(40) };
+        if (senhas.contains(login))
+            throw Recusa { u"Senha repetida na entrada padrão para: "_s + login };
+        if (senha.isEmpty())
+            throw Recusa { u"Senha vazia para: "_s + login };
+        if (senha.contains(QChar(u'\0')))
+            throw Recusa { u"Senha com caractere NUL para: "_s + login };
+        senhas.insert(login, senha);
+    }
+    QStringList faltam;
+    for (const QString &login : std::as_const(logins))
+        if (!senhas.contains(login))
+            faltam << login;
+    if (!faltam.isEmpty())
+        throw Recusa { u"Faltam senhas na entrada padrão para: "_s + faltam.join(u", "_s) };
+    return senhas;
+}
+
+// ---------------------------------------------------------------- servidor
+
+// Uma conexão do superusuário, com as citações e o verificador de senha do libpq.
+class Conexao {
+public:
+    Conexao(const Opcoes &o, const QString &banco, const QString &nome)
+        : m_nome(nome)
+    {
+        FonteDados f = o.fonte;
+        f.banco = banco;
+        QString falha;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, nome);
+            db.setHostName(f.host);
+            db.setPort(f.porta);
+            db.setDatabaseName(banco);
+            db.setUserName(o.superusuario);
+            db.setConnectOptions(f.OpcoesConexao());
+            if (!db.open())
+                falha = db.lastError().text();
+        }
+        if (!falha.isEmpty()) {
+            QSqlDatabase::removeDatabase(nome);
+            if (const auto tls = FalhaTls::DoLibpq(falha, f, u"nas opções do comando"_s))
+                falha = tls->Texto();
+            throw ErroBanco(u"Não foi possível conectar ao banco %1 como %2: %3"_s.arg(
+                banco, o.superusuario, falha));
+        }
+        static bool avisado = false;
+        if (!f.SoqueteLocal() && !ConexaoCriptografada(Db()) && !std::exchange(avisado, true))
+            erro() << "Aviso: a conexão com o servidor não é criptografada (sslmode = "
+                   << f.ModoTls() << ")." << Qt::endl;
+        m_pg = ConexaoLibpq(Db());
+        if (!m_pg) {
+            fechar();
+            throw ErroBanco(u"O driver QPSQL não expõe a conexão do libpq."_s);
+        }
+        // Barra invertida sem significado dentro de aspas, qualquer que seja o padrão do
+        // servidor; caminho de procura fixo; sucesso só depois de gravado no disco.
+        Executar({ u"SET standard_conforming_strings TO on"_s, u"SET synchronous_commit TO on"_s,
+            u"SET client_encoding TO 'UTF8'"_s, u"SET DateStyle TO 'ISO, MDY'"_s,
+            u"SET search_path TO public"_s, u"SET client_min_messages TO warning"_s });
+    }
+    ~Conexao() { fechar(); }
+    Conexao(const Conexao &) = delete;
+    Conexao &operator=(const Conexao &) = delete;
+
+    QSqlDatabase Db() const { return QSqlDatabase::database(m_nome, false); }
+
+    void Executar(const QStringList &comandos)
+    {
+        QSqlQuery q(Db());
+        for (const QString &c : comandos)
+            if (!q.exec(c))
+                throw ErroBanco(q.lastError().text() + u"\r\n"_s + c.left(200));
+    }
+    bool Existe(const QString &consulta)
+    {
+        QSqlQuery q(Db());
+        if (!q.exec(consulta))
+            throw ErroBanco(q.lastError().text());
+        return q.next();
+    }
+
+    QString Identificador(const QString &nome) const { return escapado(PQescapeIdentifier, nome); }
+    QString Literal(const QString &texto) const { return escapado(PQescapeLiteral, texto); }
+    // Verificador SCRAM-SHA-256 da senha, calculado aqui: a senha não sai desta máquina.
+    QString Verificador(const QString &login, const QString &senha) const
+    {
+        char *v = PQencryptPasswordConn(
+            m_pg, senha.toUtf8().constData(), login.toUtf8().constData(), "scram-sha-256");
+        if (!v)
+            throw ErroBanco(u"Não foi possível cifrar a senha de %1: %2"_s.arg(
+                login, QString::fromUtf8(PQerrorMessage(m_pg)).trimmed()));
+        const QString r = QString::fromUtf8(v);
+        PQfreemem(v);
+        return r;
+    }
+
+private:
+    QString escapado(char *(*f)(PGconn *, const char *, size_t), const QString &texto) const
+    {
+        const QByteArray b = texto.toUtf8();
+        char *e = f(m_pg, b.constData(), size_t(b.size()));
+        if (!e)
+            throw ErroBanco(QString::fromUtf8(PQerrorMessage(m_pg)).trimmed());
+        const QString r = QString::fromUtf8(e);
+        PQfreemem(e);
+        return r;
+    }
+    void fechar()
+    {
+        {
+            QSqlDatabase db = Db();
+            if (db.isValid())
+                db.close();
+        }
+        QSqlDatabase::removeDatabase(m_nome);
+        m_pg = nullptr;
+    }
+    QString m_nome;
+    PGconn *m_pg = nullptr;
+};
+
+// O nome não pode ser palavra-chave do SQL que não seja de uso livre (select, user...).
+void conferirPalavraReservada(Conexao &adm, const QString &banco)
+{
+    if (adm.Existe(u"SELECT 1 FROM pg_catalog.pg_get_keywords() WHERE catcode <> 'U' AND word = "_s
+            + adm.Literal(banco)))
+        throw Recusa { u"Nome de banco inválido (palavra reservada do SQL): "_s + banco };
+}
+
+// Os doze logins: novos ou com a senha trocada, sem nenhum poder além de entrar.
+QStringList comandosLogins(Conexao &c, const QHash<QString, QString> &senhas)
+{
+    QStringList comandos;
+    for (int nivel = 1; nivel <= NumeroNiveis; ++nivel) {
+        const QString login = UsuarioNivel(nivel);
+        const bool existe
+            = c.Existe(u"SELECT 1 FROM pg_catalog.pg_roles WHERE rolname = "_s + c.Literal(login));
+        comandos << u"%1 ROLE %2 LOGIN NOSUPERUSER NOCREATEDB NOCREATEROLE NOINHERIT "
+                    "NOREPLICATION NOBYPASSRLS PASSWORD %3"_s.arg(existe ? u"ALTER"_s : u"CREATE"_s,
+                        c.Identificador(login),
+                        c.Literal(c.Verificador(login, senhas.value(login))));
+    }
+    return comandos;
+}
+
+QStringList comandosEsquema(Conexao &c, const QString &banco)
+{
+    return QStringList { u"REVOKE ALL ON DATABASE %1 FROM PUBLIC"_s.arg(c.Identificador(banco)),
+        u"REVOKE ALL ON SCHEMA public FROM PUBLIC"_s }
+    + Esquema::ComandosCriacao(FonteDados::PostgreSQL)
+        + Esquema::ComandosLinhasIniciais(FonteDados::PostgreSQL);
+}
+
+QStringList comandosDireitos(Conexao &c, const QString &banco)
+{
+    QStringList comandos;
+    for (int nivel = 1; nivel <= NumeroNiveis; ++nivel) {
+        const QString login = c.Identificador(UsuarioNivel(nivel));
+        comandos << u"GRANT CONNECT ON DATABASE %1 TO %2"_s.arg(c.Identificador(banco), login)
+                 << u"GRANT USAGE ON SCHEMA public TO %1"_s.arg(login)
+                 << Esquema::ComandosDireitos(nivel);
+    }
+    return comandos;
+}
+
+// Logins, esquema, direitos e segurança por linha no banco novo, numa só transação.
+void prepararBanco(const Opcoes &o, const QHash<QString, QString> &senhas)
+{
+    const QString banco = o.fonte.banco;
+    Conexao c(o, banco, u"banco"_s);
+    QSqlDatabase db = c.Db();
+    if (!db.transaction())
+        throw ErroBanco(db.lastError().text());
+    try {
+        // Os verificadores primeiro: nenhum comando com senha passa pelo registro de erro.
+        const QStringList logins = comandosLogins(c, senhas);
+        for (int nivel = 1; nivel <= NumeroNiveis; ++nivel) {
+            QSqlQuery q(db);
+            if (!q.exec(logins.at(nivel - 1)))
+                throw ErroBanco(u"login %1: %2"_s.arg(UsuarioNivel(nivel), q.lastError().text()));
+        }
+        c.Executar(comandosEsquema(c, banco));
+        c.Executar(comandosDireitos(c, banco));
+        c.Executar(Esquema::ComandosSegurancaLinhas());
+        if (!db.commit())
+            throw ErroBanco(db.lastError().text());
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+}
+
+void criar(const Opcoes &o, const QHash<QString, QString> &senhas)
+{
+    const QString banco = o.fonte.banco;
+    Conexao adm(o, u"postgres"_s, u"adm"_s);
+    conferirPalavraReservada(adm, banco);
+    if (adm.Existe(u"SELECT 1 FROM pg_catalog.pg_database WHERE datname = "_s + adm.Literal(banco)))
+        throw ErroBanco(u"O banco %1 já existe; nada foi alterado."_s.arg(banco));
+    adm.Executar({ u"CREATE DATABASE %1 ENCODING 'UTF8' TEMPLATE template0"_s.arg(
+        adm.Identificador(banco)) });
+    try {
+        prepararBanco(o, senhas);
+    } catch (const ErroBanco &e) {
+        QString desfeito
+            = u"O banco %1 foi apagado; nenhum login foi criado ou alterado."_s.arg(banco);
+        try {
+            adm.Executar({ u"DROP DATABASE %1 WITH (FORCE)"_s.arg(adm.Identificador(banco)) });
+        } catch (const ErroBanco &d) {
+            desfeito = u"Nenhum login foi criado ou alterado, mas o banco %1 ficou criado e "
+                       "vazio; apague-o (DROP DATABASE) antes de tentar de novo: %2"_s.arg(
+                           banco, d.Mensagem());
+        }
+        throw ErroBanco(
+            u"Falha ao preparar o banco %1: %2\n%3"_s.arg(banco, e.Mensagem(), desfeito));
+    }
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"tarvisco_criar_banco"_s);
+    QCommandLineParser p;
+    declararOpcoes(p);
+    if (!p.parse(QCoreApplication::arguments())) {
+        erro() << p.errorText() << Qt::endl;
+        return EntradaInvalida;
+    }
+    if (p.isSet(u"help"_s))
+        p.showHelp(Sucesso);
 
     Opcoes o;
-    o.host = p.value(u"host"_s);
-    bool ok = false;
-    o.porta = p.value(u"porta"_s).toInt(&ok);
-    o.banco = p.value(u"banco"_s);
-    o.superusuario = p.value(u"superusuario"_s);
-    static const QRegularExpression nomeValido(u"^[a-z_][a-z0-9_]*$"_s);
-    if (!ok || o.porta <= 0) {
-        erro() << "Porta inválida: " << p.value(u"porta"_s) << Qt::endl;
-        return 2;
-    }
-    if (!nomeValido.match(o.banco).hasMatch()) {
-        erro() << "Nome de banco inválido (use minúsculas, dígitos e _): " << o.banco << Qt::endl;
-        return 2;
+    QHash<QString, QString> senhas;
+    try {
+        o = lerOpcoes(p);
+        QFile entrada;
+        if (!entrada.open(stdin, QIODevice::ReadOnly))
+            throw Recusa { u"Não foi possível ler a entrada padrão."_s };
+        senhas = lerSenhas(entrada.readAll());
+    } catch (const Recusa &r) {
+        erro() << r.mensagem << Qt::endl;
+        return EntradaInvalida;
     }
     try {
-        criar(o, lerSenhas());
+        criar(o, senhas);
+    } catch (const Recusa &r) {
+        erro() << r.mensagem << Qt::endl;
+        return EntradaInvalida;
     } catch (const ErroBanco &e) {
         erro() << e.Mensagem() << Qt::endl;
-        return 1;
+        return FalhaServidor;
     }
-    QTextStream(stdout) << "Banco " << o.banco << " criado com os doze logins." << Qt::endl;
-    return 0;
+    QTextStream(stdout) << "Banco " << o.fonte.banco << " criado com os doze logins." << Qt::endl;
+    return Sucesso;
 }

@@ -118,23 +118,12 @@ bool BancoTeste::prepararPostgres()
     m_fonte.banco = u"tarvisco"_s;
 
     // O mesmo comando que o README documenta.
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    const QString programa = QStringLiteral(TARVISCO_BIN_DIR) + u"/tarvisco_criar_banco"_s;
-    p.start(programa,
+    const ExecucaoCriarBanco e = CriarBanco(
         { u"--host"_s, m_fonte.host, u"--porta"_s, QString::number(m_fonte.porta), u"--banco"_s,
-            m_fonte.banco, u"--superusuario"_s, m_cluster->Superusuario() });
-    if (!p.waitForStarted(10000)) {
-        m_erro = u"Não foi possível rodar "_s + programa + u": "_s + p.errorString();
-        return false;
-    }
-    QString senhas;
-    for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
-        senhas += UsuarioNivel(nivel) + u'=' + Senha(nivel) + u'\n';
-    p.write(senhas.toUtf8());
-    p.closeWriteChannel();
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        m_erro = u"tarvisco_criar_banco falhou: "_s + QString::fromUtf8(p.readAll());
+            m_fonte.banco, u"--superusuario"_s, m_cluster->Superusuario() },
+        [this](int nivel) { return Senha(nivel); });
+    if (e.saida != 0) {
+        m_erro = u"tarvisco_criar_banco falhou: "_s + e.texto;
         return false;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, m_conexaoDono);
@@ -165,10 +154,15 @@ QString BancoTeste::Conectar(int nivel)
         return m_erro.isEmpty() ? u"banco de teste não preparado"_s : m_erro;
     TDatabase &db = Servidor::Database();
     db.Close();
-    db.Fonte = m_fonte;
-    db.Params = { u"USER NAME="_s + UsuarioNivel(nivel) };
     NivelAcesso = nivel;
-    const QString senha = Senha(nivel);
+    return AbrirConexao(db, m_fonte, UsuarioNivel(nivel), Senha(nivel));
+}
+
+QString AbrirConexao(
+    TDatabase &db, const FonteDados &fonte, const QString &login, const QString &senha)
+{
+    db.Fonte = fonte;
+    db.Params = { u"USER NAME="_s + login };
     TDatabase::DefinirPedidoSenha([senha](const QString &, QString &, QString &s) {
         s = senha;
         return true;
@@ -179,6 +173,36 @@ QString BancoTeste::Conectar(int nivel)
         return e.Mensagem();
     }
     return {};
+}
+
+ExecucaoCriarBanco CriarBanco(const QStringList &opcoes, const std::function<QString(int)> &senha,
+    const QString &entrada, const QString &senhaSuperusuario)
+{
+    QString linhas = entrada;
+    if (linhas.isEmpty())
+        for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
+            linhas += UsuarioNivel(nivel) + u'=' + senha(nivel) + u'\n';
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    if (!senhaSuperusuario.isEmpty()) {
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(u"PGPASSWORD"_s, senhaSuperusuario);
+        p.setProcessEnvironment(ambiente);
+    }
+    const QString programa = QStringLiteral(TARVISCO_BIN_DIR) + u"/tarvisco_criar_banco"_s;
+    p.start(programa, opcoes);
+    ExecucaoCriarBanco e;
+    if (!p.waitForStarted(10000)) {
+        e.texto = u"Não foi possível rodar "_s + programa + u": "_s + p.errorString();
+        return e;
+    }
+    p.write(linhas.toUtf8());
+    p.closeWriteChannel();
+    const bool terminou = p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit;
+    e.texto = QString::fromUtf8(p.readAll());
+    if (terminou)
+        e.saida = p.exitCode();
+    return e;
 }
 
 void BancoTeste::Desconectar()

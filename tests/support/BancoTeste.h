@@ -15,6 +15,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 enum class Motor { SQLite, PostgreSQL };
@@ -70,6 +71,21 @@ private:
     QString m_conexaoDono;
     std::unique_ptr<ClusterPostgres> m_cluster;
 };
+
+// Abre a conexão dada na fonte dada como o programa abre (parâmetro USER NAME e pedido de
+// senha respondido com 'senha'). Devolve o texto da falha ou vazio.
+QString AbrirConexao(
+    TDatabase &db, const FonteDados &fonte, const QString &login, const QString &senha);
+
+// Roda tarvisco_criar_banco com as opções dadas e as doze linhas "login=senha" de
+// 'senha(nivel)' na entrada padrão (entrada própria se 'entrada' não for vazia); com
+// 'senhaSuperusuario', ela vai no PGPASSWORD. Saída (-1 se não rodou) e texto.
+struct ExecucaoCriarBanco {
+    int saida = -1;
+    QString texto;
+};
+ExecucaoCriarBanco CriarBanco(const QStringList &opcoes, const std::function<QString(int)> &senha,
+    const QString &entrada = {}, const QString &senhaSuperusuario = {});
 
 // Pega o banco do motor da linha corrente e falha o caso se não estiver pronto.
 #define EXIGIR_BANCO(nome)                                                                         \

@@ -32,8 +32,9 @@ QStringList comoPostgres(const QString &programa, const QStringList &args)
 }
 } // namespace
 
-ClusterPostgres::ClusterPostgres()
-    : m_bin(pastaBinarios())
+ClusterPostgres::ClusterPostgres(const OpcoesCluster &opcoes)
+    : m_opcoes(opcoes)
+    , m_bin(pastaBinarios())
 {
 }
 
@@ -102,11 +103,30 @@ bool ClusterPostgres::Iniciar()
             { u"-D"_s, dados, u"-U"_s, u"postgres"_s, u"-A"_s, u"trust"_s, u"-E"_s, u"UTF8"_s,
                 u"--locale=C.UTF-8"_s, u"--no-sync"_s, u"--no-instructions"_s }))
         return false;
-    // Conexões por soquete exigem senha (scram), como num servidor de verdade; o
-    // superusuário local entra sem senha para preparar o banco.
-    const QString hba = u"local all postgres trust\nlocal all all scram-sha-256\n"_s;
+    // Conexões exigem senha (scram), como num servidor de verdade; o superusuário entra
+    // sem senha para preparar o banco.
+    QString hba = u"local all postgres trust\nlocal all all scram-sha-256\n"_s;
+    const bool tls = !m_opcoes.certificado.isEmpty() && !m_opcoes.chave.isEmpty();
+    if (m_opcoes.tcp)
+        for (const QString &rede : { u"127.0.0.1/32"_s, u"::1/128"_s })
+            hba += u"%1 all postgres %2 trust\n%1 all all %2 scram-sha-256\n"_s.arg(
+                tls ? u"hostssl"_s : u"host"_s, rede);
     if (!rodar(u"sh"_s, { u"-c"_s, u"cat > '%1/pg_hba.conf'"_s.arg(dados) }, nullptr, hba))
         return false;
+    if (tls) {
+        // A chave do servidor só pode ser lida pelo dono (o usuário postgres).
+        const QString crt = m_pasta->path() + u"/servidor.crt"_s;
+        const QString key = m_pasta->path() + u"/servidor.key"_s;
+        if (!QFile::copy(m_opcoes.certificado, crt) || !QFile::copy(m_opcoes.chave, key)) {
+            m_erro = u"Não foi possível copiar o certificado do servidor"_s;
+            return false;
+        }
+        QFile::setPermissions(key, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (souRoot() && QProcess::execute(u"chown"_s, { u"postgres:postgres"_s, crt, key }) != 0) {
+            m_erro = u"chown postgres do certificado falhou"_s;
+            return false;
+        }
+    }
     vigiar();
     for (int tentativa = 0; tentativa < 5; ++tentativa) {
         m_porta = 20000 + int(QRandomGenerator::global()->bounded(20000));
@@ -118,10 +138,19 @@ bool ClusterPostgres::Iniciar()
 
 bool ClusterPostgres::iniciarServidor()
 {
-    const QString opcoes = u"-k %1 -p %2 -c listen_addresses='' -c fsync=off "
-                           "-c synchronous_commit=off -c full_page_writes=off "
-                           "-c max_connections=40 -c shared_buffers=16MB"_s.arg(m_pasta->path())
-                               .arg(m_porta);
+    QString opcoes = u"-k %1 -p %2 -c listen_addresses='%3' -c fsync=off "
+                     "-c synchronous_commit=off -c full_page_writes=off "
+                     "-c max_connections=40 -c shared_buffers=16MB"_s.arg(m_pasta->path())
+                         .arg(m_porta)
+                         .arg(m_opcoes.tcp ? u"localhost"_s : QString());
+    if (!m_opcoes.stringsPadrao)
+        opcoes += u" -c standard_conforming_strings=off"_s;
+    if (!m_opcoes.certificado.isEmpty() && !m_opcoes.chave.isEmpty())
+        opcoes
+            += u" -c ssl=on -c ssl_cert_file=%1/servidor.crt -c ssl_key_file=%1/servidor.key"_s.arg(
+                m_pasta->path());
+    if (m_opcoes.registrarConexoes)
+        opcoes += u" -c log_connections=on"_s;
     if (!rodar(m_bin + u"/pg_ctl"_s,
             { u"-D"_s, m_pasta->path() + u"/dados"_s, u"-o"_s, opcoes, u"-l"_s,
                 m_pasta->path() + u"/log.txt"_s, u"-w"_s, u"-t"_s, u"60"_s, u"start"_s })) {
@@ -177,4 +206,10 @@ QString ClusterPostgres::Psql(const QString &banco, const QString &sql, bool *ok
     if (ok)
         *ok = r;
     return saida;
+}
+
+QString ClusterPostgres::Registro() const
+{
+    QFile log(m_pasta ? m_pasta->path() + u"/log.txt"_s : QString());
+    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
 }

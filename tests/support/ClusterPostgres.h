@@ -7,9 +7,19 @@
 #include <QTemporaryDir>
 #include <memory>
 
+// Variações do servidor; o padrão é o dos testes de SQL.
+struct OpcoesCluster {
+    bool stringsPadrao = true; // standard_conforming_strings
+    bool tcp = false; // também ouve em localhost (127.0.0.1 e ::1), com senha scram
+    // Com os dois: ssl = on, e no TCP só conexões criptografadas (hostssl).
+    QString certificado;
+    QString chave;
+    bool registrarConexoes = false; // log_connections
+};
+
 class ClusterPostgres {
 public:
-    ClusterPostgres();
+    explicit ClusterPostgres(const OpcoesCluster &opcoes = OpcoesCluster());
     ~ClusterPostgres();
 
     // Inicia (initdb + pg_ctl start). false e Erro() preenchido se não conseguir.
@@ -27,12 +37,15 @@ public:
 
     // Roda um comando SQL com psql como superusuário; devolve a saída (stdout).
     QString Psql(const QString &banco, const QString &sql, bool *ok = nullptr);
+    // O registro do servidor até agora.
+    QString Registro() const;
 
 private:
     bool rodar(const QString &programa, const QStringList &args, QString *saida = nullptr,
         const QString &entrada = QString());
     bool iniciarServidor();
     void vigiar();
+    OpcoesCluster m_opcoes;
     std::unique_ptr<QTemporaryDir> m_pasta;
     int m_porta = 0;
     bool m_ativo = false;

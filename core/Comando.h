@@ -16,6 +16,13 @@ enum class Passo {
     Exclusao, // "apagando..." / "apagado"
 };
 
+// O núcleo do padrão: fecha a consulta, registra 'inicio' (se não vazio), monta as linhas e
+// roda (abrindo o resultado, com 'abrir', ou executando). Uma falha (do banco ou de um
+// valor recusado) vai para RegistrarErro com a fonte n, e devolve false. Quem chama
+// registra o fim.
+bool RodarComando(TQuery &q, int n, const QString &inicio,
+    const std::function<QStringList()> &linhas, bool abrir);
+
 // Roda o comando das linhas na consulta q, registrando com a fonte n. Na contagem, o
 // número de registros é a primeira coluna da única linha. 'registros' recebe o número
 // de linhas (consulta) ou a contagem. Devolve false na falha (já registrada).

@@ -4,6 +4,25 @@
 
 using namespace Qt::StringLiterals;
 
+bool RodarComando(
+    TQuery &q, int n, const QString &inicio, const std::function<QStringList()> &linhas, bool abrir)
+{
+    try {
+        q.Close();
+        if (!inicio.isEmpty())
+            RegistrarEvento(n, inicio);
+        q.SQL = linhas();
+        if (abrir)
+            q.Open();
+        else
+            q.ExecSQL();
+        return true;
+    } catch (const ErroBanco &e) {
+        RegistrarErro(n, e.Mensagem());
+        return false;
+    }
+}
+
 bool ExecutarComando(
     TQuery &q, int n, Passo passo, const std::function<QStringList()> &linhas, int *registros)
 {
@@ -18,23 +37,21 @@ bool ExecutarComando(
         { u"apagando..."_s, u"apagado"_s },
     };
     const auto &p = palavras[int(passo)];
+    const bool consulta
+        = passo == Passo::Consulta || passo == Passo::ConsultaSemTotal || passo == Passo::Contagem;
+    if (!RodarComando(q, n, p.inicio, linhas, consulta))
+        return false;
     try {
-        q.Close();
-        RegistrarEvento(n, p.inicio);
-        q.SQL = linhas();
         if (passo == Passo::ConsultaSemTotal) {
-            q.Open();
             if (registros)
                 *registros = q.RecordCount();
             RegistrarEvento(n, p.fim);
-        } else if (passo == Passo::Consulta || passo == Passo::Contagem) {
-            q.Open();
+        } else if (consulta) {
             const int total = passo == Passo::Contagem ? q.Campo0().toInt() : q.RecordCount();
             if (registros)
                 *registros = total;
             RegistrarEvento(n, p.fim, QString::number(total) + u" registros"_s);
         } else {
-            q.ExecSQL();
             RegistrarEvento(n, p.fim);
         }
         return true;

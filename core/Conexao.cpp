@@ -1,0 +1,120 @@
+#include "Conexao.h"
+
+#include "CatalogoTabelas.h"
+#include "Comando.h"
+#include "Mensagens.h"
+#include "PerfisAcesso.h"
+#include "Rotinas.h"
+#include "Sentenca.h"
+#include "Servidor.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Conexao {
+namespace {
+// Colunas da linha de configuração do servidor.
+const QStringList ColunasConfiguracao
+    = { u"Id"_s, u"Email"_s, u"URL"_s, u"DesligarVersaoAntiga"_s, u"Versao"_s, u"Instancias"_s };
+
+const QString MensagemPermissoes
+    = u"Entre em contato com o Seção de Informática e informe que houve erro\r\nna definição "
+      "das permissões de acesso às tabelas para o seu login."_s;
+} // namespace
+
+std::optional<Configuracao> LerConfiguracao()
+{
+    if (!Servidor::Database().Connected())
+        return std::nullopt;
+    TQuery &q = Servidor::Query();
+    try {
+        q.Close();
+        RegistrarEvento(0, u"verificando configurações no servidor..."_s);
+        q.SQL = { u"SELECT * FROM Tarvisco"_s };
+        q.Open();
+        RegistrarEvento(0, u"configurações verificadas no servidor"_s);
+        // Uma coluna que falta ou uma tabela vazia também são configurações ilegíveis.
+        for (const QString &coluna : ColunasConfiguracao)
+            q.AsString(coluna);
+        if (q.RecordCount() == 0)
+            throw ErroBanco(u"A tabela Tarvisco não tem nenhuma linha."_s);
+        return Configuracao { q.AsString(u"Email"_s), q.AsString(u"URL"_s),
+            q.AsString(u"DesligarVersaoAntiga"_s) == u"S"_s, q.AsString(u"Versao"_s) };
+    } catch (const ErroBanco &e) {
+        RegistrarEvento(0, u"exceção"_s, e.Mensagem());
+        Mensagens::Informar(u"ERRO GRAVE:\n\r\n\rNão foi possível ler configurações do servidor."
+                            "\n\rEntre em contato com o administrador da rede da QORVEL."_s);
+        return std::nullopt;
+    }
+}
+
+void ModificarContagem(int mudanca)
+{
+    if (!Servidor::Database().Connected())
+        return;
+    // Lido, calculado aqui e gravado de volta, sem trava: cópias que conectam ao mesmo
+    // tempo podem perder uma contagem.
+    TQuery &q = Servidor::Query();
+    if (!RodarComando(
+            q, 0, {}, [] { return QStringList { u"SELECT * FROM Tarvisco WHERE Id=1"_s }; }, true))
+        return;
+    RegistrarEvento(0, u"consultado"_s, u"contagem de instâncias do Tarvisco"_s);
+    QString atual;
+    try {
+        atual = q.AsString(u"Instancias"_s);
+    } catch (const ErroBanco &e) {
+        RegistrarErro(0, e.Mensagem());
+        return;
+    }
+    if (atual.isEmpty())
+        return;
+    const int novo = atual.toInt() + mudanca;
+    if (novo < 0)
+        return;
+    if (RodarComando(
+            q, 0, {},
+            [novo] {
+                return QStringList { u"UPDATE Tarvisco SET "_s,
+                    u"Instancias="_s + QString::number(novo), u" WHERE Id=1"_s };
+            },
+            false))
+        RegistrarEvento(0, u"alterado"_s, u"contagem de instâncias do Tarvisco"_s);
+}
+
+bool DefinirFiltroDasTabelas()
+{
+    FiltroTabelas.clear();
+    if (!Servidor::Database().Connected())
+        return true;
+    if (NivelAcesso == 9) {
+        FiltroTabelas = u"Graduação"_s;
+    } else if (NivelAcesso == 10) {
+        FiltroTabelas = u"Pós-Graduação"_s;
+    } else if (NivelDeDepartamento(NivelAcesso)) {
+        TQuery &q = Servidor::Query();
+        if (!RodarComando(
+                q, 0, {},
+                [] {
+                    return QStringList { u"SELECT * FROM "_s + NomeTabela(10) + u" WHERE Nome="_s
+                        + CitarTexto(DepartamentoNivel(NivelAcesso)) };
+                },
+                true)) {
+            Mensagens::Informar(MensagemPermissoes);
+            return false;
+        }
+        try {
+            FiltroTabelas = q.AsString(u"Id"_s);
+        } catch (const ErroBanco &) {
+            FiltroTabelas.clear();
+        }
+        if (FiltroTabelas.isEmpty()) {
+            // Sem o departamento do nível não há filtro: é uma falha, não um filtro vazio.
+            RegistrarEvento(0, u"erro"_s, u"filtro SQL não definido"_s);
+            Mensagens::Informar(MensagemPermissoes);
+            return false;
+        }
+        RegistrarEvento(0, u"consultado"_s, u"filtro SQL definido"_s);
+    }
+    return true;
+}
+
+} // namespace Conexao

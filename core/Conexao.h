@@ -1,0 +1,34 @@
+#pragma once
+// O que o programa faz no servidor logo depois de conectar e ao desconectar, sem janela:
+// a leitura da linha de configuração, a contagem de cópias em uso e o filtro das tabelas
+// do nível. A janela principal chama estes passos e mostra o que for de tela.
+#include <QString>
+#include <optional>
+
+namespace Conexao {
+
+// A linha de configuração do servidor (tabela Tarvisco).
+struct Configuracao {
+    QString email;
+    QString url;
+    bool desligarVersaoAntiga = false;
+    QString versao;
+};
+
+// Lê a configuração na consulta compartilhada ("verificando configurações no
+// servidor..." / "configurações verificadas no servidor"). Uma tabela sem linha, uma
+// coluna que falta ou a falha do comando é uma configuração ilegível: registra "exceção"
+// com o texto, mostra o "ERRO GRAVE" e devolve vazio. Sem conexão, vazio sem mensagem.
+std::optional<Configuracao> LerConfiguracao();
+
+// Soma 'mudanca' à contagem de cópias em uso (Instancias da linha 1); nunca abaixo de
+// zero; sem conexão nada acontece; uma falha vai para RegistrarErro.
+void ModificarContagem(int mudanca);
+
+// Calcula FiltroTabelas para NivelAcesso: o Id do departamento do nível (3..6),
+// "Graduação" (9), "Pós-Graduação" (10) ou vazio. false quando o departamento do nível
+// não pôde ser lido ou não existe (o usuário já foi avisado): sem o filtro o nível
+// listaria tudo.
+bool DefinirFiltroDasTabelas();
+
+} // namespace Conexao
