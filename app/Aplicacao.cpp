@@ -5,10 +5,13 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 #include <QWidget>
@@ -61,6 +64,31 @@ void PrepararPrograma()
     InstalarMensagensTela();
     InstalarPedidoSenha();
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QString IdentificadorDesktop()
+{
+    return QStringLiteral(TARVISCO_ID);
+}
+
+QString PastaTrabalhoInstalada(const QString &pastaPrograma)
+{
+    const QString entrada
+        = pastaPrograma + u"/../share/applications/"_s + IdentificadorDesktop() + u".desktop"_s;
+    if (!QFileInfo::exists(entrada))
+        return {};
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/tarvisco"_s;
+}
+
+bool EntrarNaPastaTrabalho()
+{
+    const QString pasta = PastaTrabalhoInstalada(QCoreApplication::applicationDirPath());
+    if (pasta.isEmpty())
+        return true;
+    if (QDir().mkpath(pasta) && QDir::setCurrent(pasta))
+        return true;
+    qWarning().noquote() << "pasta de trabalho" << pasta << "não pôde ser usada";
+    return false;
 }
 
 void DefinirTituloAplicacao(const QString &t)

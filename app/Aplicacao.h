@@ -10,6 +10,19 @@ class QWidget;
 // caixas de mensagem na tela e pedido de senha do banco.
 void PrepararPrograma();
 
+// Identificador do programa na área de trabalho (nome da entrada do menu, do ícone e
+// dos metadados AppStream).
+QString IdentificadorDesktop();
+
+// Pasta de trabalho (banco embutido, Tarvisco.ini, log/) do programa instalado, que fica
+// em <prefixo>/bin ao lado da sua entrada do menu em <prefixo>/share/applications: a
+// pasta de dados do usuário (~/.local/share/tarvisco). Fora de uma instalação (rodando
+// de build/, por ./run.sh), vazio: a pasta atual continua a de trabalho.
+QString PastaTrabalhoInstalada(const QString &pastaPrograma);
+// Entra na pasta de trabalho do programa instalado, criando-a; false se não conseguiu
+// (o programa fica na pasta atual).
+bool EntrarNaPastaTrabalho();
+
 // Título da aplicação (o texto do programa na barra de tarefas e das caixas de mensagem).
 void DefinirTituloAplicacao(const QString &titulo);
 QString TituloAplicacao();

@@ -36,7 +36,6 @@
 using namespace Qt::StringLiterals;
 
 TFormMain *FormMain = nullptr;
-const QString ArquivoConfiguracoes = u"Tarvisco.ini"_s;
 const QString SecaoConfiguracoes = u"Configurações"_s;
 
 namespace {

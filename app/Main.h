@@ -105,8 +105,7 @@ private:
 // outras janelas chegam por ela às caixas do programa (FormMain->FormAguarde).
 extern TFormMain *FormMain;
 
-// Arquivo das configurações, na pasta de trabalho.
-extern const QString ArquivoConfiguracoes; // "Tarvisco.ini"
+// Seção das configurações da janela principal no arquivo (ArquivoConfiguracoes, Ini.h).
 extern const QString SecaoConfiguracoes; // "Configurações"
 
 // Cria a janela principal e, depois dela, todas as outras janelas do programa, uma vez

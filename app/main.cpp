@@ -1,5 +1,6 @@
 // Entrada do programa: a janela principal primeiro, depois todas as outras janelas,
-// uma vez cada e escondidas; o programa termina quando a janela principal fecha.
+// uma vez cada e escondidas; o programa termina quando a janela principal fecha. O
+// programa instalado trabalha na pasta de dados do usuário.
 #include "Main.h"
 #include "Aplicacao.h"
 #include "Registro.h"
@@ -9,6 +10,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    EntrarNaPastaTrabalho();
     PrepararPrograma();
 
     TFormMain *principal = CriarJanelasDoPrograma();

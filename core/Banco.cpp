@@ -1,14 +1,17 @@
 #include "Banco.h"
 
 #include "Esquema.h"
+#include "PerfisAcesso.h"
 #include "Rotinas.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTextStream>
@@ -332,6 +335,13 @@ void TDatabase::Open()
                 throw;
             }
         }
+        try {
+            // As alterações feitas por esta conexão levam o nível no histórico.
+            Esquema::PrepararHistoricoSQLite(db, NomeNivel(NivelAcesso));
+        } catch (...) {
+            db.close();
+            throw;
+        }
     } else {
         QString senha;
         const PedidoSenha pedido = pedidoSenha();
@@ -430,10 +440,12 @@ TQuery::TQuery(TDatabase *database, QObject *parent)
 
 namespace {
 // O Id da linha recém-incluída, perguntado ao motor na mesma conexão: no PostgreSQL o
-// último valor de identidade da sessão (o lastInsertId do QPSQL não é isso), no SQLite
-// o rowid da última inclusão. Dentro de uma transação um ponto de salvamento impede que
-// uma falha dessa leitura desfaça a transação inteira.
-QString idInserido(TDatabase *db)
+// valor corrente da identidade da tabela do INSERT (o lastInsertId do QPSQL não é isso,
+// e o lastval() da sessão pode ser o do histórico, gravado pelo gatilho depois da
+// linha), no SQLite o rowid da última inclusão (o dos gatilhos não conta). Dentro de uma
+// transação um ponto de salvamento impede que uma falha dessa leitura desfaça a
+// transação inteira.
+QString idInserido(TDatabase *db, const QString &comando)
 {
     QSqlDatabase conexao = db->Conexao();
     QSqlQuery q(conexao);
@@ -441,8 +453,17 @@ QString idInserido(TDatabase *db)
     const bool protegido = pg && db->EmTransacao();
     if (protegido)
         q.exec(u"SAVEPOINT tarvisco_id"_s);
+    QString consulta = u"SELECT last_insert_rowid()"_s;
+    if (pg) {
+        static const QRegularExpression tabela(u"^\\s*INSERT\\s+INTO\\s+([A-Za-z_][A-Za-z0-9_]*)"_s,
+            QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch m = tabela.match(comando);
+        consulta = m.hasMatch()
+            ? u"SELECT currval(pg_get_serial_sequence('%1','id'))"_s.arg(m.captured(1).toLower())
+            : u"SELECT lastval()"_s;
+    }
     QString id;
-    if (q.exec(pg ? u"SELECT lastval()"_s : u"SELECT last_insert_rowid()"_s) && q.next())
+    if (q.exec(consulta) && q.next())
         id = q.value(0).toString();
     if (protegido)
         q.exec(id.isEmpty() ? u"ROLLBACK TO SAVEPOINT tarvisco_id"_s
@@ -477,68 +498,68 @@ QString comoTexto(const QVariant &v)
     }
 }
 
-// Tamanho do cabeçalho de uma linha: fins das colunas e marcas de nulo, em múltiplo de 4.
-int cabecalhoLinha(int colunas)
-{
-    return (int(sizeof(qint32)) * colunas + (colunas + 7) / 8 + 3) & ~3;
-}
+// Uma linha guardada: [largura dos fins: 1, 2 ou 4 bytes] [fins das colunas] [marcas de
+// nulo] [textos UTF-8]. Os fins contam a partir do começo dos textos; a largura é a menor
+// que cabe o fim da linha.
+struct LinhaGuardada {
+    const char *base;
+    int colunas;
 
-// Monta uma linha do resultado: [fins das colunas (int32)] [marcas de nulo] [textos],
-// os textos em UTF-8 (SQLite) ou UTF-16 (o que o driver já entrega como QString).
-class MontadorLinha {
-public:
-    explicit MontadorLinha(int colunas)
-        : m_colunas(colunas)
-        , m_cabecalho(cabecalhoLinha(colunas))
+    int largura() const { return base[0]; }
+    const char *textos() const { return base + 1 + colunas * largura() + (colunas + 7) / 8; }
+    qint32 fim(int c) const
     {
+        if (c < 0)
+            return 0;
+        if (largura() == 1)
+            return quint8(base[1 + c]);
+        if (largura() == 2) {
+            quint16 f;
+            std::memcpy(&f, base + 1 + 2 * c, sizeof f);
+            return f;
+        }
+        qint32 f;
+        std::memcpy(&f, base + 1 + 4 * c, sizeof f);
+        return f;
     }
-    void Comecar()
+    bool nula(int c) const { return base[1 + colunas * largura() + c / 8] & (1 << (c % 8)); }
+    QByteArrayView celula(int c) const
     {
-        m_linha.resize(m_cabecalho);
-        std::fill(m_linha.begin(), m_linha.end(), '\0');
-        m_coluna = 0;
+        const qint32 inicio = fim(c - 1);
+        return QByteArrayView(textos() + inicio, fim(c) - inicio);
     }
-    void Texto(const char *dados, qsizetype tamanho)
-    {
-        m_linha.append(dados, tamanho);
-        fechar(false);
-    }
-    void Nulo() { fechar(true); }
-    QByteArray Linha() const { return m_linha; }
-
-private:
-    void fechar(bool nulo)
-    {
-        const qint32 fim = qint32(m_linha.size() - m_cabecalho);
-        std::memcpy(m_linha.data() + sizeof(qint32) * m_coluna, &fim, sizeof fim);
-        if (nulo)
-            m_linha[sizeof(qint32) * m_colunas + m_coluna / 8] |= char(1 << (m_coluna % 8));
-        ++m_coluna;
-    }
-    int m_colunas;
-    int m_cabecalho;
-    int m_coluna = 0;
-    QByteArray m_linha;
 };
 
-bool celulaNula(const QByteArray &linha, int colunas, int c)
+TQuery::Natureza naturezaDeclarada(const char *tipo)
 {
-    return linha.at(int(sizeof(qint32)) * colunas + c / 8) & (1 << (c % 8));
+    const QByteArray t = QByteArray(tipo).toUpper();
+    if (t.contains("DATE") || t.contains("TIME"))
+        return TQuery::Natureza::Data;
+    for (const char *n : { "INT", "REAL", "NUM", "DEC", "FLOA", "DOUB" })
+        if (t.contains(n))
+            return TQuery::Natureza::Numero;
+    return TQuery::Natureza::Texto;
 }
 
-QString celula(const QByteArray &linha, int colunas, int c, bool utf16)
+TQuery::Natureza naturezaDoTipo(QMetaType tipo)
 {
-    const char *base = linha.constData();
-    qint32 inicio = 0, fim = 0;
-    if (c > 0)
-        std::memcpy(&inicio, base + sizeof(qint32) * (c - 1), sizeof inicio);
-    std::memcpy(&fim, base + sizeof(qint32) * c, sizeof fim);
-    const char *texto = base + cabecalhoLinha(colunas) + inicio;
-    if (!utf16)
-        return QString::fromUtf8(texto, fim - inicio);
-    QString s((fim - inicio) / 2, Qt::Uninitialized);
-    std::memcpy(s.data(), texto, fim - inicio);
-    return s;
+    switch (tipo.id()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return TQuery::Natureza::Numero;
+    case QMetaType::QDate:
+    case QMetaType::QDateTime:
+    case QMetaType::QTime:
+        return TQuery::Natureza::Data;
+    default:
+        return TQuery::Natureza::Texto;
+    }
 }
 
 // A conexão SQLite por baixo do driver, para ler resultados sem uma cópia por célula.
@@ -551,13 +572,93 @@ sqlite3 *sqliteDe(const QSqlDatabase &conexao)
         return nullptr;
     return *static_cast<sqlite3 *const *>(h.constData());
 }
+// A conexão PostgreSQL por baixo do driver: as listagens leem os textos do libpq.
+PGconn *postgresDe(const QSqlDatabase &conexao)
+{
+    if (conexao.driverName() != u"QPSQL"_s)
+        return nullptr;
+    const QVariant h = conexao.driver()->handle();
+    // O tipo se chama "PGconn*" ou "pg_conn*", conforme a versão do driver.
+    if (!h.isValid()
+        || (qstrcmp(h.typeName(), "PGconn*") != 0 && qstrcmp(h.typeName(), "pg_conn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn *const *>(h.constData());
+}
+
+// Espécie de uma coluna pelo tipo do PostgreSQL (oids de pg_type).
+TQuery::Natureza naturezaOid(Oid tipo)
+{
+    switch (tipo) {
+    case 20: // int8
+    case 21: // int2
+    case 23: // int4
+    case 26: // oid
+    case 700: // float4
+    case 701: // float8
+    case 1700: // numeric
+        return TQuery::Natureza::Numero;
+    case 1082: // date
+    case 1083: // time
+    case 1114: // timestamp
+    case 1184: // timestamptz
+        return TQuery::Natureza::Data;
+    default:
+        return TQuery::Natureza::Texto;
+    }
+}
+
+// A falha como o driver do Qt a escreve (mensagem do servidor, código e o texto do
+// driver), para o registro mostrar o mesmo texto de sempre.
+QString falhaPostgres(PGconn *pg, const PGresult *r)
+{
+    QString texto = QString::fromUtf8(PQerrorMessage(pg));
+    if (r)
+        texto += u"(%1)"_s.arg(QString::fromLatin1(PQresultErrorField(r, PG_DIAG_SQLSTATE)));
+    return texto + u" QPSQL: Unable to create query"_s;
+}
 } // namespace
+
+void TQuery::guardarLinha(const QByteArrayView *celulas)
+{
+    const int colunas = int(m_nomes.size());
+    qsizetype textos = 0;
+    for (int i = 0; i < colunas; ++i)
+        textos += celulas[i].size();
+    const int largura = textos < 0x100 ? 1 : textos < 0x10000 ? 2 : 4;
+    const qsizetype cabecalho = 1 + colunas * largura + (colunas + 7) / 8;
+    const qsizetype inicio = m_dados.size();
+    m_dados.resize(inicio + cabecalho + textos);
+    char *linha = m_dados.data() + inicio;
+    std::memset(linha, 0, cabecalho);
+    linha[0] = char(largura);
+    char *texto = linha + cabecalho;
+    qint32 fim = 0;
+    for (int i = 0; i < colunas; ++i) {
+        const QByteArrayView c = celulas[i];
+        if (c.data() == nullptr)
+            linha[1 + colunas * largura + i / 8] |= char(1 << (i % 8));
+        if (!c.isEmpty())
+            std::memcpy(texto + fim, c.data(), c.size());
+        fim += qint32(c.size());
+        if (largura == 1) {
+            linha[1 + i] = char(quint8(fim));
+        } else if (largura == 2) {
+            const quint16 f = quint16(fim);
+            std::memcpy(linha + 1 + 2 * i, &f, sizeof f);
+        } else {
+            std::memcpy(linha + 1 + 4 * i, &fim, sizeof fim);
+        }
+    }
+    m_inicios.append(inicio);
+}
 
 void TQuery::Open()
 {
     Close();
     if (!m_db || !m_db->Connected())
         throw ErroBanco(u"A conexão com o banco de dados não está aberta."_s);
+    // Uma célula nula é uma vista sem dados; uma vazia, uma vista de tamanho zero.
+    static const char vazio = 0;
     if (sqlite3 *s = sqliteDe(m_db->Conexao())) {
         // SQLite: direto da biblioteca, texto UTF-8 de cada coluna.
         const QString texto = TextoComando();
@@ -570,55 +671,101 @@ void TQuery::Open()
             throw ErroBanco(erro + u" Unable to execute statement"_s);
         }
         const int colunas = st ? sqlite3_column_count(st) : 0;
-        for (int i = 0; i < colunas; ++i)
+        for (int i = 0; i < colunas; ++i) {
             m_nomes << Esquema::GrafiaColuna(QString::fromUtf8(sqlite3_column_name(st, i)));
-        MontadorLinha m(colunas);
+            m_naturezas << naturezaDeclarada(sqlite3_column_decltype(st, i));
+        }
+        QVarLengthArray<QByteArrayView, 32> celulas(colunas);
         int r = SQLITE_DONE;
         while (st && (r = sqlite3_step(st)) == SQLITE_ROW) {
-            m.Comecar();
             for (int i = 0; i < colunas; ++i) {
                 if (sqlite3_column_type(st, i) == SQLITE_NULL) {
-                    m.Nulo();
+                    celulas[i] = QByteArrayView();
                     continue;
                 }
                 const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(st, i));
-                m.Texto(t, sqlite3_column_bytes(st, i));
+                celulas[i] = QByteArrayView(t ? t : &vazio, sqlite3_column_bytes(st, i));
             }
-            m_linhas.append(m.Linha());
+            guardarLinha(celulas.constData());
         }
         if (r != SQLITE_DONE) {
             const QString erro = QString::fromUtf8(sqlite3_errmsg(s));
             sqlite3_finalize(st);
-            m_linhas.clear();
-            m_nomes.clear();
+            Close();
             throw ErroBanco(erro + u" Unable to fetch row"_s);
         }
         sqlite3_finalize(st);
-        m_utf16 = false;
+    } else if (PGconn *pg = postgresDe(m_db->Conexao())) {
+        // PostgreSQL: linha a linha do libpq, os textos como o servidor os manda (UTF-8;
+        // datas ISO).
+        const QByteArray texto = TextoComando().toUtf8();
+        if (!PQsendQuery(pg, texto.constData()) || !PQsetSingleRowMode(pg)) {
+            const QString erro = falhaPostgres(pg, nullptr);
+            while (PGresult *r = PQgetResult(pg))
+                PQclear(r);
+            throw ErroBanco(erro);
+        }
+        QString erro;
+        QVarLengthArray<QByteArrayView, 32> celulas;
+        while (PGresult *r = PQgetResult(pg)) {
+            const ExecStatusType estado = PQresultStatus(r);
+            if (estado == PGRES_SINGLE_TUPLE || estado == PGRES_TUPLES_OK) {
+                const int colunas = PQnfields(r);
+                if (m_nomes.isEmpty())
+                    for (int i = 0; i < colunas; ++i) {
+                        m_nomes << Esquema::GrafiaColuna(QString::fromUtf8(PQfname(r, i)));
+                        m_naturezas << naturezaOid(PQftype(r, i));
+                    }
+                celulas.resize(colunas);
+                for (int t = 0; t < PQntuples(r); ++t) {
+                    for (int i = 0; i < colunas; ++i) {
+                        if (PQgetisnull(r, t, i)) {
+                            celulas[i] = QByteArrayView();
+                        } else if (PQftype(r, i) == 16) {
+                            // bool: "true"/"false", como o driver do Qt sempre deu.
+                            celulas[i] = *PQgetvalue(r, t, i) == 't' ? QByteArrayView("true")
+                                                                     : QByteArrayView("false");
+                        } else {
+                            celulas[i] = QByteArrayView(PQgetvalue(r, t, i), PQgetlength(r, t, i));
+                        }
+                    }
+                    guardarLinha(celulas.constData());
+                }
+            } else if (erro.isEmpty() && estado != PGRES_COMMAND_OK) {
+                erro = falhaPostgres(pg, r);
+            }
+            PQclear(r);
+        }
+        if (!erro.isEmpty()) {
+            Close();
+            throw ErroBanco(erro);
+        }
     } else {
-        m_utf16 = true;
         QSqlQuery q = executar(m_db, TextoComando());
         const QSqlRecord registro = q.record();
-        for (int i = 0; i < registro.count(); ++i)
-            m_nomes << Esquema::GrafiaColuna(registro.fieldName(i));
         const int colunas = registro.count();
-        MontadorLinha m(colunas);
+        for (int i = 0; i < colunas; ++i) {
+            m_nomes << Esquema::GrafiaColuna(registro.fieldName(i));
+            m_naturezas << naturezaDoTipo(registro.field(i).metaType());
+        }
+        QVarLengthArray<QByteArray, 32> textos(colunas);
+        QVarLengthArray<QByteArrayView, 32> celulas(colunas);
         while (q.next()) {
-            m.Comecar();
             for (int i = 0; i < colunas; ++i) {
                 const QVariant v = q.value(i);
-                if (v.isNull())
-                    m.Nulo();
-                else {
-                    const QString t = comoTexto(v);
-                    m.Texto(reinterpret_cast<const char *>(t.utf16()), t.size() * 2);
-                }
+                textos[i] = comoTexto(v).toUtf8();
+                celulas[i] = v.isNull()
+                    ? QByteArrayView()
+                    : QByteArrayView(
+                        textos[i].isEmpty() ? &vazio : textos[i].constData(), textos[i].size());
             }
-            m_linhas.append(m.Linha());
+            guardarLinha(celulas.constData());
         }
     }
+    m_dados.squeeze();
+    m_inicios.squeeze();
     m_ativa = true;
-    m_atual = m_linhas.isEmpty() ? -1 : 0;
+    m_atual = m_inicios.isEmpty() ? -1 : 0;
     emit Aberta();
 }
 
@@ -631,7 +778,7 @@ void TQuery::ExecSQL()
     QSqlQuery q = executar(m_db, texto);
     m_afetadas = q.numRowsAffected();
     if (texto.trimmed().startsWith(u"INSERT"_s, Qt::CaseInsensitive))
-        m_ultimoId = idInserido(m_db);
+        m_ultimoId = idInserido(m_db, texto);
 }
 
 void TQuery::Close()
@@ -639,8 +786,10 @@ void TQuery::Close()
     const bool estava = m_ativa;
     m_ativa = false;
     m_atual = -1;
-    m_linhas.clear();
+    m_dados = QByteArray();
+    m_inicios = QList<qsizetype>();
     m_nomes.clear();
+    m_naturezas.clear();
     if (estava)
         emit Fechada();
 }
@@ -655,17 +804,17 @@ void TQuery::Next()
 }
 bool TQuery::Eof() const
 {
-    return m_atual < 0 || m_atual >= m_linhas.size();
+    return m_atual < 0 || m_atual >= m_inicios.size();
 }
 
 void TQuery::MoverPara(int linha)
 {
-    if (m_linhas.isEmpty()) {
+    if (m_inicios.isEmpty()) {
         m_atual = -1;
         return;
     }
-    m_atual = std::clamp(linha, 0, int(m_linhas.size()));
-    if (m_atual < m_linhas.size())
+    m_atual = std::clamp(linha, 0, int(m_inicios.size()));
+    if (m_atual < m_inicios.size())
         emit Movida(m_atual);
 }
 
@@ -685,21 +834,39 @@ bool TQuery::TemCampo(const QString &campo) const
     return false;
 }
 
+QByteArrayView TQuery::Bytes(int linha, int col) const
+{
+    if (linha < 0 || linha >= m_inicios.size() || col < 0 || col >= m_nomes.size())
+        return {};
+    return LinhaGuardada { m_dados.constData() + m_inicios.at(linha), int(m_nomes.size()) }.celula(
+        col);
+}
+
+void TQuery::BytesLinha(int linha, QByteArrayView *celulas) const
+{
+    const LinhaGuardada l { m_dados.constData() + m_inicios.at(linha), int(m_nomes.size()) };
+    const char *textos = l.textos();
+    qint32 inicio = 0;
+    for (int c = 0; c < l.colunas; ++c) {
+        const qint32 fim = l.fim(c);
+        celulas[c] = QByteArrayView(textos + inicio, fim - inicio);
+        inicio = fim;
+    }
+}
+
 QVariant TQuery::Valor(int linha, int col) const
 {
-    if (linha < 0 || linha >= m_linhas.size() || col < 0 || col >= m_nomes.size())
+    if (linha < 0 || linha >= m_inicios.size() || col < 0 || col >= m_nomes.size())
         return {};
-    const QByteArray &l = m_linhas.at(linha);
-    if (celulaNula(l, int(m_nomes.size()), col))
+    const LinhaGuardada l { m_dados.constData() + m_inicios.at(linha), int(m_nomes.size()) };
+    if (l.nula(col))
         return {};
-    return celula(l, int(m_nomes.size()), col, m_utf16);
+    return QString::fromUtf8(l.celula(col));
 }
 
 QString TQuery::Texto(int linha, int col) const
 {
-    if (linha < 0 || linha >= m_linhas.size() || col < 0 || col >= m_nomes.size())
-        return {};
-    return celula(m_linhas.at(linha), int(m_nomes.size()), col, m_utf16);
+    return QString::fromUtf8(Bytes(linha, col));
 }
 
 QString TQuery::AsString(const QString &campo) const
@@ -718,7 +885,7 @@ int TQuery::AsInteger(const QString &campo) const
 bool TQuery::IsNull(const QString &campo) const
 {
     const int c = coluna(campo);
-    return Eof() || celulaNula(m_linhas.at(m_atual), int(m_nomes.size()), c);
+    return Eof() || Valor(m_atual, c).isNull();
 }
 
 QDateTime TQuery::AsDateTime(const QString &campo) const
@@ -726,7 +893,7 @@ QDateTime TQuery::AsDateTime(const QString &campo) const
     const int c = coluna(campo);
     if (Eof())
         return {};
-    if (celulaNula(m_linhas.at(m_atual), int(m_nomes.size()), c))
+    if (Valor(m_atual, c).isNull())
         return {};
     const QString t = Texto(m_atual, c).trimmed();
     QDateTime dt = QDateTime::fromString(t, Qt::ISODate);

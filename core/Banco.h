@@ -130,7 +130,7 @@ public:
     void Close();
     bool Active() const { return m_ativa; }
 
-    int RecordCount() const { return int(m_linhas.size()); }
+    int RecordCount() const { return int(m_inicios.size()); }
     void First();
     void Next();
     bool Eof() const;
@@ -152,6 +152,13 @@ public:
     const QStringList &NomesCampos() const { return m_nomes; }
     QVariant Valor(int linha, int coluna) const;
     QString Texto(int linha, int coluna) const;
+    // O texto da célula em UTF-8, sem cópia (vazio para nulo); vale até a consulta mudar.
+    QByteArrayView Bytes(int linha, int coluna) const;
+    // As células da linha inteira de uma vez (ColumnCount() vistas em 'celulas').
+    void BytesLinha(int linha, QByteArrayView *celulas) const;
+    // Espécie dos valores de uma coluna, como o motor a declara (para ordenar).
+    enum class Natureza { Texto, Numero, Data };
+    Natureza NaturezaCampo(int coluna) const { return m_naturezas.value(coluna); }
 
     // Id atribuído pelo banco à linha do último INSERT desta consulta, lido do motor na
     // mesma conexão logo após o comando (vazio se o último comando não foi um INSERT).
@@ -172,11 +179,14 @@ private:
     TDatabase *m_db;
     bool m_ativa = false;
     int m_atual = -1;
+    void guardarLinha(const QByteArrayView *celulas);
     QStringList m_nomes;
-    // Cada linha do resultado num só bloco: os fins das colunas, as marcas de nulo e os
-    // textos em UTF-8 (a lista de 100.000 linhas não custa uma alocação por célula).
-    QVector<QByteArray> m_linhas;
-    bool m_utf16 = false; // textos das linhas em UTF-16 (e não UTF-8)
+    QList<Natureza> m_naturezas;
+    // Todas as linhas do resultado num só bloco, uma atrás da outra: em cada linha a
+    // largura dos fins (2 ou 4 bytes), os fins das colunas, as marcas de nulo e os textos
+    // em UTF-8. A lista de um milhão de linhas não custa uma alocação por linha.
+    QByteArray m_dados;
+    QList<qsizetype> m_inicios; // início de cada linha em m_dados
     QString m_ultimoId;
     int m_afetadas = -1;
 };

@@ -142,6 +142,11 @@ QList<Janela> montar()
             .filtro = porDepartamento(u"Nome"_s, u" OR "_s, {}) },
         { .numero = 79, .colunaPai = u"Solicitante"_s },
         { .numero = 81, .acao = menu(24, u"TabelaDiplomas"_s, u"Tabela &Diplomas"_s) },
+        // O histórico de alterações: o administrador o lê e desfaz alterações das outras
+        // tabelas pelos direitos que já tem nelas; no histórico ninguém grava.
+        { .numero = 82,
+            .acao = menu(25, u"TabelaHistorico"_s, u"Tabela &Histórico de Alterações"_s),
+            .somenteLeitura = { 1 } },
     };
 }
 } // namespace
@@ -196,7 +201,7 @@ QList<int> Escolhedoras(const Janela &j)
 const QList<int> &OrdemMenu()
 {
     static const QList<int> ordem = { 12, 0, 18, 70, 69, 74, 0, 10, 11, 32, 14, 15, 0, 19, 50, 30,
-        40, 72, 0, 73, 27, 21, 67, 0, 41, 71, 78, 81 };
+        40, 72, 0, 73, 27, 21, 67, 0, 41, 71, 78, 81, 0, 82 };
     return ordem;
 }
 

@@ -135,6 +135,8 @@ const Entrada &entrada(int n)
         { 80, u"ProjetoPesquisaPosDoc"_s, u"ProjetoPesquisaPosDoc"_s, 0x0000FF,
             u"SELECT * FROM ProjetoPesquisaPosDoc"_s },
         { 81, u"Diplomas"_s, u"Diplomas"_s, 0x0000FF, u"SELECT * FROM Diplomas ORDER BY Nome"_s },
+        { 82, u"Historico"_s, u"Histórico de Alterações"_s, 0x606060,
+            u"SELECT * FROM Historico ORDER BY Id DESC"_s },
     };
     static const Entrada vazia { -1, QString(), QString(), 0, QString() };
     for (const Entrada &e : tabela)

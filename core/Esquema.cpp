@@ -113,8 +113,7 @@ QStringList gatilhosDatas(const Tabela &t)
         if (c.tipo != Tipo::Data && c.tipo != Tipo::DataHora)
             continue;
         nomes << c.nome;
-        sets << u"%1=CASE WHEN %1 GLOB '[0-9]*/[0-9]*/[0-9][0-9][0-9][0-9]*' THEN %2 ELSE %1 END"_s
-                    .arg(c.nome, conversaoData(c.nome, c.tipo == Tipo::DataHora));
+        sets << c.nome + u'=' + DataNormalizadaSQLite(c.nome, c.tipo == Tipo::DataHora);
     }
     if (sets.isEmpty())
         return {};
@@ -127,18 +126,36 @@ QStringList gatilhosDatas(const Tabela &t)
 
 } // namespace
 
+QString DataNormalizadaSQLite(const QString &x, bool comHora)
+{
+    return u"(CASE WHEN %1 GLOB '[0-9]*/[0-9]*/[0-9][0-9][0-9][0-9]*' THEN %2 ELSE %1 END)"_s.arg(
+        x, conversaoData(x, comHora));
+}
+
+QString ComandoCriarTabela(const Tabela &t, Motor motor)
+{
+    QStringList colunas;
+    for (const Coluna &c : t.colunas)
+        colunas << c.nome + u' ' + tipoSQL(c, motor);
+    return u"CREATE TABLE %1 (%2)"_s.arg(t.nome, colunas.join(u", "_s));
+}
+
 QStringList ComandosCriacao(Motor motor)
 {
     QStringList comandos;
     for (const Tabela &t : Tabelas()) {
-        QStringList colunas;
-        for (const Coluna &c : t.colunas)
-            colunas << c.nome + u' ' + tipoSQL(c, motor);
-        comandos << u"CREATE TABLE %1 (%2)"_s.arg(t.nome, colunas.join(u", "_s));
-        if (motor == FonteDados::SQLite)
+        comandos << ComandoCriarTabela(t, motor);
+        // As datas no formato do programa só chegam às tabelas que as janelas gravam.
+        if (motor == FonteDados::SQLite && t.ComHistorico())
             comandos << gatilhosDatas(t);
     }
     return comandos;
+}
+
+QString Literal(const Coluna &c, const QString &valor)
+{
+    const bool inteiro = c.tipo == Tipo::Id || c.tipo == Tipo::Inteiro || c.tipo == Tipo::IdDe;
+    return inteiro ? ValorInteiro(valor) : CitarTexto(valor);
 }
 
 QString ComandoInserir(const QString &tabela, const Valores &valores)
@@ -152,9 +169,7 @@ QString ComandoInserir(const QString &tabela, const Valores &valores)
         if (!c)
             throw ErroBanco(u"Coluna desconhecida: "_s + tabela + u'.' + nome);
         colunas << c->nome;
-        const bool inteiro
-            = c->tipo == Tipo::Id || c->tipo == Tipo::Inteiro || c->tipo == Tipo::IdDe;
-        textos << (inteiro ? ValorInteiro(valor) : CitarTexto(valor));
+        textos << Literal(*c, valor);
     }
     return u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(t->nome, colunas.join(u','), textos.join(u','));
 }
@@ -278,6 +293,7 @@ void CriarSQLite(QSqlDatabase &db, bool demonstracao)
         = ComandosCriacao(FonteDados::SQLite) + ComandosLinhasIniciais(FonteDados::SQLite);
     if (demonstracao)
         c << ComandosDemonstracao(FonteDados::SQLite);
+    c << ComandosHistorico(FonteDados::SQLite); // depois das linhas semeadas
     Executar(db, c);
 }
 

@@ -32,7 +32,12 @@ struct Coluna {
 struct Tabela {
     QString nome;
     QList<Coluna> colunas;
+    // Coluna que identifica a linha no histórico de alterações: "Id", ou a chave do dono
+    // numa tabela de texto longo; vazia nas tabelas que as janelas não gravam
+    // (configuração e códigos), que não têm histórico.
+    QString registroHistorico = QStringLiteral("Id");
     const Coluna *coluna(const QString &nome) const; // sem distinguir maiúsculas
+    bool ComHistorico() const { return !registroHistorico.isEmpty(); }
 };
 
 // Todas as tabelas, na ordem de criação.
@@ -47,6 +52,7 @@ using Motor = FonteDados::Motor;
 
 // Comandos, um por elemento, para o motor dado.
 QStringList ComandosCriacao(Motor motor); // tabelas (e, no SQLite, gatilhos das datas)
+QString ComandoCriarTabela(const Tabela &t, Motor motor);
 QStringList ComandosLinhasIniciais(Motor motor); // configuração, "[vazio]", níveis, códigos
 QStringList ComandosDemonstracao(Motor motor); // faculdade fictícia de demonstração
 QStringList ComandosEsvaziar(Motor motor); // apaga todas as linhas e volta as chaves ao início
@@ -57,6 +63,24 @@ QStringList ComandosAjustarIdentidades();
 // o resto com CitarTexto; datas em ISO 'AAAA-MM-DD').
 using Valores = QList<QPair<QString, QString>>;
 QString ComandoInserir(const QString &tabela, const Valores &valores);
+// Valor da coluna como entra num comando: inteiro sem aspas, o resto com CitarTexto.
+QString Literal(const Coluna &c, const QString &valor);
+
+// Histórico de alterações (EsquemaHistorico.cpp): os gatilhos que escrevem na tabela
+// Historico (criada com as outras) em toda tabela com histórico; no PostgreSQL também a
+// função dos gatilhos e a leitura pelos logins (os logins precisam existir). Depois das
+// linhas semeadas, que não são alterações.
+QStringList ComandosHistorico(Motor motor);
+QStringList ComandosEsvaziarHistorico(Motor motor);
+// Conexão SQLite do programa: cria o histórico num arquivo que ainda não o tem e marca as
+// alterações feitas por esta conexão com 'usuario' (as de outros programas ficam vazias).
+void PrepararHistoricoSQLite(QSqlDatabase &db, const QString &usuario);
+// Tabelas de texto longo de um dono (linha por linha do dono, chave em registroHistorico).
+QList<const Tabela *> TextosLongosDe(const QString &dono);
+
+// SQLite: expressão que põe uma data 'M/D/AAAA' (com hora, se 'comHora') no formato ISO
+// gravado; outros textos voltam como estão.
+QString DataNormalizadaSQLite(const QString &expressao, bool comHora);
 
 // Roda os comandos na conexão dada, numa transação; lança ErroBanco em falha.
 void Executar(QSqlDatabase &db, const QStringList &comandos);

@@ -41,13 +41,13 @@ Coluna dataHora(const QString &n)
 // Tabela de texto longo: uma linha por dono, com a chave do dono e o texto.
 Tabela descricao(const QString &nome, const QString &chave, const QString &dono)
 {
-    return { nome, { id(), ref(chave, dono), longo(u"Texto"_s) } };
+    return { nome, { id(), ref(chave, dono), longo(u"Texto"_s) }, chave };
 }
 
 // Tabela de códigos: uma coluna de texto lida para preencher listas de escolha.
 Tabela codigos(const QString &nome, const QString &coluna, int tamanho)
 {
-    return { nome, { id(), txt(coluna, tamanho) } };
+    return { nome, { id(), txt(coluna, tamanho) }, {} }; // sem histórico
 }
 
 // Contatos de um dono (e-mails e telefones de departamentos, seções e docentes).
@@ -73,7 +73,8 @@ QList<Tabela> montar()
     QList<Tabela> t;
     t << Tabela { u"Tarvisco"_s,
         { id(), txt(u"Email"_s, 255), txt(u"URL"_s, 255), marca(u"DesligarVersaoAntiga"_s),
-            txt(u"Versao"_s, 20), inteiro(u"Instancias"_s) } };
+            txt(u"Versao"_s, 20), inteiro(u"Instancias"_s) },
+        {} }; // sem histórico: nenhuma janela grava a configuração
 
     // Organização
     t << Tabela { u"Departamentos"_s,
@@ -304,6 +305,13 @@ QList<Tabela> montar()
     t << Tabela { u"Passageiros"_s,
         { id(), ref(u"Solicitante"_s, u"Veiculos"_s), longo(u"Passageiro"_s), longo(u"Funcao"_s),
             longo(u"RG"_s), longo(u"CIC"_s), longo(u"Endereco"_s) } };
+
+    // Histórico de alterações das tabelas acima, escrito só pelos gatilhos
+    // (EsquemaHistorico.cpp); Antes e Depois em JSON.
+    t << Tabela { u"Historico"_s,
+        { id(), dataHora(u"Momento"_s), txt(u"Usuario"_s, 63), txt(u"Tabela"_s, 63),
+            inteiro(u"Registro"_s), txt(u"Operacao"_s, 1), longo(u"Antes"_s), longo(u"Depois"_s) },
+        {} };
     return t;
 }
 } // namespace

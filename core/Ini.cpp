@@ -7,6 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
+const QString ArquivoConfiguracoes = u"Tarvisco.ini"_s;
+
 namespace {
 // Nome da seção de uma linha "[Nome]", ou nulo quando a linha não é cabeçalho.
 QString nomeSecao(const QString &linha)

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+// O arquivo das configurações do programa, na pasta de trabalho.
+extern const QString ArquivoConfiguracoes; // "Tarvisco.ini"
+
 class ArquivoIni {
 public:
     // Lê o arquivo; sem arquivo (ou ilegível) começa vazio.

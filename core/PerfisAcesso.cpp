@@ -20,8 +20,8 @@ const Perfil &perfil(int nivel)
     static const Perfil perfis[NumeroNiveis + 1] = {
         {},
         { u"Administrador"_s, u"tarvisco_adm"_s, {},
-            { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22, 23,
-                24 } },
+            { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22, 23, 24,
+                25 } },
         { u"Digitador"_s, u"tarvisco_dig"_s, {},
             { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22, 23,
                 24 } },

@@ -244,6 +244,9 @@ public:
         if (!m_d.pai.coluna.isEmpty()) {
             coluna(m_d.pai.coluna, u"pai"_s);
             controle(m_d.ControlePai(), u"pai"_s);
+            // A mesma coluna que confina as linhas da filha à dona nos níveis de departamento.
+            if (m_catalogo && m_catalogo->colunaPai != m_d.pai.coluna)
+                erro(u"pai %1 diferente da colunaPai do catálogo"_s.arg(m_d.pai.coluna));
         }
         if (!m_d.caixas.campo.isEmpty()) {
             controle(m_d.caixas.campo, u"caixas"_s);

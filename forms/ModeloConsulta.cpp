@@ -15,6 +15,7 @@ void ModeloConsulta::recarregar()
     const bool ativa = m_consulta->Active();
     m_linhas = ativa ? m_consulta->RecordCount() : 0;
     m_colunas = ativa ? m_consulta->ColumnCount() : 0;
+    aoRecarregar();
     endResetModel();
 }
 
@@ -30,10 +31,10 @@ int ModeloConsulta::columnCount(const QModelIndex &pai) const
 
 QVariant ModeloConsulta::data(const QModelIndex &indice, int papel) const
 {
-    if (papel != Qt::DisplayRole || !indice.isValid() || indice.row() >= m_linhas
+    if (papel != Qt::DisplayRole || !indice.isValid() || indice.row() >= rowCount()
         || indice.column() >= m_colunas)
         return {};
-    return m_consulta->Texto(indice.row(), indice.column());
+    return m_consulta->Texto(LinhaConsulta(indice.row()), indice.column());
 }
 
 QVariant ModeloConsulta::headerData(int secao, Qt::Orientation orientacao, int papel) const

@@ -16,6 +16,14 @@ public:
     QVariant headerData(
         int secao, Qt::Orientation orientacao, int papel = Qt::DisplayRole) const override;
 
+    // Linha da consulta mostrada na linha dada da grade (aqui, a mesma).
+    virtual int LinhaConsulta(int linhaMostrada) const { return linhaMostrada; }
+    TQuery *Consulta() const { return m_consulta; }
+
+protected:
+    // Chamado a cada resultado novo (ou consulta fechada), dentro da troca do modelo.
+    virtual void aoRecarregar() { }
+
 private:
     void recarregar();
     TQuery *m_consulta;

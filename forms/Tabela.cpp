@@ -3,12 +3,13 @@
 #include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
 #include "Comando.h"
+#include "Listagem.h"
 #include "Mensagens.h"
-#include "ModeloConsulta.h"
 #include "PerfisAcesso.h"
 #include "Registro.h"
 #include "Rotinas.h"
 #include "Servidor.h"
+#include "TabelaHistorico.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,7 +19,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,7 +142,13 @@ void TFormTabela::Montar()
     MontarControles();
     EditarCampos(false);
     AplicarRegras(false);
-    resize(900, qMax(560, sizeHint().height()));
+    // Larga o bastante para a lista na largura toda ao lado dos campos (sem passar da tela).
+    GroupBox2->setMinimumWidth(GroupBox2->maximumWidth());
+    int largura = qMax(900, minimumSizeHint().width());
+    GroupBox2->setMinimumWidth(0);
+    if (QScreen *tela = screen())
+        largura = qMin(largura, qMax(900, tela->availableGeometry().width() - 40));
+    resize(largura, qMax(560, sizeHint().height()));
     setFixedSize(size());
 }
 
@@ -161,26 +167,35 @@ void TFormTabela::montar()
     Splitter1->setChildrenCollapsible(false);
     GroupBox2 = new QGroupBox(u" Listagem "_s, Splitter1);
     GroupBox2->setMaximumWidth(376);
-    DBGridPesquisa = new QTableView(GroupBox2);
-    DBGridPesquisa->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGridPesquisa->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGridPesquisa->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGridPesquisa->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    DBGridPesquisa->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    DBGridPesquisa->verticalHeader()->setDefaultSectionSize(20);
-    DBGridPesquisa->verticalHeader()->setFixedWidth(14);
-    DBGridPesquisa->setWordWrap(false);
-    m_modelo = new ModeloConsulta(Query, this);
-    DBGridPesquisa->setModel(m_modelo);
-    auto *lista = new QVBoxLayout(GroupBox2);
-    lista->addWidget(DBGridPesquisa);
+    m_listagem = new Listagem(Query, GroupBox2, Splitter1,
+        u"Listagem "_s + NomeTabela(NumeroTabela), NomeTabela(NumeroTabela), this);
+    DBGridPesquisa = m_listagem->Grade();
+    m_modelo = m_listagem->Modelo();
     connect(DBGridPesquisa, &QTableView::clicked, this,
         [this](const QModelIndex &i) { DBGridPesquisaCellClick(i); });
     connect(DBGridPesquisa, &QTableView::doubleClicked, this, [this] { BitBtnEscolherClick(); });
+    // A linha mostrada acompanha a linha atual da lista também pelo teclado e pela
+    // pesquisa; sem linha na pesquisa, os campos ficam vazios.
+    connect(m_listagem->Grade(), &GradeListagem::LinhaMovidaPeloTeclado, this,
+        [this](const QModelIndex &i) { DBGridPesquisaCellClick(i); });
+    connect(m_listagem, &Listagem::LinhaMudadaPelaPesquisa, this, [this](int linha) {
+        if (linha >= 0)
+            DBGridPesquisaCellClick(m_modelo->index(linha, 0));
+        else
+            ApagarCampos();
+    });
+    // Numa escolha, Enter na pesquisa com uma linha só escolhe essa linha.
+    connect(m_listagem, &Listagem::EnterNaPesquisa, this, [this] {
+        if (Modo != ModoTabela::Escolhendo || m_modelo->Contagem() != 1)
+            return;
+        DBGridPesquisaCellClick(m_modelo->index(0, 0));
+        BitBtnEscolherClick();
+    });
     // O realce acompanha a linha atual da consulta quando o programa a move.
     auto marcar = [this](int linha) {
-        if (linha >= 0 && linha < m_modelo->rowCount())
-            DBGridPesquisa->setCurrentIndex(m_modelo->index(linha, 0));
+        const int mostrada = m_modelo->LinhaMostrada(linha);
+        if (mostrada >= 0)
+            DBGridPesquisa->setCurrentIndex(m_modelo->index(mostrada, 0));
     };
     connect(Query, &TQuery::Aberta, this, [this, marcar] { marcar(Query->RecNo()); });
     connect(Query, &TQuery::Movida, this, marcar);
@@ -253,6 +268,10 @@ void TFormTabela::montar()
     for (auto [w, nome] : std::initializer_list<std::pair<QWidget *, QString>> {
              { GroupBox2, u"GroupBox2"_s },
              { DBGridPesquisa, u"DBGridPesquisa"_s },
+             { m_listagem->RotuloPesquisa(), u"LabelPesquisar"_s },
+             { m_listagem->Pesquisa(), u"EditPesquisar"_s },
+             { m_listagem->ContagemPesquisa(), u"LabelPesquisaContagem"_s },
+             { m_listagem->BotaoExportar(), u"BitBtnExportar"_s },
              { Splitter1, u"Splitter1"_s },
              { GroupBox1, u"GroupBox1"_s },
              { Label1, u"Label1"_s },
@@ -272,6 +291,12 @@ void TFormTabela::montar()
     montarFilhas();
     if (!m_descricao.caixas.campo.isEmpty())
         AoEditar(m_descricao.caixas.campo, [this] { alternarCaixa(); });
+    // O histórico de alterações da linha mostrada (só o administrador: FormShow).
+    if (TFormTabelaHistorico::TemHistorico(NumeroTabela))
+        NovoBotao(u"BitBtnHistorico"_s, u"&Histórico"_s, m_barraInferior,
+            m_barraInferior->indexOf(BitBtnAtualizar), [this] {
+                TFormTabelaHistorico::MostrarDe(NumeroTabela, EditId->text(), EmExecucaoModal());
+            });
 
     connect(BitBtnIncluir, &QPushButton::clicked, this, [this] { BitBtnIncluirClick(); });
     connect(BitBtnModificar, &QPushButton::clicked, this, [this] { BitBtnModificarClick(); });
@@ -445,6 +470,8 @@ void TFormTabela::FormShow()
     for (const BotaoFilha &b : std::as_const(m_descricao.filhas))
         if (!b.niveis.isEmpty())
             Controle(b.nome)->setVisible(b.niveis.contains(NivelAcesso));
+    if (QWidget *historico = Controle(u"BitBtnHistorico"_s))
+        historico->setVisible(NivelAcesso == 1 && Modo != ModoTabela::Escolhendo);
 }
 
 bool TFormTabela::FormClose()
@@ -470,6 +497,8 @@ void TFormTabela::EditarCampos(bool on)
     BitBtnExcluir->setVisible(!on);
     BitBtnAtualizar->setEnabled(!on);
     BitBtnFechar->setEnabled(!on);
+    if (QWidget *historico = Controle(u"BitBtnHistorico"_s))
+        historico->setEnabled(!on);
 }
 
 void TFormTabela::MostrarBotoes(bool on)
@@ -687,7 +716,10 @@ void TFormTabela::DBGridPesquisaCellClick(const QModelIndex &indice)
 {
     if (!indice.isValid())
         return;
-    Query->MoverPara(indice.row());
+    const int linha = m_modelo->LinhaConsulta(indice.row());
+    if (linha < 0)
+        return;
+    Query->MoverPara(linha);
     MostrarRegistro();
 }
 

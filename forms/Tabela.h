@@ -36,7 +36,8 @@ class QPushButton;
 class QSplitter;
 class QTabWidget;
 class QTableView;
-class ModeloConsulta;
+class Listagem;
+class ModeloListagem;
 class TFormTabela;
 
 // O que a janela está fazendo.
@@ -293,7 +294,8 @@ private:
     QHash<QString, ControleCampo *> m_camposPorControle;
     QSet<QString> m_zerados; // campos esvaziados por uma regra nesta edição
     QHash<QObject *, std::function<void()>> m_duplosCliques;
-    ModeloConsulta *m_modelo = nullptr;
+    Listagem *m_listagem = nullptr;
+    ModeloListagem *m_modelo = nullptr;
     QHBoxLayout *m_linhaBotoes = nullptr;
     QHBoxLayout *m_barraInferior = nullptr;
     QGridLayout *m_grade = nullptr;

@@ -4,7 +4,7 @@
 PACOTES=(
   build-essential cmake clang-format
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
-  libsqlite3-dev libpq-dev
+  libsqlite3-dev libpq-dev sqlite3
   postgresql-15 openssl
   xvfb xauth fonts-liberation
 )

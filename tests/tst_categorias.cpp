@@ -57,20 +57,24 @@ private slots:
         QVERIFY(Edit(j, u"EditNome"_s)->isReadOnly());
     }
 
-    void teclaNaoMudaRegistro()
+    void teclaMostraRegistro()
     {
+        // A linha mostrada acompanha a linha atual também pelo teclado: Modificar edita
+        // a linha realçada, não a última clicada.
         Roteiro r;
         TFormTabela *j = janela();
         j->show();
         ClicarLinha(j, 0);
-        const QString id = Edit(j, u"EditId"_s)->text();
         QTest::keyClick(j->DBGridPesquisa, Qt::Key_Down);
         QCOMPARE(j->DBGridPesquisa->currentIndex().row(), 1);
+        const QString id = Valor(u"SELECT Id FROM DocenteCategorias WHERE Nome='Titular'"_s);
         QCOMPARE(Edit(j, u"EditId"_s)->text(), id);
+        QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Titular"_s);
         j->BitBtnModificar->click();
         Digitar(j, u"EditSigla"_s, u"X"_s);
         j->BitBtnAceitar->click();
         QCOMPARE(Valor(u"SELECT Sigla FROM DocenteCategorias WHERE Id="_s + id), u"X"_s);
+        QCOMPARE(Valor(u"SELECT Sigla FROM DocenteCategorias WHERE Nome='Associado'"_s), u"ASS"_s);
     }
 
     void incluirComAspas()

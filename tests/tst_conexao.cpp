@@ -109,7 +109,7 @@ class TesteConexao : public QObject {
     static QList<int> etiquetasDoNivel(int nivel)
     {
         QList<int> r;
-        for (int e = 0; e <= 24; ++e)
+        for (int e = 0; e <= 25; ++e)
             if (NivelVeTabela(nivel, e))
                 r << e;
         return r;

@@ -20,13 +20,13 @@ private slots:
     {
         const QSet<int> semUso = { 62, 64, 65, 75, 80 };
         QSet<QString> usadas = { u"Tarvisco"_s };
-        for (int n = 10; n <= 81; ++n)
+        for (int n = 10; n <= 82; ++n)
             if (!semUso.contains(n)) {
                 QVERIFY2(TabelaPorNome(NomeTabela(n)), qPrintable(NomeTabela(n)));
                 usadas.insert(NomeTabela(n));
             }
-        QCOMPARE(Tabelas().size(), 67);
-        QCOMPARE(usadas.size(), 67);
+        QCOMPARE(Tabelas().size(), 68);
+        QCOMPARE(usadas.size(), 68);
         for (const Tabela &t : Tabelas()) {
             QCOMPARE(t.colunas.first().nome, u"Id"_s);
             QCOMPARE(t.colunas.first().tipo, Tipo::Id);

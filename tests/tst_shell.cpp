@@ -208,6 +208,7 @@ private slots:
         linha(u"TabelaDefesas"_s, u"Tabela &Defesas de Tese"_s, u"Tabela"_s, 22, 74);
         linha(u"TabelaVeiculos"_s, u"Tabela &Veículos"_s, u"Tabela"_s, 23, 78);
         linha(u"TabelaDiplomas"_s, u"Tabela &Diplomas"_s, u"Tabela"_s, 24, 81);
+        linha(u"TabelaHistorico"_s, u"Tabela &Histórico de Alterações"_s, u"Tabela"_s, 25, 82);
     }
     void acoes()
     {
@@ -277,8 +278,8 @@ private slots:
                 u"TabelaGruposPesquisa"_s, u"TabelaCentros"_s, u"TabelaAgremiacoes"_s,
                 u"TabelaPosGraduacaoComissao"_s, u"-"_s, u"TabelaAssistencias"_s,
                 u"TabelaFuncionarios"_s, u"TabelaSecoes"_s, u"TabelaLinks"_s, u"-"_s,
-                u"TabelaDownloads"_s, u"TabelaImagens"_s, u"TabelaVeiculos"_s,
-                u"TabelaDiplomas"_s }));
+                u"TabelaDownloads"_s, u"TabelaImagens"_s, u"TabelaVeiculos"_s, u"TabelaDiplomas"_s,
+                u"-"_s, u"TabelaHistorico"_s }));
         QCOMPARE(itens(barra.at(2)->menu()),
             QStringList({ u"AjudaContactarWebMaster"_s, u"AjudaSobre"_s }));
     }

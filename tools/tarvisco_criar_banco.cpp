@@ -310,7 +310,8 @@ QStringList comandosDireitos(Conexao &c, const QString &banco)
     return comandos;
 }
 
-// Logins, esquema, direitos e segurança por linha no banco novo, numa só transação.
+// Logins, esquema, direitos, segurança por linha e histórico no banco novo, numa só
+// transação.
 void prepararBanco(const Opcoes &o, const QHash<QString, QString> &senhas)
 {
     const QString banco = o.fonte.banco;
@@ -329,6 +330,7 @@ void prepararBanco(const Opcoes &o, const QHash<QString, QString> &senhas)
         c.Executar(comandosEsquema(c, banco));
         c.Executar(comandosDireitos(c, banco));
         c.Executar(Esquema::ComandosSegurancaLinhas());
+        c.Executar(Esquema::ComandosHistorico(FonteDados::PostgreSQL)); // depois das linhas
         if (!db.commit())
             throw ErroBanco(db.lastError().text());
     } catch (...) {

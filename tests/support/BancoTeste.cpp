@@ -227,6 +227,7 @@ void BancoTeste::Reiniciar(bool demonstracao)
         if (motor == FonteDados::PostgreSQL)
             c << Esquema::ComandosAjustarIdentidades();
     }
+    c << Esquema::ComandosEsvaziarHistorico(motor); // as linhas semeadas não são alterações
     try {
         executarTodos(c);
     } catch (const ErroBanco &e) {
@@ -234,6 +235,21 @@ void BancoTeste::Reiniciar(bool demonstracao)
         qWarning("BancoTeste::Reiniciar: %s", qPrintable(e.Mensagem()));
         QFAIL(qPrintable(u"Reiniciar o banco de teste falhou: "_s + e.Mensagem()));
     }
+}
+
+QString BancoTeste::RodarNoPrograma(const QString &sql)
+{
+    TQuery q(&Servidor::Database());
+    q.SQL = { sql };
+    try {
+        if (sql.startsWith(u"SELECT"_s))
+            q.Open();
+        else
+            q.ExecSQL();
+    } catch (const ErroBanco &e) {
+        return e.Mensagem();
+    }
+    return {};
 }
 
 bool BancoTeste::Executar(const QString &sql)

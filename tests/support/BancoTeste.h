@@ -43,6 +43,9 @@ public:
     // Volta ao esquema com as linhas iniciais (esvazia, reinicia as chaves e semeia);
     // com 'demonstracao', acrescenta os dados de demonstração.
     void Reiniciar(bool demonstracao = false);
+    // Um comando na conexão do programa (Servidor::Database(), com o login conectado):
+    // devolve o texto da falha, vazio se rodou.
+    static QString RodarNoPrograma(const QString &sql);
     // Comandos de preparação como dono/superusuário, fora da conexão do programa.
     bool Executar(const QString &sql);
     // Primeira coluna da primeira linha, do mesmo jeito (vazio sem linha ou em falha).

@@ -48,12 +48,17 @@ QString ClusterPostgres::PastaSoquete() const
     return m_pasta ? m_pasta->path() : QString();
 }
 
-bool ClusterPostgres::rodar(
-    const QString &programa, const QStringList &args, QString *saida, const QString &entrada)
+bool ClusterPostgres::rodar(const QString &programa, const QStringList &args, QString *saida,
+    const QString &entrada, const QString &senha)
 {
     const QStringList linha = comoPostgres(programa, args);
     QProcess p;
     p.setProcessChannelMode(QProcess::SeparateChannels);
+    if (!senha.isEmpty()) {
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(u"PGPASSWORD"_s, senha);
+        p.setProcessEnvironment(ambiente);
+    }
     p.start(linha.first(), linha.mid(1));
     if (!p.waitForStarted(10000)) {
         m_erro = u"Não foi possível iniciar %1: %2"_s.arg(linha.first(), p.errorString());
@@ -197,14 +202,22 @@ void ClusterPostgres::Parar()
 
 QString ClusterPostgres::Psql(const QString &banco, const QString &sql, bool *ok)
 {
+    return PsqlComo(banco, Superusuario(), QString(), sql, ok);
+}
+
+QString ClusterPostgres::PsqlComo(const QString &banco, const QString &login, const QString &senha,
+    const QString &sql, bool *ok, QString *erro)
+{
     QString saida;
     const bool r = rodar(m_bin + u"/psql"_s,
         { u"-X"_s, u"-q"_s, u"-A"_s, u"-t"_s, u"-v"_s, u"ON_ERROR_STOP=1"_s, u"-h"_s,
-            PastaSoquete(), u"-p"_s, QString::number(m_porta), u"-U"_s, u"postgres"_s, u"-d"_s,
-            banco, u"-f"_s, u"-"_s },
-        &saida, sql);
+            PastaSoquete(), u"-p"_s, QString::number(m_porta), u"-U"_s, login, u"-d"_s, banco,
+            u"-f"_s, u"-"_s },
+        &saida, sql, senha);
     if (ok)
         *ok = r;
+    if (erro)
+        *erro = r ? QString() : m_erro;
     return saida;
 }
 

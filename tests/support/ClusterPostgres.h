@@ -37,12 +37,15 @@ public:
 
     // Roda um comando SQL com psql como superusuário; devolve a saída (stdout).
     QString Psql(const QString &banco, const QString &sql, bool *ok = nullptr);
+    // O mesmo como outro login, com a senha dele (PGPASSWORD); 'erro' recebe o stderr.
+    QString PsqlComo(const QString &banco, const QString &login, const QString &senha,
+        const QString &sql, bool *ok = nullptr, QString *erro = nullptr);
     // O registro do servidor até agora.
     QString Registro() const;
 
 private:
     bool rodar(const QString &programa, const QStringList &args, QString *saida = nullptr,
-        const QString &entrada = QString());
+        const QString &entrada = QString(), const QString &senha = QString());
     bool iniciarServidor();
     void vigiar();
     OpcoesCluster m_opcoes;

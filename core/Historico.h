@@ -1,0 +1,89 @@
+#pragma once
+// O histórico de alterações visto pelo programa: a listagem filtrada, uma alteração lida
+// com os dois lados, os valores como texto e o plano para desfazê-la (os comandos, ou a
+// diferença quando a linha mudou depois). A tabela e os gatilhos: EsquemaHistorico.cpp.
+#include "Banco.h"
+#include "Esquema.h"
+
+#include <QDate>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace Historico {
+
+// Usuário vazio (SQLite): a alteração veio de outro programa.
+QString NomeUsuario(const QString &usuario);
+extern const QString OutroPrograma; // "(outro programa)"
+
+struct Alteracao {
+    QString id;
+    QString momento; // AAAA-MM-DD HH:MM:SS
+    QString usuario; // login (PostgreSQL), nível (SQLite) ou vazio
+    QString tabela;
+    QString registro;
+    QChar operacao; // 'I', 'U' ou 'D'
+    std::optional<QJsonObject> antes; // ausente na inclusão
+    std::optional<QJsonObject> depois; // ausente na exclusão
+
+    const Esquema::Tabela *Tabela() const { return Esquema::TabelaPorNome(tabela); }
+    // Colunas presentes nos lados da alteração, na ordem da tabela.
+    QStringList Colunas() const;
+    // As que mudaram de fato para quem lê: numa alteração, sem as que só trocaram nulo
+    // por texto vazio (as janelas gravam vazio onde não havia nada); se só houve isso,
+    // todas.
+    QStringList ColunasMudadas() const;
+};
+
+// "Inclusão", "Alteração" ou "Exclusão".
+QString NomeOperacao(QChar operacao);
+
+// Valor de uma coluna como texto: nulo vazio, inteiros em decimal, data e hora como
+// AAAA-MM-DD HH:MM:SS nos dois motores.
+QString Texto(const Esquema::Coluna *c, const QJsonValue &v);
+
+// Lê a alteração de Id dado na consulta; lança ErroBanco em falha ou se não existir.
+Alteracao Ler(TQuery &q, const QString &id);
+
+struct Filtro {
+    QStringList tabelas; // vazio: todas
+    QString registro; // vazio: todas as linhas
+    std::optional<QString> usuario; // OutroPrograma: as de usuário vazio
+    QDate de, ate; // inválida: sem limite
+};
+// Listagem, mais nova primeiro: Id, Momento, Usuario (OutroPrograma quando vazio),
+// Tabela, Registro, Operacao (NomeOperacao).
+QStringList SentencaLista(const Filtro &f);
+// Usuários distintos já gravados (para o filtro), em ordem.
+QStringList Usuarios(TQuery &q);
+
+// Uma coluna cujo valor agora difere do que a alteração deixou.
+struct Diferenca {
+    QString tabela;
+    QString coluna;
+    QString esperado; // o que a alteração deixou
+    QString atual; // o que está gravado agora
+};
+
+struct Plano {
+    QList<QStringList> comandos; // na ordem, numa transação
+    QStringList textosLongos; // tabelas de texto longo incluídas ou apagadas junto
+    bool linhaAusente = false; // alteração ou inclusão de uma linha que não existe mais
+    bool linhaPresente = false; // exclusão de uma linha cujo Id voltou a existir
+    QList<Diferenca> diferencas; // a linha mudou depois: nada é desfeito
+    bool Recusado() const { return linhaAusente || linhaPresente || !diferencas.isEmpty(); }
+};
+// Lê a linha como está agora (na consulta dada) e monta o que desfaz a alteração:
+// alteração -> UPDATE das colunas mudadas de volta; inclusão -> DELETE da linha (e de
+// seus textos longos); exclusão -> INSERT da linha com o mesmo Id e dos textos longos
+// apagados com ela. Recusa quando as colunas da alteração mudaram depois. Lança
+// ErroBanco em falha.
+Plano Planejar(TQuery &q, const Alteracao &a);
+// Desfaz numa transação da conexão da consulta: planeja de novo dentro dela (a linha pode
+// ter mudado desde a pergunta) e roda os comandos. Devolve o plano; recusado, nada foi
+// gravado. Uma falha desfaz a transação e lança ErroBanco.
+Plano Desfazer(TQuery &q, const Alteracao &a);
+
+} // namespace Historico

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# O pacote Debian feito pelo cpack: o programa, o comando de preparo do servidor, a entrada
+# do menu, o ícone e os metadados AppStream nos lugares certos, e as dependências de
+# execução. Sem cpack ou dpkg-deb na máquina, o teste é pulado (saída 77).
+# Uso: pacote_deb.sh <pasta build> <identificador> [cpack]
+set -euo pipefail
+build=$1
+id=$2
+cpack=${3:-cpack}
+command -v "$cpack" >/dev/null || { echo "sem cpack: teste pulado"; exit 77; }
+command -v dpkg-deb >/dev/null || { echo "sem dpkg-deb: teste pulado"; exit 77; }
+
+saida=$(mktemp -d)
+trap 'rm -rf "$saida"' EXIT
+if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$saida" >"$saida/cpack.log" 2>&1; then
+  cat "$saida/cpack.log"
+  exit 1
+fi
+deb=$(ls "$saida"/tarvisco_*.deb)
+echo "pacote: $(basename "$deb")"
+falhou=0
+
+conteudo=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for f in ./usr/bin/tarvisco ./usr/bin/tarvisco_criar_banco \
+  "./usr/share/applications/$id.desktop" \
+  "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
+  "./usr/share/metainfo/$id.metainfo.xml"; do
+  grep -qxF "$f" <<<"$conteudo" || { echo "falta no pacote: $f"; falhou=1; }
+done
+
+depende=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depende"
+for p in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6sql6-psql libsqlite3-0 libpq5 \
+  qt6-qpa-plugins; do
+  grep -qE "(^|, )$p( |,|$)" <<<"$depende" || { echo "dependência faltando: $p"; falhou=1; }
+done
+
+dpkg-deb -x "$deb" "$saida/raiz"
+entrada="$saida/raiz/usr/share/applications/$id.desktop"
+for linha in 'Exec=tarvisco' 'Categories=Office;Database;' "Icon=$id" 'Name=Tarvisco' \
+  'Terminal=false'; do
+  grep -qxF "$linha" "$entrada" || { echo "entrada do menu sem: $linha"; falhou=1; }
+done
+grep -q '^Comment=Edita os dados da página' "$entrada" || { echo "entrada sem comentário"; falhou=1; }
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$entrada" || falhou=1
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net --pedantic "$saida/raiz/usr/share/metainfo/$id.metainfo.xml" \
+    || falhou=1
+fi
+exit $falhou
