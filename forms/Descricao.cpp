@@ -253,6 +253,9 @@ public:
             if (!m_d.caixas.escolher || m_d.CaixasAlternadas().isEmpty())
                 erro(u"caixas sem escolha ou sem caixas no mesmo lugar"_s);
         }
+        for (const BotaoFilha &b : m_d.filhas)
+            if (!b.recusaSemLinha.isEmpty())
+                controle(b.controleNome, u"botão "_s + b.nome);
     }
 
     void Comandos()

@@ -95,7 +95,10 @@ struct BotaoFilha {
     QString recusaSemLinha;
     bool barraInferior = false; // ao lado de Atualizar (senão, com os botões de edição)
     QSet<int> niveis = {}; // visível só para esses níveis (vazio: todos)
-    bool exigeNome = false; // recusaSemLinha também quando EditNome está vazio
+    // O nome da linha-mãe que a filha recebe; com exigeNome, vazio é também a recusa de
+    // linha não escolhida.
+    QString controleNome = QStringLiteral("EditNome");
+    bool exigeNome = false;
 };
 
 // Janela filha de uma linha de outra (e-mails, publicações, docentes de um centro...): a
@@ -148,6 +151,8 @@ struct DescricaoJanela {
     PaiDaLista pai;
     // As caixas de grupo que dividem o mesmo lugar.
     CaixasNoMesmoLugar caixas;
+    // Atualizar mostra a janela de novo (listagem e primeira linha).
+    bool atualizarMostra = false;
 
     // Controles que a própria janela cria (MontarControles) e que os comandos ou as
     // listas acima nomeiam.

@@ -412,6 +412,7 @@ void TFormTabela::montarCampo(
     if (!c.legenda.isEmpty() && coluna == 0) {
         auto *legenda = new QLabel(c.legenda, pai);
         legenda->setObjectName(u"LabelLegenda"_s + c.controle);
+        legenda->setWordWrap(true);
         grade->addWidget(legenda, linha++, 0, 1, 4);
     }
     if (!campo->RotuloNoControle() && !c.rotulo.isEmpty()) {
@@ -734,9 +735,9 @@ void TFormTabela::BitBtnIncluirClick()
     alternarCaixa();
 }
 
-bool TFormTabela::PodeModificarFicha()
+bool TFormTabela::PodeModificarReservada(const QStringList &controles)
 {
-    for (const QString &c : std::as_const(m_descricao.controlesReservados))
+    for (const QString &c : controles)
         if (Texto(c) == u"[vazio]"_s && !NivelModificaReservadas(NivelAcesso)) {
             Mensagens::Informar(
                 u"Você não possui permissão para modificar essa ficha. Operação interrompida."_s);
@@ -745,15 +746,25 @@ bool TFormTabela::PodeModificarFicha()
     return true;
 }
 
-bool TFormTabela::PodeExcluirFicha()
+bool TFormTabela::PodeExcluirReservada(const QStringList &controles)
 {
-    for (const QString &c : std::as_const(m_descricao.controlesReservados))
+    for (const QString &c : controles)
         if (Texto(c) == u"[vazio]"_s) {
             Mensagens::Informar(
                 u"Você não possui permissão para apagar essa ficha. Operação interrompida."_s);
             return false;
         }
     return true;
+}
+
+bool TFormTabela::PodeModificarFicha()
+{
+    return PodeModificarReservada(m_descricao.controlesReservados);
+}
+
+bool TFormTabela::PodeExcluirFicha()
+{
+    return PodeExcluirReservada(m_descricao.controlesReservados);
 }
 
 void TFormTabela::BitBtnModificarClick()
@@ -982,6 +993,8 @@ void TFormTabela::BitBtnEscolherClick()
 void TFormTabela::BitBtnAtualizarClick()
 {
     Operacao = OperacaoTabela::AtualizacaoPedida;
+    if (m_descricao.atualizarMostra)
+        ExibirJanela();
 }
 
 // ---- Pesquisas e janelas modais -----------------------------------------------------
@@ -1052,27 +1065,38 @@ void TFormTabela::DefinirPai(const QString &id, const QString &nome)
 bool TFormTabela::AbrirFilha(
     int numero, const QString &recusaModo, const QString &recusaSemLinha, bool exigeNome)
 {
-    if (Modo != ModoTabela::Consultando) {
-        Mensagens::Informar(recusaModo);
-        return false;
-    }
-    if (!recusaSemLinha.isEmpty()
-        && (EditId->text().isEmpty() || (exigeNome && Texto(u"EditNome"_s).isEmpty()))) {
-        Mensagens::Informar(recusaSemLinha);
-        return false;
-    }
-    TFormTabela *filha = Registro::Janela(numero);
-    if (!filha)
-        return false;
-    filha->PrepararFilha(numero);
-    if (!recusaSemLinha.isEmpty())
-        filha->DefinirPai(EditId->text(), Texto(u"EditNome"_s));
-    return filha->MostrarModal();
+    BotaoFilha b;
+    b.numero = numero;
+    b.recusaModo = recusaModo;
+    b.recusaSemLinha = recusaSemLinha;
+    b.exigeNome = exigeNome;
+    return AbrirFilha(b);
 }
 
 bool TFormTabela::AbrirFilha(const BotaoFilha &botao)
 {
-    return AbrirFilha(botao.numero, botao.recusaModo, botao.recusaSemLinha, botao.exigeNome);
+    if (Modo != ModoTabela::Consultando) {
+        Mensagens::Informar(botao.recusaModo);
+        return false;
+    }
+    const bool comMae = !botao.recusaSemLinha.isEmpty();
+    if (comMae
+        && (EditId->text().isEmpty() || (botao.exigeNome && Texto(botao.controleNome).isEmpty()))) {
+        Mensagens::Informar(botao.recusaSemLinha);
+        return false;
+    }
+    TFormTabela *filha = Registro::Janela(botao.numero);
+    if (!filha)
+        return false;
+    filha->PrepararFilha(botao.numero);
+    if (comMae)
+        EntregarMae(*filha, botao);
+    return filha->MostrarModal();
+}
+
+void TFormTabela::EntregarMae(TFormTabela &filha, const BotaoFilha &botao)
+{
+    filha.DefinirPai(EditId->text(), Texto(botao.controleNome));
 }
 
 bool TFormTabela::MostrarModal()

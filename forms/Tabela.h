@@ -202,6 +202,9 @@ public:
         bool exigeNome = false);
     // O clique num botão de janela filha da descrição.
     bool AbrirFilha(const BotaoFilha &botao);
+    // Dá à filha a linha mostrada antes de mostrá-la: o Id (EditId) e o nome (o controle
+    // do botão). A janela que dá mais da linha sobrescreve.
+    virtual void EntregarMae(TFormTabela &filha, const BotaoFilha &botao);
     // Antes de ser mostrada como a filha de número dado (a janela que serve a duas
     // tabelas escolhe aqui a sua).
     virtual void PrepararFilha(int numero) { Q_UNUSED(numero); }
@@ -253,6 +256,10 @@ protected:
     virtual bool PermitirGravacao();
     virtual bool PodeModificarFicha(); // linha reservada "[vazio]"
     virtual bool PodeExcluirFicha();
+    // A linha reservada, "[vazio]" num dos controles dados: modificar só nos níveis 1 e 2,
+    // apagar nunca (false, com a recusa mostrada).
+    bool PodeModificarReservada(const QStringList &controles);
+    bool PodeExcluirReservada(const QStringList &controles);
     // Gravações depois do comando, na mesma transação (textos longos).
     virtual bool GravarSeguintes(bool inclusao);
     virtual bool ExcluirSeguintes();

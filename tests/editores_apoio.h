@@ -41,16 +41,20 @@ inline QStringList IdsListados(TFormTabela *j)
 }
 
 // Digita o texto num memo tecla por tecla, como o usuário; também caracteres fora do
-// ASCII (que QTest::keyClicks não sabe teclar) e quebras de linha (Enter).
+// ASCII (que QTest::keyClicks não sabe teclar), os de fora do plano básico (um par de
+// substitutos numa tecla só) e quebras de linha (Enter).
 inline void Teclar(QWidget *controle, const QString &texto)
 {
-    for (const QChar c : texto) {
-        if (c == u'\n') {
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        if (texto.at(i) == u'\n') {
             QTest::keyClick(controle, Qt::Key_Return);
             continue;
         }
-        QKeyEvent aperta(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QKeyEvent solta(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        const qsizetype n = texto.at(i).isHighSurrogate() && i + 1 < texto.size() ? 2 : 1;
+        const QString tecla = texto.mid(i, n);
+        i += n - 1;
+        QKeyEvent aperta(QEvent::KeyPress, 0, Qt::NoModifier, tecla);
+        QKeyEvent solta(QEvent::KeyRelease, 0, Qt::NoModifier, tecla);
         QApplication::sendEvent(controle, &aperta);
         QApplication::sendEvent(controle, &solta);
     }
@@ -76,24 +80,48 @@ inline bool ClicarId(TFormTabela *j, const QString &id, bool duplo = false)
     } while (false)
 
 // Escolhe a linha 'id' na janela 'numero', aberta como escolha pelo duplo clique no
-// campo (o nome de uma pesquisa) da janela j.
+// campo 'campo' da janela j (também de dentro de uma filha modal: espera pela janela de
+// escolha, pelo nome).
 inline void Escolher(TFormTabela *j, const QString &campo, int numero, const QString &id)
 {
     TFormTabela *escolha = Registro::Janela(numero);
-    AoAbrirModalQue([escolha](QWidget *w) { return w == escolha; },
-        [escolha, id](QWidget *) {
+    escolha->setObjectName(u"escolha"_s);
+    AoAbrirModal(
+        [escolha, id](QWidget *w) {
+            QCOMPARE(w, escolha);
             QCOMPARE(escolha->Modo, ModoTabela::Escolhendo);
             CLICAR_ID(escolha, id);
             escolha->BitBtnEscolher->click();
-        });
-    QTest::mouseDClick(Apoio::Edit(j, campo), Qt::LeftButton);
+        },
+        u"escolha"_s);
+    Apoio::DuploClique(j, campo);
+    QCOMPARE(escolha->Modo, ModoTabela::Consultando);
 }
 
-// Fim de um caso: as janelas fechadas (também as que ficaram editando ou escolhendo) e
-// destruídas, a conexão fechada, o filtro do nível limpo.
-inline void Encerrar(BancoTeste *b)
+// Abre a filha pelo botão da mãe, na linha 'id', e roda 'acao' nela (a filha é fechada
+// depois, se a ação não a fechou).
+inline void NaFilha(TFormTabela *mae, const QString &id, const QString &botao,
+    const std::function<void(TFormTabela *)> &acao)
 {
-    for (int n : Registro::NumerosJanelas())
+    CLICAR_ID(mae, id);
+    bool abriu = false;
+    AoAbrirModal([&](QWidget *w) {
+        abriu = true;
+        auto *filha = qobject_cast<TFormTabela *>(w);
+        QVERIFY(filha);
+        acao(filha);
+        if (filha->isVisible())
+            filha->BitBtnFechar->click();
+    });
+    mae->Controle<QPushButton>(botao)->click();
+    QVERIFY(abriu);
+}
+
+// Fim de um teste de editores: as janelas dadas de volta à consulta e escondidas, todas
+// destruídas, a conexão fechada e o filtro do nível limpo (sem a lista: todas as janelas).
+inline void Encerrar(BancoTeste *b, const QList<int> &janelas = Registro::NumerosJanelas())
+{
+    for (int n : janelas)
         if (TFormTabela *j = Registro::Janela(n)) {
             j->Modo = ModoTabela::Consultando;
             j->hide();

@@ -252,11 +252,13 @@ private slots:
         const QString tabela = NomeTabela(numero);
         const QString controle = j->Descricao().controlesReservados.constFirst();
         const QString coluna = j->Descricao().CampoDoControle(controle)->coluna;
-        QString id
-            = Apoio::Valor(u"SELECT MIN(Id) FROM %1 WHERE %2='[vazio]'"_s.arg(tabela, coluna));
+        // (Sem linha, e não MIN: o MIN de nada lê "0" no PostgreSQL.)
+        const QString reservada
+            = u"SELECT Id FROM %1 WHERE %2='[vazio]' ORDER BY Id"_s.arg(tabela, coluna);
+        QString id = Apoio::Valor(reservada);
         if (id.isEmpty()) {
             Apoio::Exec(u"INSERT INTO %1 (%2) VALUES ('[vazio]')"_s.arg(tabela, coluna));
-            id = Apoio::Valor(u"SELECT MIN(Id) FROM %1 WHERE %2='[vazio]'"_s.arg(tabela, coluna));
+            id = Apoio::Valor(reservada);
         }
         Roteiro r;
         j->show();

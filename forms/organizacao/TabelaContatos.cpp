@@ -1,7 +1,6 @@
 #include "TabelaContatos.h"
 
 #include "Mensagens.h"
-#include "PerfisAcesso.h"
 #include "Registro.h"
 #include "Sentenca.h"
 
@@ -67,17 +66,14 @@ DescricaoJanela descricao(const DiferencasContato &dif)
 {
     const QString pai = u"Edit"_s + dif.colunaPai;
     // O pai vem dos membros, nunca da linha; sem ele nada é gravado (em nenhum modo).
-    Campo campoPai = CampoPesquisa(dif.colunaPai, dif.rotuloPai, dif.janelaPai)
-                         .Fixa(dif.duploClique)
-                         .ForaDaLinha()
-                         .Obrigatorio(dif.mensagemPai);
+    const Campo campoPai = TFormTabelaFilha::CampoPai(
+        dif.colunaPai, dif.rotuloPai, dif.janelaPai, dif.duploClique, dif.mensagemPai);
     const Presenca presencaPai = dif.paiOpcional ? SeNaoVazio(pai) : Sempre();
     const QString valorPai = u"{#"_s + pai + u'}';
 
     DescricaoJanela d;
     d.numero = dif.numero;
-    // Os telefones mostram o pai mesmo com a lista vazia; os e-mails só com uma linha.
-    d.pai = { dif.colunaPai, {}, dif.telefone };
+    d.atualizarMostra = dif.atualizarMostra;
     if (!dif.telefone) {
         d.campos = {
             campoPai,
@@ -137,13 +133,17 @@ DescricaoJanela descricao(const DiferencasContato &dif)
 } // namespace
 
 TFormTabelaContatos::TFormTabelaContatos(const DiferencasContato &diferencas, QWidget *parent)
-    : TFormTabela(descricao(diferencas), parent)
+    : TFormTabelaFilha(descricao(diferencas), parent)
     , m_dif(diferencas)
 {
+    // Os telefones mostram o pai mesmo com a lista vazia; os e-mails só com uma linha.
+    if (m_dif.telefone)
+        MostrarPaiSemLinha();
 }
 
 void TFormTabelaContatos::MontarControles()
 {
+    TFormTabelaFilha::MontarControles();
     if (m_dif.escolherOculto)
         BitBtnEscolher->hide();
 }
@@ -153,13 +153,6 @@ void TFormTabelaContatos::BitBtnAceitarClick()
     if (m_dif.erroSemId && Modo == ModoTabela::Modificando && EditId->text().isEmpty())
         Mensagens::Informar(u"Erro"_s);
     TFormTabela::BitBtnAceitarClick();
-}
-
-void TFormTabelaContatos::BitBtnAtualizarClick()
-{
-    TFormTabela::BitBtnAtualizarClick();
-    if (m_dif.atualizarMostra)
-        ExibirJanela();
 }
 
 REGISTRAR_JANELA(22, TFormTabelaEmailsDepartamentos)

@@ -1,9 +1,8 @@
 #pragma once
 // Listas de contatos (e-mails e telefones de departamentos, seções e docentes): uma
-// família de janelas-filhas que a janela-mãe mostra modal para uma linha sua (IdPai e
-// NomePai, a linha-mãe entregue). A família é descrita uma vez; cada janela difere só
-// pela sua linha da tabela de diferenças.
-#include "Tabela.h"
+// família de janelas-filhas que a janela-mãe mostra modal para uma linha sua. A família
+// é descrita uma vez; cada janela difere só pela sua linha da tabela de diferenças.
+#include "TabelaFilha.h"
 
 struct DiferencasContato {
     int numero = 0;
@@ -20,7 +19,7 @@ struct DiferencasContato {
     bool erroSemId = false; // modificar sem Id mostra "Erro" antes do comando
 };
 
-class TFormTabelaContatos : public TFormTabela {
+class TFormTabelaContatos : public TFormTabelaFilha {
     Q_OBJECT
 public:
     TFormTabelaContatos(const DiferencasContato &diferencas, QWidget *parent = nullptr);
@@ -30,7 +29,6 @@ public:
     static DiferencasContato DiferencasDe(int numero);
 
     void BitBtnAceitarClick() override;
-    void BitBtnAtualizarClick() override;
 
 protected:
     void MontarControles() override;

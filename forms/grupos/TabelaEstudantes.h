@@ -1,0 +1,13 @@
+#pragma once
+// Estudantes (tabela 68): os estudantes da diretoria de uma agremiação, com função,
+// graduação e e-mail; aberta só pela janela das agremiações, para uma agremiação.
+#include "TabelaFilha.h"
+
+class TFormTabelaEstudantes : public TFormTabelaFilha {
+    Q_OBJECT
+public:
+    explicit TFormTabelaEstudantes(QWidget *parent = nullptr);
+
+    QString &IdAgremiacao = IdPai;
+    QString &NomeAgremiacao = NomePai;
+};
