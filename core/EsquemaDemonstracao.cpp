@@ -84,9 +84,6 @@ QStringList ComandosDemonstracao(Motor motor)
     const auto ins
         = [&c](const QString &tabela, const Valores &v) { Demonstracao::Inserir(c, tabela, v); };
 
-    // O resto da organização (imagens, assistências, seções, funcionários...).
-    Demonstracao::Organizacao(c);
-
     // Departamentos: os quatro dos níveis (semeados) recebem seus dados; mais três.
     ins(u"Departamentos"_s,
         { { u"Id"_s, u"6"_s }, { u"Nome"_s, u"Letras e Linguística"_s }, { u"Sigla"_s, u"LET"_s },
@@ -190,6 +187,9 @@ QStringList ComandosDemonstracao(Motor motor)
                     { u"Comentario"_s, u"Sala "_s + n(100 + i) } });
     }
 
+    // O resto da organização (imagens, assistências, seções, funcionários, centros...),
+    // que também dá imagens e secretários a departamentos e docentes daqui.
+    Demonstracao::Organizacao(c);
     Demonstracao::Ensino(c);
     Demonstracao::Datas(c);
     Demonstracao::Servicos(c);

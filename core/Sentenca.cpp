@@ -29,6 +29,8 @@ QString ValorInteiro(const QString &texto)
 namespace {
 bool presente(const LinhaSentenca &l, const QList<bool> &anteriores, const FonteValores &v)
 {
+    if (!l.presenca.condicao.isEmpty() && !v.Condicao(l.presenca.condicao))
+        return false;
     switch (l.presenca.tipo) {
     case Presenca::Sempre:
         return true;

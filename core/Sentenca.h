@@ -20,6 +20,8 @@ struct Presenca {
     QString
         campo; // SeNaoVazio / SeVazio / SeMarcado: nome do controle; SeCondicao: nome da condição
     int linha = 0; // ComLinha: número (1..) da linha da mesma tabela
+    // Além da regra do tipo, a condição com nome que também precisa valer (vazia: nenhuma).
+    QString condicao = {};
 };
 
 inline Presenca Sempre()

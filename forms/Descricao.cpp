@@ -25,6 +25,23 @@ const Campo *DescricaoJanela::CampoDaColuna(const QString &coluna) const
     return nullptr;
 }
 
+QStringList DescricaoJanela::CaixasAlternadas() const
+{
+    QStringList caixas;
+    for (const Campo &c : campos)
+        if (!c.lugar.mesmoLugarQue.isEmpty())
+            for (const QString &caixa : { c.lugar.mesmoLugarQue, c.lugar.grupo })
+                if (!caixas.contains(caixa))
+                    caixas << caixa;
+    return caixas;
+}
+
+QString DescricaoJanela::CaixaAlternadaDe(const Campo &c) const
+{
+    return !c.lugar.grupo.isEmpty() && CaixasAlternadas().contains(c.lugar.grupo) ? c.lugar.grupo
+                                                                                  : QString();
+}
+
 namespace {
 // Uma coluna gravada com o controle, o tipo do valor e a presença resolvidos.
 struct Resolvida {
@@ -33,15 +50,18 @@ struct Resolvida {
     TipoValor valor = TipoValor::Texto;
     ColunaGravada::Presenca presenca = ColunaGravada::Presenca::Sempre;
     ColunaGravada::Comando comando = ColunaGravada::Comando::Ambos;
+    QString caixa; // a caixa alternada do campo: a coluna só vai com ela à vista
 };
 
 Resolvida resolver(const DescricaoJanela &d, const ColunaGravada &g)
 {
-    Resolvida r { g.coluna, g.controle, TipoValor::Texto, g.presenca, g.comando };
+    Resolvida r { g.coluna, g.controle, TipoValor::Texto, g.presenca, g.comando, {} };
     const Campo *campo
         = g.controle.isEmpty() ? d.CampoDaColuna(g.coluna) : d.CampoDoControle(g.controle);
     if (r.controle.isEmpty() && campo)
         r.controle = campo->controle;
+    if (campo)
+        r.caixa = d.CaixaAlternadaDe(*campo);
     r.valor = g.valor.value_or(campo ? campo->valor : TipoValor::Texto);
     if (r.presenca == ColunaGravada::Presenca::Padrao)
         r.presenca = r.valor == TipoValor::Inteiro ? ColunaGravada::Presenca::SeNaoVazio
@@ -66,14 +86,20 @@ QString marca(TipoValor valor, const QString &controle)
 
 Presenca presencaNo(const Resolvida &r, bool inclusao)
 {
+    Presenca p;
     switch (r.presenca) {
     case ColunaGravada::Presenca::SeNaoVazio:
-        return SeNaoVazio(r.controle);
+        p = SeNaoVazio(r.controle);
+        break;
     case ColunaGravada::Presenca::SeNaoVaziaNaAlteracao:
-        return inclusao ? Sempre() : SeNaoVazio(r.controle);
+        p = inclusao ? Sempre() : SeNaoVazio(r.controle);
+        break;
     default:
-        return Sempre();
+        p = Sempre();
+        break;
     }
+    p.condicao = r.caixa;
+    return p;
 }
 
 QList<Resolvida> gravadas(const DescricaoJanela &d, bool inclusao)
@@ -217,6 +243,18 @@ public:
             controle(c, u"controlesReservados"_s);
         if (!m_d.procuraControle.isEmpty())
             controle(m_d.procuraControle, u"procuraControle"_s);
+        if (!m_d.pai.coluna.isEmpty()) {
+            coluna(m_d.pai.coluna, u"pai"_s);
+            controle(m_d.ControlePai(), u"pai"_s);
+            // A mesma coluna que confina as linhas da filha à dona nos níveis de departamento.
+            if (m_catalogo && m_catalogo->colunaPai != m_d.pai.coluna)
+                erro(u"pai %1 diferente da colunaPai do catálogo"_s.arg(m_d.pai.coluna));
+        }
+        if (!m_d.caixas.campo.isEmpty()) {
+            controle(m_d.caixas.campo, u"caixas"_s);
+            if (!m_d.caixas.escolher || m_d.CaixasAlternadas().isEmpty())
+                erro(u"caixas sem escolha ou sem caixas no mesmo lugar"_s);
+        }
         for (const BotaoFilha &b : m_d.filhas)
             if (!b.recusaSemLinha.isEmpty())
                 controle(b.controleNome, u"botão "_s + b.nome);

@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // Uma coluna gravada pelos comandos de inclusão e alteração. O valor vem do campo da
@@ -100,6 +101,26 @@ struct BotaoFilha {
     bool exigeNome = false;
 };
 
+// Janela filha de uma linha de outra (e-mails, publicações, docentes de um centro...): a
+// mãe lhe entrega o Id e o nome da linha que mostra (DefinirPai) e a mostra modal. A
+// listagem tem só as linhas dessa mãe; o campo do pai ("Edit" + coluna, uma pesquisa fixa)
+// mostra sempre o Id e o nome entregues, nunca a coluna da linha, e as inclusões os gravam.
+struct PaiDaLista {
+    QString coluna; // coluna com o Id da mãe ("Docente"); vazia: a janela não é filha
+    QString ordem; // na linha do filtro, depois dele (" ORDER BY Titulo")
+    bool mostrarSemLinha = false; // o campo do pai mostra a mãe também com a lista vazia
+};
+
+// Caixas de grupo no mesmo lugar da tela (NoGrupo com mesmoLugarQue), uma à vista de cada
+// vez: a que 'escolher' dá para o texto do campo 'campo'. Ao mostrar uma linha, a da coluna
+// desse campo na linha (os campos das outras caixas ficam vazios); incluindo ou
+// modificando, a cada mudança do campo, de modo que o que está à vista é o que se grava:
+// os campos de uma caixa que não está à vista ficam fora dos comandos.
+struct CaixasNoMesmoLugar {
+    QString campo; // controle que decide ("EditNome"); vazio: nenhuma caixa alterna
+    std::function<QString(const QString &texto)> escolher; // objectName da caixa à vista
+};
+
 struct DescricaoJanela {
     int numero = 0;
     QList<Campo> campos; // na ordem da tela (e da exibição, se ordemExibicao for vazia)
@@ -127,6 +148,10 @@ struct DescricaoJanela {
 
     // Botões das janelas filhas.
     QList<BotaoFilha> filhas;
+    // A linha-mãe, quando a janela é filha de uma linha de outra.
+    PaiDaLista pai;
+    // As caixas de grupo que dividem o mesmo lugar.
+    CaixasNoMesmoLugar caixas;
     // Atualizar mostra a janela de novo (listagem e primeira linha).
     bool atualizarMostra = false;
 
@@ -141,6 +166,15 @@ struct DescricaoJanela {
     // O campo de controle dado (ou da coluna dada); nullptr se não há.
     const Campo *CampoDoControle(const QString &controle) const;
     const Campo *CampoDaColuna(const QString &coluna) const;
+    // As caixas de grupo que dividem um lugar com outra (objectNames).
+    QStringList CaixasAlternadas() const;
+    // A caixa alternada em que o campo está (vazio: fora delas).
+    QString CaixaAlternadaDe(const Campo &c) const;
+    // O controle do campo do pai ("EditDocente"); vazio se a janela não é filha.
+    QString ControlePai() const
+    {
+        return pai.coluna.isEmpty() ? QString() : QStringLiteral("Edit") + pai.coluna;
+    }
     // O comando de gravação: o escrito à mão ou o derivado das colunas.
     TabelaLinhas LinhasInclusao() const;
     TabelaLinhas LinhasAlteracao() const;

@@ -294,6 +294,8 @@ void TFormTabela::montar()
          })
         RegistrarControle(w, nome);
     montarFilhas();
+    if (!m_descricao.caixas.campo.isEmpty())
+        AoEditar(m_descricao.caixas.campo, [this] { alternarCaixa(); });
     // O histórico de alterações da linha mostrada (só o administrador: FormShow).
     if (TFormTabelaHistorico::TemHistorico(NumeroTabela))
         NovoBotao(u"BitBtnHistorico"_s, u"&Histórico"_s, m_barraInferior,
@@ -547,6 +549,14 @@ void TFormTabela::ExibirJanela()
 
 QStringList TFormTabela::SentencaConsulta() const
 {
+    // A filha de uma linha lista só as linhas da mãe entregue (sem o filtro do nível).
+    if (!m_descricao.pai.coluna.isEmpty()) {
+        QStringList linhas { ConsultaTabela(NumeroTabela) };
+        if (!IdPai.isEmpty())
+            linhas << u" WHERE "_s + m_descricao.pai.coluna + u'=' + ValorInteiro(IdPai)
+                    + m_descricao.pai.ordem;
+        return linhas;
+    }
     return { CatalogoJanelas::SentencaListagem(NumeroTabela) };
 }
 
@@ -612,15 +622,57 @@ QList<ControleCampo *> TFormTabela::camposNaOrdemDeExibicao() const
 void TFormTabela::CopiarCampos()
 {
     const QString id = EditId->text();
-    for (ControleCampo *c : camposNaOrdemDeExibicao())
-        c->MostrarLinha(*Query, id);
+    QString caixa;
+    if (const CaixasNoMesmoLugar &cx = m_descricao.caixas; !cx.campo.isEmpty()) {
+        const Campo *decide = m_descricao.CampoDoControle(cx.campo);
+        caixa = cx.escolher(decide && Query->TemCampo(decide->coluna)
+                ? Query->AsString(decide->coluna)
+                : QString());
+        MostrarCaixa(caixa);
+    }
+    for (ControleCampo *c : camposNaOrdemDeExibicao()) {
+        const QString suaCaixa = m_descricao.CaixaAlternadaDe(c->Descricao());
+        if (suaCaixa.isEmpty() || suaCaixa == caixa)
+            c->MostrarLinha(*Query, id);
+        else
+            c->DefinirValorMostrado(std::nullopt); // a outra caixa não mostrou esta linha
+    }
+}
+
+void TFormTabela::PreencherPai()
+{
+    const QString controle = m_descricao.ControlePai();
+    if (controle.isEmpty())
+        return;
+    DefinirTexto(controle, IdPai);
+    if (const Campo *c = m_descricao.CampoDoControle(controle))
+        DefinirTexto(c->ControleNome(), NomePai);
+}
+
+void TFormTabela::MostrarCaixa(const QString &caixa)
+{
+    for (const QString &c : m_descricao.CaixasAlternadas())
+        if (QWidget *w = Controle(c))
+            w->setVisible(c == caixa);
+}
+
+void TFormTabela::alternarCaixa()
+{
+    const CaixasNoMesmoLugar &cx = m_descricao.caixas;
+    if (!cx.campo.isEmpty() && Editando())
+        MostrarCaixa(cx.escolher(Texto(cx.campo)));
 }
 
 void TFormTabela::MostrarRegistro()
 {
     ApagarCampos();
-    if (LerId())
-        CopiarCampos();
+    MostrarCaixa({});
+    if (m_descricao.pai.mostrarSemLinha)
+        PreencherPai();
+    if (!LerId())
+        return;
+    PreencherPai();
+    CopiarCampos();
 }
 
 void TFormTabela::AplicarRegras(bool on)
@@ -638,6 +690,7 @@ void TFormTabela::HabilitarCampos(bool on)
 void TFormTabela::LimparCampos()
 {
     ApagarCampos();
+    PreencherPai();
 }
 
 TQuery *TFormTabela::LinhaPorId(const QString &id)
@@ -701,6 +754,7 @@ void TFormTabela::BitBtnIncluirClick()
     for (const auto &c : m_campos)
         c->Iniciar(agora);
     HabilitarCampos(true);
+    alternarCaixa();
 }
 
 bool TFormTabela::PodeModificarReservada(const QStringList &controles)
@@ -752,6 +806,7 @@ void TFormTabela::BitBtnModificarClick()
     Modo = ModoTabela::Modificando;
     m_nivelDaEdicao = NivelAcesso;
     HabilitarCampos(true);
+    alternarCaixa();
 }
 
 bool TFormTabela::PermitirGravacao()
@@ -796,9 +851,13 @@ TabelaLinhas TFormTabela::LinhasGravacao(bool inclusao) const
     return inclusao ? m_descricao.LinhasInclusao() : m_descricao.LinhasAlteracao();
 }
 
-bool TFormTabela::Condicao(const QString &) const
+bool TFormTabela::Condicao(const QString &nome) const
 {
-    return false;
+    // Uma caixa das que dividem o lugar vale quando o campo que decide a escolhe (a que
+    // está à vista enquanto se edita).
+    const CaixasNoMesmoLugar &cx = m_descricao.caixas;
+    return !cx.campo.isEmpty() && m_descricao.CaixasAlternadas().contains(nome)
+        && cx.escolher(Texto(cx.campo)) == nome;
 }
 
 bool TFormTabela::GravarSeguintes(bool inclusao)
@@ -833,7 +892,7 @@ QStringList TFormTabela::Sentenca(bool inclusao) const
         if (l.presenca.tipo == Presenca::SeNaoVazio && m_zerados.contains(l.presenca.campo)
             && Texto(l.presenca.campo).isEmpty()) {
             l.texto.replace(u"{#"_s + l.presenca.campo + u'}', u"NULL"_s);
-            l.presenca = Sempre();
+            l.presenca.tipo = Presenca::Sempre;
         }
     return RenderizarSentenca(linhas, NumeroTabela, ValoresJanela(*this));
 }
@@ -1088,6 +1147,17 @@ bool TFormTabela::eventFilter(QObject *objeto, QEvent *evento)
     return QDialog::eventFilter(objeto, evento);
 }
 
+void TFormTabela::AoEditar(const QString &controle, std::function<void()> acao)
+{
+    QWidget *w = Controle(controle);
+    if (auto *lista = qobject_cast<QComboBox *>(w)) {
+        connect(lista, &QComboBox::activated, this, acao);
+        w = lista->lineEdit();
+    }
+    if (auto *caixa = qobject_cast<QLineEdit *>(w))
+        connect(caixa, &QLineEdit::textEdited, this, std::move(acao));
+}
+
 void TFormTabela::ExecutarPesquisa(const QString &controleId)
 {
     if (auto *pesquisa = dynamic_cast<ControlePesquisa *>(CampoDoControle(controleId)))
@@ -1118,8 +1188,8 @@ QString TFormTabela::EscolherEm(int numero)
 
 void TFormTabela::DefinirPai(const QString &id, const QString &nome)
 {
-    setProperty("IdPai", id);
-    setProperty("NomePai", nome);
+    IdPai = id;
+    NomePai = nome;
 }
 
 bool TFormTabela::LinhaEscolhida() const
@@ -1127,12 +1197,14 @@ bool TFormTabela::LinhaEscolhida() const
     return !EditId->text().isEmpty();
 }
 
-bool TFormTabela::AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha)
+bool TFormTabela::AbrirFilha(
+    int numero, const QString &recusaModo, const QString &recusaSemLinha, bool exigeNome)
 {
     BotaoFilha b;
     b.numero = numero;
     b.recusaModo = recusaModo;
     b.recusaSemLinha = recusaSemLinha;
+    b.exigeNome = exigeNome;
     return AbrirFilha(b);
 }
 

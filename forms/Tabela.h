@@ -186,6 +186,9 @@ public:
     void ExecutarPesquisa(const QString &controleId);
     // Liga o duplo clique de um controle a uma ação.
     void LigarDuploClique(QWidget *controle, std::function<void()> acao);
+    // Liga a uma ação o que o usuário muda num controle (o texto digitado numa caixa, o
+    // item escolhido ou o texto digitado numa lista); o que o programa põe não conta.
+    void AoEditar(const QString &controle, std::function<void()> acao);
     // Mostra a janela 'numero' como escolha (modal, Modo Escolhendo); devolve o Id
     // escolhido ou vazio (nada escolhido, ou a janela recusou-se a fechar).
     static QString EscolherEm(int numero);
@@ -195,7 +198,8 @@ public:
     // Janela filha da linha mostrada (e-mails, telefones, publicações...): só enquanto
     // consulta e com uma linha; recebe o Id (EditId) e o nome (EditNome) e é mostrada
     // modal. Fora disso, a recusa do modo ou a de linha não escolhida.
-    bool AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha);
+    bool AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha,
+        bool exigeNome = false);
     // O clique num botão de janela filha da descrição.
     bool AbrirFilha(const BotaoFilha &botao);
     // Há uma linha mostrada para dar a uma filha (o Id; a janela pode pedir mais campos).
@@ -206,9 +210,11 @@ public:
     // Antes de ser mostrada como a filha de número dado (a janela que serve a duas
     // tabelas escolhe aqui a sua).
     virtual void PrepararFilha(int numero) { Q_UNUSED(numero); }
-    // Recebe a linha-mãe antes de ser mostrada como filha. Sem membros próprios para
-    // ela, a janela a guarda nas propriedades "IdPai" e "NomePai".
+    // Recebe a linha-mãe (Id e nome, como a mãe os mostrou) antes de ser mostrada como
+    // filha; ficam até a próxima entrega.
     virtual void DefinirPai(const QString &id, const QString &nome);
+    QString IdPai;
+    QString NomePai;
 
     // Carrega a lista 'combo' com a coluna da tabela de códigos n, na consulta da janela;
     // tabela vazia dá o item único "TABELA ESTÁ VAZIA".
@@ -236,7 +242,14 @@ protected:
     TQuery *LinhaPorId(const QString &id);
     // Partes do ciclo padrão para as janelas que o mudam.
     bool LerId(); // EditId := Id da linha atual; vazio: "A tabela está vazia." e false
-    void CopiarCampos(); // colunas da linha atual para os controles (descrição)
+    // Colunas da linha atual para os controles (descrição); com caixas no mesmo lugar, põe
+    // à vista a da linha e deixa vazios os campos das outras.
+    void CopiarCampos();
+    // O campo do pai de uma janela filha := Id e nome entregues pela mãe.
+    void PreencherPai();
+    // Põe à vista a caixa dada, das que dividem o mesmo lugar, e esconde as outras
+    // (vazio: todas escondidas).
+    void MostrarCaixa(const QString &caixa);
     void AplicarRegras(bool on); // cores e edição dos campos da descrição
     // As listas das tabelas de códigos dos campos, carregadas uma vez.
     void CarregarListasDeCodigos();
@@ -281,6 +294,7 @@ private:
     void montarCampo(const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna);
     void montarFilhas();
     QList<ControleCampo *> camposNaOrdemDeExibicao() const;
+    void alternarCaixa(); // editando: a caixa do texto atual do campo que decide
     void aoDesconectar();
     // Um campo em que a linha gravada agora difere da mostrada (valores como no banco).
     struct DiferencaCampo {

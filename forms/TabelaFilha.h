@@ -17,15 +17,7 @@ public:
     static Campo CampoPai(const QString &coluna, const QString &rotulo, int janelaPai,
         PesquisaFixa duploClique, const QString &mensagemVazio);
 
-    // A linha-mãe, como a mãe a mostrou (Id e nome); guardados entre as aberturas.
-    QString IdPai;
-    QString NomePai;
-
-    void DefinirPai(const QString &id, const QString &nome) override
-    {
-        IdPai = id;
-        NomePai = nome;
-    }
+    // A linha-mãe (IdPai e NomePai da base) fica guardada entre as aberturas.
     void MostrarRegistro() override;
     void LimparCampos() override;
 

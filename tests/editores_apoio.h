@@ -143,8 +143,8 @@ inline void NaFilha(TFormTabela *mae, const QString &id, const QString &botao,
 }
 
 // Fim de um teste de editores: as janelas dadas de volta à consulta e escondidas, todas
-// destruídas, a conexão fechada e o filtro do nível limpo.
-inline void Encerrar(BancoTeste *b, const QList<int> &janelas)
+// destruídas, a conexão fechada e o filtro do nível limpo (sem a lista: todas as janelas).
+inline void Encerrar(BancoTeste *b, const QList<int> &janelas = Registro::NumerosJanelas())
 {
     for (int n : janelas)
         if (TFormTabela *j = Registro::Janela(n)) {
@@ -216,20 +216,6 @@ private:
     QString m_tabela;
     bool m_ok = false;
 };
-
-// Fim de um caso: as janelas voltam a consultar, escondidas, e são destruídas; a conexão
-// fecha e o filtro do nível fica vazio.
-inline void Encerrar(BancoTeste &b)
-{
-    for (int n : Registro::NumerosJanelas())
-        if (TFormTabela *j = Registro::Janela(n)) {
-            j->Modo = ModoTabela::Consultando;
-            j->hide();
-        }
-    Registro::DestruirJanelas();
-    b.Desconectar();
-    FiltroTabelas.clear();
-}
 
 // O banco do motor da linha corrente, com os dados de demonstração, conectado no nível;
 // o filtro das tabelas como o programa o define ao conectar.

@@ -40,6 +40,11 @@ class TesteDocentes : public QObject {
         return valor(
             u"SELECT Texto FROM "_s + TabelasTextos.at(tabela) + u" WHERE Docente="_s + id);
     }
+    void escolher(TFormTabela *j, const QString &campo, int numero, const QString &id)
+    {
+        Editores::Escolher(j, campo, numero, id);
+    }
+
 private slots:
     void initTestCase_data() { LinhasMotores(); }
     void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
@@ -48,7 +53,7 @@ private slots:
         EXIGIR_BANCO(b);
         m_banco = &b;
     }
-    void cleanup() { Editores::Encerrar(*m_banco); }
+    void cleanup() { Editores::Encerrar(m_banco); }
 
     void abreContandoEListando()
     {
@@ -585,11 +590,7 @@ private slots:
             QVERIFY(f);
             QCOMPARE(f, Registro::Janela(filha));
             modal = f->isModal();
-            if (auto *c = qobject_cast<TFormTabelaContatos *>(f))
-                recebido = c->IdPai + u'|' + c->NomePai;
-            else
-                recebido
-                    = f->property("IdPai").toString() + u'|' + f->property("NomePai").toString();
+            recebido = f->IdPai + u'|' + f->NomePai;
             f->BitBtnFechar->click();
         });
         Clicar(j, botao);

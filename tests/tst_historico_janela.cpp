@@ -73,7 +73,7 @@ private slots:
     }
     void cleanup()
     {
-        Editores::Encerrar(*m_banco);
+        Editores::Encerrar(m_banco);
         NivelAcesso = 1;
     }
 

@@ -50,7 +50,7 @@ private slots:
         EXIGIR_BANCO(b);
         m_banco = &b;
     }
-    void cleanup() { Editores::Encerrar(*m_banco); }
+    void cleanup() { Editores::Encerrar(m_banco); }
 
     // ---- Graduações ----------------------------------------------------------------
 

@@ -89,7 +89,8 @@ struct Campo {
     // Conferência de nível, feita em todo modo antes do resto: devolve a mensagem de
     // recusa (vazia: permitido).
     std::function<QString(TFormTabela &)> nivel;
-    // Regra depois da escolha: false recusa (a janela mostra a sua mensagem).
+    // Regra depois da escolha, com o Id e o nome escolhidos já nos campos: false recusa
+    // (a janela mostra a sua mensagem, e os campos voltam ao que eram).
     std::function<bool(TFormTabela &, const QString &id)> regraExtra;
     // Outra exibição do nome (no lugar do NomePorId de quem escolhe).
     std::function<QString(TFormTabela &, const QString &id)> exibir;
@@ -198,6 +199,8 @@ struct Campo {
         depoisDeEscolher = std::move(regra);
         return *this;
     }
+    // Pesquisa só para os níveis de acesso dados; os outros recebem a recusa, em todo modo.
+    Campo &SoNosNiveis(const QList<int> &niveis, const QString &recusa);
     // Outro nome de controle que o do padrão (coluna "Codpes" no controle "EditCodKVA").
     Campo &NoControle(const QString &nome)
     {

@@ -102,10 +102,15 @@ void ControlePesquisa::Executar()
     const QString id = TFormTabela::EscolherEm(m_campo.escolha);
     if (id.isEmpty())
         return;
-    if (m_campo.regraExtra && !m_campo.regraExtra(janela, id))
-        return;
+    const QString idAnterior = m_id->text(), nomeAnterior = m_nome->text();
     m_id->setText(id);
     m_nome->setText(NomeDe(id));
+    // A regra própria vê a escolha já nos campos; recusada, eles voltam ao que eram.
+    if (m_campo.regraExtra && !m_campo.regraExtra(janela, id)) {
+        m_id->setText(idAnterior);
+        m_nome->setText(nomeAnterior);
+        return;
+    }
     if (m_campo.depoisDeEscolher)
         m_campo.depoisDeEscolher(janela);
 }

@@ -10,7 +10,13 @@ namespace {
 class ControleSpin : public ControleCampo {
 public:
     using ControleCampo::ControleCampo;
-    QString Texto() const override { return m_numero->text(); }
+    // O número escrito; vazio (limpo) ou não numérico vale 0.
+    QString Texto() const override
+    {
+        bool ok = false;
+        const int valor = m_numero->cleanText().toInt(&ok);
+        return QString::number(ok ? valor : 0);
+    }
     void DefinirTexto(const QString &texto) override
     {
         if (texto.isEmpty())

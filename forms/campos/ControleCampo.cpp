@@ -3,6 +3,7 @@
 #include "Banco.h"
 #include "CatalogoTabelas.h"
 #include "Esquema.h"
+#include "PerfisAcesso.h"
 #include "Rotinas.h"
 #include "Tabela.h"
 
@@ -23,6 +24,13 @@ QString Campo::ControleCapacidade() const
 {
     // "MemoDescricao" -> "LabelCapacidadeDescricao"
     return u"LabelCapacidade"_s + (controle.startsWith(u"Memo"_s) ? controle.mid(4) : controle);
+}
+
+Campo &Campo::SoNosNiveis(const QList<int> &niveis, const QString &recusa)
+{
+    nivel = [niveis, recusa](
+                TFormTabela &) { return niveis.contains(NivelAcesso) ? QString() : recusa; };
+    return *this;
 }
 
 ControleCampo::ControleCampo(const Campo &campo)

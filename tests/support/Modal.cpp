@@ -9,13 +9,21 @@
 
 void AoAbrirModal(std::function<void(QWidget *)> acao, const QString &nome, int esperaMs)
 {
+    AoAbrirModalQue(
+        [nome](QWidget *modal) { return nome.isEmpty() || modal->objectName() == nome; },
+        std::move(acao), esperaMs);
+}
+
+void AoAbrirModalQue(
+    std::function<bool(QWidget *)> qual, std::function<void(QWidget *)> acao, int esperaMs)
+{
     auto *timer = new QTimer;
     auto relogio = std::make_shared<QElapsedTimer>();
     relogio->start();
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, relogio, acao, nome, esperaMs] {
+    QObject::connect(timer, &QTimer::timeout, [timer, relogio, acao, qual, esperaMs] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible() && (nome.isEmpty() || modal->objectName() == nome)) {
+        if (modal && modal->isVisible() && qual(modal)) {
             timer->stop();
             timer->deleteLater();
             acao(modal);

@@ -1,0 +1,168 @@
+// Janelas da organização: a primeira exibição de cada uma (seções e diretoria,
+// funcionários, assistências, centros, docentes de um centro, imagens, publicações e
+// pós-graduações de um docente) sobre os dados de demonstração, do show() até a janela
+// pintada, e MostrarRegistro de uma linha das seções (as sete pesquisas), no SQLite e num
+// PostgreSQL local descartável. Mostra a mediana, o menor e o percentil 90.
+// Uso: bench_organizacao [repetições]   (veja bench/README.md)
+#include "BancoTeste.h"
+#include "Mensagens.h"
+#include "Registro.h"
+#include "SaidaMemoria.h"
+#include "Tabela.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QtTest>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct Medida {
+    double mediana, menor, p90;
+};
+
+Medida medir(int repeticoes, SaidaMemoria &saida, const std::function<void()> &preparar,
+    const std::function<void()> &acao)
+{
+    QList<double> ms;
+    for (int i = 0; i < repeticoes; ++i) {
+        preparar();
+        saida.Limpar();
+        QElapsedTimer t;
+        t.start();
+        acao();
+        ms << t.nsecsElapsed() / 1e6;
+    }
+    std::sort(ms.begin(), ms.end());
+    return { ms.at(ms.size() / 2), ms.first(), ms.at(ms.size() * 9 / 10) };
+}
+
+void escrever(const char *motor, const QString &oQue, const Medida &m)
+{
+    // Alinhado em caracteres, não em bytes (os acentos têm dois bytes em UTF-8).
+    std::printf("%-11s %s mediana %7.3f ms   menor %7.3f ms   p90 %7.3f ms\n", motor,
+        qPrintable(oQue.leftJustified(40)), m.mediana, m.menor, m.p90);
+}
+
+// Uma janela e, para as filhas de uma linha, a linha-mãe que a abre.
+struct Alvo {
+    int numero;
+    int janelaPai = 0;
+    QString idPai = {};
+};
+
+bool errosNoRegistro(const SaidaMemoria &saida)
+{
+    for (const auto &l : saida.linhas)
+        if (l.texto.contains(u"erro"_s))
+            return true;
+    return false;
+}
+
+bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
+{
+    const char *nome = motor == Motor::SQLite ? "SQLite" : "PostgreSQL";
+    BancoTeste &b = BancoTeste::De(motor);
+    if (!b.Pronto()) {
+        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(b.Erro()));
+        return false;
+    }
+    b.Reiniciar(true);
+    if (const QString erro = b.Conectar(1); !erro.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(erro));
+        return false;
+    }
+    bool ok = true;
+    const QList<Alvo> alvos = { { 21 }, { 27 }, { 73 }, { 30 }, { 31, 30, u"2"_s }, { 71 },
+        { 26, 11, u"2"_s }, { 76, 11, u"6"_s } };
+    for (const Alvo &a : alvos) {
+        // Cada repetição é uma primeira exibição: a janela criada de novo, escondida, como
+        // no início do programa; mede-se do show() (a ação do menu) até a janela pintada.
+        TFormTabela *janela = nullptr;
+        int linhas = 0;
+        const Medida m = medir(
+            repeticoes, saida,
+            [&] {
+                Registro::DestruirJanelas();
+                janela = Registro::Janela(a.numero);
+                if (a.janelaPai)
+                    janela->DefinirPai(a.idPai, Registro::Janela(a.janelaPai)->NomePorId(a.idPai));
+            },
+            [&] {
+                janela->Modo = ModoTabela::Consultando;
+                janela->show();
+                if (!QTest::qWaitForWindowExposed(janela))
+                    ok = false;
+                QCoreApplication::processEvents();
+                linhas = janela->Query->RecordCount();
+                janela->hide();
+            });
+        escrever(nome, u"primeira exibição da %1 (%2 linhas)"_s.arg(a.numero).arg(linhas), m);
+        if (linhas == 0 || errosNoRegistro(saida)) {
+            std::fprintf(stderr, "%s: janela %d sem linhas ou com erro\n", nome, a.numero);
+            ok = false;
+        }
+    }
+
+    Registro::DestruirJanelas();
+    TFormTabela *secoes = Registro::Janela(21);
+    secoes->show();
+    const auto linhaDe = [&](const QString &id) {
+        for (secoes->Query->First(); !secoes->Query->Eof(); secoes->Query->Next())
+            if (secoes->Query->AsString(u"Id"_s) == id)
+                return secoes->Query->RecNo();
+        return -1;
+    };
+    // A seção 3 (assistência, imagem, chefe docente, chefe e encarregado) e a diretoria
+    // (imagem, diretor e vice-diretor): as sete pesquisas da janela.
+    for (const auto &[id, oQue] : { std::pair { u"3"_s, u"MostrarRegistro de uma seção"_s },
+             std::pair { u"2"_s, u"MostrarRegistro da diretoria"_s } }) {
+        const int linha = linhaDe(id);
+        if (linha < 0) {
+            std::fprintf(stderr, "%s: seção %s não listada\n", nome, qPrintable(id));
+            ok = false;
+            continue;
+        }
+        secoes->Query->MoverPara(linha);
+        for (int i = 0; i < 20; ++i) // aquecimento
+            secoes->MostrarRegistro();
+        escrever(nome, oQue,
+            medir(
+                repeticoes, saida, [] {}, [&] { secoes->MostrarRegistro(); }));
+        if (errosNoRegistro(saida))
+            ok = false;
+    }
+    // O que foi medido leu de fato os nomes.
+    secoes->Query->MoverPara(linhaDe(u"3"_s));
+    secoes->MostrarRegistro();
+    std::printf("%-11s conferido: seção 3 com chefe docente \"%s\", assistência \"%s\"\n", nome,
+        qPrintable(secoes->Texto(u"EditChefeDocente_Nome"_s)),
+        qPrintable(secoes->Texto(u"EditAssistencia_Nome"_s)));
+    secoes->hide();
+    Registro::DestruirJanelas();
+    b.Desconectar();
+    return ok;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int repeticoes = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 50;
+    SaidaMemoria saida;
+    InstalarSaidaEventos(&saida);
+    Mensagens::Instalar([](TipoMensagem, const QString &texto) {
+        std::fprintf(stderr, "mensagem: %s\n", qPrintable(texto));
+        return false;
+    });
+    std::printf("%d repetições de cada medida\n", repeticoes);
+    bool ok = medirMotor(Motor::SQLite, repeticoes, saida);
+    ok = medirMotor(Motor::PostgreSQL, repeticoes, saida) && ok;
+    InstalarSaidaEventos(nullptr);
+    return ok ? 0 : 1;
+}
