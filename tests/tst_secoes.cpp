@@ -3,8 +3,8 @@
 // " Chefia " no mesmo lugar), a caixa trocada pelo nome enquanto se edita (o que está à
 // vista é o que se grava), os comandos exatos, os mandatos, as pesquisas nas janelas de
 // escolha de verdade e os e-mails e telefones.
-#include "editores_apoio.h"
 #include "Rotinas.h"
+#include "editores_apoio.h"
 
 #include "TabelaContatos.h"
 #include "TabelaSecoes.h"
