@@ -55,6 +55,20 @@ private slots:
         Registro::DestruirJanelas();
     }
 
+    // Nenhuma janela do programa é a genérica: cada número do catálogo tem o seu editor
+    // (ou é servido pelo editor de outro número).
+    void todaJanelaTemEditor()
+    {
+        QStringList semEditor;
+        for (int numero : Registro::NumerosJanelas()) {
+            const CatalogoJanelas::Janela *c = CatalogoJanelas::JanelaDe(numero);
+            const int editor = c && c->servidaPor ? c->servidaPor : numero;
+            if (!Registro::TemEditor(editor))
+                semEditor << QString::number(numero);
+        }
+        QVERIFY2(semEditor.isEmpty(), qPrintable(semEditor.join(u", "_s)));
+    }
+
     void conferenciaAchaOErro_data()
     {
         QTest::addColumn<int>("caso");
