@@ -9,6 +9,7 @@
 #include "Esquema.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -67,6 +68,18 @@ private slots:
                 semEditor << QString::number(numero);
         }
         QVERIFY2(semEditor.isEmpty(), qPrintable(semEditor.join(u", "_s)));
+    }
+
+    // Um texto mais comprido que a caixa aparece do começo (o nome, não o fim dele).
+    void textoCompridoApareceDoComeco()
+    {
+        TFormTabela *j = Registro::Janela(10);
+        const QString longo = u"Departamento de "_s + u"Ciências "_s.repeated(20);
+        j->DefinirTexto(u"EditNome"_s, longo);
+        auto *caixa = j->Controle<QLineEdit>(u"EditNome"_s);
+        QCOMPARE(caixa->text(), longo);
+        QCOMPARE(caixa->cursorPosition(), 0);
+        Registro::DestruirJanelas();
     }
 
     void conferenciaAchaOErro_data()

@@ -75,6 +75,7 @@ void ControlePesquisa::Mostrar(const TQuery &consulta, const QString &)
     const QString id = Coluna(consulta);
     m_id->setText(id);
     m_nome->setText(NomeDe(id));
+    m_nome->home(false); // um nome comprido aparece do começo
 }
 
 void ControlePesquisa::Habilitar(bool on)
@@ -105,6 +106,7 @@ void ControlePesquisa::Executar()
     const QString idAnterior = m_id->text(), nomeAnterior = m_nome->text();
     m_id->setText(id);
     m_nome->setText(NomeDe(id));
+    m_nome->home(false);
     // A regra própria vê a escolha já nos campos; recusada, eles voltam ao que eram.
     if (m_campo.regraExtra && !m_campo.regraExtra(janela, id)) {
         m_id->setText(idAnterior);

@@ -9,7 +9,11 @@ class ControleTexto : public ControleCampo {
 public:
     using ControleCampo::ControleCampo;
     QString Texto() const override { return m_caixa->text(); }
-    void DefinirTexto(const QString &texto) override { m_caixa->setText(texto); }
+    void DefinirTexto(const QString &texto) override
+    {
+        m_caixa->setText(texto);
+        m_caixa->home(false); // um texto comprido aparece do começo, não do fim
+    }
     void Limpar() override { m_caixa->clear(); }
 
 protected:
