@@ -7,6 +7,7 @@
 // dentro do próprio servidor. Mostra mediana, menor e p90.
 // Uso: bench_historico [repetições] [linhas de histórico]   (veja bench/README.md)
 #include "BancoTeste.h"
+#include "Medidas.h"
 #include "Mensagens.h"
 #include "PerfisAcesso.h"
 #include "Registro.h"
@@ -25,15 +26,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct Medida {
-    double mediana = 0, menor = 0, p90 = 0;
-};
-
-void escrever(const char *motor, const QString &oQue, const Medida &m)
-{
-    std::printf("%-11s %-40s mediana %7.3f ms   menor %7.3f ms   p90 %7.3f ms\n", motor,
-        qPrintable(oQue), m.mediana, m.menor, m.p90);
-}
+using Medidas::Escrever;
+using Medidas::Medida;
 
 // Mostra o docente de Id dado na janela (a linha da listagem, como um clique).
 bool mostrar(TFormTabela *j, const QString &id)
@@ -102,12 +96,6 @@ private:
     QStringList m_itens; // tabelas (PostgreSQL) ou comandos de criação (SQLite)
     bool m_ligados = true;
 };
-
-Medida resumo(QList<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    return { ms.at(ms.size() / 2), ms.first(), ms.at(ms.size() * 9 / 10) };
-}
 
 bool medirMotor(Motor motor, int repeticoes, int linhasHistorico, SaidaMemoria &saida)
 {
@@ -192,18 +180,18 @@ bool medirMotor(Motor motor, int repeticoes, int linhasHistorico, SaidaMemoria &
                     servidor[com] << noServidor();
             }
         gatilhos.Ligar(true);
-        const Medida a[2] = { resumo(aceitacoes[0]), resumo(aceitacoes[1]) };
-        const Medida g[2] = { resumo(gravacoes[0]), resumo(gravacoes[1]) };
-        escrever(nome, u"Aceitar, sem gatilhos"_s, a[0]);
-        escrever(nome, u"Aceitar, com gatilhos, "_s + oQue, a[1]);
-        escrever(nome, u"  só os comandos, sem gatilhos"_s, g[0]);
-        escrever(nome, u"  só os comandos, com gatilhos, "_s + oQue, g[1]);
+        const Medida a[2] = { Medidas::Resumo(aceitacoes[0]), Medidas::Resumo(aceitacoes[1]) };
+        const Medida g[2] = { Medidas::Resumo(gravacoes[0]), Medidas::Resumo(gravacoes[1]) };
+        Escrever(nome, u"Aceitar, sem gatilhos"_s, a[0]);
+        Escrever(nome, u"Aceitar, com gatilhos, "_s + oQue, a[1]);
+        Escrever(nome, u"  só os comandos, sem gatilhos"_s, g[0]);
+        Escrever(nome, u"  só os comandos, com gatilhos, "_s + oQue, g[1]);
         std::printf("%-11s acrescentado, %s: Aceitar %+.3f ms (medianas) %+.3f ms (menores); "
                     "comandos %+.3f ms (medianas) %+.3f ms (menores)\n",
             nome, qPrintable(oQue), a[1].mediana - a[0].mediana, a[1].menor - a[0].menor,
             g[1].mediana - g[0].mediana, g[1].menor - g[0].menor);
         if (motor == Motor::PostgreSQL) {
-            const Medida v[2] = { resumo(servidor[0]), resumo(servidor[1]) };
+            const Medida v[2] = { Medidas::Resumo(servidor[0]), Medidas::Resumo(servidor[1]) };
             std::printf("%-11s no servidor, um UPDATE do docente (blocos de 200): sem gatilhos "
                         "%.3f ms, com %.3f ms, acrescentado %+.3f ms (medianas), %+.3f ms "
                         "(menores)\n",
@@ -246,20 +234,9 @@ bool medirMotor(Motor motor, int repeticoes, int linhasHistorico, SaidaMemoria &
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int repeticoes = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 300;
     const int linhas = argc > 2 ? std::max(1, QByteArray(argv[2]).toInt()) : 100000;
-    SaidaMemoria saida;
-    InstalarSaidaEventos(&saida);
-    Mensagens::Instalar([](TipoMensagem, const QString &texto) {
-        std::fprintf(stderr, "mensagem: %s\n", qPrintable(texto));
-        return false;
-    });
-    std::printf("%d repetições de cada medida\n", repeticoes);
-    bool ok = medirMotor(Motor::SQLite, repeticoes, linhas, saida);
-    ok = medirMotor(Motor::PostgreSQL, repeticoes, linhas, saida) && ok;
-    InstalarSaidaEventos(nullptr);
-    return ok ? 0 : 1;
+    return Medidas::Rodar(
+        argc, argv, 300, [linhas](Motor motor, int repeticoes, SaidaMemoria &saida) {
+            return medirMotor(motor, repeticoes, linhas, saida);
+        });
 }

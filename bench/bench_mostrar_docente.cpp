@@ -5,6 +5,7 @@
 // e uma só leitura de texto longo.
 // Uso: bench_mostrar_docente [repetições]   (veja bench/README.md)
 #include "BancoTeste.h"
+#include "Medidas.h"
 #include "Mensagens.h"
 #include "PerfisAcesso.h"
 #include "Registro.h"
@@ -22,29 +23,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct Medida {
-    double mediana, menor, p90;
-};
-
-Medida medir(int repeticoes, SaidaMemoria &saida, const std::function<void()> &acao)
-{
-    QList<double> ms;
-    for (int i = 0; i < repeticoes; ++i) {
-        saida.Limpar();
-        QElapsedTimer t;
-        t.start();
-        acao();
-        ms << t.nsecsElapsed() / 1e6;
-    }
-    std::sort(ms.begin(), ms.end());
-    return { ms.at(ms.size() / 2), ms.first(), ms.at(ms.size() * 9 / 10) };
-}
-
-void escrever(const char *motor, const char *oQue, const Medida &m)
-{
-    std::printf("%-11s %-34s mediana %7.3f ms   menor %7.3f ms   p90 %7.3f ms\n", motor, oQue,
-        m.mediana, m.menor, m.p90);
-}
+using Medidas::Escrever;
+using Medidas::Medida;
+using Medidas::Medir;
 
 bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
 {
@@ -73,14 +54,14 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
     docentes->Query->MoverPara(linha);
     for (int i = 0; i < 20; ++i) // aquecimento
         docentes->MostrarRegistro();
-    escrever(nome, "MostrarRegistro (3 nomes, 3 textos)",
-        medir(repeticoes, saida, [&] { docentes->MostrarRegistro(); }));
+    Escrever(nome, "MostrarRegistro (3 nomes, 3 textos)",
+        Medir(repeticoes, saida, [&] { docentes->MostrarRegistro(); }));
     TFormTabela *departamentos = Registro::Janela(10);
-    escrever(nome, "  um NomePorId",
-        medir(repeticoes, saida, [&] { departamentos->NomePorId(u"3"_s); }));
+    Escrever(nome, "  um NomePorId",
+        Medir(repeticoes, saida, [&] { departamentos->NomePorId(u"3"_s); }));
     QString texto;
-    escrever(nome, "  um MostrarCampoDescricao",
-        medir(repeticoes, saida, [&] { MostrarCampoDescricao(u"6"_s, 42, texto, u"Docente"_s); }));
+    Escrever(nome, "  um MostrarCampoDescricao",
+        Medir(repeticoes, saida, [&] { MostrarCampoDescricao(u"6"_s, 42, texto, u"Docente"_s); }));
     // O que foi medido leu de fato: nomes e textos como gravados, sem erros no registro.
     docentes->MostrarRegistro();
     const QString depto = docentes->Texto(u"EditDepartamento_Nome"_s);
@@ -101,19 +82,5 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int repeticoes = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 500;
-    SaidaMemoria saida;
-    InstalarSaidaEventos(&saida);
-    Mensagens::Instalar([](TipoMensagem, const QString &texto) {
-        std::fprintf(stderr, "mensagem: %s\n", qPrintable(texto));
-        return false;
-    });
-    std::printf("%d repetições de cada medida\n", repeticoes);
-    bool ok = medirMotor(Motor::SQLite, repeticoes, saida);
-    ok = medirMotor(Motor::PostgreSQL, repeticoes, saida) && ok;
-    InstalarSaidaEventos(nullptr);
-    return ok ? 0 : 1;
+    return Medidas::Rodar(argc, argv, 500, medirMotor);
 }

@@ -5,6 +5,7 @@
 // SQLite e num PostgreSQL local descartável. Mostra a mediana, o menor e o percentil 90.
 // Uso: bench_mostrar_ensino [repetições]   (veja bench/README.md)
 #include "BancoTeste.h"
+#include "Medidas.h"
 #include "Mensagens.h"
 #include "Registro.h"
 #include "SaidaMemoria.h"
@@ -20,31 +21,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct Medida {
-    double mediana, menor, p90;
-};
-
-Medida medir(int repeticoes, SaidaMemoria &saida, const std::function<void()> &preparar,
-    const std::function<void()> &acao)
-{
-    QList<double> ms;
-    for (int i = 0; i < repeticoes; ++i) {
-        preparar();
-        saida.Limpar();
-        QElapsedTimer t;
-        t.start();
-        acao();
-        ms << t.nsecsElapsed() / 1e6;
-    }
-    std::sort(ms.begin(), ms.end());
-    return { ms.at(ms.size() / 2), ms.first(), ms.at(ms.size() * 9 / 10) };
-}
-
-void escrever(const char *motor, const char *oQue, const Medida &m)
-{
-    std::printf("%-11s %-40s mediana %7.3f ms   menor %7.3f ms   p90 %7.3f ms\n", motor, oQue,
-        m.mediana, m.menor, m.p90);
-}
+using Medidas::Escrever;
+using Medidas::Medida;
+using Medidas::Medir;
 
 // Põe na linha do Id a consulta da janela; false se ele não está listado.
 bool irPara(TFormTabela *j, const QString &id)
@@ -73,8 +52,8 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
     // mostrada até pintar.
     TFormTabela *disciplinas = nullptr;
     const int primeiras = std::max(5, repeticoes / 20);
-    escrever(nome, "primeira exibição das disciplinas",
-        medir(
+    Escrever(nome, "primeira exibição das disciplinas",
+        Medir(
             primeiras, saida,
             [&] {
                 Registro::DestruirJanelas();
@@ -91,8 +70,8 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
     }
     for (int i = 0; i < 20; ++i) // aquecimento
         disciplinas->MostrarRegistro();
-    escrever(nome, "MostrarRegistro disciplina (1 nome, 8 textos)",
-        medir(repeticoes, saida, nada, [&] { disciplinas->MostrarRegistro(); }));
+    Escrever(nome, "MostrarRegistro disciplina (1 nome, 8 textos)",
+        Medir(repeticoes, saida, nada, [&] { disciplinas->MostrarRegistro(); }));
     // A oferta 3: graduação "[vazio]" e pós-graduação, um horário.
     auto *oferecidas = qobject_cast<TFormTabelaDisciplinasOferecidas *>(Registro::Janela(34));
     oferecidas->DefinirPai(u"4"_s, u"Tópicos em Ecologia de Riachos"_s);
@@ -103,8 +82,8 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
     }
     for (int i = 0; i < 20; ++i)
         oferecidas->MostrarRegistro();
-    escrever(nome, "MostrarRegistro oferecida (36 colunas)",
-        medir(repeticoes, saida, nada, [&] { oferecidas->MostrarRegistro(); }));
+    Escrever(nome, "MostrarRegistro oferecida (36 colunas)",
+        Medir(repeticoes, saida, nada, [&] { oferecidas->MostrarRegistro(); }));
     // O que foi medido leu de fato, sem erros no registro.
     disciplinas->MostrarRegistro();
     oferecidas->MostrarRegistro();
@@ -128,19 +107,5 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int repeticoes = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 500;
-    SaidaMemoria saida;
-    InstalarSaidaEventos(&saida);
-    Mensagens::Instalar([](TipoMensagem, const QString &texto) {
-        std::fprintf(stderr, "mensagem: %s\n", qPrintable(texto));
-        return false;
-    });
-    std::printf("%d repetições de cada medida\n", repeticoes);
-    bool ok = medirMotor(Motor::SQLite, repeticoes, saida);
-    ok = medirMotor(Motor::PostgreSQL, repeticoes, saida) && ok;
-    InstalarSaidaEventos(nullptr);
-    return ok ? 0 : 1;
+    return Medidas::Rodar(argc, argv, 500, medirMotor);
 }

@@ -5,6 +5,7 @@
 // PostgreSQL local descartável. Mostra a mediana, o menor e o percentil 90.
 // Uso: bench_organizacao [repetições]   (veja bench/README.md)
 #include "BancoTeste.h"
+#include "Medidas.h"
 #include "Mensagens.h"
 #include "Registro.h"
 #include "SaidaMemoria.h"
@@ -20,32 +21,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct Medida {
-    double mediana, menor, p90;
-};
-
-Medida medir(int repeticoes, SaidaMemoria &saida, const std::function<void()> &preparar,
-    const std::function<void()> &acao)
-{
-    QList<double> ms;
-    for (int i = 0; i < repeticoes; ++i) {
-        preparar();
-        saida.Limpar();
-        QElapsedTimer t;
-        t.start();
-        acao();
-        ms << t.nsecsElapsed() / 1e6;
-    }
-    std::sort(ms.begin(), ms.end());
-    return { ms.at(ms.size() / 2), ms.first(), ms.at(ms.size() * 9 / 10) };
-}
-
-void escrever(const char *motor, const QString &oQue, const Medida &m)
-{
-    // Alinhado em caracteres, não em bytes (os acentos têm dois bytes em UTF-8).
-    std::printf("%-11s %s mediana %7.3f ms   menor %7.3f ms   p90 %7.3f ms\n", motor,
-        qPrintable(oQue.leftJustified(40)), m.mediana, m.menor, m.p90);
-}
+using Medidas::Escrever;
+using Medidas::Medida;
+using Medidas::Medir;
 
 // Uma janela e, para as filhas de uma linha, a linha-mãe que a abre.
 struct Alvo {
@@ -83,7 +61,7 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
         // no início do programa; mede-se do show() (a ação do menu) até a janela pintada.
         TFormTabela *janela = nullptr;
         int linhas = 0;
-        const Medida m = medir(
+        const Medida m = Medir(
             repeticoes, saida,
             [&] {
                 Registro::DestruirJanelas();
@@ -100,7 +78,7 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
                 linhas = janela->Query->RecordCount();
                 janela->hide();
             });
-        escrever(nome, u"primeira exibição da %1 (%2 linhas)"_s.arg(a.numero).arg(linhas), m);
+        Escrever(nome, u"primeira exibição da %1 (%2 linhas)"_s.arg(a.numero).arg(linhas), m);
         if (linhas == 0 || errosNoRegistro(saida)) {
             std::fprintf(stderr, "%s: janela %d sem linhas ou com erro\n", nome, a.numero);
             ok = false;
@@ -129,8 +107,8 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
         secoes->Query->MoverPara(linha);
         for (int i = 0; i < 20; ++i) // aquecimento
             secoes->MostrarRegistro();
-        escrever(nome, oQue,
-            medir(
+        Escrever(nome, oQue,
+            Medir(
                 repeticoes, saida, [] {}, [&] { secoes->MostrarRegistro(); }));
         if (errosNoRegistro(saida))
             ok = false;
@@ -150,19 +128,5 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int repeticoes = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 50;
-    SaidaMemoria saida;
-    InstalarSaidaEventos(&saida);
-    Mensagens::Instalar([](TipoMensagem, const QString &texto) {
-        std::fprintf(stderr, "mensagem: %s\n", qPrintable(texto));
-        return false;
-    });
-    std::printf("%d repetições de cada medida\n", repeticoes);
-    bool ok = medirMotor(Motor::SQLite, repeticoes, saida);
-    ok = medirMotor(Motor::PostgreSQL, repeticoes, saida) && ok;
-    InstalarSaidaEventos(nullptr);
-    return ok ? 0 : 1;
+    return Medidas::Rodar(argc, argv, 50, medirMotor);
 }
