@@ -6,12 +6,15 @@
 #include "Mensagens.h"
 #include "Rotinas.h"
 #include "SaidaMemoria.h"
+#include "Tabela.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+
+using namespace Qt::StringLiterals;
 
 namespace Medidas {
 struct Medida {
@@ -52,6 +55,44 @@ inline void Escrever(const char *motor, const QString &oQue, const Medida &m)
 {
     std::printf("%-11s %s mediana %7.3f ms   menor %7.3f ms   p90 %7.3f ms\n", motor,
         qPrintable(oQue.leftJustified(40)), m.mediana, m.menor, m.p90);
+}
+
+inline const char *NomeMotor(Motor motor)
+{
+    return motor == Motor::SQLite ? "SQLite" : "PostgreSQL";
+}
+
+// O banco do motor recriado, com os dados de demonstração ou vazio e enchido pelos
+// comandos dados (no PostgreSQL, 'analisar' é a tabela que o VACUUM ANALYZE prepara
+// depois), conectado como administrador. nullptr, com o motivo na saída de erro, se não
+// deu.
+inline BancoTeste *Preparar(
+    Motor motor, bool demonstracao, const QString &encher = {}, const QString &analisar = {})
+{
+    BancoTeste &b = BancoTeste::De(motor);
+    const auto falha = [motor](const char *oQue, const QString &erro) {
+        std::fprintf(stderr, "%s: %s: %s\n", NomeMotor(motor), oQue, qPrintable(erro));
+        return nullptr;
+    };
+    if (!b.Pronto())
+        return falha("banco não preparado", b.Erro());
+    b.Reiniciar(demonstracao);
+    if (!encher.isEmpty() && !b.Executar(encher))
+        return falha("preenchimento falhou", b.UltimoErro());
+    if (motor == Motor::PostgreSQL && !analisar.isEmpty())
+        b.Executar(u"VACUUM ANALYZE "_s + analisar);
+    if (const QString erro = b.Conectar(1); !erro.isEmpty())
+        return falha("conexão falhou", erro);
+    return &b;
+}
+
+// Põe a consulta da janela na linha do Id; false se ele não está listado.
+inline bool IrPara(TFormTabela *j, const QString &id)
+{
+    for (j->Query->First(); !j->Query->Eof(); j->Query->Next())
+        if (j->Query->AsString(u"Id"_s) == id)
+            return true;
+    return false;
 }
 
 // O programa de medida: sem tela usa a plataforma offscreen; o registro de eventos em

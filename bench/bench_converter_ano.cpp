@@ -5,6 +5,7 @@
 // medida com o registro em memória e com o registro da janela principal (texto rico).
 // Uso: bench_converter_ano [itens] [execuções] [sqlite|postgresql]  (bench/README.md)
 #include "BancoTeste.h"
+#include "Medidas.h"
 #include "Roteiro.h"
 #include "Rotinas.h"
 #include "SaidaMemoria.h"
@@ -104,24 +105,11 @@ double cliente(BancoTeste &b, const QStringList &sql)
 
 void medir(Motor motor, int itens, int execucoes, SaidaEventos &registro, const char *qual)
 {
-    BancoTeste &b = BancoTeste::De(motor);
-    const QString nome = motor == Motor::SQLite ? u"SQLite"_s : u"PostgreSQL"_s;
-    if (!b.Pronto()) {
-        std::printf("%s: banco não preparado: %s\n", qPrintable(nome), qPrintable(b.Erro()));
+    const QString nome = QString::fromUtf8(Medidas::NomeMotor(motor));
+    BancoTeste *banco = Medidas::Preparar(motor, false, preencher(motor, itens), u"Calendario"_s);
+    if (!banco)
         return;
-    }
-    b.Reiniciar();
-    if (!b.Executar(preencher(motor, itens))) {
-        std::printf("%s: preenchimento falhou: %s\n", qPrintable(nome), qPrintable(b.UltimoErro()));
-        return;
-    }
-    if (motor == Motor::PostgreSQL)
-        b.Executar(u"VACUUM ANALYZE Calendario"_s);
-    const QString conexao = b.Conectar(1);
-    if (!conexao.isEmpty()) {
-        std::printf("%s: conexão falhou: %s\n", qPrintable(nome), qPrintable(conexao));
-        return;
-    }
+    BancoTeste &b = *banco;
     InstalarSaidaEventos(&registro);
     TFormTabelaCalendario j;
     QList<double> janela, client;

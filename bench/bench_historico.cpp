@@ -29,17 +29,6 @@ namespace {
 using Medidas::Escrever;
 using Medidas::Medida;
 
-// Mostra o docente de Id dado na janela (a linha da listagem, como um clique).
-bool mostrar(TFormTabela *j, const QString &id)
-{
-    for (j->Query->First(); !j->Query->Eof(); j->Query->Next())
-        if (j->Query->AsString(u"Id"_s) == id) {
-            j->MostrarRegistro();
-            return true;
-        }
-    return false;
-}
-
 // Comandos que o gerador de histórico de cada motor usa para encher e desligar.
 QString encher(Motor motor, int linhas)
 {
@@ -99,17 +88,11 @@ private:
 
 bool medirMotor(Motor motor, int repeticoes, int linhasHistorico, SaidaMemoria &saida)
 {
-    const char *nome = motor == Motor::SQLite ? "SQLite" : "PostgreSQL";
-    BancoTeste &b = BancoTeste::De(motor);
-    if (!b.Pronto()) {
-        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(b.Erro()));
+    const char *nome = Medidas::NomeMotor(motor);
+    BancoTeste *banco = Medidas::Preparar(motor, true);
+    if (!banco)
         return false;
-    }
-    b.Reiniciar(true);
-    if (const QString erro = b.Conectar(1); !erro.isEmpty()) {
-        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(erro));
-        return false;
-    }
+    BancoTeste &b = *banco;
     TFormTabela *docentes = Registro::Janela(11);
     docentes->show();
     Gatilhos gatilhos(b);
@@ -117,7 +100,8 @@ bool medirMotor(Motor motor, int repeticoes, int linhasHistorico, SaidaMemoria &
     // Aceitar de uma alteração do nome do docente 6 (os textos são gravados de novo,
     // iguais: o histórico não guarda nada para eles).
     const auto aceitar = [&](int i) {
-        mostrar(docentes, u"6"_s);
+        if (Medidas::IrPara(docentes, u"6"_s))
+            docentes->MostrarRegistro();
         saida.Limpar();
         QElapsedTimer t;
         t.start();

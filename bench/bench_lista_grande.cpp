@@ -6,6 +6,7 @@
 // (bench/README.md)
 #include "BancoTeste.h"
 #include "CatalogoTabelas.h"
+#include "Medidas.h"
 #include "PerfisAcesso.h"
 #include "Registro.h"
 #include "Roteiro.h"
@@ -183,24 +184,11 @@ double cliente(BancoTeste &b, const QString &sql)
 
 void medir(Motor motor, int linhas, int execucoes)
 {
-    BancoTeste &b = BancoTeste::De(motor);
-    const QString nome = motor == Motor::SQLite ? u"SQLite"_s : u"PostgreSQL"_s;
-    if (!b.Pronto()) {
-        std::printf("%s: banco não preparado: %s\n", qPrintable(nome), qPrintable(b.Erro()));
+    const QString nome = QString::fromUtf8(Medidas::NomeMotor(motor));
+    BancoTeste *banco = Medidas::Preparar(motor, false, preencher(motor, linhas), u"Docentes"_s);
+    if (!banco)
         return;
-    }
-    b.Reiniciar();
-    if (!b.Executar(preencher(motor, linhas))) {
-        std::printf("%s: preenchimento falhou: %s\n", qPrintable(nome), qPrintable(b.UltimoErro()));
-        return;
-    }
-    if (motor == Motor::PostgreSQL)
-        b.Executar(u"VACUUM ANALYZE Docentes"_s);
-    const QString conexao = b.Conectar(1);
-    if (!conexao.isEmpty()) {
-        std::printf("%s: conexão falhou: %s\n", qPrintable(nome), qPrintable(conexao));
-        return;
-    }
+    BancoTeste &b = *banco;
     const QString sql = ConsultaTabela(Tabela);
     QList<double> janela, client;
     long memoria = 0, guardada = 0;

@@ -29,29 +29,18 @@ using Medidas::Medir;
 
 bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
 {
-    const char *nome = motor == Motor::SQLite ? "SQLite" : "PostgreSQL";
-    BancoTeste &b = BancoTeste::De(motor);
-    if (!b.Pronto()) {
-        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(b.Erro()));
+    const char *nome = Medidas::NomeMotor(motor);
+    BancoTeste *banco = Medidas::Preparar(motor, true);
+    if (!banco)
         return false;
-    }
-    b.Reiniciar(true);
-    if (const QString erro = b.Conectar(1); !erro.isEmpty()) {
-        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(erro));
-        return false;
-    }
+    BancoTeste &b = *banco;
     TFormTabela *docentes = Registro::Janela(11);
     docentes->show();
     // O docente 6: departamento, categoria, imagem e os três textos preenchidos.
-    int linha = -1;
-    for (docentes->Query->First(); !docentes->Query->Eof(); docentes->Query->Next())
-        if (docentes->Query->AsString(u"Id"_s) == u"6"_s)
-            linha = docentes->Query->RecNo();
-    if (linha < 0) {
+    if (!Medidas::IrPara(docentes, u"6"_s)) {
         std::fprintf(stderr, "%s: docente 6 não listado\n", nome);
         return false;
     }
-    docentes->Query->MoverPara(linha);
     for (int i = 0; i < 20; ++i) // aquecimento
         docentes->MostrarRegistro();
     Escrever(nome, "MostrarRegistro (3 nomes, 3 textos)",

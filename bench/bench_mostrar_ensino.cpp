@@ -25,28 +25,13 @@ using Medidas::Escrever;
 using Medidas::Medida;
 using Medidas::Medir;
 
-// Põe na linha do Id a consulta da janela; false se ele não está listado.
-bool irPara(TFormTabela *j, const QString &id)
-{
-    for (j->Query->First(); !j->Query->Eof(); j->Query->Next())
-        if (j->Query->AsString(u"Id"_s) == id)
-            return true;
-    return false;
-}
-
 bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
 {
-    const char *nome = motor == Motor::SQLite ? "SQLite" : "PostgreSQL";
-    BancoTeste &b = BancoTeste::De(motor);
-    if (!b.Pronto()) {
-        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(b.Erro()));
+    const char *nome = Medidas::NomeMotor(motor);
+    BancoTeste *banco = Medidas::Preparar(motor, true);
+    if (!banco)
         return false;
-    }
-    b.Reiniciar(true);
-    if (const QString erro = b.Conectar(1); !erro.isEmpty()) {
-        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(erro));
-        return false;
-    }
+    BancoTeste &b = *banco;
     const auto nada = [] {};
     // A primeira exibição: a janela criada (escondida, como no início do programa) e
     // mostrada até pintar.
@@ -64,7 +49,7 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
                 QApplication::processEvents();
             }));
     // A disciplina 5: departamento, modalidade e os oito textos preenchidos.
-    if (!irPara(disciplinas, u"5"_s)) {
+    if (!Medidas::IrPara(disciplinas, u"5"_s)) {
         std::fprintf(stderr, "%s: disciplina 5 não listada\n", nome);
         return false;
     }
@@ -76,7 +61,7 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
     auto *oferecidas = qobject_cast<TFormTabelaDisciplinasOferecidas *>(Registro::Janela(34));
     oferecidas->DefinirPai(u"4"_s, u"Tópicos em Ecologia de Riachos"_s);
     oferecidas->show();
-    if (!irPara(oferecidas, u"3"_s)) {
+    if (!Medidas::IrPara(oferecidas, u"3"_s)) {
         std::fprintf(stderr, "%s: oferta 3 não listada\n", nome);
         return false;
     }

@@ -42,17 +42,11 @@ bool errosNoRegistro(const SaidaMemoria &saida)
 
 bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
 {
-    const char *nome = motor == Motor::SQLite ? "SQLite" : "PostgreSQL";
-    BancoTeste &b = BancoTeste::De(motor);
-    if (!b.Pronto()) {
-        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(b.Erro()));
+    const char *nome = Medidas::NomeMotor(motor);
+    BancoTeste *banco = Medidas::Preparar(motor, true);
+    if (!banco)
         return false;
-    }
-    b.Reiniciar(true);
-    if (const QString erro = b.Conectar(1); !erro.isEmpty()) {
-        std::fprintf(stderr, "%s: %s\n", nome, qPrintable(erro));
-        return false;
-    }
+    BancoTeste &b = *banco;
     bool ok = true;
     const QList<Alvo> alvos = { { 21 }, { 27 }, { 73 }, { 30 }, { 31, 30, u"2"_s }, { 71 },
         { 26, 11, u"2"_s }, { 76, 11, u"6"_s } };
