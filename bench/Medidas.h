@@ -86,6 +86,15 @@ inline BancoTeste *Preparar(
     return &b;
 }
 
+// O registro de eventos tem alguma linha de erro?
+inline bool ErrosNoRegistro(const SaidaMemoria &saida)
+{
+    for (const auto &l : saida.linhas)
+        if (l.texto.contains(u"erro"_s))
+            return true;
+    return false;
+}
+
 // Põe a consulta da janela na linha do Id; false se ele não está listado.
 inline bool IrPara(TFormTabela *j, const QString &id)
 {

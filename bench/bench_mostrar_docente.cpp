@@ -55,9 +55,7 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
     docentes->MostrarRegistro();
     const QString depto = docentes->Texto(u"EditDepartamento_Nome"_s);
     const QString area = docentes->Texto(u"MemoPesquisaArea"_s);
-    bool erro = false;
-    for (const auto &l : saida.linhas)
-        erro = erro || l.texto.contains(u"erro"_s);
+    const bool erro = Medidas::ErrosNoRegistro(saida);
     std::printf("%-11s conferido: departamento \"%s\", área de pesquisa com %d caracteres, "
                 "texto do nome %d, erros no registro: %s\n",
         nome, qPrintable(depto), int(area.size()), int(departamentos->NomePorId(u"3"_s).size()),

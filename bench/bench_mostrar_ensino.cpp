@@ -72,9 +72,7 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
     // O que foi medido leu de fato, sem erros no registro.
     disciplinas->MostrarRegistro();
     oferecidas->MostrarRegistro();
-    bool erro = false;
-    for (const auto &l : saida.linhas)
-        erro = erro || l.texto.contains(u"erro"_s);
+    const bool erro = Medidas::ErrosNoRegistro(saida);
     std::printf("%-11s conferido: \"%s\" do departamento \"%s\", bibliografia com %d "
                 "caracteres; oferta da \"%s\" às \"%s\"; erros no registro: %s\n",
         nome, qPrintable(disciplinas->Texto(u"EditNome"_s)),

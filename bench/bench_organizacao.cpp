@@ -32,14 +32,6 @@ struct Alvo {
     QString idPai = {};
 };
 
-bool errosNoRegistro(const SaidaMemoria &saida)
-{
-    for (const auto &l : saida.linhas)
-        if (l.texto.contains(u"erro"_s))
-            return true;
-    return false;
-}
-
 bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
 {
     const char *nome = Medidas::NomeMotor(motor);
@@ -73,7 +65,7 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
                 janela->hide();
             });
         Escrever(nome, u"primeira exibição da %1 (%2 linhas)"_s.arg(a.numero).arg(linhas), m);
-        if (linhas == 0 || errosNoRegistro(saida)) {
+        if (linhas == 0 || Medidas::ErrosNoRegistro(saida)) {
             std::fprintf(stderr, "%s: janela %d sem linhas ou com erro\n", nome, a.numero);
             ok = false;
         }
@@ -104,7 +96,7 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
         Escrever(nome, oQue,
             Medir(
                 repeticoes, saida, [] {}, [&] { secoes->MostrarRegistro(); }));
-        if (errosNoRegistro(saida))
+        if (Medidas::ErrosNoRegistro(saida))
             ok = false;
     }
     // O que foi medido leu de fato os nomes.
