@@ -22,7 +22,6 @@
 #include "Tabela.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -55,13 +54,13 @@ const QString MensagemConexaoPerdida
       "continua nas janelas. Conecte-se novamente (Arquivo, Conectar com Servidor) e "
       "pressione Aceitar para gravar, ou Cancelar para desistir."_s;
 
+// "Courier New"; onde não está instalada, o sistema a troca pela sua equivalente de
+// largura fixa (a dica TypeWriter), numa só busca de fonte.
 QFont fonteDoRegistro()
 {
     QFont fonte(u"Courier New"_s);
     fonte.setStyleHint(QFont::TypeWriter);
-    if (QFontInfo(fonte).exactMatch())
-        return fonte;
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return fonte;
 }
 } // namespace
 

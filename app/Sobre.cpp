@@ -4,9 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTextEdit>
@@ -35,27 +33,6 @@ const QString Creditos = u"Projeto da página na Internet da faculdade QORVEL KV
                          "  Secretarias dos departamentos, seções de Graduação, de "
                          "Pós-graduação e de Pessoal.\n"_s;
 
-// Figura da caixa: um quadro azul com a inicial do programa.
-QPixmap figura()
-{
-    QPixmap p(96, 96);
-    p.fill(Qt::transparent);
-    QPainter pintor(&p);
-    pintor.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fundo(0, 0, 96, 96);
-    fundo.setColorAt(0, QColor(0x1E, 0x5A, 0xA8));
-    fundo.setColorAt(1, QColor(0x0B, 0x2A, 0x55));
-    pintor.setBrush(fundo);
-    pintor.setPen(Qt::NoPen);
-    pintor.drawRoundedRect(QRectF(2, 2, 92, 92), 14, 14);
-    QFont letra(u"Serif"_s);
-    letra.setPixelSize(64);
-    letra.setBold(true);
-    pintor.setFont(letra);
-    pintor.setPen(Qt::white);
-    pintor.drawText(QRect(0, 0, 96, 96), Qt::AlignCenter, u"T"_s);
-    return p;
-}
 } // namespace
 
 QString TFormSobre::EnderecoEmpresa()
@@ -72,7 +49,9 @@ TFormSobre::TFormSobre(QWidget *parent)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(u"Image1"_s);
-    Image1->setPixmap(figura());
+    // A figura é o ícone do programa, já desenhado no tamanho da caixa: sem pintura nem
+    // fonte a carregar na abertura.
+    Image1->setPixmap(QPixmap(u":/imagens/abertura.png"_s));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     Image1->installEventFilter(this);

@@ -17,7 +17,6 @@
 #include "Tabela.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -169,6 +168,7 @@ private slots:
     void figuraAbreEndereco()
     {
         iniciar();
+        QCOMPARE(principal->FormSobre->Image1->pixmap().size(), QSize(96, 96));
         QStringList abertos;
         DefinirAbrirEndereco([&](const QString &e) { abertos << e; });
         QTest::mouseClick(principal->FormSobre->Image1, Qt::LeftButton);
@@ -302,9 +302,9 @@ private slots:
         QCOMPARE(r->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(r->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(r->palette().color(QPalette::Base), QColor(Qt::white));
-        // "Courier New" quando instalada; senão a fonte de largura fixa do sistema.
-        QVERIFY(QFontInfo(r->font()).exactMatch()
-            || r->font() == QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        // "Courier New", ou a de largura fixa que o sistema põe no lugar dela.
+        QCOMPARE(r->font().family(), u"Courier New"_s);
+        QVERIFY(QFontInfo(r->font()).fixedPitch());
         QCOMPARE(principal->centralWidget()->objectName(), u"PanelEvents"_s);
         QCOMPARE(principal->StatusBar->objectName(), u"StatusBar"_s);
 
