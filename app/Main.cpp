@@ -9,6 +9,7 @@
 #include "Conexao.h"
 #include "ConverterAno.h"
 #include "Espera.h"
+#include "Icones.h"
 #include "Ini.h"
 #include "Login.h"
 #include "Mensagens.h"
@@ -29,7 +30,6 @@
 #include <QShowEvent>
 #include <QSqlDatabase>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -134,16 +134,13 @@ QAction *TFormMain::novaAcao(const QString &nome, const QString &titulo, const Q
 
 void TFormMain::criarAcoes()
 {
-    const auto icone = [this](const QString &tema, QStyle::StandardPixmap padrao) {
-        return QIcon::fromTheme(tema, style()->standardIcon(padrao));
-    };
     ArquivoConectar = novaAcao(u"ArquivoConectar"_s, u"&Conectar com Servidor"_s, CategoriaArquivo,
-        0, icone(u"network-connect"_s, QStyle::SP_DriveNetIcon));
+        0, IconeDoPrograma(Icone::Conectar));
     ArquivoDesconectar = novaAcao(u"ArquivoDesconectar"_s, u"&Desconectar do Servidor"_s,
-        CategoriaArquivo, 0, icone(u"network-disconnect"_s, QStyle::SP_BrowserStop));
+        CategoriaArquivo, 0, IconeDoPrograma(Icone::Desconectar));
     ArquivoDesconectar->setEnabled(false);
-    ArquivoSair = novaAcao(u"ArquivoSair"_s, u"Sai&r"_s, CategoriaArquivo, 0,
-        icone(u"application-exit"_s, QStyle::SP_DialogCloseButton));
+    ArquivoSair
+        = novaAcao(u"ArquivoSair"_s, u"Sai&r"_s, CategoriaArquivo, 0, IconeDoPrograma(Icone::Sair));
     ArquivoSair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     AjudaContactarWebMaster = novaAcao(
         u"AjudaContactarWebMaster"_s, u"&Contactar WebMaster..."_s, CategoriaAjuda, 0, QIcon());
@@ -156,7 +153,7 @@ void TFormMain::criarAcoes()
         &TFormMain::AjudaContactarWebMasterExecute);
     connect(AjudaSobre, &QAction::triggered, this, &TFormMain::AjudaSobreExecute);
 
-    const QIcon iconeTabela = icone(u"x-office-spreadsheet"_s, QStyle::SP_FileDialogDetailedView);
+    const QIcon iconeTabela = IconeDoPrograma(Icone::Tabela);
     for (const CatalogoJanelas::Janela &j : CatalogoJanelas::Janelas()) {
         if (j.acao.etiqueta <= 0)
             continue;

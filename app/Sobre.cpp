@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -88,7 +89,9 @@ TFormSobre::TFormSobre(QWidget *parent)
 
 void TFormSobre::MostrarAbertura(const QStringList &linhas)
 {
-    About->setPlainText(linhas.join(u'\n') + u"\n\n"_s + About->toPlainText());
+    // As linhas entram na frente dos créditos sem refazer o texto todo.
+    QTextCursor inicio(About->document());
+    inicio.insertText(linhas.join(u'\n') + u"\n\n"_s);
     BitBtnOk->hide();
     Timer->start();
     show();

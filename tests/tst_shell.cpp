@@ -258,9 +258,22 @@ private slots:
     {
         iniciar();
         QCOMPARE(principal->ArquivoSair->shortcut(), QKeySequence(u"Ctrl+X"_s));
+        // Os ícones aparecem de fato, em qualquer tamanho, e apagados quando desabilitados.
         for (QAction *a :
-            { principal->ArquivoSair, principal->ArquivoConectar, principal->ArquivoDesconectar })
+            { principal->ArquivoSair, principal->ArquivoConectar, principal->ArquivoDesconectar }) {
             QVERIFY(!a->icon().isNull());
+            for (int lado : { 16, 24, 48 }) {
+                const QImage normal = a->icon().pixmap(lado).toImage();
+                const QImage apagado = a->icon().pixmap(lado, QIcon::Disabled).toImage();
+                QCOMPARE(normal.size(), QSize(lado, lado));
+                QVERIFY2(normal != apagado, qPrintable(a->objectName()));
+                int pintados = 0;
+                for (int y = 0; y < lado; ++y)
+                    for (int x = 0; x < lado; ++x)
+                        pintados += qAlpha(normal.pixel(x, y)) > 0;
+                QVERIFY2(pintados > lado * lado / 10, qPrintable(a->objectName()));
+            }
+        }
         QCOMPARE(principal->ToolBar1->objectName(), u"ToolBar1"_s);
         QCOMPARE(principal->ToolBar1->actions(),
             QList<QAction *>({ principal->ArquivoSair, principal->ArquivoConectar,

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QIcon>
+
+// Ícones das ações do programa: os do tema da área de trabalho quando ele os tem; senão
+// desenhados pelo próprio programa, em qualquer tamanho, só quando aparecem na tela.
+enum class Icone { Conectar, Desconectar, Sair, Tabela };
+
+QIcon IconeDoPrograma(Icone icone);
