@@ -147,6 +147,8 @@ private slots:
         QVERIFY(sobre->Timer->isActive());
         QCOMPARE(sobre->Timer->interval(), 3000);
         QVERIFY(sobre->About->toPlainText().startsWith(u"Tarvisco\nVersão 16\n"_s));
+        QVERIFY(QTest::qWaitForWindowExposed(sobre));
+        QCOMPARE(sobre->About->verticalScrollBar()->value(), 0); // lida do começo
         // Fecha sozinha em 3 segundos e volta a ser a caixa comum.
         QTRY_VERIFY_WITH_TIMEOUT(!sobre->isVisible(), 5000);
         QVERIFY(!sobre->Timer->isActive());
