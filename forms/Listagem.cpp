@@ -2,10 +2,10 @@
 
 #include "Ini.h"
 #include "Mensagens.h"
+#include "PesquisaOrdem.h"
 
 #include <QApplication>
 #include <QBitArray>
-#include <QCollator>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -20,10 +20,6 @@
 #include <QVBoxLayout>
 #include <QVarLengthArray>
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cstring>
-#include <limits>
 #include <string_view>
 
 using namespace Qt::StringLiterals;
@@ -38,330 +34,20 @@ std::string_view vista(QByteArrayView v)
     return { v.data(), size_t(v.size()) };
 }
 
-// ---- Pesquisa: textos dobrados (minúsculas, sem acentos) ----------------------------
-
-QString dobrar(const QString &texto)
-{
-    const QString decomposto = texto.normalized(QString::NormalizationForm_D);
-    QString s;
-    s.reserve(decomposto.size());
-    for (const QChar c : decomposto)
-        if (c.category() != QChar::Mark_NonSpacing)
-            s += c;
-    return s.toCaseFolded();
-}
-
-// Os caracteres até U+00FF já dobrados, em UTF-8: o caminho rápido das células.
-struct TabelaDobra {
-    char texto[256][4];
-    quint8 tamanho[256];
-};
-
-const TabelaDobra &tabelaDobra()
-{
-    static const TabelaDobra t = [] {
-        TabelaDobra d {};
-        for (int c = 0; c < 256; ++c) {
-            const QByteArray u = dobrar(QString(QChar(char16_t(c)))).toUtf8();
-            d.tamanho[c] = quint8(std::min<qsizetype>(u.size(), 4));
-            std::memcpy(d.texto[c], u.constData(), d.tamanho[c]);
-        }
-        return d;
-    }();
-    return t;
-}
-
-// Procura do texto dobrado nas células sem dobrá-las inteiras: só onde começa um
-// caractere que dobra no primeiro byte do texto.
-class Procura {
-public:
-    explicit Procura(const QByteArray &agulha)
-        : m_agulha(agulha.constData(), agulha.size())
-    {
-        const TabelaDobra &t = tabelaDobra();
-        for (int b = 0; b < 0x80; ++b)
-            m_inicio[b] = !m_agulha.empty() && t.texto[b][0] == m_agulha[0];
-        // Latin-1 (C2, C3) confere o caractere; acima dele, o caminho completo.
-        for (int b = 0xC2; b < 0x100; ++b)
-            m_inicio[b] = true;
-    }
-
-    bool Contem(QByteArrayView celula) const
-    {
-        const auto *p = reinterpret_cast<const uchar *>(celula.data());
-        const uchar *fim = p + celula.size();
-        for (; p < fim; ++p) {
-            if (!m_inicio[*p])
-                continue;
-            switch (casa(p, fim)) {
-            case Sim:
-                return true;
-            case Nao:
-                break;
-            case ForaDoLatin1: {
-                const std::string d = dobrar(QString::fromUtf8(celula)).toStdString();
-                return d.find(m_agulha) != std::string::npos;
-            }
-            }
-        }
-        return false;
-    }
-
-private:
-    enum Resultado { Nao, Sim, ForaDoLatin1 };
-    Resultado casa(const uchar *p, const uchar *fim) const
-    {
-        const TabelaDobra &t = tabelaDobra();
-        const size_t n = m_agulha.size();
-        size_t k = 0;
-        while (k < n) {
-            if (p >= fim)
-                return Nao;
-            const char *dobrado;
-            size_t tamanho = 1;
-            if (*p < 0x80) {
-                dobrado = t.texto[*p++];
-            } else if ((*p == 0xC2 || *p == 0xC3) && p + 1 < fim) {
-                const int c = ((p[0] & 0x1F) << 6) | (p[1] & 0x3F);
-                dobrado = t.texto[c];
-                tamanho = t.tamanho[c];
-                p += 2;
-            } else {
-                return *p >= 0xC4 ? ForaDoLatin1 : Nao;
-            }
-            const size_t m = std::min(tamanho, n - k);
-            if (std::memcmp(dobrado, m_agulha.data() + k, m) != 0)
-                return Nao;
-            k += m;
-        }
-        return Sim;
-    }
-
-    std::string m_agulha;
-    std::array<bool, 256> m_inicio {};
-};
-
-// ---- Ordem dos textos: pesos primários do colador para o caminho rápido ---------------
-
-QCollator &colador()
-{
-    static QCollator c = [] {
-        QCollator k(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        k.setCaseSensitivity(Qt::CaseInsensitive);
-        return k;
-    }();
-    return c;
-}
-
-// Peso de cada caractere até U+00FF na ordem portuguesa, sem caixa nem acento (0: fora
-// do caminho rápido). Dois textos só com esses caracteres se comparam pela sequência dos
-// pesos; quando ela é igual, o colador decide (acentos e caixa).
-const std::array<quint8, 256> &pesos()
-{
-    static const std::array<quint8, 256> p = [] {
-        std::array<quint8, 256> w {};
-        QList<char16_t> ascii;
-        for (char16_t c = 0x20; c < 0x7F; ++c)
-            ascii << c;
-        const QCollator &k = colador();
-        auto comparar = [&](char16_t a, char16_t b) {
-            return k.compare(QString(QChar(a)), QString(QChar(b)));
-        };
-        std::stable_sort(
-            ascii.begin(), ascii.end(), [&](char16_t a, char16_t b) { return comparar(a, b) < 0; });
-        quint8 peso = 0;
-        for (qsizetype i = 0; i < ascii.size(); ++i) {
-            if (i == 0 || comparar(ascii.at(i - 1), ascii.at(i)) != 0)
-                ++peso;
-            w[ascii.at(i)] = peso;
-        }
-        // Letras acentuadas do Latin-1: o peso da letra sem o acento.
-        for (int c = 0xC0; c < 0x100; ++c) {
-            const QChar ch { char16_t(c) };
-            const QString d = ch.decomposition();
-            if (ch.decompositionTag() == QChar::Canonical && !d.isEmpty()
-                && d.at(0).unicode() < 0x80 && d.at(0).isLetter())
-                w[c] = w[d.at(0).unicode()];
-        }
-        return w;
-    }();
-    return p;
-}
-
-// Pesos de um texto UTF-8; false quando há caractere fora do caminho rápido.
-bool pesosDe(QByteArrayView texto, QByteArray &saida)
-{
-    const auto &w = pesos();
-    const auto *p = reinterpret_cast<const uchar *>(texto.data());
-    const uchar *fim = p + texto.size();
-    while (p < fim) {
-        int c;
-        if (*p < 0x80) {
-            c = *p++;
-        } else if ((*p == 0xC2 || *p == 0xC3) && p + 1 < fim) {
-            c = ((p[0] & 0x1F) << 6) | (p[1] & 0x3F);
-            p += 2;
-        } else {
-            return false;
-        }
-        if (!w[c])
-            return false;
-        saida += char(w[c]);
-    }
-    return true;
-}
-
-// Valor de ordem de uma data ou data e hora ISO (AAAA-MM-DD HH:MM:SS): os dígitos, até
-// catorze; sem data, -1 (antes de todas).
-qint64 valorData(QByteArrayView v)
-{
-    qint64 n = 0;
-    int digitos = 0;
-    for (const char c : v)
-        if (c >= '0' && c <= '9' && digitos < 14) {
-            n = n * 10 + (c - '0');
-            ++digitos;
-        }
-    if (digitos < 8)
-        return -1;
-    for (; digitos < 14; ++digitos)
-        n *= 10;
-    return n;
-}
-
-double valorNumero(QByteArrayView v)
-{
-    const std::string_view s = vista(v);
-    const size_t i = s.find_first_not_of(' ');
-    double d = 0;
-    if (i == std::string_view::npos
-        || std::from_chars(s.data() + i, s.data() + s.size(), d).ec != std::errc())
-        return -std::numeric_limits<double>::infinity();
-    return d;
-}
-
-// Ordena os itens pelo valor e, entre iguais, pela linha da consulta (a ordem da
-// consulta fica entre os iguais).
-template <class T> void ordenarItens(std::vector<std::pair<T, int>> &itens, QList<int> &ordem)
-{
-    std::sort(itens.begin(), itens.end());
-    for (size_t i = 0; i < itens.size(); ++i)
-        ordem[i] = itens[i].second;
-}
-
-// Oito bytes de uma chave a partir de 'de', para comparar como número.
-quint64 oitoBytes(std::string_view chave, size_t de)
-{
-    quint64 p = 0;
-    for (size_t i = de; i < de + 8; ++i)
-        p = (p << 8) | (i < chave.size() ? quint8(chave[i]) : 0);
-    return p;
-}
-
-// Ordem dos textos pelo colador, com as chaves dele (textos fora do caminho rápido).
-void ordenarPeloColador(const TQuery &q, int coluna, QList<int> &ordem)
-{
-    const int n = q.RecordCount();
-    std::vector<QCollatorSortKey> chaves;
-    chaves.reserve(n);
-    for (int i = 0; i < n; ++i)
-        chaves.push_back(colador().sortKey(QString::fromUtf8(q.Bytes(i, coluna))));
-    std::stable_sort(
-        ordem.begin(), ordem.end(), [&](int a, int b) { return chaves[a].compare(chaves[b]) < 0; });
-}
-
-// Ordem dos textos pelos pesos do caminho rápido: primeiro pela sequência dos pesos (os
-// dezesseis primeiros ao lado do número da linha); depois, em cada grupo de pesos iguais
-// com textos diferentes (acentos, maiúsculas), pelo colador. false: há texto fora do
-// caminho rápido.
-bool ordenarPelosPesos(const TQuery &q, int coluna, QList<int> &ordem)
-{
-    const int n = q.RecordCount();
-    QByteArray chaves;
-    std::vector<qsizetype> inicio(n + 1);
-    for (int i = 0; i < n; ++i) {
-        inicio[i] = chaves.size();
-        if (!pesosDe(q.Bytes(i, coluna), chaves))
-            return false;
-    }
-    inicio[n] = chaves.size();
-    auto chave = [&](int i) {
-        return std::string_view(chaves.constData() + inicio[i], inicio[i + 1] - inicio[i]);
-    };
-    struct Item {
-        quint64 a, b;
-        int linha;
-    };
-    std::vector<Item> itens(n);
-    for (int i = 0; i < n; ++i)
-        itens[i] = { oitoBytes(chave(i), 0), oitoBytes(chave(i), 8), i };
-    std::sort(itens.begin(), itens.end(), [&](const Item &x, const Item &y) {
-        if (x.a != y.a)
-            return x.a < y.a;
-        if (x.b != y.b)
-            return x.b < y.b;
-        const std::string_view cx = chave(x.linha), cy = chave(y.linha);
-        if (cx.size() > 16 || cy.size() > 16) {
-            const int c = cx.substr(std::min<size_t>(16, cx.size()))
-                              .compare(cy.substr(std::min<size_t>(16, cy.size())));
-            if (c != 0)
-                return c < 0;
-        }
-        return x.linha < y.linha;
-    });
-    for (int i = 0; i < n; ++i)
-        ordem[i] = itens[i].linha;
-    // Grupos de pesos iguais: textos iguais ficam na ordem da consulta; textos diferentes
-    // (só em acentos ou maiúsculas) vão ao colador.
-    for (int i = 0; i < n;) {
-        int fim = i + 1;
-        bool iguais = true;
-        const std::string_view primeiro = vista(q.Bytes(ordem[i], coluna));
-        while (fim < n && chave(ordem[fim]) == chave(ordem[i])) {
-            iguais = iguais && vista(q.Bytes(ordem[fim], coluna)) == primeiro;
-            ++fim;
-        }
-        if (!iguais)
-            std::stable_sort(ordem.begin() + i, ordem.begin() + fim, [&](int a, int b) {
-                return colador().compare(QString::fromUtf8(q.Bytes(a, coluna)),
-                           QString::fromUtf8(q.Bytes(b, coluna)))
-                    < 0;
-            });
-        i = fim;
-    }
-    return true;
-}
-
-// A ordem (crescente) das linhas da consulta pela coluna; entre valores iguais, a ordem
-// da consulta.
+// A ordem (crescente) das linhas da consulta pela coluna, pela espécie dos valores; entre
+// valores iguais, a ordem da consulta.
 QList<int> ordemPor(const TQuery &q, int coluna)
 {
-    const int n = q.RecordCount();
-    QList<int> ordem(n);
+    const auto celula = [&q, coluna](int linha) { return q.Bytes(linha, coluna); };
     switch (q.NaturezaCampo(coluna)) {
-    case TQuery::Natureza::Numero: {
-        std::vector<std::pair<double, int>> itens(n);
-        for (int i = 0; i < n; ++i)
-            itens[i] = { valorNumero(q.Bytes(i, coluna)), i };
-        ordenarItens(itens, ordem);
-        break;
-    }
-    case TQuery::Natureza::Data: {
-        std::vector<std::pair<qint64, int>> itens(n);
-        for (int i = 0; i < n; ++i)
-            itens[i] = { valorData(q.Bytes(i, coluna)), i };
-        ordenarItens(itens, ordem);
-        break;
-    }
+    case TQuery::Natureza::Numero:
+        return PesquisaOrdem::OrdemNumeros(q.RecordCount(), celula);
+    case TQuery::Natureza::Data:
+        return PesquisaOrdem::OrdemDatas(q.RecordCount(), celula);
     case TQuery::Natureza::Texto:
-        if (!ordenarPelosPesos(q, coluna, ordem)) {
-            for (int i = 0; i < n; ++i)
-                ordem[i] = i;
-            ordenarPeloColador(q, coluna, ordem);
-        }
         break;
     }
-    return ordem;
+    return PesquisaOrdem::OrdemTextos(q.RecordCount(), celula);
 }
 
 Listagem::PedidoArquivo &pedidoArquivo()
@@ -435,7 +121,7 @@ void ModeloListagem::aoRecarregar()
     m_posicoes = {};
 }
 
-void ModeloListagem::aplicarFiltro(bool soEntreAsMostradas)
+void ModeloListagem::aplicarFiltro(const PesquisaOrdem::Procura &procura, bool soEntreAsMostradas)
 {
     QList<int> candidatas;
     if (soEntreAsMostradas) {
@@ -447,17 +133,13 @@ void ModeloListagem::aplicarFiltro(bool soEntreAsMostradas)
         for (int i = 0; i < Total(); ++i)
             candidatas[i] = i;
     }
-    const Procura procura(m_agulha);
     const TQuery &q = *Consulta();
     QVarLengthArray<QByteArrayView, 32> celulas(columnCount());
     m_mostradas.clear();
     for (const int linha : std::as_const(candidatas)) {
         q.BytesLinha(linha, celulas.data());
-        for (const QByteArrayView c : celulas)
-            if (procura.Contem(c)) {
-                m_mostradas << linha;
-                break;
-            }
+        if (procura.AlgumaContem(celulas))
+            m_mostradas << linha;
     }
 }
 
@@ -474,7 +156,8 @@ void ModeloListagem::refazerPosicoes()
 
 void ModeloListagem::Filtrar(const QString &texto)
 {
-    const QByteArray agulha = dobrar(texto).toUtf8().replace('\0', QByteArray());
+    const PesquisaOrdem::Procura procura(texto);
+    const QByteArray &agulha = procura.Agulha();
     if (agulha == m_agulha && (texto.isEmpty() == m_filtro.isEmpty()))
         return;
     // Quem contém o texto novo contém o anterior: ao digitar mais, só as mostradas.
@@ -485,7 +168,7 @@ void ModeloListagem::Filtrar(const QString &texto)
     if (texto.isEmpty())
         m_mostradas = {};
     else
-        aplicarFiltro(estreitar);
+        aplicarFiltro(procura, estreitar);
     refazerPosicoes();
     endResetModel();
 }

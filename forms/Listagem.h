@@ -7,7 +7,8 @@
 //
 // Nada disso muda a consulta da janela: a pesquisa e a ordem só escolhem quais linhas
 // do resultado a grade mostra, e em que ordem. Cada nova consulta volta à ordem dela,
-// sem pesquisa.
+// sem pesquisa. O texto dobrado, a procura nas células e a ordem das linhas saem de
+// core/PesquisaOrdem.h; aqui ficam os controles e o modelo da grade.
 #include "ModeloConsulta.h"
 
 #include <QTableView>
@@ -18,6 +19,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSplitter;
+namespace PesquisaOrdem {
+class Procura;
+}
 
 // Grade da listagem: avisa quando o usuário muda a linha atual pelo teclado.
 class GradeListagem : public QTableView {
@@ -65,7 +69,7 @@ protected:
     void aoRecarregar() override;
 
 private:
-    void aplicarFiltro(bool soEntreAsMostradas);
+    void aplicarFiltro(const PesquisaOrdem::Procura &procura, bool soEntreAsMostradas);
     void refazerPosicoes();
 
     QString m_filtro;
