@@ -2,10 +2,8 @@
 
 #include "Ini.h"
 #include "Mensagens.h"
-#include "PesquisaOrdem.h"
 
 #include <QApplication>
-#include <QBitArray>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -18,7 +16,6 @@
 #include <QSaveFile>
 #include <QSplitter>
 #include <QVBoxLayout>
-#include <QVarLengthArray>
 #include <algorithm>
 #include <string_view>
 
@@ -32,22 +29,6 @@ constexpr int LarguraMaximaColuna = 240;
 std::string_view vista(QByteArrayView v)
 {
     return { v.data(), size_t(v.size()) };
-}
-
-// A ordem (crescente) das linhas da consulta pela coluna, pela espécie dos valores; entre
-// valores iguais, a ordem da consulta.
-QList<int> ordemPor(const TQuery &q, int coluna)
-{
-    const auto celula = [&q, coluna](int linha) { return q.Bytes(linha, coluna); };
-    switch (q.NaturezaCampo(coluna)) {
-    case TQuery::Natureza::Numero:
-        return PesquisaOrdem::OrdemNumeros(q.RecordCount(), celula);
-    case TQuery::Natureza::Data:
-        return PesquisaOrdem::OrdemDatas(q.RecordCount(), celula);
-    case TQuery::Natureza::Texto:
-        break;
-    }
-    return PesquisaOrdem::OrdemTextos(q.RecordCount(), celula);
 }
 
 Listagem::PedidoArquivo &pedidoArquivo()
@@ -78,127 +59,6 @@ void GradeListagem::currentChanged(const QModelIndex &atual, const QModelIndex &
     QTableView::currentChanged(atual, anterior);
     if (m_teclado && atual.isValid() && atual.row() != anterior.row())
         emit LinhaMovidaPeloTeclado(atual);
-}
-
-// ---- Modelo -----------------------------------------------------------------------
-
-ModeloListagem::ModeloListagem(TQuery *consulta, QObject *parent)
-    : ModeloConsulta(consulta, parent)
-{
-}
-
-int ModeloListagem::rowCount(const QModelIndex &pai) const
-{
-    if (pai.isValid())
-        return 0;
-    return m_filtro.isEmpty() ? Total() : int(m_mostradas.size());
-}
-
-int ModeloListagem::LinhaConsulta(int linhaMostrada) const
-{
-    if (linhaMostrada < 0 || linhaMostrada >= rowCount())
-        return -1;
-    if (!m_filtro.isEmpty())
-        return m_mostradas.at(linhaMostrada);
-    return m_ordenadas.isEmpty() ? linhaMostrada : m_ordenadas.at(linhaMostrada);
-}
-
-int ModeloListagem::LinhaMostrada(int linhaConsulta) const
-{
-    if (linhaConsulta < 0 || linhaConsulta >= Total())
-        return -1;
-    return m_posicoes.isEmpty() ? linhaConsulta : m_posicoes.at(linhaConsulta);
-}
-
-void ModeloListagem::aoRecarregar()
-{
-    m_filtro.clear();
-    m_agulha.clear();
-    m_colunaOrdem = -1;
-    m_ordem = Qt::AscendingOrder;
-    m_ordenadas = {};
-    m_mostradas = {};
-    m_posicoes = {};
-}
-
-void ModeloListagem::aplicarFiltro(const PesquisaOrdem::Procura &procura, bool soEntreAsMostradas)
-{
-    QList<int> candidatas;
-    if (soEntreAsMostradas) {
-        candidatas.swap(m_mostradas);
-    } else if (!m_ordenadas.isEmpty()) {
-        candidatas = m_ordenadas;
-    } else {
-        candidatas.resize(Total());
-        for (int i = 0; i < Total(); ++i)
-            candidatas[i] = i;
-    }
-    const TQuery &q = *Consulta();
-    QVarLengthArray<QByteArrayView, 32> celulas(columnCount());
-    m_mostradas.clear();
-    for (const int linha : std::as_const(candidatas)) {
-        q.BytesLinha(linha, celulas.data());
-        if (procura.AlgumaContem(celulas))
-            m_mostradas << linha;
-    }
-}
-
-void ModeloListagem::refazerPosicoes()
-{
-    if (m_filtro.isEmpty() && m_ordenadas.isEmpty()) {
-        m_posicoes = {};
-        return;
-    }
-    m_posicoes.fill(-1, Total());
-    for (int i = 0, n = rowCount(); i < n; ++i)
-        m_posicoes[LinhaConsulta(i)] = i;
-}
-
-void ModeloListagem::Filtrar(const QString &texto)
-{
-    const PesquisaOrdem::Procura procura(texto);
-    const QByteArray &agulha = procura.Agulha();
-    if (agulha == m_agulha && (texto.isEmpty() == m_filtro.isEmpty()))
-        return;
-    // Quem contém o texto novo contém o anterior: ao digitar mais, só as mostradas.
-    const bool estreitar = !m_filtro.isEmpty() && !m_agulha.isEmpty() && agulha.contains(m_agulha);
-    beginResetModel();
-    m_filtro = texto;
-    m_agulha = agulha;
-    if (texto.isEmpty())
-        m_mostradas = {};
-    else
-        aplicarFiltro(procura, estreitar);
-    refazerPosicoes();
-    endResetModel();
-}
-
-void ModeloListagem::Ordenar(int coluna, Qt::SortOrder ordem)
-{
-    if (coluna < 0 || coluna >= columnCount())
-        return;
-    beginResetModel();
-    if (coluna != m_colunaOrdem || m_ordenadas.isEmpty()) {
-        m_ordenadas = ordemPor(*Consulta(), coluna);
-        if (ordem == Qt::DescendingOrder)
-            std::reverse(m_ordenadas.begin(), m_ordenadas.end());
-    } else if (ordem != m_ordem) {
-        std::reverse(m_ordenadas.begin(), m_ordenadas.end());
-    }
-    m_colunaOrdem = coluna;
-    m_ordem = ordem;
-    if (!m_filtro.isEmpty()) {
-        // As mesmas linhas mostradas, na ordem nova.
-        QBitArray mostrada(Total());
-        for (const int linha : std::as_const(m_mostradas))
-            mostrada.setBit(linha);
-        m_mostradas.clear();
-        for (const int linha : std::as_const(m_ordenadas))
-            if (mostrada.testBit(linha))
-                m_mostradas << linha;
-    }
-    refazerPosicoes();
-    endResetModel();
 }
 
 // ---- Listagem ---------------------------------------------------------------------
