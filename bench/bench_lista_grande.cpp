@@ -1,11 +1,13 @@
 // Listagem grande: abrir uma janela de tabela sobre 100.000 linhas (lista, contagem na
 // legenda, primeira linha nos campos), nos dois motores, ao lado do cliente de linha de
 // comando do motor buscando o mesmo comando (sqlite3, psql); a memória que a janela
-// guarda para a lista, comparada ao tamanho dos dados; cada tecla na pesquisa e cada
-// clique num título (ordem). Uso: bench_lista_grande [linhas] [execuções] [motor]
-// (bench/README.md)
+// guarda para a lista, comparada ao tamanho dos dados; cada clique num título (ordem); e
+// cada tecla da pesquisa na janela dos docentes, com células só em Latin-1 e com
+// caracteres fora dele (travessões, aspas curvas), inteira e só o filtro.
+// Uso: bench_lista_grande [linhas] [execuções] [motor] [parte] (bench/README.md)
 #include "BancoTeste.h"
 #include "CatalogoTabelas.h"
+#include "Listagem.h"
 #include "Medidas.h"
 #include "PerfisAcesso.h"
 #include "Registro.h"
@@ -105,30 +107,9 @@ template <class F> std::pair<double, double> medirAcao(F acao)
     return { ms(t), processador() - p };
 }
 
-// Cada tecla na pesquisa e cada clique num título, até a grade pintada de novo.
-void medirPesquisaEOrdem(TFormTabela &j)
+// Cada clique num título, até a grade pintada de novo.
+void medirOrdem(TFormTabela &j)
 {
-    auto *pesquisa = j.Controle<QLineEdit>(u"EditPesquisar"_s);
-    QList<double> relogio, cpu;
-    auto tecla = [&](auto acao) {
-        const auto [r, p] = medirAcao(acao);
-        relogio << r;
-        cpu << p;
-    };
-    // Digitar um nome (cada tecla estreita), apagar até o começo, e um texto sem linha.
-    for (const QChar c : u"docente 0999"_s)
-        tecla([&] { QTest::keyClick(pesquisa, c.toLatin1()); });
-    const int achadas = j.DBGridPesquisa->model()->rowCount();
-    for (int i = 0; i < 12; ++i)
-        tecla([&] { QTest::keyClick(pesquisa, Qt::Key_Backspace); });
-    for (const QChar c : u"xyz"_s)
-        tecla([&] { QTest::keyClick(pesquisa, c.toLatin1()); });
-    tecla([&] { QTest::keyClick(pesquisa, Qt::Key_Escape); });
-    std::printf("  pesquisa: %lld teclas (\"docente 0999\": %d linhas): mediana %.1f ms, máxima "
-                "%.1f ms; processador: mediana %.1f ms, máxima %.1f ms\n",
-        qlonglong(relogio.size()), achadas, mediana(relogio), maximo(relogio), mediana(cpu),
-        maximo(cpu));
-
     QHeaderView *h = j.DBGridPesquisa->horizontalHeader();
     std::printf("  ordem (relógio / processador):");
     for (const QString &coluna : { u"Nome"_s, u"Nome"_s, u"Area"_s, u"Id"_s }) {
@@ -139,14 +120,50 @@ void medirPesquisaEOrdem(TFormTabela &j)
     std::printf("  (o segundo Nome inverte)\n");
 }
 
-QString preencher(Motor motor, int linhas)
+// As teclas de uma rodada da pesquisa: digitar um nome (cada tecla estreita), apagar até
+// o começo, um texto sem linha e Esc; ao lado, o texto da caixa depois de cada uma.
+struct Tecla {
+    char letra; // 0: a tecla abaixo
+    Qt::Key tecla;
+    QString texto;
+};
+
+QList<Tecla> teclasDaPesquisa()
 {
+    QList<Tecla> teclas;
+    QString texto;
+    for (const QChar c : u"docente 0999"_s)
+        teclas << Tecla { c.toLatin1(), Qt::Key_unknown, texto += c };
+    while (!texto.isEmpty()) {
+        texto.chop(1);
+        teclas << Tecla { 0, Qt::Key_Backspace, texto };
+    }
+    for (const QChar c : u"xyz"_s)
+        teclas << Tecla { c.toLatin1(), Qt::Key_unknown, texto += c };
+    teclas << Tecla { 0, Qt::Key_Escape, QString() };
+    return teclas;
+}
+
+// Células da lista: só em Latin-1, ou com caracteres fora dele em duas colunas (um
+// travessão na área, aspas curvas no setor), como os textos colados de um editor.
+enum class Celulas { Latin1, ForaDoLatin1 };
+
+const char *nomeCelulas(Celulas c)
+{
+    return c == Celulas::Latin1 ? "células em Latin-1" : "células com – e “ ”";
+}
+
+QString preencher(Motor motor, int linhas, Celulas celulas = Celulas::Latin1)
+{
+    const bool fora = celulas == Celulas::ForaDoLatin1;
     const QString colunas = u"Nome, Situacao, Departamento, ExternoDepartamento, ExternoLink, "
                             "Area, Setor, Titulacao, Link, AulaGraduacao, AulaPosgraduacao, "
                             "Extensao, Lattes, Codpes, Grupolattes, Visivel"_s;
-    const QString valores = u"'Docente ' || %1, 'Ativo', 2, '', '', 'Área ' || (i % 50), "
-                            "'Setor ' || (i % 7), 'Doutor', 'https://www.qorvel.example.org/~d' "
-                            "|| i, 'S', 'N', 'S', 'L' || i, %2, 'G' || (i % 300), 'S'"_s;
+    const QString valores = u"'Docente ' || %1, 'Ativo', 2, '', '', "_s
+        + (fora ? u"'Área – ' || (i % 50), '“Setor ' || (i % 7) || '”', "_s
+                : u"'Área ' || (i % 50), 'Setor ' || (i % 7), "_s)
+        + u"'Doutor', 'https://www.qorvel.example.org/~d' || i, 'S', 'N', 'S', 'L' || i, %2, "
+          "'G' || (i % 300), 'S'"_s;
     if (motor == Motor::SQLite)
         return u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<%1) "
                "INSERT INTO Docentes (%2) SELECT %3 FROM n"_s.arg(linhas)
@@ -242,10 +259,102 @@ void medir(Motor motor, int linhas, int execucoes)
         TFormTabelaGenerica j(Tabela);
         j.show();
         QCoreApplication::processEvents();
-        medirPesquisaEOrdem(j);
+        medirOrdem(j);
         j.FormClose();
     }
     std::fflush(stdout);
+    b.Desconectar();
+}
+
+// Cada tecla da pesquisa na janela dos docentes (a do programa: o filtro, a contagem e,
+// quando a linha atual sai da pesquisa, a primeira que aparece mostrada nos campos, com
+// os nomes e os três textos longos), até a grade pintada; e, à parte, só o filtro do
+// modelo com os mesmos textos. Cada docente tem os seus três textos longos, como no uso.
+void medirPesquisa(Motor motor, int linhas, int execucoes, Celulas celulas)
+{
+    const QString nome = QString::fromUtf8(Medidas::NomeMotor(motor));
+    BancoTeste *banco = Medidas::Preparar(motor, false);
+    if (!banco)
+        return;
+    BancoTeste &b = *banco;
+    // O histórico não entra no que se mede: no PostgreSQL, as linhas entram sem os
+    // gatilhos dele (um por linha deixaria o preparo de um milhão em dezenas de minutos).
+    const bool pg = motor == Motor::PostgreSQL;
+    QStringList encher = { preencher(motor, linhas, celulas) };
+    for (const QString &t :
+        { u"DocentesPesquisaArea"_s, u"DocentesPesquisaLinha"_s, u"DocentesObservacao"_s })
+        encher << u"INSERT INTO %1 (Docente, Texto) SELECT Id, 'Texto de ' || Nome FROM "
+                  "Docentes"_s.arg(t);
+    if (pg)
+        b.Executar(u"SET session_replication_role = replica"_s);
+    for (const QString &sql : std::as_const(encher))
+        if (!b.Executar(sql)) {
+            std::fprintf(
+                stderr, "%s: preenchimento: %s\n", qPrintable(nome), qPrintable(b.UltimoErro()));
+            return;
+        }
+    if (pg) {
+        b.Executar(u"SET session_replication_role = DEFAULT"_s);
+        b.Executar(u"VACUUM ANALYZE"_s);
+    }
+    TFormTabela *j = Registro::Janela(Tabela);
+    j->show();
+    QCoreApplication::processEvents();
+    auto *pesquisa = j->Controle<QLineEdit>(u"EditPesquisar"_s);
+    auto *modelo = qobject_cast<ModeloListagem *>(j->DBGridPesquisa->model());
+    const QList<Tecla> teclas = teclasDaPesquisa();
+    QList<double> relogio, cpu, filtro, filtroCpu, todas, todasCpu;
+    // Só o filtro, fora da janela: relógio e processador, sem pintar.
+    auto filtrar = [&](const QString &texto, QList<double> &r, QList<double> &p) {
+        QElapsedTimer c;
+        c.start();
+        const double p0 = processador();
+        modelo->Filtrar(texto);
+        r << ms(c);
+        p << processador() - p0;
+        QCoreApplication::processEvents();
+    };
+    int achadas = -1;
+    bool conferido = true;
+    for (int r = 0; r < execucoes; ++r) {
+        for (const Tecla &t : teclas) {
+            const auto [ms, p] = medirAcao([&] {
+                if (t.letra)
+                    QTest::keyClick(pesquisa, t.letra);
+                else
+                    QTest::keyClick(pesquisa, t.tecla);
+            });
+            relogio << ms;
+            cpu << p;
+            conferido = conferido && pesquisa->text() == t.texto;
+            if (t.texto == u"docente 0999"_s)
+                achadas = modelo->Contagem();
+        }
+        for (const Tecla &t : teclas)
+            filtrar(t.texto, filtro, filtroCpu);
+        // A tecla que lê todas as células: um texto que nenhuma linha tem, sem lista
+        // anterior a estreitar.
+        for (int i = 0; i < 5; ++i) {
+            modelo->Filtrar(QString());
+            filtrar(u"qj"_s, todas, todasCpu);
+        }
+        modelo->Filtrar(QString());
+    }
+    std::printf("%-10s  %7d linhas, %s: %lld teclas na janela dos docentes (\"docente 0999\": "
+                "%d linhas%s)\n"
+                "  tecla: mediana %.1f ms, máxima %.1f ms; processador: mediana %.1f ms, máxima "
+                "%.1f ms\n"
+                "  só o filtro: mediana %.1f ms, máxima %.1f ms; processador: mediana %.1f ms, "
+                "máxima %.1f ms\n"
+                "  filtro lendo todas as células (texto sem linha): mediana %.1f ms; processador: "
+                "mediana %.1f ms\n",
+        qPrintable(nome), linhas, nomeCelulas(celulas), qlonglong(relogio.size()), achadas,
+        conferido ? "" : ", TEXTO DA CAIXA DIFERENTE DO ESPERADO", mediana(relogio),
+        maximo(relogio), mediana(cpu), maximo(cpu), mediana(filtro), maximo(filtro),
+        mediana(filtroCpu), maximo(filtroCpu), mediana(todas), mediana(todasCpu));
+    std::fflush(stdout);
+    j->hide();
+    Registro::DestruirJanelas();
     b.Desconectar();
 }
 } // namespace
@@ -261,10 +370,20 @@ int main(int argc, char **argv)
     InstalarSaidaEventos(&registro);
     Roteiro mensagens; // nenhuma caixa na tela
     const QString so = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    // 'abrir': abertura, memória e ordem; 'pesquisa': as teclas; sem nada, as duas.
+    const QString parte = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+    QList<Motor> motores;
     if (so != u"postgresql"_s)
-        medir(Motor::SQLite, linhas, execucoes);
+        motores << Motor::SQLite;
     if (so != u"sqlite"_s)
-        medir(Motor::PostgreSQL, linhas, execucoes);
+        motores << Motor::PostgreSQL;
+    for (const Motor m : motores) {
+        if (parte != u"pesquisa"_s)
+            medir(m, linhas, execucoes);
+        if (parte != u"abrir"_s)
+            for (const Celulas c : { Celulas::Latin1, Celulas::ForaDoLatin1 })
+                medirPesquisa(m, linhas, execucoes, c);
+    }
     InstalarSaidaEventos(nullptr);
     return 0;
 }

@@ -7,7 +7,8 @@
 //
 // Nada disso muda a consulta da janela: a pesquisa e a ordem só escolhem quais linhas
 // do resultado a grade mostra, e em que ordem. Cada nova consulta volta à ordem dela,
-// sem pesquisa.
+// sem pesquisa. As linhas mostradas, e em que ordem, são do modelo (ModeloConsulta.h);
+// aqui ficam a grade e os controles.
 #include "ModeloConsulta.h"
 
 #include <QTableView>
@@ -36,45 +37,6 @@ protected:
 
 private:
     bool m_teclado = false;
-};
-
-// As linhas da consulta na ordem e com o filtro do usuário. Sem os dois, a grade lê a
-// consulta direto, sem lista de linhas nenhuma.
-class ModeloListagem : public ModeloConsulta {
-    Q_OBJECT
-public:
-    explicit ModeloListagem(TQuery *consulta, QObject *parent = nullptr);
-
-    int rowCount(const QModelIndex &pai = {}) const override;
-
-    int Total() const { return ModeloConsulta::rowCount(); } // linhas da consulta
-    int Contagem() const { return rowCount(); } // linhas mostradas
-    int LinhaConsulta(int linhaMostrada) const override;
-    int LinhaMostrada(int linhaConsulta) const; // -1: fora do filtro
-    const QString &Filtro() const { return m_filtro; }
-    int ColunaOrdem() const { return m_colunaOrdem; }
-    Qt::SortOrder Ordem() const { return m_ordem; }
-
-    // Mostra só as linhas em que alguma coluna contém o texto (vazio: todas).
-    void Filtrar(const QString &texto);
-    // Ordena pela coluna, pela espécie dos valores (datas, números, texto em ordem
-    // portuguesa); as linhas iguais ficam na ordem da consulta.
-    void Ordenar(int coluna, Qt::SortOrder ordem);
-
-protected:
-    void aoRecarregar() override;
-
-private:
-    void aplicarFiltro(bool soEntreAsMostradas);
-    void refazerPosicoes();
-
-    QString m_filtro;
-    QByteArray m_agulha; // o filtro dobrado, em UTF-8
-    int m_colunaOrdem = -1;
-    Qt::SortOrder m_ordem = Qt::AscendingOrder;
-    QList<int> m_ordenadas; // todas as linhas na ordem pedida (vazia: a da consulta)
-    QList<int> m_mostradas; // as linhas mostradas, quando há filtro
-    QList<int> m_posicoes; // linha da consulta -> linha mostrada (vazia: identidade)
 };
 
 // A parte da listagem de uma janela de tabela: monta os controles no grupo da lista.

@@ -1,9 +1,15 @@
 #pragma once
-// Modelo da grade de listagem: o resultado aberto de uma TQuery, todas as colunas,
-// com os nomes das colunas nos títulos. Não copia nada: lê as linhas da consulta.
+// Modelos da grade de listagem: o resultado aberto de uma TQuery, todas as colunas,
+// com os nomes das colunas nos títulos (ModeloConsulta), e as mesmas linhas na ordem e
+// com o filtro do usuário (ModeloListagem, com a dobra, a procura e a ordem de
+// core/PesquisaOrdem.h). Não copiam nada: leem as linhas da consulta.
 #include "Banco.h"
 
 #include <QAbstractTableModel>
+
+namespace PesquisaOrdem {
+class Procura;
+}
 
 class ModeloConsulta : public QAbstractTableModel {
     Q_OBJECT
@@ -29,4 +35,45 @@ private:
     TQuery *m_consulta;
     int m_linhas = 0;
     int m_colunas = 0;
+};
+
+// As linhas da consulta na ordem e com o filtro do usuário. Sem os dois, a grade lê a
+// consulta direto, sem lista de linhas nenhuma.
+class ModeloListagem : public ModeloConsulta {
+    Q_OBJECT
+public:
+    explicit ModeloListagem(TQuery *consulta, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &pai = {}) const override;
+
+    int Total() const { return ModeloConsulta::rowCount(); } // linhas da consulta
+    int Contagem() const { return rowCount(); } // linhas mostradas
+    int LinhaConsulta(int linhaMostrada) const override;
+    int LinhaMostrada(int linhaConsulta) const; // -1: fora do filtro
+    const QString &Filtro() const { return m_filtro; }
+    int ColunaOrdem() const { return m_colunaOrdem; }
+    Qt::SortOrder Ordem() const { return m_ordem; }
+
+    // Mostra só as linhas em que alguma coluna contém o texto (vazio: todas).
+    void Filtrar(const QString &texto);
+    // Ordena pela coluna, pela espécie dos valores (datas, números, texto em ordem
+    // portuguesa); as linhas iguais ficam na ordem da consulta.
+    void Ordenar(int coluna, Qt::SortOrder ordem);
+
+protected:
+    void aoRecarregar() override;
+
+private:
+    // As linhas que contêm o texto: com 'estreitar', só entre as mostradas; com 'alargar',
+    // as mostradas ficam e as outras são procuradas.
+    void aplicarFiltro(const PesquisaOrdem::Procura &procura, bool estreitar, bool alargar);
+    void refazerPosicoes();
+
+    QString m_filtro;
+    QByteArray m_agulha; // o filtro dobrado, em UTF-8
+    int m_colunaOrdem = -1;
+    Qt::SortOrder m_ordem = Qt::AscendingOrder;
+    QList<int> m_ordenadas; // todas as linhas na ordem pedida (vazia: a da consulta)
+    QList<int> m_mostradas; // as linhas mostradas, quando há filtro
+    QList<int> m_posicoes; // linha da consulta -> linha mostrada (vazia: identidade)
 };

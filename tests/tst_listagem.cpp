@@ -184,6 +184,40 @@ private slots:
         QCOMPARE(j.Controle<QLabel>(u"LabelPesquisaContagem"_s)->text(), QString());
     }
 
+    // Digitar e apagar (o filtro estreita ou alarga a partir do anterior) mostra as linhas
+    // de uma pesquisa feita do zero, na mesma ordem, também com a lista ordenada.
+    void pesquisaDigitandoEApagandoIgualAPesquisaNova()
+    {
+        inserirDocente(45, u"Josué – “Zé”"_s, u"lattes/josue"_s);
+        Roteiro r;
+        TFormTabelaGenerica j(11);
+        j.show();
+        auto *modelo = qobject_cast<ModeloListagem *>(j.DBGridPesquisa->model());
+        ModeloListagem doZero(j.Query);
+        const auto linhas = [](const ModeloListagem &m) {
+            QList<int> l;
+            for (int i = 0; i < m.Contagem(); ++i)
+                l << m.LinhaConsulta(i);
+            return l;
+        };
+        const int nome = int(j.Query->NomesCampos().indexOf(u"Nome"_s));
+        for (const bool ordenada : { false, true }) {
+            if (ordenada) {
+                modelo->Ordenar(nome, Qt::DescendingOrder);
+                doZero.Ordenar(nome, Qt::DescendingOrder);
+            }
+            for (const QString &t :
+                { u"j"_s, u"jo"_s, u"jos"_s, u"josé"_s, u"josef"_s, u"jos"_s, u"j"_s, QString(),
+                    u"“z"_s, u"“"_s, u"– “"_s, u"a"_s, u"al"_s, u"a"_s, QString() }) {
+                modelo->Filtrar(t);
+                doZero.Filtrar(QString());
+                doZero.Filtrar(t);
+                QCOMPARE(linhas(*modelo), linhas(doZero));
+            }
+        }
+        QCOMPARE(modelo->Contagem(), 7);
+    }
+
     void pesquisaBloqueadaEditandoEVoltaComALista()
     {
         Exec(u"DELETE FROM DocenteCategorias WHERE Id<>1"_s);
