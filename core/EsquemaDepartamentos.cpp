@@ -33,8 +33,8 @@ const QString Departamento = DepartamentoDoLogin;
 QStringList comandosLoginsDepartamentos(const QString &para)
 {
     QStringList c
-        = { u"CREATE TABLE public.%1 (Login text PRIMARY KEY, Departamento integer NOT NULL)"_s
-                .arg(TabelaLoginsDepartamentos) };
+        = { u"CREATE TABLE public.%1 (Login text PRIMARY KEY, Departamento integer NOT NULL)"_s.arg(
+            TabelaLoginsDepartamentos) };
     for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
         if (NivelDeDepartamento(nivel))
             // Sem a linha do nível (ou com duas) o comando falha: NOT NULL ou a subconsulta.

@@ -141,7 +141,8 @@ bool RecusarLinhaProtegida(
     TQuery &q, const QString &tabela, const QString &chave, const QString &id)
 {
     q.Close();
-    q.SQL = { u"SELECT COUNT(*) FROM "_s + tabela + u" WHERE "_s + chave + u'=' + ValorInteiro(id) };
+    q.SQL
+        = { u"SELECT COUNT(*) FROM "_s + tabela + u" WHERE "_s + chave + u'=' + ValorInteiro(id) };
     q.Open();
     const bool existe = q.Campo0().toInt() > 0;
     q.Close();

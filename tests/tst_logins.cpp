@@ -414,7 +414,8 @@ private slots:
                 m_banco->Senha(nivel), sql, &ok, &erro);
             return ok ? saida.trimmed() : u"falha: "_s + erro;
         };
-        QCOMPARE(como(3, u"UPDATE Departamentos SET Nome='Química' WHERE Id=%1 RETURNING Id"_s.arg(bio)),
+        QCOMPARE(
+            como(3, u"UPDATE Departamentos SET Nome='Química' WHERE Id=%1 RETURNING Id"_s.arg(bio)),
             bio);
         const auto alterar = [](const QString &id) {
             return u"UPDATE Docentes SET Nome=Nome WHERE Id=%1 RETURNING Id"_s.arg(id);
@@ -456,7 +457,8 @@ private slots:
             "SELECT public.departamento_do_login();"
             "UPDATE public.Docentes SET Nome=Nome WHERE Id=%2 RETURNING Id;"_s.arg(fis, docenteFis),
             &ok, &erro);
-        QVERIFY(m_banco->Executar(u"REVOKE TEMP ON DATABASE %1 FROM tarvisco_deptobio"_s.arg(banco)));
+        QVERIFY(
+            m_banco->Executar(u"REVOKE TEMP ON DATABASE %1 FROM tarvisco_deptobio"_s.arg(banco)));
         QVERIFY2(ok, qPrintable(erro));
         QCOMPARE(saida.trimmed(), bio);
         QCOMPARE(m_banco->Valor(u"SELECT array_to_string(proconfig, ',') FROM pg_proc "
@@ -490,7 +492,8 @@ private slots:
         for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
             todas += UsuarioNivel(nivel) + u"=x"_s + QString::number(nivel) + u'\n';
         const auto banco = [](const QString &nome) { return QStringList { u"--banco"_s, nome }; };
-        QTest::newRow("banco existente") << banco(u"tarvisco"_s) << todas << 1 << u"já existe"_s << QString();
+        QTest::newRow("banco existente")
+            << banco(u"tarvisco"_s) << todas << 1 << u"já existe"_s << QString();
         QTest::newRow("senha faltando")
             << banco(u"outro"_s) << u"tarvisco_adm=x\n"_s << 2 << u"Faltam senhas"_s << QString();
         QTest::newRow("linha sem igual")
@@ -502,17 +505,16 @@ private slots:
             << banco(u"outro"_s)
             << QString(todas).replace(u"tarvisco_seac=x7"_s, u"tarvisco_seac=a"_s + QChar(0) + u'b')
             << 2 << u"NUL para: tarvisco_seac"_s << QString();
-        QTest::newRow("login desconhecido")
-            << banco(u"outro"_s) << todas + u"tarvisco_root=x\n"_s << 2 << u"desconhecido"_s
-            << u"tarvisco_root"_s;
+        QTest::newRow("login desconhecido") << banco(u"outro"_s) << todas + u"tarvisco_root=x\n"_s
+                                            << 2 << u"desconhecido"_s << u"tarvisco_root"_s;
         // Uma senha digitada no lugar do login (com um "=" dentro) não volta na mensagem.
         QTest::newRow("senha no lugar do login")
             << banco(u"outro"_s) << u"S3nh@-d0-adm=r3st0\n"_s + todas << 2
             << u"A linha 1 da entrada padrão tem um login desconhecido"_s << u"S3nh@"_s;
-        QTest::newRow("login repetido")
-            << banco(u"outro"_s) << todas + u"tarvisco_adm=y\n"_s << 2 << u"repetida"_s << QString();
-        QTest::newRow("nome com comando")
-            << banco(u"x; DROP DATABASE postgres"_s) << todas << 2 << u"Nome de banco inválido"_s << QString();
+        QTest::newRow("login repetido") << banco(u"outro"_s) << todas + u"tarvisco_adm=y\n"_s << 2
+                                        << u"repetida"_s << QString();
+        QTest::newRow("nome com comando") << banco(u"x; DROP DATABASE postgres"_s) << todas << 2
+                                          << u"Nome de banco inválido"_s << QString();
         QTest::newRow("palavra reservada select")
             << banco(u"select"_s) << todas << 2 << u"Nome de banco inválido"_s << QString();
         QTest::newRow("palavra reservada user")
@@ -521,8 +523,8 @@ private slots:
             << banco(QString(64, u'a')) << todas << 2 << u"Nome de banco inválido"_s << QString();
         QTest::newRow("opção desconhecida")
             << QStringList { u"--banko"_s, u"outro"_s } << todas << 2 << u"banko"_s << QString();
-        QTest::newRow("porta inválida")
-            << QStringList { u"--porta"_s, u"0"_s } << todas << 2 << u"Porta inválida"_s << QString();
+        QTest::newRow("porta inválida") << QStringList { u"--porta"_s, u"0"_s } << todas << 2
+                                        << u"Porta inválida"_s << QString();
         QTest::newRow("sslmode inválido")
             << QStringList { u"--banco"_s, u"outro"_s, u"--sslmode"_s, u"verify_full"_s } << todas
             << 2 << u"sslmode inválido: verify_full"_s << QString();

@@ -12,8 +12,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
-#include <signal.h>
 #include <memory>
+#include <signal.h>
 
 using namespace Qt::StringLiterals;
 
@@ -63,7 +63,8 @@ QString senhaDoNivel(int nivel)
 
 QString bancos(ClusterPostgres &c)
 {
-    return c.Psql(u"postgres"_s, u"SELECT string_agg(datname, ',' ORDER BY datname) FROM pg_database"_s)
+    return c
+        .Psql(u"postgres"_s, u"SELECT string_agg(datname, ',' ORDER BY datname) FROM pg_database"_s)
         .trimmed();
 }
 
@@ -196,7 +197,7 @@ private slots:
             "'tarvisco_deptobio', 'tarvisco_seac'] LOOP IF NOT EXISTS (SELECT 1 FROM pg_roles "
             "WHERE rolname = l) THEN EXECUTE format('CREATE ROLE %I', l); END IF; END LOOP; END$$;"
             "ALTER ROLE tarvisco_seac SUPERUSER VALID UNTIL '2001-01-01' CONNECTION LIMIT 0;"
-                  "CREATE ROLE intruso;"
+            "CREATE ROLE intruso;"
             "GRANT tarvisco_adm TO tarvisco_seac; GRANT pg_write_all_data TO tarvisco_deptobio;"
             "GRANT tarvisco_adm TO intruso; GRANT tarvisco_seac TO tarvisco_dig;"
             "ALTER ROLE tarvisco_seac SET search_path = pg_temp, public;"
@@ -204,30 +205,31 @@ private slots:
             "GRANT SET ON PARAMETER session_replication_role TO tarvisco_deptobio;"_s,
             &ok);
         QVERIFY2(ok, qPrintable(c.Erro()));
-        const ExecucaoCriarBanco e
-            = CriarBanco(opcoesBanco(c, u"reposto"_s), senhaDoNivel, {}, {});
+        const ExecucaoCriarBanco e = CriarBanco(opcoesBanco(c, u"reposto"_s), senhaDoNivel, {}, {});
         QVERIFY2(e.saida == 0, qPrintable(e.texto));
 
         const QString dosLogins = u"(SELECT oid FROM pg_roles WHERE rolname LIKE 'tarvisco%')"_s;
-        QCOMPARE(c.Psql(u"postgres"_s,
-                      u"SELECT COUNT(*) FROM pg_auth_members WHERE roleid IN %1 OR member IN %1"_s
-                          .arg(dosLogins))
-                     .trimmed(),
+        QCOMPARE(
+            c.Psql(u"postgres"_s,
+                 u"SELECT COUNT(*) FROM pg_auth_members WHERE roleid IN %1 OR member IN %1"_s.arg(
+                     dosLogins))
+                .trimmed(),
             u"0"_s);
-        QCOMPARE(c.Psql(u"postgres"_s,
-                      u"SELECT COUNT(*) FROM pg_db_role_setting WHERE setrole IN %1"_s.arg(
-                          dosLogins))
-                     .trimmed(),
+        QCOMPARE(
+            c.Psql(u"postgres"_s,
+                 u"SELECT COUNT(*) FROM pg_db_role_setting WHERE setrole IN %1"_s.arg(dosLogins))
+                .trimmed(),
             u"0"_s);
         QCOMPARE(c.Psql(u"postgres"_s,
                       u"SELECT COUNT(*) FROM pg_parameter_acl, aclexplode(paracl) a "
                       "WHERE a.grantee IN %1"_s.arg(dosLogins))
                      .trimmed(),
             u"0"_s);
-        QCOMPARE(c.Psql(u"postgres"_s,
-                      u"SELECT COUNT(*) FROM pg_roles WHERE rolname LIKE 'tarvisco%' AND (rolsuper "
-                      "OR rolconnlimit <> -1 OR COALESCE(rolvaliduntil, 'infinity') <> 'infinity')"_s)
-                     .trimmed(),
+        QCOMPARE(
+            c.Psql(u"postgres"_s,
+                 u"SELECT COUNT(*) FROM pg_roles WHERE rolname LIKE 'tarvisco%' AND (rolsuper "
+                 "OR rolconnlimit <> -1 OR COALESCE(rolvaliduntil, 'infinity') <> 'infinity')"_s)
+                .trimmed(),
             u"0"_s);
         // E o servidor o confirma: o SEAC entra, não vira administrador nem escreve onde
         // o seu nível não escreve; o login de Biologia não desliga os gatilhos.
@@ -238,12 +240,12 @@ private slots:
             return certo ? QString() : erro;
         };
         QCOMPARE(comoLogin(7, u"SELECT 1"_s), QString());
-        for (const auto &[nivel, sql] : QList<QPair<int, QString>> {
-                 { 7, u"SET ROLE tarvisco_adm"_s },
-                 { 7, u"INSERT INTO Noticias (Titulo) VALUES ('x')"_s },
-                 { 2, u"SET ROLE tarvisco_seac"_s },
-                 { 3, u"INSERT INTO Noticias (Titulo) VALUES ('x')"_s },
-                 { 3, u"SET session_replication_role = replica"_s } }) {
+        for (const auto &[nivel, sql] :
+            QList<QPair<int, QString>> { { 7, u"SET ROLE tarvisco_adm"_s },
+                { 7, u"INSERT INTO Noticias (Titulo) VALUES ('x')"_s },
+                { 2, u"SET ROLE tarvisco_seac"_s },
+                { 3, u"INSERT INTO Noticias (Titulo) VALUES ('x')"_s },
+                { 3, u"SET session_replication_role = replica"_s } }) {
             const QString erro = comoLogin(nivel, sql);
             QVERIFY2(erro.contains(u"permission denied"_s), qPrintable(sql + u": "_s + erro));
         }
@@ -268,7 +270,8 @@ private slots:
         const QString banco = u"interrompido"_s;
         const QString provisorio = u"interrompido_em_preparacao"_s;
         const QString antes = bancos(c);
-        const QString limite = u"SELECT rolconnlimit FROM pg_roles WHERE rolname = 'tarvisco_secaoatd'"_s;
+        const QString limite
+            = u"SELECT rolconnlimit FROM pg_roles WHERE rolname = 'tarvisco_secaoatd'"_s;
         const QString limiteAntes = c.Psql(u"postgres"_s, limite).trimmed();
 
         // Outra sessão muda um login e segura a trava: o comando para no meio, no ALTER ROLE.
@@ -317,8 +320,9 @@ private slots:
             QCOMPARE(p.exitStatus(), QProcess::NormalExit);
             QCOMPARE(p.exitCode(), 128 + sinal);
             QVERIFY2(texto.contains(u"Interrompido"_s)
-                    && texto.contains(u"O banco %1 foi apagado (ainda com o nome provisório %2); "
-                                      "nenhum login foi criado ou alterado."_s.arg(banco, provisorio)),
+                    && texto.contains(
+                        u"O banco %1 foi apagado (ainda com o nome provisório %2); "
+                        "nenhum login foi criado ou alterado."_s.arg(banco, provisorio)),
                 qPrintable(texto));
             QCOMPARE(bancos(c), antes);
             return;
@@ -328,7 +332,7 @@ private slots:
             u"SELECT COUNT(*) FROM pg_stat_activity WHERE datname = '%1'"_s.arg(provisorio),
             u"0"_s));
         QCOMPARE(c.Psql(u"postgres"_s,
-                     u"SELECT COUNT(*) FROM pg_database WHERE datname = '%1'"_s.arg(banco))
+                      u"SELECT COUNT(*) FROM pg_database WHERE datname = '%1'"_s.arg(banco))
                      .trimmed(),
             u"0"_s);
         ExecucaoCriarBanco e = CriarBanco(opcoesBanco(c, banco), senhaDoNivel);

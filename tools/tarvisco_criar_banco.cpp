@@ -111,8 +111,8 @@ Opcoes lerOpcoes(const QCommandLineParser &p)
         return (v.isEmpty() || v == u"system"_s) ? v : QFileInfo(v).absoluteFilePath();
     };
     f.sslmode = p.value(u"sslmode"_s);
-    static const QStringList modos = { u"disable"_s, u"allow"_s, u"prefer"_s, u"require"_s,
-        u"verify-ca"_s, u"verify-full"_s };
+    static const QStringList modos
+        = { u"disable"_s, u"allow"_s, u"prefer"_s, u"require"_s, u"verify-ca"_s, u"verify-full"_s };
     if (!f.sslmode.isEmpty() && !modos.contains(f.sslmode))
         throw Recusa { u"sslmode inválido: %1 (use %2)."_s.arg(f.sslmode, modos.join(u", "_s)) };
     f.sslrootcert = arquivo(u"sslrootcert"_s);
@@ -409,8 +409,8 @@ QStringList comandosLogins(Conexao &c, const QHash<QString, QString> &senhas)
         const bool existe
             = c.Existe(u"SELECT 1 FROM pg_catalog.pg_roles WHERE rolname = "_s + c.Literal(login));
         comandos << u"%1 ROLE %2 LOGIN NOSUPERUSER NOCREATEDB NOCREATEROLE NOINHERIT "
-                    "NOREPLICATION NOBYPASSRLS%3 PASSWORD %4"_s.arg(existe ? u"ALTER"_s : u"CREATE"_s,
-                        c.Identificador(login),
+                    "NOREPLICATION NOBYPASSRLS%3 PASSWORD %4"_s.arg(
+                        existe ? u"ALTER"_s : u"CREATE"_s, c.Identificador(login),
                         existe ? u" CONNECTION LIMIT -1 VALID UNTIL 'infinity'"_s : QString(),
                         c.Literal(c.Verificador(login, senhas.value(login))));
     }
@@ -549,8 +549,7 @@ void criar(const Opcoes &o, const QHash<QString, QString> &senhas)
         QString desfeito = u"O banco %1 foi apagado (ainda com o nome provisório %2); nenhum "
                            "login foi criado ou alterado."_s.arg(banco, provisorio);
         try {
-            adm.Executar(
-                { u"DROP DATABASE %1 WITH (FORCE)"_s.arg(adm.Identificador(provisorio)) });
+            adm.Executar({ u"DROP DATABASE %1 WITH (FORCE)"_s.arg(adm.Identificador(provisorio)) });
         } catch (const ErroBanco &d) {
             desfeito = u"Nenhum login foi criado ou alterado, mas o banco %1 ficou criado e "
                        "vazio; apague-o (DROP DATABASE %1) antes de tentar de novo: %2"_s.arg(
@@ -567,9 +566,10 @@ void criar(const Opcoes &o, const QHash<QString, QString> &senhas)
         adm.Executar({ u"ALTER DATABASE %1 RENAME TO %2"_s.arg(
             adm.Identificador(provisorio), adm.Identificador(banco)) });
     } catch (const ErroBanco &e) {
-        throw ErroBanco(u"O banco foi preparado com o nome %1 e os logins receberam as senhas "
-                        "novas, mas o nome %2 não pôde ser dado a ele: %3\nDê o nome à mão:\n"
-                        "    ALTER DATABASE %1 RENAME TO %2;"_s.arg(provisorio, banco, e.Mensagem()));
+        throw ErroBanco(
+            u"O banco foi preparado com o nome %1 e os logins receberam as senhas "
+            "novas, mas o nome %2 não pôde ser dado a ele: %3\nDê o nome à mão:\n"
+            "    ALTER DATABASE %1 RENAME TO %2;"_s.arg(provisorio, banco, e.Mensagem()));
     }
 }
 } // namespace
