@@ -309,4 +309,12 @@ const Confinamento *ConfinamentoDe(int tabela)
     return nullptr;
 }
 
+bool NivelInclui(int nivel, int numero)
+{
+    // Uma linha nova da tabela dos departamentos é um departamento novo, que não é o do
+    // nível: o servidor a recusa a todo nível de departamento.
+    const Confinamento *c = ConfinamentoDe(numero);
+    return !(c && !c->dona && c->coluna == u"Id" && NivelDeDepartamento(nivel));
+}
+
 } // namespace CatalogoJanelas

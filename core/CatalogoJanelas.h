@@ -97,5 +97,8 @@ struct Confinamento {
 // Todas, derivadas das entradas acima (as donas antes das filhas).
 const QList<Confinamento> &Confinamentos();
 const Confinamento *ConfinamentoDe(int tabela); // nulo: tabela não confinada
+// O nível pode incluir linhas na tabela da janela: não nos níveis de departamento, na
+// tabela cujas linhas são os próprios departamentos (a linha nova não é do departamento).
+bool NivelInclui(int nivel, int numero);
 
 } // namespace CatalogoJanelas

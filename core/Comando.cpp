@@ -23,8 +23,8 @@ bool RodarComando(
     }
 }
 
-bool ExecutarComando(
-    TQuery &q, int n, Passo passo, const std::function<QStringList()> &linhas, int *registros)
+bool ExecutarComando(TQuery &q, int n, Passo passo, const std::function<QStringList()> &linhas,
+    int *registros, const std::function<void()> &semLinha)
 {
     static const struct {
         QString inicio, fim;
@@ -54,6 +54,8 @@ bool ExecutarComando(
         } else {
             if (registros)
                 *registros = q.LinhasAfetadas();
+            if (q.LinhasAfetadas() == 0 && semLinha)
+                semLinha();
             if (passo == Passo::Alteracao && q.LinhasAfetadas() == 0) {
                 // A linha não existe mais: nada foi alterado, e não é um sucesso.
                 RegistrarEvento(n, u"erro"_s, u"nenhum registro alterado"_s);

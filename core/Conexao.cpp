@@ -2,6 +2,7 @@
 
 #include "CatalogoTabelas.h"
 #include "Comando.h"
+#include "Esquema.h"
 #include "Mensagens.h"
 #include "PerfisAcesso.h"
 #include "Rotinas.h"
@@ -100,6 +101,11 @@ bool DefinirFiltroDasTabelas()
         if (!RodarComando(
                 q, 0, {},
                 [] {
+                    // No PostgreSQL, o departamento que o servidor dá ao login (o mesmo da
+                    // segurança por linha, preso ao Id e não ao nome, que o login edita).
+                    if (Servidor::Database().Motor() == FonteDados::PostgreSQL)
+                        return QStringList { u"SELECT "_s + Esquema::DepartamentoDoLogin
+                            + u" AS Id"_s };
                     return QStringList { u"SELECT * FROM "_s + NomeTabela(10) + u" WHERE Nome="_s
                         + CitarTexto(DepartamentoNivel(NivelAcesso)) };
                 },

@@ -28,7 +28,9 @@ std::optional<Configuracao> LerConfiguracao();
 bool ModificarContagem(int mudanca);
 
 // Calcula FiltroTabelas para NivelAcesso: o Id do departamento do nível (3..6),
-// "Graduação" (9), "Pós-Graduação" (10) ou vazio. false quando o departamento do nível
+// "Graduação" (9), "Pós-Graduação" (10) ou vazio. O departamento é, no PostgreSQL, o que o
+// servidor liga ao login (Esquema::DepartamentoDoLogin, o mesmo da segurança por linha);
+// no SQLite, a linha com o nome do departamento do nível. false quando o departamento do nível
 // não pôde ser lido ou não existe (o usuário já foi avisado): sem o filtro o nível
 // listaria tudo.
 bool DefinirFiltroDasTabelas();

@@ -105,8 +105,18 @@ QList<Direito> DireitosNivel(int nivel);
 QStringList ComandosDireitos(int nivel);
 
 // Segurança por linha (PostgreSQL) dos logins de departamento nas tabelas de
-// departamento (CatalogoJanelas::Confinamentos): a função do departamento do login, a
-// ativação e as políticas.
+// departamento (CatalogoJanelas::Confinamentos): a tabela que liga cada login ao Id do
+// seu departamento (só o dono a grava), a função do departamento do login, a ativação e
+// as políticas. Depois das linhas iniciais (os departamentos dos níveis).
 QStringList ComandosSegurancaLinhas();
+// O Id do departamento do login da sessão, como o servidor o vê (nulo para os outros
+// logins): "public.departamento_do_login()".
+extern const QString DepartamentoDoLogin;
+extern const QString TabelaLoginsDepartamentos; // "LoginsDepartamentos"
+// Nomes das políticas restritivas dos logins de departamento. A recusa de uma delas traz
+// o nome no texto da falha, qualquer que seja o idioma das mensagens do servidor.
+extern const QString PoliticaIncluir; // "departamento_incluir"
+extern const QString PoliticaAlterar; // "departamento_alterar"
+extern const QString PoliticaExcluir; // "departamento_excluir"
 
 } // namespace Esquema

@@ -14,25 +14,47 @@ using namespace Qt::StringLiterals;
 
 namespace Esquema {
 
+const QString DepartamentoDoLogin = u"public.departamento_do_login()"_s;
+const QString TabelaLoginsDepartamentos = u"LoginsDepartamentos"_s;
+const QString PoliticaIncluir = u"departamento_incluir"_s;
+const QString PoliticaAlterar = u"departamento_alterar"_s;
+const QString PoliticaExcluir = u"departamento_excluir"_s;
+
 using CatalogoJanelas::Confinamento;
 using CatalogoJanelas::ConfinamentoDe;
 
 namespace {
-const QString Departamento = u"departamento_do_login()"_s;
+const QString Departamento = DepartamentoDoLogin;
 
-// Função que dá o Id do departamento do login corrente: a linha de Departamentos com o
-// nome do departamento do nível (a mesma que define o filtro das listas); nula para os
-// outros logins ou quando a linha falta.
-QString comandoFuncao()
+// O departamento de cada login de departamento, gravado pelo comando de criação com o Id
+// da linha de Departamentos que tem o nome do nível. Só o dono grava nesta tabela: o
+// login pode renomear o seu departamento (a janela grava o Nome), mas continua preso ao
+// mesmo Id, e o nome novo não entrega a ninguém as linhas de outro departamento.
+QStringList comandosLoginsDepartamentos(const QString &para)
 {
-    QString casos;
+    QStringList c
+        = { u"CREATE TABLE public.%1 (Login text PRIMARY KEY, Departamento integer NOT NULL)"_s.arg(
+            TabelaLoginsDepartamentos) };
     for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
         if (NivelDeDepartamento(nivel))
-            casos += u" WHEN %1 THEN %2"_s.arg(
-                CitarTexto(UsuarioNivel(nivel)), CitarTexto(DepartamentoNivel(nivel)));
-    return u"CREATE FUNCTION %1 RETURNS integer LANGUAGE sql STABLE SET search_path = public "
-           "AS $$SELECT MIN(Id) FROM %2 WHERE Nome = CASE current_user%3 END$$"_s.arg(
-               Departamento, NomeTabela(10), casos);
+            // Sem a linha do nível (ou com duas) o comando falha: NOT NULL ou a subconsulta.
+            c << u"INSERT INTO public.%1 (Login, Departamento) VALUES (%2, "
+                 "(SELECT Id FROM public.%3 WHERE Nome = %4))"_s.arg(TabelaLoginsDepartamentos,
+                     CitarTexto(UsuarioNivel(nivel)), NomeTabela(10),
+                     CitarTexto(DepartamentoNivel(nivel)));
+    c << u"GRANT SELECT ON public.%1 TO %2"_s.arg(TabelaLoginsDepartamentos, para);
+    return c;
+}
+
+// Função que dá o Id do departamento do login corrente, pela tabela acima; nula para os
+// outros logins ou quando a linha do departamento foi excluída. Nomes com o esquema e
+// caminho de procura fixo: uma tabela temporária do mesmo nome não a engana.
+QString comandoFuncao()
+{
+    return u"CREATE FUNCTION %1 RETURNS integer LANGUAGE sql STABLE "
+           "SET search_path = public, pg_temp AS $$SELECT d.Id FROM public.%2 l "
+           "JOIN public.%3 d ON d.Id = l.Departamento WHERE l.Login = current_user$$"_s.arg(
+               Departamento, TabelaLoginsDepartamentos, NomeTabela(10));
 }
 
 // Condição de uma linha (referida por 'linha': nome da tabela ou apelido) pertencer ao
@@ -71,7 +93,7 @@ QStringList ComandosSegurancaLinhas()
             logins << UsuarioNivel(nivel);
     const QString para = logins.join(u", "_s);
 
-    QStringList c = { comandoFuncao() };
+    QStringList c = comandosLoginsDepartamentos(para) << comandoFuncao();
     for (const Confinamento &t : CatalogoJanelas::Confinamentos()) {
         const QString nome = NomeTabela(t.tabela);
         const QString dele = doDepartamento(t, nome);
@@ -79,12 +101,12 @@ QStringList ComandosSegurancaLinhas()
         // deixa todos os outros como estavam (nenhum login é dono de tabela).
         c << u"ALTER TABLE %1 ENABLE ROW LEVEL SECURITY"_s.arg(nome)
           << u"CREATE POLICY todos ON %1 USING (true) WITH CHECK (true)"_s.arg(nome)
-          << u"CREATE POLICY departamento_incluir ON %1 AS RESTRICTIVE FOR INSERT TO %2 "
-             "WITH CHECK (%3)"_s.arg(nome, para, dele)
-          << u"CREATE POLICY departamento_alterar ON %1 AS RESTRICTIVE FOR UPDATE TO %2 "
-             "USING (%3) WITH CHECK (%3)"_s.arg(nome, para, dele)
-          << u"CREATE POLICY departamento_excluir ON %1 AS RESTRICTIVE FOR DELETE TO %2 "
-             "USING (%3)"_s.arg(nome, para, podeExcluir(t, nome));
+          << u"CREATE POLICY %1 ON %2 AS RESTRICTIVE FOR INSERT TO %3 WITH CHECK (%4)"_s.arg(
+                 PoliticaIncluir, nome, para, dele)
+          << u"CREATE POLICY %1 ON %2 AS RESTRICTIVE FOR UPDATE TO %3 USING (%4) "
+             "WITH CHECK (%4)"_s.arg(PoliticaAlterar, nome, para, dele)
+          << u"CREATE POLICY %1 ON %2 AS RESTRICTIVE FOR DELETE TO %3 USING (%4)"_s.arg(
+                 PoliticaExcluir, nome, para, podeExcluir(t, nome));
     }
     return c;
 }

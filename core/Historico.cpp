@@ -1,6 +1,7 @@
 #include "Historico.h"
 
 #include "Sentenca.h"
+#include "Servidor.h"
 
 #include <QJsonDocument>
 #include <QMap>
@@ -303,12 +304,24 @@ Plano Desfazer(TQuery &q, const Alteracao &a)
     TDatabase &db = *q.Database();
     db.IniciarTransacao();
     try {
-        const Plano p = Planejar(q, a);
+        Plano p = Planejar(q, a);
         if (!p.Recusado())
             for (const QStringList &c : p.comandos) {
                 q.Close();
                 q.SQL = c;
                 q.ExecSQL();
+                if (q.LinhasAfetadas() != 0)
+                    continue;
+                // Um UPDATE ou DELETE que não achou a linha não desfez nada: a segurança
+                // por linha não deixa este login gravá-la, ela sumiu depois do plano, ou o
+                // servidor não a mudou (um gatilho, por exemplo).
+                const Esquema::Tabela *t = a.Tabela();
+                if (RecusarLinhaProtegida(q, t->nome, t->registroHistorico, a.registro))
+                    throw ErroBanco(u"Nada foi desfeito: o servidor não mudou a linha %1=%2 de "
+                                    "%3 (nenhum registro alterado)."_s.arg(
+                                        t->registroHistorico, a.registro, t->nome));
+                p.linhaAusente = true;
+                break;
             }
         if (p.Recusado())
             db.DesfazerTransacao();

@@ -83,7 +83,8 @@ struct Plano {
 Plano Planejar(TQuery &q, const Alteracao &a);
 // Desfaz numa transação da conexão da consulta: planeja de novo dentro dela (a linha pode
 // ter mudado desde a pergunta) e roda os comandos. Devolve o plano; recusado, nada foi
-// gravado. Uma falha desfaz a transação e lança ErroBanco.
+// gravado (um comando que não achou a linha dá linhaAusente). Uma falha, ou uma linha que
+// este login lê mas não grava (RecusarLinhaProtegida), desfaz a transação e lança ErroBanco.
 Plano Desfazer(TQuery &q, const Alteracao &a);
 
 } // namespace Historico

@@ -6,6 +6,7 @@
 #include "Mensagens.h"
 #include "PerfisAcesso.h"
 #include "SaidaMemoria.h"
+#include "Servidor.h"
 
 #include <QDir>
 #include <QLocale>
@@ -154,6 +155,10 @@ void RegistrarErro(int n, const QString &erro)
         Mensagens::Informar(u"Erro de Conexão Segura:\n\r\n\rNão foi possível estabelecer a "
                             "conexão criptografada com o servidor: "_s
             + tls->motivo + u"\n\r\n\r"_s + tls->pedido + u"\n\rConexão não realizada."_s);
+    } else if (RecusaPorLinha(erro)) {
+        // Não é um erro: o servidor não deixa este login gravar a linha.
+        texto = TituloTabela(n) + u", gravação recusada pelo servidor, "_s + u"\r\n"_s + erro;
+        Mensagens::Informar(MensagemRecusaPorLinha());
     } else {
         texto = TituloTabela(n) + u", erro de SQL, "_s + u"\r\n"_s + erro;
         Mensagens::Informar(
@@ -161,6 +166,13 @@ void RegistrarErro(int n, const QString &erro)
             + TituloTabela(n) + u"\n\r"_s + u"\n\r"_s + u"Mensagem: "_s + u"\n\r"_s + texto);
     }
     s.AcrescentarLinha(HoraRegistro() + u' ' + texto, CorTabela(n));
+}
+
+QString MensagemRecusaPorLinha()
+{
+    return u"Gravação recusada pelo servidor:\n\r\n\rO usuário ["_s + NomeNivel(NivelAcesso)
+        + u"] não pode gravar esta ficha: cada departamento inclui, altera e exclui só as "
+          "fichas do seu próprio departamento.\n\rNada foi gravado."_s;
 }
 
 void RegistrarAbertura()

@@ -31,7 +31,11 @@ SaidaEventos *SaidaEventosAtual();
 
 // Registro de eventos
 void RegistrarEvento(int n, const QString &estado, const QString &mensagem = QString());
+// Classifica a falha pelo texto: login ou senha recusados, conexão impossível, perdida ou
+// ausente, TLS, gravação recusada pela segurança por linha (RecusaPorLinha) ou erro de SQL.
 void RegistrarErro(int n, const QString &erro);
+// A caixa da gravação recusada pela segurança por linha, para o nível corrente.
+QString MensagemRecusaPorLinha();
 void RegistrarAbertura();
 void RegistrarUsuario();
 void MostrarStatus(const QString &texto);

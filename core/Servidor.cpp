@@ -2,6 +2,8 @@
 
 #include "CatalogoTabelas.h"
 #include "Comando.h"
+#include "Esquema.h"
+#include "PerfisAcesso.h"
 #include "Rotinas.h"
 #include "Sentenca.h"
 
@@ -127,5 +129,43 @@ void LerParaAlterar(TQuery &q, int n, const QString &chave, const QString &id)
     q.SQL = { u"SELECT * FROM "_s + NomeTabela(n) + u" WHERE "_s + chave + u'=' + ValorInteiro(id)
         + (travar ? u" FOR UPDATE"_s : QString()) };
     q.Open();
+    // FOR UPDATE só acha as linhas que o login pode alterar.
+    if (travar && q.RecordCount() == 0 && NivelDeDepartamento(NivelAcesso))
+        RecusarLinhaProtegida(q, NomeTabela(n), chave, id);
     RegistrarEvento(n, u"consultado"_s);
+}
+
+const QString FalhaLinhaProtegida = u"Row-level security. "_s;
+
+bool RecusarLinhaProtegida(
+    TQuery &q, const QString &tabela, const QString &chave, const QString &id)
+{
+    q.Close();
+    q.SQL
+        = { u"SELECT COUNT(*) FROM "_s + tabela + u" WHERE "_s + chave + u'=' + ValorInteiro(id) };
+    q.Open();
+    const bool existe = q.Campo0().toInt() > 0;
+    q.Close();
+    // As políticas que escondem linhas para gravação valem só para os logins de
+    // departamento (o SQLite não tem nenhuma).
+    if (existe && q.Database()->Motor() == FonteDados::PostgreSQL
+        && NivelDeDepartamento(NivelAcesso))
+        throw ErroBanco(FalhaLinhaProtegida
+            + u"A linha %1=%2 de %3 existe, mas este login não pode gravá-la."_s.arg(
+                chave, id, tabela));
+    return existe;
+}
+
+bool RecusaPorLinha(const QString &falha)
+{
+    if (falha.startsWith(FalhaLinhaProtegida))
+        return true;
+    if (!falha.contains(u"(42501)"_s))
+        return false;
+    // O nome da política não é traduzido; "row-level security" é o texto em inglês.
+    for (const QString &politica :
+        { Esquema::PoliticaIncluir, Esquema::PoliticaAlterar, Esquema::PoliticaExcluir })
+        if (falha.contains(u'"' + politica + u'"'))
+            return true;
+    return falha.contains(u"row-level security"_s);
 }

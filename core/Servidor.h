@@ -22,6 +22,20 @@ QString ProcurarId(int n, const QString &valor, const QString &coluna);
 // Relê, dentro da transação de uma gravação, as linhas da tabela n cuja coluna 'chave' é
 // 'id' (a linha a alterar, ou o seu texto longo) na consulta q; no PostgreSQL elas ficam
 // travadas (FOR UPDATE) até o fim da transação, e ninguém as muda entre a conferência e
-// a gravação (no SQLite a transação já tem a trava de escrita). Registra "consultado";
-// lança ErroBanco na falha.
+// a gravação (no SQLite a transação já tem a trava de escrita). Uma linha que o login lê
+// mas não grava é recusada (RecusarLinhaProtegida). Registra "consultado"; lança
+// ErroBanco na falha.
 void LerParaAlterar(TQuery &q, int n, const QString &chave, const QString &id);
+
+// Recusa da segurança por linha do PostgreSQL (um login de departamento diante de uma
+// linha de outro departamento). Um UPDATE ou DELETE que ela filtra não falha: não acha a
+// linha. Quem procurou a linha da tabela 'tabela' de 'chave' = 'id' para gravar e não a
+// achou chama RecusarLinhaProtegida, que devolve se ela existe; existindo para leitura
+// num login de departamento, a falha é esta recusa: lança ErroBanco com o texto começando
+// por FalhaLinhaProtegida (RegistrarErro a reconhece, como a recusa do próprio servidor).
+extern const QString FalhaLinhaProtegida; // "Row-level security. " + linha
+bool RecusarLinhaProtegida(
+    TQuery &q, const QString &tabela, const QString &chave, const QString &id);
+// O texto da falha é uma recusa da segurança por linha: a do servidor (SQLSTATE 42501 com
+// o nome de uma política dos departamentos, ou "row-level security") ou FalhaLinhaProtegida.
+bool RecusaPorLinha(const QString &falha);

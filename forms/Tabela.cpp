@@ -1083,10 +1083,19 @@ bool TFormTabela::excluir()
 {
     const QString id = EditId->text();
     return EmTransacao([&] {
-        return ExecutarComando(*Query, NumeroTabela, Passo::Exclusao, [&] {
-            return QStringList { u"DELETE FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
-                + ValorInteiro(id) };
-        }) && ExcluirSeguintes();
+        // Um DELETE que a segurança por linha filtra não acha a linha: é a recusa.
+        return ExecutarComando(
+                   *Query, NumeroTabela, Passo::Exclusao,
+                   [&] {
+                       return QStringList { u"DELETE FROM "_s + NomeTabela(NumeroTabela)
+                           + u" WHERE Id="_s + ValorInteiro(id) };
+                   },
+                   nullptr,
+                   [&] {
+                       RecusarLinhaProtegida(
+                           Servidor::Query(), NomeTabela(NumeroTabela), u"Id"_s, id);
+                   })
+            && ExcluirSeguintes();
     });
 }
 

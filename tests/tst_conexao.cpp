@@ -389,8 +389,8 @@ private slots:
 
     void departamentoDoNivelAusente()
     {
-        QVERIFY(banco().Executar(u"UPDATE Departamentos SET Nome='Biologia Geral' "
-                                 "WHERE Nome='Biologia'"_s));
+        // Sem a linha (no PostgreSQL o departamento do login é o Id, não o nome).
+        QVERIFY(banco().Executar(u"DELETE FROM Departamentos WHERE Nome='Biologia'"_s));
         Roteiro roteiro;
         conectar(3);
         // Sem filtro o nível veria todos os departamentos: é falha, e as tabelas somem.

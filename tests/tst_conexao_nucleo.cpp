@@ -96,8 +96,8 @@ private slots:
     {
         EXIGIR_BANCO(b);
         b.Reiniciar();
-        QVERIFY(
-            b.Executar(u"UPDATE Departamentos SET Nome='Química Antiga' WHERE Nome='Química'"_s));
+        // Sem a linha (no PostgreSQL o departamento do login é o Id, não o nome).
+        QVERIFY(b.Executar(u"DELETE FROM Departamentos WHERE Nome='Química'"_s));
         QCOMPARE(b.Conectar(6), QString());
         Roteiro r;
         QVERIFY(!Conexao::DefinirFiltroDasTabelas());

@@ -4,6 +4,7 @@
 #include "BancoTeste.h"
 #include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
+#include "Conexao.h"
 #include "Esquema.h"
 #include "PerfisAcesso.h"
 #include "Sentenca.h"
@@ -394,6 +395,77 @@ private slots:
             u"true"_s);
     }
 
+    // O departamento do login é o Id gravado na criação, não o nome: Biologia renomeada
+    // para "Química" por um cliente qualquer com o seu login continua de Biologia (no
+    // servidor e no filtro das listas do programa), e o login de Química continua com as
+    // suas linhas e sem as de Biologia.
+    void renomearNaoTrocaODepartamento()
+    {
+        const QString bio = idDepartamento(3);
+        const QString qui = idDepartamento(6);
+        const QString docenteBio = linha(11, bio);
+        const QString docenteQui = linha(11, qui);
+        ClusterPostgres &c = *m_banco->Cluster();
+        // Linhas mudadas (RETURNING Id) por um comando como o login do nível, ou a falha.
+        const auto como = [&](int nivel, const QString &sql) {
+            bool ok = false;
+            QString erro;
+            const QString saida = c.PsqlComo(m_banco->Fonte().banco, UsuarioNivel(nivel),
+                m_banco->Senha(nivel), sql, &ok, &erro);
+            return ok ? saida.trimmed() : u"falha: "_s + erro;
+        };
+        QCOMPARE(
+            como(3, u"UPDATE Departamentos SET Nome='Química' WHERE Id=%1 RETURNING Id"_s.arg(bio)),
+            bio);
+        const auto alterar = [](const QString &id) {
+            return u"UPDATE Docentes SET Nome=Nome WHERE Id=%1 RETURNING Id"_s.arg(id);
+        };
+        QCOMPARE(como(6, alterar(docenteBio)), QString());
+        QCOMPARE(como(6, alterar(docenteQui)), docenteQui);
+        QCOMPARE(como(3, alterar(docenteBio)), docenteBio);
+        QCOMPARE(como(3, alterar(docenteQui)), QString());
+        for (const auto &[nivel, id] : { qMakePair(3, bio), qMakePair(6, qui) }) {
+            QCOMPARE(m_banco->Conectar(nivel), QString());
+            FiltroTabelas.clear();
+            QVERIFY(Conexao::DefinirFiltroDasTabelas());
+            QCOMPARE(FiltroTabelas, id);
+            m_banco->Desconectar();
+        }
+        FiltroTabelas.clear();
+        QVERIFY(m_banco->Executar(u"UPDATE Departamentos SET Nome='Biologia' WHERE Id="_s + bio));
+    }
+
+    // A função do departamento do login não procura primeiro em pg_temp: mesmo com o
+    // direito de criar tabelas temporárias (que os logins não têm), tabelas temporárias
+    // com os nomes das dela não dão ao login de Biologia as linhas de Física.
+    void departamentoDoLoginIgnoraTabelasTemporarias()
+    {
+        const QString bio = idDepartamento(3);
+        const QString fis = idDepartamento(4);
+        const QString docenteFis = linha(11, fis);
+        const QString banco = m_banco->Fonte().banco;
+        QVERIFY2(m_banco->Executar(u"GRANT TEMP ON DATABASE %1 TO tarvisco_deptobio"_s.arg(banco)),
+            qPrintable(m_banco->UltimoErro()));
+        bool ok = false;
+        QString erro;
+        const QString saida = m_banco->Cluster()->PsqlComo(banco, UsuarioNivel(3),
+            m_banco->Senha(3),
+            u"CREATE TEMP TABLE Departamentos (Id integer, Nome text);"
+            "CREATE TEMP TABLE LoginsDepartamentos (Login text, Departamento integer);"
+            "INSERT INTO Departamentos VALUES (%1, 'Biologia');"
+            "INSERT INTO LoginsDepartamentos VALUES ('tarvisco_deptobio', %1);"
+            "SELECT public.departamento_do_login();"
+            "UPDATE public.Docentes SET Nome=Nome WHERE Id=%2 RETURNING Id;"_s.arg(fis, docenteFis),
+            &ok, &erro);
+        QVERIFY(
+            m_banco->Executar(u"REVOKE TEMP ON DATABASE %1 FROM tarvisco_deptobio"_s.arg(banco)));
+        QVERIFY2(ok, qPrintable(erro));
+        QCOMPARE(saida.trimmed(), bio);
+        QCOMPARE(m_banco->Valor(u"SELECT array_to_string(proconfig, ',') FROM pg_proc "
+                                "WHERE proname = 'departamento_do_login'"_s),
+            u"search_path=public, pg_temp"_s);
+    }
+
     // A leitura é a mesma para todos: um nível de departamento lista tudo que lia antes.
     void segurancaPorLinhaSoNasConfinadas()
     {
@@ -415,38 +487,47 @@ private slots:
         QTest::addColumn<QString>("entrada");
         QTest::addColumn<int>("saida");
         QTest::addColumn<QString>("mensagem");
+        QTest::addColumn<QString>("segredo"); // o que a mensagem não pode repetir
         QString todas;
         for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
             todas += UsuarioNivel(nivel) + u"=x"_s + QString::number(nivel) + u'\n';
         const auto banco = [](const QString &nome) { return QStringList { u"--banco"_s, nome }; };
-        QTest::newRow("banco existente") << banco(u"tarvisco"_s) << todas << 1 << u"já existe"_s;
+        QTest::newRow("banco existente")
+            << banco(u"tarvisco"_s) << todas << 1 << u"já existe"_s << QString();
         QTest::newRow("senha faltando")
-            << banco(u"outro"_s) << u"tarvisco_adm=x\n"_s << 2 << u"Faltam senhas"_s;
+            << banco(u"outro"_s) << u"tarvisco_adm=x\n"_s << 2 << u"Faltam senhas"_s << QString();
         QTest::newRow("linha sem igual")
-            << banco(u"outro"_s) << u"tarvisco_adm\n"_s << 2 << u"login=senha"_s;
+            << banco(u"outro"_s) << u"tarvisco_adm\n"_s << 2 << u"login=senha"_s << QString();
         QTest::newRow("senha vazia")
             << banco(u"outro"_s) << QString(todas).replace(u"tarvisco_dig=x2"_s, u"tarvisco_dig="_s)
-            << 2 << u"Senha vazia para: tarvisco_dig"_s;
+            << 2 << u"Senha vazia para: tarvisco_dig"_s << QString();
         QTest::newRow("senha com NUL")
             << banco(u"outro"_s)
             << QString(todas).replace(u"tarvisco_seac=x7"_s, u"tarvisco_seac=a"_s + QChar(0) + u'b')
-            << 2 << u"NUL para: tarvisco_seac"_s;
-        QTest::newRow("login desconhecido")
-            << banco(u"outro"_s) << todas + u"tarvisco_root=x\n"_s << 2 << u"desconhecido"_s;
-        QTest::newRow("login repetido")
-            << banco(u"outro"_s) << todas + u"tarvisco_adm=y\n"_s << 2 << u"repetida"_s;
-        QTest::newRow("nome com comando")
-            << banco(u"x; DROP DATABASE postgres"_s) << todas << 2 << u"Nome de banco inválido"_s;
+            << 2 << u"NUL para: tarvisco_seac"_s << QString();
+        QTest::newRow("login desconhecido") << banco(u"outro"_s) << todas + u"tarvisco_root=x\n"_s
+                                            << 2 << u"desconhecido"_s << u"tarvisco_root"_s;
+        // Uma senha digitada no lugar do login (com um "=" dentro) não volta na mensagem.
+        QTest::newRow("senha no lugar do login")
+            << banco(u"outro"_s) << u"S3nh@-d0-adm=r3st0\n"_s + todas << 2
+            << u"A linha 1 da entrada padrão tem um login desconhecido"_s << u"S3nh@"_s;
+        QTest::newRow("login repetido") << banco(u"outro"_s) << todas + u"tarvisco_adm=y\n"_s << 2
+                                        << u"repetida"_s << QString();
+        QTest::newRow("nome com comando") << banco(u"x; DROP DATABASE postgres"_s) << todas << 2
+                                          << u"Nome de banco inválido"_s << QString();
         QTest::newRow("palavra reservada select")
-            << banco(u"select"_s) << todas << 2 << u"Nome de banco inválido"_s;
+            << banco(u"select"_s) << todas << 2 << u"Nome de banco inválido"_s << QString();
         QTest::newRow("palavra reservada user")
-            << banco(u"user"_s) << todas << 2 << u"Nome de banco inválido"_s;
+            << banco(u"user"_s) << todas << 2 << u"Nome de banco inválido"_s << QString();
         QTest::newRow("nome de 64 letras")
-            << banco(QString(64, u'a')) << todas << 2 << u"Nome de banco inválido"_s;
+            << banco(QString(64, u'a')) << todas << 2 << u"Nome de banco inválido"_s << QString();
         QTest::newRow("opção desconhecida")
-            << QStringList { u"--banko"_s, u"outro"_s } << todas << 2 << u"banko"_s;
-        QTest::newRow("porta inválida")
-            << QStringList { u"--porta"_s, u"0"_s } << todas << 2 << u"Porta inválida"_s;
+            << QStringList { u"--banko"_s, u"outro"_s } << todas << 2 << u"banko"_s << QString();
+        QTest::newRow("porta inválida") << QStringList { u"--porta"_s, u"0"_s } << todas << 2
+                                        << u"Porta inválida"_s << QString();
+        QTest::newRow("sslmode inválido")
+            << QStringList { u"--banco"_s, u"outro"_s, u"--sslmode"_s, u"verify_full"_s } << todas
+            << 2 << u"sslmode inválido: verify_full"_s << QString();
     }
     void comandoDeCriacaoRecusa()
     {
@@ -454,6 +535,7 @@ private slots:
         QFETCH(QString, entrada);
         QFETCH(int, saida);
         QFETCH(QString, mensagem);
+        QFETCH(QString, segredo);
         const QString antes = m_banco->Valor(u"SELECT string_agg(datname, ',' ORDER BY datname) "
                                              "FROM pg_database"_s);
         const ExecucaoCriarBanco e
@@ -463,6 +545,8 @@ private slots:
                 {}, entrada);
         QCOMPARE(e.saida, saida);
         QVERIFY2(e.texto.contains(mensagem), qPrintable(e.texto));
+        if (!segredo.isEmpty())
+            QVERIFY2(!e.texto.contains(segredo), qPrintable(e.texto));
         QCOMPARE(m_banco->Valor(u"SELECT string_agg(datname, ',' ORDER BY datname) "
                                 "FROM pg_database"_s),
             antes);

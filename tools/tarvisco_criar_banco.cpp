@@ -7,10 +7,13 @@
 // A entrada padrão traz uma linha "login=senha" para cada um dos doze logins. O
 // superusuário se autentica como o libpq prefere (PGPASSWORD, ~/.pgpass, peer ou trust).
 //
-// Tudo ou nada: a entrada inteira é conferida antes de qualquer comando; os logins e o
-// esquema são criados numa só transação dentro do banco novo, e qualquer falha depois
-// do CREATE DATABASE apaga o banco (os logins saem com a transação desfeita). Nenhuma
-// senha vai ao servidor como texto: só o verificador SCRAM-SHA-256 calculado aqui.
+// Tudo ou nada: a entrada inteira é conferida antes de qualquer comando; o banco é criado
+// com um nome provisório, os logins e o esquema numa só transação dentro dele, e só no fim
+// ele recebe o nome pedido. Qualquer falha ou interrupção (Ctrl-C, SIGTERM, SIGHUP) antes
+// disso apaga o banco provisório (os logins saem com a transação desfeita); um processo
+// morto sem poder limpar deixa só o banco provisório, que a próxima execução aponta.
+// Logins que já existem são repostos no que o nível precisa. Nenhuma senha vai ao
+// servidor como texto: só o verificador SCRAM-SHA-256 calculado aqui.
 #include "Esquema.h"
 #include "PerfisAcesso.h"
 
@@ -22,8 +25,11 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStringDecoder>
 #include <QTextStream>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <libpq-fe.h>
 #include <utility>
@@ -31,7 +37,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// Saídas do comando (as do README).
+// Saídas do comando (as do README); interrompido por um sinal: 128 + o sinal.
 enum Saida { Sucesso = 0, FalhaServidor = 1, EntradaInvalida = 2 };
 
 // Opção ou entrada recusada antes de qualquer mudança no servidor.
@@ -105,6 +111,10 @@ Opcoes lerOpcoes(const QCommandLineParser &p)
         return (v.isEmpty() || v == u"system"_s) ? v : QFileInfo(v).absoluteFilePath();
     };
     f.sslmode = p.value(u"sslmode"_s);
+    static const QStringList modos
+        = { u"disable"_s, u"allow"_s, u"prefer"_s, u"require"_s, u"verify-ca"_s, u"verify-full"_s };
+    if (!f.sslmode.isEmpty() && !modos.contains(f.sslmode))
+        throw Recusa { u"sslmode inválido: %1 (use %2)."_s.arg(f.sslmode, modos.join(u", "_s)) };
     f.sslrootcert = arquivo(u"sslrootcert"_s);
     f.sslcert = arquivo(u"sslcert"_s);
     f.sslkey = arquivo(u"sslkey"_s);
@@ -143,8 +153,10 @@ QHash<QString, QString> lerSenhas(const QByteArray &entrada)
                 numero) };
         const QString login = linha.left(igual).trimmed();
         const QString senha = linha.mid(igual + 1);
+        // O texto não é repetido: pode ser uma senha escrita no lugar errado.
         if (!logins.contains(login))
-            throw Recusa { u"Login desconhecido na entrada padrão: "_s + login.left(40) };
+            throw Recusa { u"A linha %1 da entrada padrão tem um login desconhecido (o texto "
+                           "antes do \"=\" não é um dos doze logins)."_s.arg(numero) };
         if (senhas.contains(login))
             throw Recusa { u"Senha repetida na entrada padrão para: "_s + login };
         if (senha.isEmpty())
@@ -161,6 +173,65 @@ QHash<QString, QString> lerSenhas(const QByteArray &entrada)
         throw Recusa { u"Faltam senhas na entrada padrão para: "_s + faltam.join(u", "_s) };
     return senhas;
 }
+
+// ---------------------------------------------------------------- interrupção
+
+// Ctrl-C (SIGINT), SIGTERM e SIGHUP enquanto o banco é preparado: o primeiro sinal
+// cancela o comando em curso no servidor (PQcancel pode ser chamado de um tratador de
+// sinal) e o próximo passo para; o comando então apaga o banco provisório e sai com 128 +
+// o sinal. Um segundo sinal encerra na hora (o banco provisório fica, e a próxima
+// execução diz como recuperar). Depois do COMMIT o trabalho está feito: o sinal só é
+// anotado, e o banco recebe o nome pedido.
+namespace Interrupcao {
+volatile std::sig_atomic_t sinal = 0;
+std::atomic<PGcancel *> cancelamentos[2] = {};
+std::atomic<bool> cancelavel { true };
+constexpr int Sinais[] = { SIGINT, SIGTERM, SIGHUP };
+
+void tratar(int s)
+{
+    if (sinal != 0) {
+        std::signal(s, SIG_DFL);
+        std::raise(s); // entregue quando o tratador voltar
+        return;
+    }
+    sinal = s;
+    if (!cancelavel)
+        return;
+    for (std::atomic<PGcancel *> &c : cancelamentos)
+        if (PGcancel *p = c.load()) {
+            char erro[256];
+            PQcancel(p, erro, sizeof erro);
+        }
+}
+
+void instalar()
+{
+    struct sigaction a = {};
+    a.sa_handler = tratar;
+    sigemptyset(&a.sa_mask);
+    a.sa_flags = SA_RESTART;
+    for (int s : Sinais)
+        sigaction(s, &a, nullptr);
+}
+
+bool Interrompido()
+{
+    return sinal != 0 && cancelavel;
+}
+
+QString Texto()
+{
+    return u"interrompido pelo sinal %1"_s.arg(int(sinal));
+}
+
+// Antes de cada comando ao servidor.
+void conferir()
+{
+    if (Interrompido())
+        throw ErroBanco(Texto());
+}
+} // namespace Interrupcao
 
 // ---------------------------------------------------------------- servidor
 
@@ -199,6 +270,15 @@ public:
             fechar();
             throw ErroBanco(u"O driver QPSQL não expõe a conexão do libpq."_s);
         }
+        // Um sinal cancela o comando que esta conexão estiver rodando.
+        m_cancelamento = PQgetCancel(m_pg);
+        for (std::atomic<PGcancel *> &c : Interrupcao::cancelamentos) {
+            PGcancel *livre = nullptr;
+            if (m_cancelamento && c.compare_exchange_strong(livre, m_cancelamento)) {
+                m_vaga = &c;
+                break;
+            }
+        }
         // Barra invertida sem significado dentro de aspas, qualquer que seja o padrão do
         // servidor; caminho de procura fixo; sucesso só depois de gravado no disco.
         Executar({ u"SET standard_conforming_strings TO on"_s, u"SET synchronous_commit TO on"_s,
@@ -214,16 +294,36 @@ public:
     void Executar(const QStringList &comandos)
     {
         QSqlQuery q(Db());
-        for (const QString &c : comandos)
+        for (const QString &c : comandos) {
+            Interrupcao::conferir();
             if (!q.exec(c))
-                throw ErroBanco(q.lastError().text() + u"\r\n"_s + c.left(200));
+                throw falha(q, c.left(200));
+        }
     }
-    bool Existe(const QString &consulta)
+    bool Existe(const QString &consulta) { return !Linhas(consulta).isEmpty(); }
+    // As linhas da consulta, cada uma com as suas colunas como texto.
+    QList<QStringList> Linhas(const QString &consulta)
     {
+        Interrupcao::conferir();
         QSqlQuery q(Db());
         if (!q.exec(consulta))
-            throw ErroBanco(q.lastError().text());
-        return q.next();
+            throw falha(q);
+        QList<QStringList> linhas;
+        while (q.next()) {
+            QStringList l;
+            for (int i = 0; i < q.record().count(); ++i)
+                l << q.value(i).toString();
+            linhas << l;
+        }
+        return linhas;
+    }
+    // Um comando cujo texto não vai para a mensagem de falha (traz um verificador de senha).
+    void ExecutarCalado(const QString &comando, const QString &contexto)
+    {
+        Interrupcao::conferir();
+        QSqlQuery q(Db());
+        if (!q.exec(comando))
+            throw falha(q, {}, contexto);
     }
 
     QString Identificador(const QString &nome) const { return escapado(PQescapeIdentifier, nome); }
@@ -242,6 +342,15 @@ public:
     }
 
 private:
+    // A falha do comando; interrompido, o texto diz o sinal (o do servidor é o cancelamento).
+    static ErroBanco falha(
+        const QSqlQuery &q, const QString &comando = {}, const QString &contexto = {})
+    {
+        if (Interrupcao::Interrompido())
+            return ErroBanco(Interrupcao::Texto());
+        return ErroBanco((contexto.isEmpty() ? QString() : contexto + u": "_s)
+            + q.lastError().text() + (comando.isEmpty() ? QString() : u"\r\n"_s + comando));
+    }
     QString escapado(char *(*f)(PGconn *, const char *, size_t), const QString &texto) const
     {
         const QByteArray b = texto.toUtf8();
@@ -254,6 +363,12 @@ private:
     }
     void fechar()
     {
+        if (m_vaga)
+            m_vaga->store(nullptr);
+        m_vaga = nullptr;
+        if (m_cancelamento)
+            PQfreeCancel(m_cancelamento);
+        m_cancelamento = nullptr;
         {
             QSqlDatabase db = Db();
             if (db.isValid())
@@ -264,6 +379,8 @@ private:
     }
     QString m_nome;
     PGconn *m_pg = nullptr;
+    PGcancel *m_cancelamento = nullptr;
+    std::atomic<PGcancel *> *m_vaga = nullptr;
 };
 
 // O nome não pode ser palavra-chave do SQL que não seja de uso livre (select, user...).
@@ -274,7 +391,16 @@ void conferirPalavraReservada(Conexao &adm, const QString &banco)
         throw Recusa { u"Nome de banco inválido (palavra reservada do SQL): "_s + banco };
 }
 
-// Os doze logins: novos ou com a senha trocada, sem nenhum poder além de entrar.
+QString listaLogins(Conexao &c)
+{
+    QStringList l;
+    for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
+        l << c.Literal(UsuarioNivel(nivel));
+    return u"ARRAY["_s + l.join(u", "_s) + u"]::name[]"_s;
+}
+
+// Os doze logins: novos, ou os que já existem repostos no que o nível precisa (só entrar,
+// sem nenhum poder, sem validade, sem limite de conexões), com a senha nova.
 QStringList comandosLogins(Conexao &c, const QHash<QString, QString> &senhas)
 {
     QStringList comandos;
@@ -283,11 +409,60 @@ QStringList comandosLogins(Conexao &c, const QHash<QString, QString> &senhas)
         const bool existe
             = c.Existe(u"SELECT 1 FROM pg_catalog.pg_roles WHERE rolname = "_s + c.Literal(login));
         comandos << u"%1 ROLE %2 LOGIN NOSUPERUSER NOCREATEDB NOCREATEROLE NOINHERIT "
-                    "NOREPLICATION NOBYPASSRLS PASSWORD %3"_s.arg(existe ? u"ALTER"_s : u"CREATE"_s,
-                        c.Identificador(login),
+                    "NOREPLICATION NOBYPASSRLS%3 PASSWORD %4"_s.arg(
+                        existe ? u"ALTER"_s : u"CREATE"_s, c.Identificador(login),
+                        existe ? u" CONNECTION LIMIT -1 VALID UNTIL 'infinity'"_s : QString(),
                         c.Literal(c.Verificador(login, senhas.value(login))));
     }
     return comandos;
+}
+
+// O que um login que já existia pode trazer de antes e o nível não dá, com o comando que
+// o tira: papéis de que é membro (SET ROLE para o administrador, pg_write_all_data...),
+// papéis membros dele (que agiriam como ele), ajustes guardados para o login (ALTER ROLE
+// ... SET) e direitos sobre parâmetros do servidor (session_replication_role desliga os
+// gatilhos do histórico). Cada linha: login, o que é, comando. Os comandos e os nomes vêm
+// citados pelo próprio servidor (format %I).
+QList<QStringList> sobras(Conexao &c)
+{
+    const QString logins = listaLogins(c);
+    return c.Linhas(
+        u"SELECT m.rolname, 'membro do papel ' || r.rolname, format('REVOKE %I FROM %I', "
+        "r.rolname, m.rolname) FROM pg_catalog.pg_auth_members a JOIN pg_catalog.pg_roles r "
+        "ON r.oid = a.roleid JOIN pg_catalog.pg_roles m ON m.oid = a.member "
+        "WHERE m.rolname = ANY(%1) "
+        "UNION ALL SELECT r.rolname, 'com o membro ' || m.rolname, format('REVOKE %I FROM %I', "
+        "r.rolname, m.rolname) FROM pg_catalog.pg_auth_members a JOIN pg_catalog.pg_roles r "
+        "ON r.oid = a.roleid JOIN pg_catalog.pg_roles m ON m.oid = a.member "
+        "WHERE r.rolname = ANY(%1) AND NOT m.rolname = ANY(%1) "
+        "UNION ALL SELECT r.rolname, 'com ajustes ' || COALESCE('no banco ' || d.datname, "
+        "'próprios') || ': ' || array_to_string(s.setconfig, ', '), CASE WHEN s.setdatabase = 0 "
+        "THEN format('ALTER ROLE %I RESET ALL', r.rolname) ELSE format('ALTER ROLE %I IN "
+        "DATABASE %I RESET ALL', r.rolname, d.datname) END FROM pg_catalog.pg_db_role_setting s "
+        "JOIN pg_catalog.pg_roles r ON r.oid = s.setrole LEFT JOIN pg_catalog.pg_database d "
+        "ON d.oid = s.setdatabase WHERE r.rolname = ANY(%1) "
+        "UNION ALL SELECT r.rolname, 'com direito sobre o parâmetro ' || p.parname, "
+        "format('REVOKE ALL ON PARAMETER %s FROM %I', p.parname, r.rolname) "
+        "FROM pg_catalog.pg_parameter_acl p CROSS JOIN LATERAL aclexplode(p.paracl) x "
+        "JOIN pg_catalog.pg_roles r ON r.oid = x.grantee WHERE r.rolname = ANY(%1) "
+        "ORDER BY 1, 2"_s.arg(logins));
+}
+
+// Repõe os logins que já existiam: tira o que sobrou de antes e confere que nada ficou.
+void reporLogins(Conexao &c)
+{
+    QStringList comandos;
+    for (const QStringList &s : sobras(c))
+        comandos << s.at(2);
+    comandos.removeDuplicates();
+    c.Executar(comandos);
+    QStringList ficou;
+    for (const QStringList &s : sobras(c))
+        ficou << s.at(0) + u' ' + s.at(1);
+    if (!ficou.isEmpty())
+        throw ErroBanco(u"Não foi possível repor os logins que já existiam no que os níveis "
+                        "precisam; tire à mão e rode o comando de novo: "_s
+            + ficou.join(u"; "_s));
 }
 
 QStringList comandosEsquema(Conexao &c, const QString &banco)
@@ -310,11 +485,10 @@ QStringList comandosDireitos(Conexao &c, const QString &banco)
     return comandos;
 }
 
-// Logins, esquema, direitos, segurança por linha e histórico no banco novo, numa só
-// transação.
-void prepararBanco(const Opcoes &o, const QHash<QString, QString> &senhas)
+// Logins, esquema, direitos, segurança por linha e histórico no banco dado (o
+// provisório), numa só transação.
+void prepararBanco(const Opcoes &o, const QString &banco, const QHash<QString, QString> &senhas)
 {
-    const QString banco = o.fonte.banco;
     Conexao c(o, banco, u"banco"_s);
     QSqlDatabase db = c.Db();
     if (!db.transaction())
@@ -322,15 +496,16 @@ void prepararBanco(const Opcoes &o, const QHash<QString, QString> &senhas)
     try {
         // Os verificadores primeiro: nenhum comando com senha passa pelo registro de erro.
         const QStringList logins = comandosLogins(c, senhas);
-        for (int nivel = 1; nivel <= NumeroNiveis; ++nivel) {
-            QSqlQuery q(db);
-            if (!q.exec(logins.at(nivel - 1)))
-                throw ErroBanco(u"login %1: %2"_s.arg(UsuarioNivel(nivel), q.lastError().text()));
-        }
+        for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
+            c.ExecutarCalado(logins.at(nivel - 1), u"login "_s + UsuarioNivel(nivel));
+        reporLogins(c);
         c.Executar(comandosEsquema(c, banco));
         c.Executar(comandosDireitos(c, banco));
         c.Executar(Esquema::ComandosSegurancaLinhas());
         c.Executar(Esquema::ComandosHistorico(FonteDados::PostgreSQL)); // depois das linhas
+        Interrupcao::conferir();
+        // Daqui em diante o trabalho está feito: um sinal não o desfaz mais.
+        Interrupcao::cancelavel = false;
         if (!db.commit())
             throw ErroBanco(db.lastError().text());
     } catch (...) {
@@ -339,29 +514,62 @@ void prepararBanco(const Opcoes &o, const QHash<QString, QString> &senhas)
     }
 }
 
+// Nome com que o banco é preparado até ficar pronto.
+QString nomeProvisorio(const QString &banco)
+{
+    const QString sufixo = u"_em_preparacao"_s;
+    return banco.left(63 - sufixo.size()) + sufixo;
+}
+
 void criar(const Opcoes &o, const QHash<QString, QString> &senhas)
 {
     const QString banco = o.fonte.banco;
+    const QString provisorio = nomeProvisorio(banco);
+    Interrupcao::instalar();
     Conexao adm(o, u"postgres"_s, u"adm"_s);
     conferirPalavraReservada(adm, banco);
-    if (adm.Existe(u"SELECT 1 FROM pg_catalog.pg_database WHERE datname = "_s + adm.Literal(banco)))
+    const auto existe = [&adm](const QString &nome) {
+        return adm.Existe(
+            u"SELECT 1 FROM pg_catalog.pg_database WHERE datname = "_s + adm.Literal(nome));
+    };
+    if (existe(banco))
         throw ErroBanco(u"O banco %1 já existe; nada foi alterado."_s.arg(banco));
+    if (existe(provisorio))
+        throw ErroBanco(
+            u"O banco %1 ficou de uma execução interrompida deste comando (o banco %2 é "
+            "preparado com esse nome e só o recebe no fim); nada foi alterado agora. Apague-o "
+            "e rode o comando de novo:\n    DROP DATABASE %1;"_s.arg(provisorio, banco));
     adm.Executar({ u"CREATE DATABASE %1 ENCODING 'UTF8' TEMPLATE template0"_s.arg(
-        adm.Identificador(banco)) });
+        adm.Identificador(provisorio)) });
     try {
-        prepararBanco(o, senhas);
+        prepararBanco(o, provisorio, senhas);
     } catch (const ErroBanco &e) {
-        QString desfeito
-            = u"O banco %1 foi apagado; nenhum login foi criado ou alterado."_s.arg(banco);
+        // Um sinal já recebido não cancela a limpeza; um segundo encerra na hora.
+        Interrupcao::cancelavel = false;
+        QString desfeito = u"O banco %1 foi apagado (ainda com o nome provisório %2); nenhum "
+                           "login foi criado ou alterado."_s.arg(banco, provisorio);
         try {
-            adm.Executar({ u"DROP DATABASE %1 WITH (FORCE)"_s.arg(adm.Identificador(banco)) });
+            adm.Executar({ u"DROP DATABASE %1 WITH (FORCE)"_s.arg(adm.Identificador(provisorio)) });
         } catch (const ErroBanco &d) {
             desfeito = u"Nenhum login foi criado ou alterado, mas o banco %1 ficou criado e "
-                       "vazio; apague-o (DROP DATABASE) antes de tentar de novo: %2"_s.arg(
-                           banco, d.Mensagem());
+                       "vazio; apague-o (DROP DATABASE %1) antes de tentar de novo: %2"_s.arg(
+                           provisorio, d.Mensagem());
         }
+        if (Interrupcao::sinal != 0)
+            throw ErroBanco(u"Interrompido (sinal %1) antes de o banco %2 ficar pronto.\n%3"_s.arg(
+                QString::number(int(Interrupcao::sinal)), banco, desfeito));
         throw ErroBanco(
             u"Falha ao preparar o banco %1: %2\n%3"_s.arg(banco, e.Mensagem(), desfeito));
+    }
+    // Pronto: o banco recebe o nome pedido (o servidor espera a sessão que o preparou sair).
+    try {
+        adm.Executar({ u"ALTER DATABASE %1 RENAME TO %2"_s.arg(
+            adm.Identificador(provisorio), adm.Identificador(banco)) });
+    } catch (const ErroBanco &e) {
+        throw ErroBanco(
+            u"O banco foi preparado com o nome %1 e os logins receberam as senhas "
+            "novas, mas o nome %2 não pôde ser dado a ele: %3\nDê o nome à mão:\n"
+            "    ALTER DATABASE %1 RENAME TO %2;"_s.arg(provisorio, banco, e.Mensagem()));
     }
 }
 } // namespace
@@ -398,7 +606,7 @@ int main(int argc, char *argv[])
         return EntradaInvalida;
     } catch (const ErroBanco &e) {
         erro() << e.Mensagem() << Qt::endl;
-        return FalhaServidor;
+        return Interrupcao::sinal != 0 ? 128 + Interrupcao::sinal : FalhaServidor;
     }
     QTextStream(stdout) << "Banco " << o.fonte.banco << " criado com os doze logins." << Qt::endl;
     return Sucesso;

@@ -1,5 +1,8 @@
 #include "TabelaDepartamentos.h"
 
+#include "CatalogoJanelas.h"
+#include "Mensagens.h"
+#include "PerfisAcesso.h"
 #include "Registro.h"
 
 using namespace Qt::StringLiterals;
@@ -54,6 +57,17 @@ DescricaoJanela descricao()
 TFormTabelaDepartamentos::TFormTabelaDepartamentos(QWidget *parent)
     : TFormTabela(descricao(), parent)
 {
+}
+
+void TFormTabelaDepartamentos::BitBtnIncluirClick()
+{
+    if (!CatalogoJanelas::NivelInclui(NivelAcesso, NumeroTabela)) {
+        Mensagens::Informar(u"Usuário ["_s + NomeNivel(NivelAcesso)
+            + u"] não possui permissão para incluir departamentos: cada departamento altera "
+              "só a sua própria ficha."_s);
+        return;
+    }
+    TFormTabela::BitBtnIncluirClick();
 }
 
 REGISTRAR_JANELA(10, TFormTabelaDepartamentos)

@@ -10,4 +10,8 @@ class TFormTabelaDepartamentos : public TFormTabela {
     Q_OBJECT
 public:
     explicit TFormTabelaDepartamentos(QWidget *parent = nullptr);
+
+    // Os níveis de departamento não incluem departamentos (o servidor recusaria): a
+    // mensagem diz por quê e nada muda.
+    void BitBtnIncluirClick() override;
 };

@@ -188,14 +188,14 @@ QString AbrirConexao(
     return {};
 }
 
-ExecucaoCriarBanco CriarBanco(const QStringList &opcoes, const std::function<QString(int)> &senha,
-    const QString &entrada, const QString &senhaSuperusuario)
+bool IniciarCriarBanco(QProcess &p, const QStringList &opcoes,
+    const std::function<QString(int)> &senha, const QString &entrada,
+    const QString &senhaSuperusuario, QString *erro)
 {
     QString linhas = entrada;
     if (linhas.isEmpty())
         for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
             linhas += UsuarioNivel(nivel) + u'=' + senha(nivel) + u'\n';
-    QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     if (!senhaSuperusuario.isEmpty()) {
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
@@ -204,13 +204,23 @@ ExecucaoCriarBanco CriarBanco(const QStringList &opcoes, const std::function<QSt
     }
     const QString programa = QStringLiteral(TARVISCO_BIN_DIR) + u"/tarvisco_criar_banco"_s;
     p.start(programa, opcoes);
-    ExecucaoCriarBanco e;
     if (!p.waitForStarted(10000)) {
-        e.texto = u"Não foi possível rodar "_s + programa + u": "_s + p.errorString();
-        return e;
+        if (erro)
+            *erro = u"Não foi possível rodar "_s + programa + u": "_s + p.errorString();
+        return false;
     }
     p.write(linhas.toUtf8());
     p.closeWriteChannel();
+    return true;
+}
+
+ExecucaoCriarBanco CriarBanco(const QStringList &opcoes, const std::function<QString(int)> &senha,
+    const QString &entrada, const QString &senhaSuperusuario)
+{
+    QProcess p;
+    ExecucaoCriarBanco e;
+    if (!IniciarCriarBanco(p, opcoes, senha, entrada, senhaSuperusuario, &e.texto))
+        return e;
     const bool terminou = p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit;
     e.texto = QString::fromUtf8(p.readAll());
     if (terminou)

@@ -12,6 +12,7 @@
 #include "Banco.h"
 #include "ClusterPostgres.h"
 
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -90,6 +91,11 @@ struct ExecucaoCriarBanco {
 };
 ExecucaoCriarBanco CriarBanco(const QStringList &opcoes, const std::function<QString(int)> &senha,
     const QString &entrada = {}, const QString &senhaSuperusuario = {});
+// O mesmo, sem esperar: o comando fica rodando em 'p' (saídas juntas), com a entrada já
+// escrita e fechada. false se não iniciou ('erro' diz por quê).
+bool IniciarCriarBanco(QProcess &p, const QStringList &opcoes,
+    const std::function<QString(int)> &senha, const QString &entrada = {},
+    const QString &senhaSuperusuario = {}, QString *erro = nullptr);
 
 // Pega o banco do motor da linha corrente e falha o caso se não estiver pronto.
 #define EXIGIR_BANCO(nome)                                                                         \
