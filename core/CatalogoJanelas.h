@@ -55,6 +55,9 @@ struct Janela {
     // Janela filha: a coluna da sua tabela que guarda o Id da linha da janela-mãe (a
     // linha dona). Vazia: a tabela não depende da linha da mãe.
     QString colunaPai = {};
+    // Coluna pela qual ProcurarId acha a linha que a janela acabou de incluir (vazia: a
+    // janela não procura).
+    QString colunaProcura = {};
 };
 
 // Todas as janelas, em ordem de número.
@@ -97,5 +100,20 @@ struct Confinamento {
 // Todas, derivadas das entradas acima (as donas antes das filhas).
 const QList<Confinamento> &Confinamentos();
 const Confinamento *ConfinamentoDe(int tabela); // nulo: tabela não confinada
+
+// Coluna pela qual o programa procura linhas de uma tabela (além do Id, que é a chave):
+// cada uma tem um índice nos dois motores (Esquema::ComandosIndices).
+struct Busca {
+    QString tabela; // nome físico, como no esquema
+    QString coluna;
+    bool operator==(const Busca &) const = default;
+};
+// Todas, sem repetir, derivadas do esquema e das entradas acima: a chave do dono nas
+// tabelas de texto longo, a colunaPai das filhas, a coluna do filtro de departamento e a
+// do "[vazio]" (as duas do mesmo OR: sem índice numa delas, o motor lê a tabela inteira)
+// e a colunaProcura. Os filtros das seções de graduação e de pós-graduação (o começo da
+// categoria das disciplinas, o programa preenchido dos diplomas) separam a tabela em
+// duas metades: nenhum índice os serviria, e eles não entram.
+const QList<Busca> &Buscas();
 
 } // namespace CatalogoJanelas

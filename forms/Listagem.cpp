@@ -435,6 +435,18 @@ void ModeloListagem::aoRecarregar()
     m_posicoes = {};
 }
 
+void ModeloListagem::aoAcrescentar()
+{
+    if (m_colunaOrdem >= 0 && !m_ordenadas.isEmpty()) {
+        m_ordenadas = ordemPor(*Consulta(), m_colunaOrdem);
+        if (m_ordem == Qt::DescendingOrder)
+            std::reverse(m_ordenadas.begin(), m_ordenadas.end());
+    }
+    if (!m_filtro.isEmpty())
+        aplicarFiltro(false);
+    refazerPosicoes();
+}
+
 void ModeloListagem::aplicarFiltro(bool soEntreAsMostradas)
 {
     QList<int> candidatas;

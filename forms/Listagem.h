@@ -63,6 +63,12 @@ public:
 
 protected:
     void aoRecarregar() override;
+    // Com pesquisa ou ordem, as linhas acrescentadas entram nelas.
+    bool MostraOutraSelecao() const override
+    {
+        return !m_filtro.isEmpty() || !m_ordenadas.isEmpty();
+    }
+    void aoAcrescentar() override;
 
 private:
     void aplicarFiltro(bool soEntreAsMostradas);

@@ -6,7 +6,40 @@ ModeloConsulta::ModeloConsulta(TQuery *consulta, QObject *parent)
 {
     connect(consulta, &TQuery::Aberta, this, &ModeloConsulta::recarregar);
     connect(consulta, &TQuery::Fechada, this, &ModeloConsulta::recarregar);
+    connect(
+        consulta, &TQuery::Acrescentadas, this, [this](int, int quantas) { acrescentar(quantas); });
     recarregar();
+}
+
+void ModeloConsulta::acrescentar(int quantas)
+{
+    if (!MostraOutraSelecao()) {
+        beginInsertRows({}, m_linhas, m_linhas + quantas - 1);
+        m_linhas += quantas;
+        endInsertRows();
+        return;
+    }
+    beginResetModel();
+    m_linhas += quantas;
+    aoAcrescentar();
+    endResetModel();
+}
+
+void ModeloConsulta::DefinirPaginas(std::function<bool()> haMais, std::function<void()> buscar)
+{
+    m_haMais = std::move(haMais);
+    m_buscar = std::move(buscar);
+}
+
+bool ModeloConsulta::canFetchMore(const QModelIndex &pai) const
+{
+    return !pai.isValid() && m_haMais && m_buscar && m_consulta->Active() && m_haMais();
+}
+
+void ModeloConsulta::fetchMore(const QModelIndex &pai)
+{
+    if (canFetchMore(pai))
+        m_buscar();
 }
 
 void ModeloConsulta::recarregar()
