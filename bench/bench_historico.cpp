@@ -193,6 +193,8 @@ bool medirMotor(
     // Aceitar de uma alteração do nome do docente 6 (os textos são gravados de novo,
     // iguais: o histórico não guarda nada para eles).
     const auto aceitar = [&](int i) {
+        // A listagem lida de novo: a linha mudou pelos comandos medidos à parte.
+        docentes->ConsultarTabela();
         if (Medidas::IrPara(docentes, u"6"_s))
             docentes->MostrarRegistro();
         saida.Limpar();
