@@ -155,16 +155,20 @@ private slots:
             QVERIFY2(indexadas.contains(coluna), qPrintable(coluna));
             return;
         }
+        // A lista que cria os índices é a do catálogo, nem mais nem menos.
         QSet<QString> lista;
         for (const CatalogoJanelas::Busca &x : CatalogoJanelas::Buscas())
             lista.insert((x.tabela + u'.' + x.coluna).toLower());
-        QCOMPARE(lista, buscas);
-        QStringList faltam;
-        for (const QString &c : buscas)
-            if (!indexadas.contains(c))
-                faltam << c;
-        faltam.sort();
-        QCOMPARE(faltam, QStringList());
+        const auto fora = [](const QSet<QString> &a, const QSet<QString> &b) {
+            QStringList l = (a - b).values();
+            l.sort();
+            return l.join(u", "_s);
+        };
+        QVERIFY2(lista == buscas,
+            qPrintable(u"fora da lista: "_s + fora(buscas, lista) + u"; a mais: "_s
+                + fora(lista, buscas)));
+        const QString faltam = fora(buscas, indexadas);
+        QVERIFY2(faltam.isEmpty(), qPrintable(u"sem índice: "_s + faltam));
         // E as do histórico: a linha, a tabela, o login e o período.
         for (const QString &c :
             { u"historico.tabela"_s, u"historico.usuario"_s, u"historico.momento"_s })
