@@ -10,9 +10,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
+#include <malloc.h>
 
 using namespace Qt::StringLiterals;
 
@@ -84,6 +89,124 @@ inline BancoTeste *Preparar(
     if (const QString erro = b.Conectar(1); !erro.isEmpty())
         return falha("conexão falhou", erro);
     return &b;
+}
+
+// Memória em uso no alocador (blocos vivos, sem o que foi liberado), em KiB.
+inline long EmUso()
+{
+    const struct mallinfo2 m = mallinfo2();
+    return long((m.uordblks + m.hblkhd) / 1024);
+}
+
+// Tempo de processador desta linha de execução, em ms (a máquina carregada por outros
+// processos não entra nele).
+inline double Processador()
+{
+    timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// O cliente do motor (sqlite3, psql) rodando os comandos dados, como o dono, com a saída
+// descartada; em ms (-1 se falhou). É a referência das medidas: um programa à parte.
+inline double Cliente(BancoTeste &b, const QString &sql)
+{
+    QProcess p;
+    QStringList args;
+    QString programa;
+    if (b.motor() == Motor::SQLite) {
+        programa = u"sqlite3"_s;
+        args = { b.Fonte().arquivo, sql };
+    } else {
+        programa = u"psql"_s;
+        args = { u"-X"_s, u"-q"_s, u"-A"_s, u"-t"_s, u"-h"_s, b.Cluster()->PastaSoquete(), u"-p"_s,
+            QString::number(b.Cluster()->Porta()), u"-U"_s, u"postgres"_s, u"-d"_s, b.Fonte().banco,
+            u"-c"_s, sql };
+    }
+    p.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer t;
+    t.start();
+    p.start(programa, args);
+    if (!p.waitForFinished(600000) || p.exitCode() != 0)
+        return -1;
+    return t.nsecsElapsed() / 1e6;
+}
+
+// INSERT de 'linhas' docentes com todas as colunas preenchidas como numa faculdade de
+// verdade (nomes "Docente 000001"...), num só comando. Com 'foraDoLatin1', duas colunas
+// levam caracteres fora do Latin-1 (um travessão na área, aspas curvas no setor), como os
+// textos colados de um editor.
+inline QString InserirDocentes(Motor motor, int linhas, bool foraDoLatin1 = false)
+{
+    const QString colunas = u"Nome, Situacao, Departamento, ExternoDepartamento, ExternoLink, "
+                            "Area, Setor, Titulacao, Link, AulaGraduacao, AulaPosgraduacao, "
+                            "Extensao, Lattes, Codpes, Grupolattes, Visivel"_s;
+    const QString valores = u"'Docente ' || %1, 'Ativo', 2, '', '', "_s
+        + (foraDoLatin1 ? u"'Área – ' || (i % 50), '“Setor ' || (i % 7) || '”', "_s
+                        : u"'Área ' || (i % 50), 'Setor ' || (i % 7), "_s)
+        + u"'Doutor', 'https://www.qorvel.example.org/~d' || i, 'S', 'N', 'S', 'L' || i, %2, "
+          "'G' || (i % 300), 'S'"_s;
+    if (motor == Motor::SQLite)
+        return u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<%1) "
+               "INSERT INTO Docentes (%2) SELECT %3 FROM n"_s.arg(linhas)
+                   .arg(colunas,
+                       QString(valores).arg(
+                           u"printf('%06d', i)"_s, u"CAST(i % 9999999 AS TEXT)"_s));
+    return u"INSERT INTO Docentes (%1) SELECT %2 FROM generate_series(1, %3) AS i"_s
+        .arg(colunas, QString(valores).arg(u"lpad(i::text, 6, '0')"_s, u"(i % 9999999)::text"_s))
+        .arg(linhas);
+}
+
+// Liga e desliga os gatilhos do histórico, como dono: no PostgreSQL habilitando os
+// gatilhos das tabelas, no SQLite apagando-os e criando-os de novo com o texto guardado.
+class GatilhosHistorico {
+public:
+    explicit GatilhosHistorico(BancoTeste &b)
+        : m_b(b)
+    {
+        if (b.motor() == Motor::PostgreSQL)
+            m_itens = b.Valor(u"SELECT string_agg(DISTINCT tgrelid::regclass::text, '|') "
+                              "FROM pg_trigger WHERE tgname LIKE 'historico%'"_s)
+                          .split(u'|', Qt::SkipEmptyParts);
+        else
+            m_itens = b.Valor(u"SELECT group_concat(sql, char(30)) FROM sqlite_master WHERE "
+                              "type='trigger' AND name GLOB '*_Historico*'"_s)
+                          .split(QChar(30), Qt::SkipEmptyParts);
+    }
+    int Quantos() const { return int(m_itens.size()); }
+    bool Ligar(bool ligar)
+    {
+        if (ligar == m_ligados)
+            return true;
+        m_ligados = ligar;
+        static const QRegularExpression nome(u"^CREATE TRIGGER (\\S+)"_s);
+        for (const QString &i : m_itens) {
+            const QString c = m_b.motor() == Motor::PostgreSQL
+                ? u"ALTER TABLE %1 %2 TRIGGER USER"_s.arg(i, ligar ? u"ENABLE"_s : u"DISABLE"_s)
+                : (ligar ? i : u"DROP TRIGGER "_s + nome.match(i).captured(1));
+            if (!m_b.Executar(c)) {
+                std::fprintf(stderr, "%s\n", qPrintable(m_b.UltimoErro()));
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    BancoTeste &m_b;
+    QStringList m_itens; // tabelas (PostgreSQL) ou comandos de criação (SQLite)
+    bool m_ligados = true;
+};
+
+// A primeira exibição de uma janela criada escondida, como a ação do menu a faz: do
+// show() até a janela pintada. false se ela não apareceu.
+inline bool Exibir(TFormTabela *janela)
+{
+    janela->Modo = ModoTabela::Consultando;
+    janela->show();
+    const bool exposta = QTest::qWaitForWindowExposed(janela);
+    QCoreApplication::processEvents();
+    return exposta;
 }
 
 // O registro de eventos tem alguma linha de erro?

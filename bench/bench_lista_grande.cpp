@@ -80,31 +80,15 @@ long residente()
     return 0;
 }
 
-// Memória em uso no alocador (blocos vivos, sem o que foi liberado), em KiB.
-long emUso()
-{
-    const struct mallinfo2 m = mallinfo2();
-    return long((m.uordblks + m.hblkhd) / 1024);
-}
-
-// Tempo de processador desta linha de execução, em ms (a máquina carregada por outros
-// processos não entra nele).
-double processador()
-{
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
 // Uma ação da interface até a grade pintada de novo: relógio e processador, em ms.
 template <class F> std::pair<double, double> medirAcao(F acao)
 {
     QElapsedTimer t;
     t.start();
-    const double p = processador();
+    const double p = Medidas::Processador();
     acao();
     QCoreApplication::processEvents();
-    return { ms(t), processador() - p };
+    return { ms(t), Medidas::Processador() - p };
 }
 
 // Cada clique num título, até a grade pintada de novo.
@@ -153,56 +137,11 @@ const char *nomeCelulas(Celulas c)
     return c == Celulas::Latin1 ? "células em Latin-1" : "células com – e “ ”";
 }
 
-QString preencher(Motor motor, int linhas, Celulas celulas = Celulas::Latin1)
-{
-    const bool fora = celulas == Celulas::ForaDoLatin1;
-    const QString colunas = u"Nome, Situacao, Departamento, ExternoDepartamento, ExternoLink, "
-                            "Area, Setor, Titulacao, Link, AulaGraduacao, AulaPosgraduacao, "
-                            "Extensao, Lattes, Codpes, Grupolattes, Visivel"_s;
-    const QString valores = u"'Docente ' || %1, 'Ativo', 2, '', '', "_s
-        + (fora ? u"'Área – ' || (i % 50), '“Setor ' || (i % 7) || '”', "_s
-                : u"'Área ' || (i % 50), 'Setor ' || (i % 7), "_s)
-        + u"'Doutor', 'https://www.qorvel.example.org/~d' || i, 'S', 'N', 'S', 'L' || i, %2, "
-          "'G' || (i % 300), 'S'"_s;
-    if (motor == Motor::SQLite)
-        return u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<%1) "
-               "INSERT INTO Docentes (%2) SELECT %3 FROM n"_s.arg(linhas)
-                   .arg(colunas,
-                       QString(valores).arg(
-                           u"printf('%06d', i)"_s, u"CAST(i % 9999999 AS TEXT)"_s));
-    return u"INSERT INTO Docentes (%1) SELECT %2 FROM generate_series(1, %3) AS i"_s
-        .arg(colunas, QString(valores).arg(u"lpad(i::text, 6, '0')"_s, u"(i % 9999999)::text"_s))
-        .arg(linhas);
-}
-
-// O cliente do motor buscando o mesmo comando, saída descartada; em ms.
-double cliente(BancoTeste &b, const QString &sql)
-{
-    QProcess p;
-    QStringList args;
-    QString programa;
-    if (b.motor() == Motor::SQLite) {
-        programa = u"sqlite3"_s;
-        args = { b.Fonte().arquivo, sql };
-    } else {
-        programa = u"psql"_s;
-        args = { u"-X"_s, u"-q"_s, u"-A"_s, u"-t"_s, u"-h"_s, b.Cluster()->PastaSoquete(), u"-p"_s,
-            QString::number(b.Cluster()->Porta()), u"-U"_s, u"postgres"_s, u"-d"_s, b.Fonte().banco,
-            u"-c"_s, sql };
-    }
-    p.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer t;
-    t.start();
-    p.start(programa, args);
-    if (!p.waitForFinished(120000) || p.exitCode() != 0)
-        return -1;
-    return t.nsecsElapsed() / 1e6;
-}
-
 void medir(Motor motor, int linhas, int execucoes)
 {
     const QString nome = QString::fromUtf8(Medidas::NomeMotor(motor));
-    BancoTeste *banco = Medidas::Preparar(motor, false, preencher(motor, linhas), u"Docentes"_s);
+    BancoTeste *banco
+        = Medidas::Preparar(motor, false, Medidas::InserirDocentes(motor, linhas), u"Docentes"_s);
     if (!banco)
         return;
     BancoTeste &b = *banco;
@@ -212,7 +151,7 @@ void medir(Motor motor, int linhas, int execucoes)
     QString legenda;
     for (int i = 0; i < execucoes; ++i) {
         TFormTabelaGenerica j(Tabela);
-        const long antes = residente(), usoAntes = emUso();
+        const long antes = residente(), usoAntes = Medidas::EmUso();
         QElapsedTimer t;
         t.start();
         j.show(); // FormShow: lista, legenda, primeira linha
@@ -220,11 +159,12 @@ void medir(Motor motor, int linhas, int execucoes)
         janela << t.nsecsElapsed() / 1e6;
         if (i == 0) {
             memoria = residente() - antes; // a primeira vez: depois o alocador reaproveita
-            guardada = emUso() - usoAntes; // o que a janela guarda (lista, grade, controles)
+            guardada
+                = Medidas::EmUso() - usoAntes; // o que a janela guarda (lista, grade, controles)
         }
         legenda = j.GroupBox2->title();
         j.FormClose();
-        client << cliente(b, sql);
+        client << Medidas::Cliente(b, sql);
     }
     {
         QList<double> so;
@@ -280,7 +220,8 @@ void medirPesquisa(Motor motor, int linhas, int execucoes, Celulas celulas)
     // O histórico não entra no que se mede: no PostgreSQL, as linhas entram sem os
     // gatilhos dele (um por linha deixaria o preparo de um milhão em dezenas de minutos).
     const bool pg = motor == Motor::PostgreSQL;
-    QStringList encher = { preencher(motor, linhas, celulas) };
+    QStringList encher
+        = { Medidas::InserirDocentes(motor, linhas, celulas == Celulas::ForaDoLatin1) };
     for (const QString &t :
         { u"DocentesPesquisaArea"_s, u"DocentesPesquisaLinha"_s, u"DocentesObservacao"_s })
         encher << u"INSERT INTO %1 (Docente, Texto) SELECT Id, 'Texto de ' || Nome FROM "
@@ -308,10 +249,10 @@ void medirPesquisa(Motor motor, int linhas, int execucoes, Celulas celulas)
     auto filtrar = [&](const QString &texto, QList<double> &r, QList<double> &p) {
         QElapsedTimer c;
         c.start();
-        const double p0 = processador();
+        const double p0 = Medidas::Processador();
         modelo->Filtrar(texto);
         r << ms(c);
-        p << processador() - p0;
+        p << Medidas::Processador() - p0;
         QCoreApplication::processEvents();
     };
     int achadas = -1;

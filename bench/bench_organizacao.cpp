@@ -56,11 +56,7 @@ bool medirMotor(Motor motor, int repeticoes, SaidaMemoria &saida)
                     janela->DefinirPai(a.idPai, Registro::Janela(a.janelaPai)->NomePorId(a.idPai));
             },
             [&] {
-                janela->Modo = ModoTabela::Consultando;
-                janela->show();
-                if (!QTest::qWaitForWindowExposed(janela))
-                    ok = false;
-                QCoreApplication::processEvents();
+                ok = Medidas::Exibir(janela) && ok;
                 linhas = janela->Query->RecordCount();
                 janela->hide();
             });

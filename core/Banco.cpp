@@ -383,8 +383,9 @@ void TDatabase::Open()
             }
         }
         try {
-            // As alterações feitas por esta conexão levam o nível no histórico.
-            Esquema::PrepararHistoricoSQLite(db, NomeNivel(NivelAcesso));
+            // Um arquivo antigo ganha o que falta do esquema; as alterações feitas por esta
+            // conexão levam o nível no histórico.
+            Esquema::PrepararSQLite(db, NomeNivel(NivelAcesso));
         } catch (const ErroBanco &e) {
             // O arquivo ilegível ou travado por outro programa: a conexão não se faz.
             const bool semArquivo = conexaoPerdida(db, 0);
@@ -832,6 +833,28 @@ void TQuery::Open()
     m_ativa = true;
     m_atual = m_inicios.isEmpty() ? -1 : 0;
     emit Aberta();
+}
+
+void TQuery::Acrescentar()
+{
+    if (!m_ativa) {
+        Open();
+        return;
+    }
+    // A página numa consulta à parte: uma falha deixa o resultado aberto como estava.
+    TQuery pagina(m_db);
+    pagina.SQL = SQL;
+    pagina.Open();
+    if (pagina.m_nomes != m_nomes)
+        throw ErroBanco(u"As colunas da página não são as da listagem."_s);
+    const int primeira = RecordCount();
+    const qsizetype inicio = m_dados.size();
+    m_dados.append(pagina.m_dados);
+    m_inicios.reserve(m_inicios.size() + pagina.m_inicios.size());
+    for (const qsizetype i : std::as_const(pagina.m_inicios))
+        m_inicios.append(inicio + i);
+    if (RecordCount() > primeira)
+        emit Acrescentadas(primeira, RecordCount() - primeira);
 }
 
 void TQuery::ExecSQL()

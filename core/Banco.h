@@ -144,6 +144,10 @@ public:
     QStringList SQL; // linhas do comando, unidas por CR LF
 
     void Open(); // comando que devolve linhas; posiciona na primeira
+    // Roda o comando (com as colunas do resultado aberto) e acrescenta as linhas dele ao
+    // fim do resultado, sem mudar a linha atual (a listagem que lê mais a cada página);
+    // sem resultado aberto, é Open. Emite Acrescentadas.
+    void Acrescentar();
     void ExecSQL(); // comando sem linhas
     // Vários comandos sem linhas (cada um uma lista de linhas), na ordem, em blocos de uma
     // só chamada ao motor. O primeiro que falha interrompe (ErroBanco) e os seguintes não
@@ -193,6 +197,7 @@ public:
 
 signals:
     void Aberta(); // novo resultado
+    void Acrescentadas(int primeira, int quantas); // linhas novas no fim do resultado
     void Fechada();
     void Movida(int linha);
 

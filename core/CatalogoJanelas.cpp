@@ -34,7 +34,8 @@ QList<Janela> montar()
             .colunaExibicao = u"Nome"_s,
             .textosLongos = { 61 },
             .filhas = { { 22 }, { 16 } },
-            .filtro = { u"Id"_s, u"Nome"_s, u" OR "_s, u" ORDER BY Nome"_s } },
+            .filtro = { u"Id"_s, u"Nome"_s, u" OR "_s, u" ORDER BY Nome"_s },
+            .colunaProcura = u"Nome"_s },
         { .numero = 11,
             .acao = menu(3, u"TabelaDocentes"_s, u"Tabela &Docentes"_s),
             .colunaExibicao = u"Nome"_s,
@@ -44,7 +45,8 @@ QList<Janela> montar()
             .filhas = { { 17 }, { 25 }, { 26 }, { 76 }, { 13, { 1 } } },
             .somenteLeitura = { 7 },
             .filtro = porDepartamento(u"Nome"_s, Ou4, u" ORDER BY Nome"_s),
-            .contagem = true },
+            .contagem = true,
+            .colunaProcura = u"Nome"_s },
         { .numero = 12, .acao = menu(2, u"TabelaDescricoes"_s, u"&Descrições das Tabelas"_s) },
         { .numero = 13, .colunaExibicao = u"Sigla"_s },
         { .numero = 14,
@@ -52,12 +54,14 @@ QList<Janela> montar()
             .colunaExibicao = u"Nome"_s,
             .textosLongos = { 45, 46 },
             .codigos = { 28 },
-            .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY Nome"_s) },
+            .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY Nome"_s),
+            .colunaProcura = u"Nome"_s },
         { .numero = 15,
             .acao = menu(5, u"TabelaPosgraduacoes"_s, u"Tabela &Pós-graduações"_s),
             .colunaExibicao = u"Nome"_s,
             .textosLongos = { 47, 48, 49 },
-            .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY Nome"_s) },
+            .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY Nome"_s),
+            .colunaProcura = u"Nome"_s },
         { .numero = 16, .colunaPai = u"Departamento"_s },
         { .numero = 17, .colunaPai = u"Docente"_s },
         { .numero = 18, .acao = menu(6, u"TabelaNoticias"_s, u"Tabela &Notícias"_s) },
@@ -85,7 +89,8 @@ QList<Janela> montar()
             .colunaExibicao = u"Nome"_s,
             .textosLongos = { 63 },
             .filhas = { { 31 } },
-            .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY Nome"_s) },
+            .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY Nome"_s),
+            .colunaProcura = u"Nome"_s },
         { .numero = 31, .colunaPai = u"Centro"_s },
         // Ensino
         { .numero = 32,
@@ -94,7 +99,8 @@ QList<Janela> montar()
             .codigos = { 33 },
             .filhas = { { 34 }, { 35 }, { 37 }, { 38 } },
             .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY CodigoKVA, Nome"_s),
-            .contagem = true },
+            .contagem = true,
+            .colunaProcura = u"CodigoKVA"_s },
         { .numero = 34, .filhas = { { 39 }, { 77 } }, .colunaPai = u"Disciplina"_s },
         { .numero = 35, .escolhedoras = { 36 }, .contagem = true, .colunaPai = u"Disciplina"_s },
         { .numero = 36 }, // escolha de disciplinas dos requisitos
@@ -315,6 +321,46 @@ bool NivelInclui(int nivel, int numero)
     // nível: o servidor a recusa a todo nível de departamento.
     const Confinamento *c = ConfinamentoDe(numero);
     return !(c && !c->dona && c->coluna == u"Id" && NivelDeDepartamento(nivel));
+}
+
+namespace {
+QList<Busca> buscar()
+{
+    QList<Busca> b;
+    // Na grafia do esquema; a coluna Id (a chave) e o que o esquema não tem ficam fora.
+    const auto mais = [&b](const QString &tabela, const QString &coluna) {
+        const Esquema::Tabela *t = Esquema::TabelaPorNome(tabela);
+        const Esquema::Coluna *c = t ? t->coluna(coluna) : nullptr;
+        if (!c || c->tipo == Esquema::Tipo::Id)
+            return;
+        const Busca x { t->nome, c->nome };
+        if (!b.contains(x))
+            b << x;
+    };
+    for (const Esquema::Tabela &t : Esquema::Tabelas())
+        if (t.ComHistorico() && t.registroHistorico != u"Id"_s)
+            mais(t.nome, t.registroHistorico); // texto longo: a chave do dono
+    for (const Janela &j : Janelas()) {
+        const QString tabela = NomeTabela(j.numero);
+        for (int t : j.textosLongos)
+            mais(NomeTabela(t), chaveTextoLongo(t, j.numero));
+        if (!j.colunaPai.isEmpty())
+            mais(tabela, j.colunaPai);
+        if (!j.filtro.coluna.isEmpty()) {
+            mais(tabela, j.filtro.coluna);
+            mais(tabela, j.filtro.marcador);
+        }
+        if (!j.colunaProcura.isEmpty())
+            mais(tabela, j.colunaProcura);
+    }
+    return b;
+}
+} // namespace
+
+const QList<Busca> &Buscas()
+{
+    static const QList<Busca> b = buscar();
+    return b;
 }
 
 } // namespace CatalogoJanelas

@@ -55,6 +55,9 @@ struct Janela {
     // Janela filha: a coluna da sua tabela que guarda o Id da linha da janela-mãe (a
     // linha dona). Vazia: a tabela não depende da linha da mãe.
     QString colunaPai = {};
+    // Coluna pela qual ProcurarId acha a linha que a janela acabou de incluir (vazia: a
+    // janela não procura).
+    QString colunaProcura = {};
 };
 
 // Todas as janelas, em ordem de número.
@@ -100,5 +103,20 @@ const Confinamento *ConfinamentoDe(int tabela); // nulo: tabela não confinada
 // O nível pode incluir linhas na tabela da janela: não nos níveis de departamento, na
 // tabela cujas linhas são os próprios departamentos (a linha nova não é do departamento).
 bool NivelInclui(int nivel, int numero);
+
+// Coluna pela qual o programa procura linhas de uma tabela (além do Id, que é a chave):
+// cada uma tem um índice nos dois motores (Esquema::ComandosIndices).
+struct Busca {
+    QString tabela; // nome físico, como no esquema
+    QString coluna;
+    bool operator==(const Busca &) const = default;
+};
+// Todas, sem repetir, derivadas do esquema e das entradas acima: a chave do dono nas
+// tabelas de texto longo, a colunaPai das filhas, a coluna do filtro de departamento e a
+// do "[vazio]" (as duas do mesmo OR: sem índice numa delas, o motor lê a tabela inteira)
+// e a colunaProcura. Os filtros das seções de graduação e de pós-graduação (o começo da
+// categoria das disciplinas, o programa preenchido dos diplomas) separam a tabela em
+// duas metades: nenhum índice os serviria, e eles não entram.
+const QList<Busca> &Buscas();
 
 } // namespace CatalogoJanelas

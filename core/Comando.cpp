@@ -35,8 +35,26 @@ bool ExecutarComando(TQuery &q, int n, Passo passo, const std::function<QStringL
         { u"incluindo..."_s, u"incluído"_s },
         { u"alterando..."_s, u"alterado"_s },
         { u"apagando..."_s, u"apagado"_s },
+        { u"consultando..."_s, u"consultado"_s },
     };
     const auto &p = palavras[int(passo)];
+    if (passo == Passo::Pagina) {
+        // O resultado aberto fica: a página vai para o fim dele.
+        try {
+            RegistrarEvento(n, p.inicio);
+            const int antes = q.RecordCount();
+            q.SQL = linhas();
+            q.Acrescentar();
+            const int lidas = q.RecordCount() - antes;
+            if (registros)
+                *registros = lidas;
+            RegistrarEvento(n, p.fim, QString::number(lidas) + u" registros"_s);
+            return true;
+        } catch (const ErroBanco &e) {
+            RegistrarErro(n, e.Mensagem());
+            return false;
+        }
+    }
     const bool consulta
         = passo == Passo::Consulta || passo == Passo::ConsultaSemTotal || passo == Passo::Contagem;
     if (!RodarComando(q, n, p.inicio, linhas, consulta))

@@ -14,6 +14,9 @@ enum class Passo {
     Inclusao, // "incluindo..." / "incluído"
     Alteracao, // "alterando..." / "alterado"
     Exclusao, // "apagando..." / "apagado"
+    // "consultando..." / "consultado", "<n> registros": mais uma página acrescentada ao
+    // resultado aberto (TQuery::Acrescentar); n, as linhas da página.
+    Pagina,
 };
 
 // O núcleo do padrão: fecha a consulta, registra 'inicio' (se não vazio), monta as linhas e

@@ -1,6 +1,7 @@
 // Comandos de criação dos dois motores, gerados da descrição das tabelas.
 #include "Esquema.h"
 
+#include "CatalogoJanelas.h"
 #include "PerfisAcesso.h"
 #include "Sentenca.h"
 
@@ -61,6 +62,8 @@ QString tipoSQL(const Coluna &c, Motor motor)
         return u"DATE"_s;
     case Tipo::DataHora:
         return pg ? u"TIMESTAMP(0)"_s : u"DATETIME"_s;
+    case Tipo::Instante:
+        return pg ? u"TIMESTAMPTZ(0)"_s : u"DATETIME"_s;
     }
     return {};
 }
@@ -140,6 +143,20 @@ QString ComandoCriarTabela(const Tabela &t, Motor motor)
     return u"CREATE TABLE %1 (%2)"_s.arg(t.nome, colunas.join(u", "_s));
 }
 
+QString ComandoCriarIndice(const QString &tabela, const QStringList &colunas)
+{
+    return u"CREATE INDEX IF NOT EXISTS %1_%2 ON %1 (%3)"_s.arg(
+        tabela, colunas.join(u'_'), colunas.join(u", "_s));
+}
+
+QStringList ComandosIndices()
+{
+    QStringList comandos;
+    for (const CatalogoJanelas::Busca &b : CatalogoJanelas::Buscas())
+        comandos << ComandoCriarIndice(b.tabela, { b.coluna });
+    return comandos;
+}
+
 QStringList ComandosCriacao(Motor motor)
 {
     QStringList comandos;
@@ -149,7 +166,7 @@ QStringList ComandosCriacao(Motor motor)
         if (motor == FonteDados::SQLite && t.ComHistorico())
             comandos << gatilhosDatas(t);
     }
-    return comandos;
+    return comandos + ComandosIndices();
 }
 
 QString Literal(const Coluna &c, const QString &valor)

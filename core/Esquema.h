@@ -20,6 +20,7 @@ enum class Tipo {
     Marca, // 'S' ou 'N'
     Data, // data
     DataHora, // data e hora
+    Instante, // momento absoluto: UTC no SQLite, com fuso no PostgreSQL (o histórico)
 };
 
 struct Coluna {
@@ -51,8 +52,14 @@ QString GrafiaColuna(const QString &nome);
 using Motor = FonteDados::Motor;
 
 // Comandos, um por elemento, para o motor dado.
-QStringList ComandosCriacao(Motor motor); // tabelas (e, no SQLite, gatilhos das datas)
+// Tabelas, índices das buscas (e, no SQLite, gatilhos das datas).
+QStringList ComandosCriacao(Motor motor);
 QString ComandoCriarTabela(const Tabela &t, Motor motor);
+// Um índice por coluna de busca (CatalogoJanelas::Buscas), chamado <Tabela>_<Coluna>;
+// "IF NOT EXISTS": os mesmos comandos completam um banco antigo.
+QStringList ComandosIndices();
+// Criação (se ainda não existe) do índice <tabela>_<colunas> sobre as colunas dadas.
+QString ComandoCriarIndice(const QString &tabela, const QStringList &colunas);
 QStringList ComandosLinhasIniciais(Motor motor); // configuração, "[vazio]", níveis, códigos
 QStringList ComandosDemonstracao(Motor motor); // faculdade fictícia de demonstração
 QStringList ComandosEsvaziar(Motor motor); // apaga todas as linhas e volta as chaves ao início
@@ -66,15 +73,24 @@ QString ComandoInserir(const QString &tabela, const Valores &valores);
 // Valor da coluna como entra num comando: inteiro sem aspas, o resto com CitarTexto.
 QString Literal(const Coluna &c, const QString &valor);
 
-// Histórico de alterações (EsquemaHistorico.cpp): os gatilhos que escrevem na tabela
-// Historico (criada com as outras) em toda tabela com histórico; no PostgreSQL também a
-// função dos gatilhos e a leitura pelos logins (os logins precisam existir). Depois das
-// linhas semeadas, que não são alterações.
+// Histórico de alterações (EsquemaHistorico.cpp): os índices da tabela Historico (criada
+// com as outras) e os gatilhos que escrevem nela em toda tabela com histórico; no
+// PostgreSQL também a função dos gatilhos e a leitura pelos logins (os logins precisam
+// existir). Depois das linhas semeadas, que não são alterações.
 QStringList ComandosHistorico(Motor motor);
 QStringList ComandosEsvaziarHistorico(Motor motor);
-// Conexão SQLite do programa: cria o histórico num arquivo que ainda não o tem e marca as
-// alterações feitas por esta conexão com 'usuario' (as de outros programas ficam vazias).
-void PrepararHistoricoSQLite(QSqlDatabase &db, const QString &usuario);
+// Índices da tabela Historico (os filtros e a listagem da janela do histórico).
+QStringList ComandosIndicesHistorico(Motor motor);
+// PostgreSQL, pelo dono do banco: traz um banco criado por uma versão anterior ao esquema
+// de agora (os índices que faltam; o histórico gravado por gatilhos de linha, com o
+// momento no fuso da sessão, passa aos gatilhos de comando e ao momento com fuso). Pode
+// rodar de novo: o que já está feito fica como está.
+QStringList ComandosAtualizarPostgres();
+// Conexão SQLite do programa: traz um arquivo antigo ao esquema de agora (cria o
+// histórico que falta, troca os gatilhos de histórico de uma versão anterior, cria os
+// índices que faltam) e marca as alterações feitas por esta conexão com 'usuario' (as de
+// outros programas ficam vazias).
+void PrepararSQLite(QSqlDatabase &db, const QString &usuario);
 // Tabelas de texto longo de um dono (linha por linha do dono, chave em registroHistorico).
 QList<const Tabela *> TextosLongosDe(const QString &dono);
 

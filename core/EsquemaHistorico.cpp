@@ -2,25 +2,30 @@
 // numa tabela com histórico deixa uma linha em Historico, escrita por gatilhos na mesma
 // transação, venha ela deste programa, de outra cópia dele ou de qualquer outro cliente.
 //
-//   Id, Momento (relógio do servidor), Usuario, Tabela, Registro (Id da linha, ou a chave
-//   do dono numa tabela de texto longo), Operacao ('I', 'U', 'D'), Antes e Depois (as
-//   colunas em JSON; nulo do lado que não existe; numa alteração só as colunas mudadas).
-//   A tabela está na descrição das tabelas (EsquemaTabelas.cpp), sem histórico próprio.
+//   Id, Momento (o instante, pelo relógio do servidor; nenhum ajuste de fuso da sessão o
+//   muda), Usuario, Tabela, Registro (Id da linha, ou a chave do dono numa tabela de texto
+//   longo), Operacao ('I', 'U', 'D'), Antes e Depois (as colunas em JSON; nulo do lado que
+//   não existe; numa alteração só as colunas mudadas). A tabela está na descrição das
+//   tabelas (EsquemaTabelas.cpp), sem histórico próprio.
 //
-// PostgreSQL: Usuario é o session_user (que um login não falsifica). Os gatilhos chamam
-// uma função SECURITY DEFINER do dono do banco, com search_path fixo: os logins não
-// incluem, alteram nem apagam nada em Historico; leem as linhas das tabelas que podem ler
-// (o administrador, todas).
+// PostgreSQL: Usuario é o session_user (que um login não falsifica), Momento um
+// timestamptz (now()). Os gatilhos são de comando, com as tabelas de transição: um
+// comando que muda muitas linhas grava o histórico delas de uma vez. Eles chamam uma
+// função SECURITY DEFINER do dono do banco, com search_path fixo: os logins não incluem,
+// alteram nem apagam nada em Historico; leem as linhas das tabelas que podem ler (o
+// administrador, todas).
 //
-// SQLite: não há logins; os gatilhos gravam Usuario vazio, e a conexão do programa põe ali
-// o nível de acesso com um gatilho temporário, só dela. Os gatilhos do arquivo usam apenas
-// funções do próprio SQLite (JSON do 3.40), e o arquivo continua gravável por qualquer
-// cliente.
+// SQLite: não há logins; os gatilhos (de linha: o SQLite não tem outros) gravam Usuario
+// vazio e Momento em UTC, e a conexão do programa põe em Usuario o nível de acesso com um
+// gatilho temporário, só dela. Os gatilhos do arquivo usam apenas funções do próprio
+// SQLite (JSON do 3.40), e o arquivo continua gravável por qualquer cliente.
 #include "Esquema.h"
 
 #include "PerfisAcesso.h"
 #include "Sentenca.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -62,7 +67,7 @@ QStringList gatilhosSQLite(const Tabela &t)
 {
     const QString gravar
         = u"INSERT INTO Historico (Momento,Usuario,Tabela,Registro,Operacao,Antes,Depois) "_s;
-    const QString momento = u"datetime('now','localtime'),''"_s; // e Usuario, marcado pelo programa
+    const QString momento = u"datetime('now'),''"_s; // UTC; e Usuario, marcado pelo programa
     const QString tabela = CitarTexto(t.nome);
     const QString reg = t.registroHistorico;
 
@@ -89,72 +94,89 @@ QStringList gatilhosSQLite(const Tabela &t)
     };
 }
 
-const QString indice = u"CREATE INDEX Historico_Registro ON Historico (Tabela, Registro)"_s;
-
 QStringList historicoSQLite()
 {
-    QStringList c = { indice };
+    QStringList c = ComandosIndicesHistorico(FonteDados::SQLite);
     for (const Tabela *t : comHistorico())
         c << gatilhosSQLite(*t);
     return c;
 }
 
+// Os gatilhos de histórico do arquivo, pelo nome ("<tabela>_Historico...").
+const QString gatilhoDeHistorico = u"*_Historico*"_s;
+
 // --- PostgreSQL -----------------------------------------------------------------------
 
 // Uma só função para todos os gatilhos; os argumentos do gatilho dão a tabela, a coluna
 // do registro e as colunas na grafia do programa (o PostgreSQL as guarda em minúsculas).
-const QString funcaoPostgres = uR"(CREATE FUNCTION historico_gravar() RETURNS trigger
+// Gatilhos de comando: as linhas incluídas (novas), apagadas (velhas) ou as duas de uma
+// alteração, pareadas pelo Id, vão ao histórico num só INSERT. Numa alteração, só as
+// colunas mudadas; a linha que não mudou nada não é gravada; um Id trocado aparece como a
+// exclusão de um Id e a inclusão do outro (o histórico segue as linhas pelo Id).
+const QString funcaoPostgres = uR"(CREATE OR REPLACE FUNCTION historico_gravar() RETURNS trigger
 LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $corpo$
 DECLARE
-    velho jsonb;
-    novo jsonb;
-    antes jsonb;
-    depois jsonb;
+    gravar constant text := 'INSERT INTO public.historico '
+        '(momento, usuario, tabela, registro, operacao, antes, depois) SELECT now(), '
+        'session_user, $1, ';
+    registro constant text := quote_ident(lower(TG_ARGV[1]));
+    velho text; -- v.coluna AS "Coluna", ... (a linha na grafia do programa)
+    novo text;
+    iguais text; -- CASE WHEN v.coluna IS NOT DISTINCT FROM n.coluna THEN 'Coluna' END, ...
 BEGIN
-    IF TG_OP <> 'INSERT' THEN
-        velho := to_jsonb(OLD);
+    SELECT string_agg(format('v.%I AS %I', lower(c), c), ', ' ORDER BY o),
+           string_agg(format('n.%I AS %I', lower(c), c), ', ' ORDER BY o),
+           string_agg(format('CASE WHEN v.%1$I IS NOT DISTINCT FROM n.%1$I THEN %2$L END',
+                             lower(c), c), ', ' ORDER BY o)
+      INTO velho, novo, iguais
+      FROM unnest(TG_ARGV[2:]) WITH ORDINALITY AS a (c, o);
+    IF TG_OP = 'INSERT' THEN
+        EXECUTE gravar || format('n.%s, ''I'', NULL, to_json(d)::text '
+            'FROM novas n, LATERAL (SELECT %s) d', registro, novo) USING TG_ARGV[0];
+    ELSIF TG_OP = 'DELETE' THEN
+        EXECUTE gravar || format('v.%s, ''D'', to_json(a)::text, NULL '
+            'FROM velhas v, LATERAL (SELECT %s) a', registro, velho) USING TG_ARGV[0];
+    ELSE
+        EXECUTE gravar || format('COALESCE(n.%1$s, v.%1$s), '
+            'CASE WHEN v.id IS NULL THEN ''I'' WHEN n.id IS NULL THEN ''D'' ELSE ''U'' END, '
+            'CASE WHEN v.id IS NOT NULL THEN (to_jsonb(a) - i.c)::text END, '
+            'CASE WHEN n.id IS NOT NULL THEN (to_jsonb(d) - i.c)::text END '
+            'FROM velhas v FULL JOIN novas n ON n.id = v.id, '
+            'LATERAL (SELECT %2$s) a, LATERAL (SELECT %3$s) d, '
+            'LATERAL (SELECT CASE WHEN v.id IS NULL OR n.id IS NULL THEN ''{}''::text[] '
+            'ELSE array_remove(ARRAY[%4$s]::text[], NULL) END AS c) i '
+            'WHERE v IS DISTINCT FROM n ORDER BY COALESCE(n.id, v.id)',
+            registro, velho, novo, iguais) USING TG_ARGV[0];
     END IF;
-    IF TG_OP <> 'DELETE' THEN
-        novo := to_jsonb(NEW);
-    END IF;
-    SELECT jsonb_object_agg(c, velho -> lower(c)), jsonb_object_agg(c, novo -> lower(c))
-      INTO antes, depois
-      FROM unnest(TG_ARGV[2:]) AS c
-     WHERE TG_OP <> 'UPDATE' OR (velho -> lower(c)) IS DISTINCT FROM (novo -> lower(c));
-    IF antes IS NULL THEN
-        RETURN NULL; -- alteração que não muda nada
-    END IF;
-    INSERT INTO public.historico (momento, usuario, tabela, registro, operacao, antes, depois)
-    VALUES (LOCALTIMESTAMP(0), session_user, TG_ARGV[0],
-            (COALESCE(novo, velho) ->> lower(TG_ARGV[1]))::integer, left(TG_OP, 1),
-            CASE WHEN velho IS NOT NULL THEN antes::text END,
-            CASE WHEN novo IS NOT NULL THEN depois::text END);
     RETURN NULL;
 END
 $corpo$)"_s;
 
+// Os gatilhos de uma tabela (um por operação: o PostgreSQL só dá tabelas de transição a
+// gatilhos de uma operação), e os nomes dos da versão anterior, de linha.
 QStringList gatilhosPostgres(const Tabela &t)
 {
     QStringList argumentos = { CitarTexto(t.nome), CitarTexto(t.registroHistorico) };
     for (const Coluna &c : t.colunas)
         argumentos << CitarTexto(c.nome);
     const QString args = argumentos.join(u',');
+    const QString gatilho = u"CREATE TRIGGER %1 AFTER %2 ON %3 REFERENCING %4 FOR EACH STATEMENT "
+                            "EXECUTE FUNCTION historico_gravar(%5)"_s;
     return {
-        u"CREATE TRIGGER historico_incluir_excluir AFTER INSERT OR DELETE ON %1 FOR EACH ROW "
-        "EXECUTE FUNCTION historico_gravar(%2)"_s.arg(t.nome, args),
-        u"CREATE TRIGGER historico_alterar AFTER UPDATE ON %1 FOR EACH ROW "
-        "WHEN (OLD.* IS DISTINCT FROM NEW.*) EXECUTE FUNCTION historico_gravar(%2)"_s.arg(
-            t.nome, args),
+        gatilho.arg(u"historico_incluir"_s, u"INSERT"_s, t.nome, u"NEW TABLE AS novas"_s, args),
+        gatilho.arg(u"historico_alterar"_s, u"UPDATE"_s, t.nome,
+            u"OLD TABLE AS velhas NEW TABLE AS novas"_s, args),
+        gatilho.arg(u"historico_excluir"_s, u"DELETE"_s, t.nome, u"OLD TABLE AS velhas"_s, args),
     };
 }
+const QStringList gatilhosPostgresNomes
+    = { u"historico_incluir"_s, u"historico_alterar"_s, u"historico_excluir"_s,
+          u"historico_incluir_excluir"_s }; // o último, da versão de gatilhos de linha
 
 QStringList historicoPostgres()
 {
-    QStringList c = {
-        indice,
-        funcaoPostgres,
-        u"REVOKE ALL ON FUNCTION historico_gravar() FROM PUBLIC"_s,
-    };
+    QStringList c = ComandosIndicesHistorico(FonteDados::PostgreSQL);
+    c << funcaoPostgres << u"REVOKE ALL ON FUNCTION historico_gravar() FROM PUBLIC"_s;
     for (const Tabela *t : comHistorico())
         c << gatilhosPostgres(*t);
 
@@ -192,6 +214,44 @@ QStringList ComandosHistorico(Motor motor)
     return motor == FonteDados::PostgreSQL ? historicoPostgres() : historicoSQLite();
 }
 
+QStringList ComandosIndicesHistorico(Motor motor)
+{
+    // A linha de uma tabela (desfazer, filtro de linha); a listagem, a mais nova primeiro,
+    // filtrada por tabela ou por login (e a lista dos logins, lida do índice); o filtro
+    // de período. No PostgreSQL o período usa um índice BRIN: o momento cresce com a
+    // tabela, e ele custa quase nada a cada linha gravada.
+    QStringList c
+        = { u"CREATE INDEX IF NOT EXISTS Historico_Registro ON Historico (Tabela, Registro)"_s,
+              ComandoCriarIndice(u"Historico"_s, { u"Tabela"_s, u"Id"_s }),
+              ComandoCriarIndice(u"Historico"_s, { u"Usuario"_s, u"Id"_s }) };
+    c << (motor == FonteDados::PostgreSQL
+            ? u"CREATE INDEX IF NOT EXISTS Historico_Momento ON Historico USING brin (Momento)"_s
+            : ComandoCriarIndice(u"Historico"_s, { u"Momento"_s }));
+    return c;
+}
+
+QStringList ComandosAtualizarPostgres()
+{
+    QStringList c = ComandosIndices();
+    // O momento gravado no fuso da sessão passa a instante; as linhas antigas são lidas no
+    // fuso desta sessão (o do servidor, salvo PGTZ).
+    c << uR"(DO $$ BEGIN
+    IF (SELECT atttypid FROM pg_attribute WHERE attrelid = 'public.historico'::regclass
+          AND attname = 'momento') = 'timestamp'::regtype THEN
+        ALTER TABLE public.historico ALTER COLUMN momento TYPE TIMESTAMPTZ(0)
+            USING momento AT TIME ZONE current_setting('TimeZone');
+    END IF;
+END $$)"_s;
+    c << ComandosIndicesHistorico(FonteDados::PostgreSQL) << funcaoPostgres
+      << u"REVOKE ALL ON FUNCTION historico_gravar() FROM PUBLIC"_s;
+    for (const Tabela *t : comHistorico()) {
+        for (const QString &g : gatilhosPostgresNomes)
+            c << u"DROP TRIGGER IF EXISTS %1 ON %2"_s.arg(g, t->nome);
+        c << gatilhosPostgres(*t);
+    }
+    return c;
+}
+
 QStringList ComandosEsvaziarHistorico(Motor motor)
 {
     if (motor == FonteDados::PostgreSQL)
@@ -212,17 +272,44 @@ QList<const Tabela *> TextosLongosDe(const QString &dono)
     return t;
 }
 
-void PrepararHistoricoSQLite(QSqlDatabase &db, const QString &usuario)
+void PrepararSQLite(QSqlDatabase &db, const QString &usuario)
 {
+    // O que o arquivo já tem: tabelas, índices e o texto dos gatilhos de histórico.
     QSqlQuery q(db);
-    if (!q.exec(u"SELECT 1 FROM sqlite_master WHERE type='table' AND name='Historico'"_s))
+    if (!q.exec(u"SELECT type, name, sql FROM sqlite_master WHERE type IN ('table','index') "
+                "OR (type='trigger' AND name GLOB '%1')"_s.arg(gatilhoDeHistorico)))
         throw ErroBanco(q.lastError().text());
-    const bool existe = q.next();
+    QSet<QString> nomes;
+    QStringList gatilhos;
+    bool antigos = false; // gatilhos da versão que gravava o momento na hora local
+    while (q.next()) {
+        nomes.insert(q.value(1).toString().toLower());
+        if (q.value(0).toString() == u"trigger"_s) {
+            gatilhos << q.value(1).toString();
+            antigos = antigos || q.value(2).toString().contains(u"'localtime'"_s);
+        }
+    }
     q.finish();
-    if (!existe)
-        Executar(db,
-            QStringList { ComandoCriarTabela(*TabelaPorNome(u"Historico"_s), FonteDados::SQLite) }
-                + ComandosHistorico(FonteDados::SQLite));
+
+    QStringList c;
+    if (!nomes.contains(u"historico"_s)) {
+        c << ComandoCriarTabela(*TabelaPorNome(u"Historico"_s), FonteDados::SQLite)
+          << ComandosHistorico(FonteDados::SQLite);
+    } else if (antigos) {
+        // Os momentos gravados na hora local desta máquina passam a UTC, com os gatilhos.
+        for (const QString &g : std::as_const(gatilhos))
+            c << u"DROP TRIGGER "_s + g;
+        c << u"UPDATE Historico SET Momento=datetime(Momento,'utc') WHERE Momento IS NOT NULL"_s;
+        for (const Tabela *t : comHistorico())
+            c << gatilhosSQLite(*t);
+    }
+    static const QRegularExpression nomeIndice(u"^CREATE INDEX IF NOT EXISTS (\\S+) "_s);
+    for (const QString &i : ComandosIndices() + ComandosIndicesHistorico(FonteDados::SQLite))
+        if (!nomes.contains(nomeIndice.match(i).captured(1).toLower()) && !c.contains(i))
+            c << i;
+    if (!c.isEmpty())
+        Executar(db, c);
+
     q.exec(u"DROP TRIGGER IF EXISTS temp.HistoricoUsuario"_s);
     if (!usuario.isEmpty() && !q.exec(marcaUsuarioSQLite(usuario)))
         throw ErroBanco(q.lastError().text());

@@ -37,6 +37,10 @@ Coluna dataHora(const QString &n)
 {
     return { n, Tipo::DataHora, 0, {} };
 }
+Coluna instante(const QString &n)
+{
+    return { n, Tipo::Instante, 0, {} };
+}
 
 // Tabela de texto longo: uma linha por dono, com a chave do dono e o texto.
 Tabela descricao(const QString &nome, const QString &chave, const QString &dono)
@@ -309,7 +313,7 @@ QList<Tabela> montar()
     // Histórico de alterações das tabelas acima, escrito só pelos gatilhos
     // (EsquemaHistorico.cpp); Antes e Depois em JSON.
     t << Tabela { u"Historico"_s,
-        { id(), dataHora(u"Momento"_s), txt(u"Usuario"_s, 63), txt(u"Tabela"_s, 63),
+        { id(), instante(u"Momento"_s), txt(u"Usuario"_s, 63), txt(u"Tabela"_s, 63),
             inteiro(u"Registro"_s), txt(u"Operacao"_s, 1), longo(u"Antes"_s), longo(u"Depois"_s) },
         {} };
     return t;

@@ -5,6 +5,8 @@
 
 #include <QJsonDocument>
 #include <QMap>
+#include <QRegularExpression>
+#include <QTimeZone>
 
 using namespace Qt::StringLiterals;
 
@@ -170,10 +172,47 @@ QList<QPair<const Esquema::Tabela *, QJsonObject>> textosApagados(
 }
 } // namespace
 
+namespace {
+bool postgres()
+{
+    return Servidor::Database().Motor() == FonteDados::PostgreSQL;
+}
+
+// O fuso desta máquina como o PostgreSQL o entende: o nome do banco de fusos (o mesmo
+// que o servidor tem), ou, sem um nome assim, o deslocamento de agora.
+QString fusoLocal()
+{
+    static const QRegularExpression nome(u"^[A-Za-z][A-Za-z0-9_+\\-]*(/[A-Za-z0-9_+\\-]+)*$"_s);
+    const QString id = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    if (QTimeZone(id.toUtf8()).isValid() && nome.match(id).hasMatch())
+        return CitarTexto(id);
+    const int s = QDateTime::currentDateTime().offsetFromUtc();
+    return QString::asprintf(
+        "INTERVAL '%c%02d:%02d'", s < 0 ? '-' : '+', qAbs(s) / 3600, qAbs(s) % 3600 / 60);
+}
+
+// O começo do dia (da hora local) como o instante gravado em Momento.
+QString inicioDoDia(const QDate &dia)
+{
+    const QString d = dia.toString(Qt::ISODate);
+    if (postgres())
+        return u"(TIMESTAMP '%1 00:00:00' AT TIME ZONE %2)"_s.arg(d, fusoLocal());
+    return u"datetime('%1','utc')"_s.arg(d);
+}
+} // namespace
+
+QString MomentoLocal(const QString &coluna)
+{
+    if (postgres())
+        return u"to_char(%1 AT TIME ZONE %2, 'YYYY-MM-DD HH24:MI:SS')"_s.arg(coluna, fusoLocal());
+    return u"datetime(%1,'localtime')"_s.arg(coluna);
+}
+
 Alteracao Ler(TQuery &q, const QString &id)
 {
     q.Close();
-    q.SQL = { u"SELECT * FROM Historico WHERE Id="_s + ValorInteiro(id) };
+    q.SQL = { u"SELECT Id, %1 AS Momento, Usuario, Tabela, Registro, Operacao, Antes, Depois "
+              "FROM Historico WHERE Id=%2"_s.arg(MomentoLocal(u"Momento"_s), ValorInteiro(id)) };
     q.Open();
     if (q.RecordCount() == 0)
         throw ErroBanco(u"Alteração "_s + id + u" não encontrada no histórico."_s);
@@ -190,40 +229,57 @@ Alteracao Ler(TQuery &q, const QString &id)
     return a;
 }
 
-QStringList SentencaLista(const Filtro &f)
+QStringList SentencaLista(const Filtro &f, const QString &antesDe, int limite)
 {
-    QStringList s = { u"SELECT Id, Momento, CASE WHEN Usuario='' THEN %1 ELSE Usuario END AS "
-                      "Usuario, Tabela, Registro, CASE Operacao WHEN 'I' THEN %2 WHEN 'U' THEN %3 "
-                      "ELSE %4 END AS Operacao"_s.arg(CitarTexto(OutroPrograma),
-                          CitarTexto(NomeOperacao(u'I')), CitarTexto(NomeOperacao(u'U')),
-                          CitarTexto(NomeOperacao(u'D'))),
-        u" FROM Historico"_s };
     QStringList condicoes;
-    if (!f.tabelas.isEmpty()) {
-        QStringList nomes;
-        for (const QString &t : f.tabelas)
-            nomes << CitarTexto(t);
-        condicoes << u"Tabela IN ("_s + nomes.join(u',') + u')';
-    }
     if (!f.registro.isEmpty())
         condicoes << u"Registro="_s + ValorInteiro(f.registro);
     if (f.usuario)
         condicoes << u"Usuario="_s
                 + CitarTexto(*f.usuario == OutroPrograma ? QString() : *f.usuario);
     if (f.de.isValid())
-        condicoes << u"Momento>="_s + CitarTexto(f.de.toString(Qt::ISODate));
+        condicoes << u"Momento>="_s + inicioDoDia(f.de);
     if (f.ate.isValid())
-        condicoes << u"Momento<"_s + CitarTexto(f.ate.addDays(1).toString(Qt::ISODate));
-    for (qsizetype i = 0; i < condicoes.size(); ++i)
-        s << (i == 0 ? u"WHERE "_s : u" AND "_s) + condicoes.at(i);
-    s << u"ORDER BY Id DESC"_s;
+        condicoes << u"Momento<"_s + inicioDoDia(f.ate.addDays(1));
+    if (!antesDe.isEmpty())
+        condicoes << u"Id<"_s + ValorInteiro(antesDe);
+    const QString fim = u" ORDER BY Id DESC LIMIT "_s + QString::number(limite);
+    // A página de uma tabela (ou de todas), na ordem de um índice: (Tabela, Id),
+    // (Usuario, Id), (Tabela, Registro) ou a chave.
+    const auto pagina = [&](const QString &tabela) {
+        QStringList c = condicoes;
+        if (!tabela.isEmpty())
+            c.prepend(u"Tabela="_s + CitarTexto(tabela));
+        return u"SELECT Id, Momento, Usuario, Tabela, Registro, Operacao FROM Historico"_s
+            + (c.isEmpty() ? QString() : u" WHERE "_s + c.join(u" AND "_s)) + fim;
+    };
+    QStringList s = { u"SELECT Id, %1 AS Momento, CASE WHEN Usuario='' THEN %2 ELSE Usuario END "
+                      "AS Usuario, Tabela, Registro, CASE Operacao WHEN 'I' THEN %3 WHEN 'U' THEN "
+                      "%4 ELSE %5 END AS Operacao"_s.arg(MomentoLocal(u"Momento"_s),
+                          CitarTexto(OutroPrograma), CitarTexto(NomeOperacao(u'I')),
+                          CitarTexto(NomeOperacao(u'U')), CitarTexto(NomeOperacao(u'D'))) };
+    if (f.tabelas.size() <= 1) {
+        s << u" FROM ("_s + pagina(f.tabelas.value(0)) + u") AS h"_s;
+    } else {
+        // Várias tabelas (o dono e seus textos longos): a página de cada uma, juntas.
+        QStringList partes;
+        for (qsizetype i = 0; i < f.tabelas.size(); ++i)
+            partes << u"SELECT * FROM ("_s + pagina(f.tabelas.at(i)) + u") AS h"_s
+                    + QString::number(i);
+        s << u" FROM ("_s + partes.join(u" UNION ALL "_s) + u") AS h"_s;
+    }
+    s << fim.mid(1);
     return s;
 }
 
 QStringList Usuarios(TQuery &q)
 {
+    // Do menor ao maior, cada um o primeiro maior que o anterior no índice (Usuario, Id).
     q.Close();
-    q.SQL = { u"SELECT DISTINCT Usuario FROM Historico ORDER BY Usuario"_s };
+    q.SQL = { u"WITH RECURSIVE u (Usuario) AS (SELECT MIN(Usuario) FROM Historico UNION ALL "
+              "SELECT (SELECT MIN(h.Usuario) FROM Historico h WHERE h.Usuario > u.Usuario) "
+              "FROM u WHERE u.Usuario IS NOT NULL)"_s,
+        u"SELECT Usuario FROM u WHERE Usuario IS NOT NULL ORDER BY Usuario"_s };
     q.Open();
     QStringList u;
     for (q.First(); !q.Eof(); q.Next())

@@ -20,7 +20,7 @@ extern const QString OutroPrograma; // "(outro programa)"
 
 struct Alteracao {
     QString id;
-    QString momento; // AAAA-MM-DD HH:MM:SS
+    QString momento; // AAAA-MM-DD HH:MM:SS, na hora local desta máquina
     QString usuario; // login (PostgreSQL), nível (SQLite) ou vazio
     QString tabela;
     QString registro;
@@ -51,13 +51,21 @@ struct Filtro {
     QStringList tabelas; // vazio: todas
     QString registro; // vazio: todas as linhas
     std::optional<QString> usuario; // OutroPrograma: as de usuário vazio
-    QDate de, ate; // inválida: sem limite
+    QDate de, ate; // dias da hora local; inválida: sem limite
 };
-// Listagem, mais nova primeiro: Id, Momento, Usuario (OutroPrograma quando vazio),
-// Tabela, Registro, Operacao (NomeOperacao).
-QStringList SentencaLista(const Filtro &f);
-// Usuários distintos já gravados (para o filtro), em ordem.
+// Linhas de uma página da listagem.
+constexpr int TamanhoPagina = 200;
+// Uma página da listagem, a mais nova primeiro: as 'limite' alterações do filtro de Id
+// menor que 'antesDe' (vazio: as mais novas), com Id, Momento (na hora local), Usuario
+// (OutroPrograma quando vazio), Tabela, Registro, Operacao (NomeOperacao). O filtro vai
+// no comando, e cada página sai dos índices do histórico sem ler o resto dele.
+QStringList SentencaLista(const Filtro &f, const QString &antesDe = {}, int limite = TamanhoPagina);
+// Usuários distintos já gravados (para o filtro), em ordem, lidos do índice dos usuários
+// (um salto por usuário, não a tabela inteira).
 QStringList Usuarios(TQuery &q);
+// Expressão do momento gravado na coluna dada como texto AAAA-MM-DD HH:MM:SS na hora local
+// desta máquina, no motor da conexão do programa.
+QString MomentoLocal(const QString &coluna);
 
 // Uma coluna cujo valor agora difere do que a alteração deixou.
 struct Diferenca {

@@ -233,6 +233,10 @@ public:
         }
         if (!m_d.procuraColuna.isEmpty())
             coluna(m_d.procuraColuna, u"procuraColuna"_s);
+        // A coluna procurada tem índice: o catálogo a conhece.
+        if (m_catalogo && m_catalogo->colunaProcura != m_d.procuraColuna)
+            erro(u"procuraColuna %1 diferente da colunaProcura do catálogo"_s.arg(
+                m_d.procuraColuna));
     }
 
     void Listas()

@@ -145,6 +145,8 @@ Listagem::Listagem(TQuery *consulta, QGroupBox *grupo, QSplitter *divisor, const
     connect(m_divisor, &QSplitter::splitterMoved, this, [this] { m_mudou = true; });
     connect(consulta, &TQuery::Aberta, this, &Listagem::aoAbrir);
     connect(consulta, &TQuery::Fechada, this, &Listagem::aoAbrir);
+    // Uma página a mais (o modelo já a recebeu): a pesquisa conta também as linhas dela.
+    connect(consulta, &TQuery::Acrescentadas, this, &Listagem::atualizarContagem);
     m_pesquisa->installEventFilter(this);
     m_grade->installEventFilter(this);
     m_janela->installEventFilter(this);

@@ -40,7 +40,40 @@ ModeloConsulta::ModeloConsulta(TQuery *consulta, QObject *parent)
 {
     connect(consulta, &TQuery::Aberta, this, &ModeloConsulta::recarregar);
     connect(consulta, &TQuery::Fechada, this, &ModeloConsulta::recarregar);
+    connect(
+        consulta, &TQuery::Acrescentadas, this, [this](int, int quantas) { acrescentar(quantas); });
     recarregar();
+}
+
+void ModeloConsulta::acrescentar(int quantas)
+{
+    if (!MostraOutraSelecao()) {
+        beginInsertRows({}, m_linhas, m_linhas + quantas - 1);
+        m_linhas += quantas;
+        endInsertRows();
+        return;
+    }
+    beginResetModel();
+    m_linhas += quantas;
+    aoAcrescentar();
+    endResetModel();
+}
+
+void ModeloConsulta::DefinirPaginas(std::function<bool()> haMais, std::function<void()> buscar)
+{
+    m_haMais = std::move(haMais);
+    m_buscar = std::move(buscar);
+}
+
+bool ModeloConsulta::canFetchMore(const QModelIndex &pai) const
+{
+    return !pai.isValid() && m_haMais && m_buscar && m_consulta->Active() && m_haMais();
+}
+
+void ModeloConsulta::fetchMore(const QModelIndex &pai)
+{
+    if (canFetchMore(pai))
+        m_buscar();
 }
 
 void ModeloConsulta::recarregar()
@@ -121,6 +154,18 @@ void ModeloListagem::aoRecarregar()
     m_ordenadas = {};
     m_mostradas = {};
     m_posicoes = {};
+}
+
+void ModeloListagem::aoAcrescentar()
+{
+    if (m_colunaOrdem >= 0 && !m_ordenadas.isEmpty()) {
+        m_ordenadas = ordemPor(*Consulta(), m_colunaOrdem);
+        if (m_ordem == Qt::DescendingOrder)
+            std::reverse(m_ordenadas.begin(), m_ordenadas.end());
+    }
+    if (!m_filtro.isEmpty())
+        aplicarFiltro(PesquisaOrdem::Procura(m_filtro), false, false);
+    refazerPosicoes();
 }
 
 void ModeloListagem::aplicarFiltro(

@@ -6,6 +6,7 @@
 #include "Banco.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 
 namespace PesquisaOrdem {
 class Procura;
@@ -26,15 +27,29 @@ public:
     virtual int LinhaConsulta(int linhaMostrada) const { return linhaMostrada; }
     TQuery *Consulta() const { return m_consulta; }
 
+    // Listagem em páginas: quando a grade chega ao fim e 'haMais' diz que a consulta tem
+    // mais linhas, 'buscar' lê a página seguinte (TQuery::Acrescentar).
+    void DefinirPaginas(std::function<bool()> haMais, std::function<void()> buscar);
+    bool canFetchMore(const QModelIndex &pai) const override;
+    void fetchMore(const QModelIndex &pai) override;
+
 protected:
     // Chamado a cada resultado novo (ou consulta fechada), dentro da troca do modelo.
     virtual void aoRecarregar() { }
+    // Linhas acrescentadas ao fim da consulta. A grade as recebe no fim, salvo quando a
+    // derivada mostra outra seleção (true em MostraOutraSelecao): então ela a refaz
+    // aqui, dentro da troca do modelo.
+    virtual bool MostraOutraSelecao() const { return false; }
+    virtual void aoAcrescentar() { }
 
 private:
     void recarregar();
+    void acrescentar(int quantas);
     TQuery *m_consulta;
     int m_linhas = 0;
     int m_colunas = 0;
+    std::function<bool()> m_haMais;
+    std::function<void()> m_buscar;
 };
 
 // As linhas da consulta na ordem e com o filtro do usuário. Sem os dois, a grade lê a
@@ -62,6 +77,12 @@ public:
 
 protected:
     void aoRecarregar() override;
+    // Com pesquisa ou ordem, as linhas acrescentadas entram nelas.
+    bool MostraOutraSelecao() const override
+    {
+        return !m_filtro.isEmpty() || !m_ordenadas.isEmpty();
+    }
+    void aoAcrescentar() override;
 
 private:
     // As linhas que contêm o texto: com 'estreitar', só entre as mostradas; com 'alargar',

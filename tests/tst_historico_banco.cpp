@@ -419,6 +419,141 @@ private slots:
         QCOMPARE(ultima(b).usuario, NomeNivel(1));
     }
 
+    // Um comando que muda muitas linhas deixa uma linha de histórico por linha mudada (no
+    // PostgreSQL, gravadas de uma vez pelo gatilho do comando), com o que o gatilho de
+    // linha gravaria: a linha inteira na inclusão e na exclusão, só as colunas mudadas na
+    // alteração, nada para as linhas que não mudaram.
+    void comandoDeMuitasLinhas()
+    {
+        EXIGIR_BANCO(b);
+        rodar(u"WITH RECURSIVE g (n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM g WHERE n < 3) "
+              "INSERT INTO Links (Nome, URL) SELECT 'Link ' || n, 'http://a' FROM g"_s);
+        QCOMPARE(contar(b), 3);
+        const QString primeiro = b.Valor(u"SELECT MIN(Id) FROM Links WHERE Nome LIKE 'Link %'"_s);
+        QCOMPARE(b.Valor(u"SELECT COUNT(*) FROM Historico WHERE Operacao='I' AND Tabela='Links' "
+                         "AND Antes IS NULL"_s),
+            u"3"_s);
+        Linha l = ultima(b);
+        QCOMPARE(l.depois.size(), Esquema::TabelaPorNome(u"Links"_s)->colunas.size());
+        QCOMPARE(l.depois.value(u"URL"_s).toString(), u"http://a"_s);
+        QCOMPARE(l.registro, l.depois.value(u"Id"_s).toVariant().toString());
+
+        rodar(u"UPDATE Links SET URL='http://b' WHERE Nome LIKE 'Link %' AND Id<>"_s + primeiro);
+        rodar(u"UPDATE Links SET URL=URL, Nome=Nome WHERE Nome LIKE 'Link %'"_s);
+        QCOMPARE(contar(b), 5);
+        QCOMPARE(
+            b.Valor(u"SELECT COUNT(*) FROM Historico WHERE Operacao='U' AND Registro<>%1"_s.arg(
+                primeiro)),
+            u"2"_s);
+        l = ultima(b);
+        QCOMPARE(l.antes, QJsonObject({ { u"URL"_s, u"http://a"_s } }));
+        QCOMPARE(l.depois, QJsonObject({ { u"URL"_s, u"http://b"_s } }));
+
+        rodar(u"DELETE FROM Links WHERE Nome LIKE 'Link %'"_s);
+        QCOMPARE(contar(b), 8);
+        l = ultima(b);
+        QCOMPARE(l.operacao, u"D"_s);
+        QVERIFY(!l.temDepois);
+        QCOMPARE(l.antes.value(u"Nome"_s).toString().left(5), u"Link "_s);
+        QCOMPARE(b.Valor(u"SELECT COUNT(DISTINCT Registro) FROM Historico WHERE Operacao='D'"_s),
+            u"3"_s);
+    }
+
+    // O momento é o instante da alteração, qualquer que seja o fuso de quem grava: uma
+    // sessão no fuso +14 ou no -12 não muda a hora gravada, e o programa a mostra na hora
+    // local.
+    void momentoVerdadeiro_data()
+    {
+        QTest::addColumn<QString>("fuso");
+        QTest::newRow("+14") << u"Pacific/Kiritimati"_s;
+        QTest::newRow("-12") << u"Etc/GMT+12"_s;
+    }
+    void momentoVerdadeiro()
+    {
+        EXIGIR_BANCO(b);
+        QFETCH(QString, fuso);
+        const QString sql = u"UPDATE Docentes SET Area='fuso' WHERE Id=2;"_s;
+        if (MotorAtual() == Motor::PostgreSQL) {
+            bool ok = false;
+            QString erro;
+            b.Cluster()->PsqlComo(u"tarvisco"_s, UsuarioNivel(2), b.Senha(2),
+                u"SET TimeZone TO '%1';\n"_s.arg(fuso) + sql, &ok, &erro);
+            QVERIFY2(ok, qPrintable(erro));
+        } else {
+            QProcess p;
+            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.insert(u"TZ"_s, fuso);
+            p.setProcessEnvironment(ambiente);
+            p.start(u"sqlite3"_s, { b.Fonte().arquivo, sql });
+            QVERIFY2(p.waitForFinished(30000), qPrintable(p.errorString()));
+            QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+        }
+        QCOMPARE(contar(b), 1);
+        // Gravado: o instante de agora (a diferença, em segundos, pelo relógio do banco).
+        const QString diferenca = MotorAtual() == Motor::PostgreSQL
+            ? u"SELECT abs(extract(epoch FROM now() - Momento))::integer FROM Historico"_s
+            : u"SELECT abs(strftime('%s','now') - strftime('%s', Momento)) FROM Historico"_s;
+        QVERIFY2(b.Valor(diferenca).toInt() < 300, qPrintable(b.Valor(diferenca)));
+        // Mostrado: a hora local de agora.
+        TQuery q(&Servidor::Database());
+        const Historico::Alteracao a
+            = Historico::Ler(q, b.Valor(u"SELECT MAX(Id) FROM Historico"_s));
+        const QDateTime lido = QDateTime::fromString(a.momento, u"yyyy-MM-dd HH:mm:ss"_s);
+        QVERIFY2(lido.isValid(), qPrintable(a.momento));
+        QVERIFY2(qAbs(lido.secsTo(QDateTime::currentDateTime())) < 300, qPrintable(a.momento));
+    }
+
+    // A listagem em páginas: cada uma continua onde a anterior parou, a mais nova
+    // primeiro, sem repetir nem pular, também com várias tabelas no filtro.
+    void paginas_data()
+    {
+        QTest::addColumn<QStringList>("tabelas");
+        QTest::newRow("todas") << QStringList();
+        QTest::newRow("uma") << QStringList { u"Links"_s };
+        QTest::newRow("duas") << QStringList { u"Docentes"_s, u"Links"_s };
+    }
+    void paginas()
+    {
+        EXIGIR_BANCO(b);
+        QFETCH(QStringList, tabelas);
+        // 450 inclusões de links num comando, entremeadas com alterações de docentes.
+        for (int i = 0; i < 3; ++i) {
+            rodar(u"WITH RECURSIVE g (n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM g WHERE "
+                  "n < 150) INSERT INTO Links (Nome, URL) SELECT 'Link ' || n, 'http://a' "
+                  "FROM g"_s);
+            rodar(u"UPDATE Docentes SET Area='%1' WHERE Id IN (2, 3)"_s.arg(i));
+        }
+        QString onde;
+        if (!tabelas.isEmpty())
+            onde = u" WHERE Tabela IN ('"_s + tabelas.join(u"','"_s) + u"')"_s;
+        const QStringList todas
+            = b.Valor(MotorAtual() == Motor::PostgreSQL
+                       ? u"SELECT string_agg(Id::text, ',' ORDER BY Id DESC) FROM Historico"_s
+                           + onde
+                       : u"SELECT group_concat(Id, ',') FROM (SELECT Id FROM Historico%1 ORDER BY "
+                         "Id DESC)"_s.arg(onde))
+                  .split(u',');
+        QVERIFY(todas.size() >= 450);
+
+        Historico::Filtro f;
+        f.tabelas = tabelas;
+        TQuery q(&Servidor::Database());
+        QStringList lidas;
+        QList<int> tamanhos;
+        QString ultimo;
+        do {
+            q.SQL = Historico::SentencaLista(f, ultimo);
+            q.Open();
+            tamanhos << q.RecordCount();
+            for (q.First(); !q.Eof(); q.Next())
+                lidas << q.AsString(u"Id"_s);
+            ultimo = lidas.value(lidas.size() - 1);
+        } while (q.RecordCount() == Historico::TamanhoPagina);
+        QCOMPARE(lidas, todas);
+        QCOMPARE(tamanhos.first(), Historico::TamanhoPagina);
+        QCOMPARE(tamanhos.size(), int(todas.size()) / Historico::TamanhoPagina + 1);
+    }
+
     // A configuração e as tabelas de códigos não têm histórico.
     void tabelasSemHistorico()
     {

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTableWidget>
 
 using namespace Qt::StringLiterals;
@@ -300,6 +301,41 @@ private slots:
         QCOMPARE(Editores::IdsListados(h).size(), 3);
         QCOMPARE(Edit(h, u"EditFiltroRegistro"_s)->text(), QString());
         QCOMPARE(usuario->currentIndex(), 0);
+    }
+
+    // Um histórico maior que uma página: a janela lê a primeira ao abrir e a seguinte
+    // quando a grade chega ao fim, até não haver mais.
+    void paginas()
+    {
+        QVERIFY(m_banco->Executar(u"WITH RECURSIVE g (n) AS (SELECT 1 UNION ALL SELECT n + 1 "
+                                  "FROM g WHERE n < 450) INSERT INTO Links (Nome, URL) SELECT "
+                                  "'Link ' || n, 'http://a' FROM g"_s));
+        const int total = valor(u"SELECT COUNT(*) FROM Historico"_s).toInt();
+        QCOMPARE(total, 450);
+        TFormTabelaHistorico *h = historico();
+        h->show();
+        QCOMPARE(Editores::IdsListados(h).size(), Historico::TamanhoPagina);
+        QCOMPARE(Editores::IdsListados(h).first(), valor(u"SELECT MAX(Id) FROM Historico"_s));
+        QCOMPARE(h->GroupBox2->title(), u" Listagem (200+) "_s);
+        // Rolar até o fim (a barra cresce com as linhas lidas) lê a página seguinte.
+        QScrollBar *barra = h->DBGridPesquisa->verticalScrollBar();
+        int fim = 0;
+        for (int pagina = 2; pagina <= 3; ++pagina) {
+            QTRY_VERIFY(barra->maximum() > fim);
+            fim = barra->maximum();
+            barra->setValue(fim);
+            QCOMPARE(
+                Editores::IdsListados(h).size(), qMin(total, pagina * Historico::TamanhoPagina));
+        }
+        QTRY_VERIFY(barra->maximum() > fim);
+        barra->setValue(barra->maximum());
+        QCOMPARE(Editores::IdsListados(h).size(), total);
+        QCOMPARE(h->GroupBox2->title(), u" Listagem (450) "_s);
+        QStringList esperados;
+        for (int id = total; id >= 1; --id)
+            esperados << QString::number(id);
+        QCOMPARE(Editores::IdsListados(h), esperados);
+        QVERIFY(!h->LerMais());
     }
 
     // Cada controle próprio tem rótulo (parceiro) com tecla de atalho e o nome acessível

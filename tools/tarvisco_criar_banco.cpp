@@ -14,6 +14,9 @@
 // morto sem poder limpar deixa só o banco provisório, que a próxima execução aponta.
 // Logins que já existem são repostos no que o nível precisa. Nenhuma senha vai ao
 // servidor como texto: só o verificador SCRAM-SHA-256 calculado aqui.
+//
+// Com --atualizar, num banco que já existe, não cria nada além do que uma versão nova do
+// programa pede (índices, a forma nova do histórico), numa só transação, e não lê senhas.
 #include "Esquema.h"
 #include "PerfisAcesso.h"
 
@@ -54,6 +57,7 @@ QTextStream &erro()
 struct Opcoes {
     FonteDados fonte; // host, porta, banco e TLS, como no Dados_HP.conf
     QString superusuario;
+    bool atualizar = false; // banco existente: só o que falta do esquema
 };
 
 // ---------------------------------------------------------------- entrada
@@ -76,6 +80,9 @@ void declararOpcoes(QCommandLineParser &p)
         u"arquivo"_s });
     p.addOption({ u"sslcert"_s, u"Certificado do cliente."_s, u"arquivo"_s });
     p.addOption({ u"sslkey"_s, u"Chave do certificado do cliente."_s, u"arquivo"_s });
+    p.addOption({ u"atualizar"_s,
+        u"Num banco já criado por uma versão anterior, cria o que falta do esquema de agora "
+        "(índices, histórico) sem tocar nos dados nem nos logins; não lê senhas."_s });
 }
 
 // Nome do banco: minúsculas, dígitos e _, até 63 bytes (o limite dos nomes do servidor).
@@ -103,6 +110,7 @@ Opcoes lerOpcoes(const QCommandLineParser &p)
         throw Recusa { u"Porta inválida: "_s + p.value(u"porta"_s) };
     f.banco = p.value(u"banco"_s);
     conferirNomeBanco(f.banco);
+    o.atualizar = p.isSet(u"atualizar"_s);
     o.superusuario = p.value(u"superusuario"_s);
     if (o.superusuario.isEmpty())
         throw Recusa { u"Superusuário vazio."_s };
@@ -521,6 +529,26 @@ QString nomeProvisorio(const QString &banco)
     return banco.left(63 - sufixo.size()) + sufixo;
 }
 
+// O que falta do esquema de agora num banco existente, numa só transação.
+void atualizar(const Opcoes &o)
+{
+    Conexao c(o, o.fonte.banco, u"banco"_s);
+    QSqlDatabase db = c.Db();
+    if (!c.Existe(u"SELECT 1 FROM pg_catalog.pg_class WHERE relname = 'historico' AND "
+                  "relnamespace = 'public'::regnamespace"_s))
+        throw ErroBanco(u"O banco %1 não foi criado por este comando."_s.arg(o.fonte.banco));
+    if (!db.transaction())
+        throw ErroBanco(db.lastError().text());
+    try {
+        c.Executar(Esquema::ComandosAtualizarPostgres());
+        if (!db.commit())
+            throw ErroBanco(db.lastError().text());
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+}
+
 void criar(const Opcoes &o, const QHash<QString, QString> &senhas)
 {
     const QString banco = o.fonte.banco;
@@ -591,6 +619,21 @@ int main(int argc, char *argv[])
     QHash<QString, QString> senhas;
     try {
         o = lerOpcoes(p);
+    } catch (const Recusa &r) {
+        erro() << r.mensagem << Qt::endl;
+        return EntradaInvalida;
+    }
+    if (o.atualizar) {
+        try {
+            atualizar(o);
+        } catch (const ErroBanco &e) {
+            erro() << e.Mensagem() << Qt::endl;
+            return FalhaServidor;
+        }
+        QTextStream(stdout) << "Banco " << o.fonte.banco << " atualizado." << Qt::endl;
+        return Sucesso;
+    }
+    try {
         QFile entrada;
         if (!entrada.open(stdin, QIODevice::ReadOnly))
             throw Recusa { u"Não foi possível ler a entrada padrão."_s };

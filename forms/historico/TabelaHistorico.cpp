@@ -2,7 +2,9 @@
 
 #include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
+#include "Comando.h"
 #include "Mensagens.h"
+#include "ModeloConsulta.h"
 #include "Registro.h"
 #include "Rotinas.h"
 #include "Servidor.h"
@@ -183,6 +185,10 @@ void TFormTabelaHistorico::MontarControles()
     NovoBotao(u"BitBtnDesfazer"_s, u"&Desfazer esta alteração"_s, LinhaBotoes(), 0,
         [this] { BitBtnDesfazerClick(); });
     resize(1000, 640);
+
+    // A grade pede a página seguinte quando chega ao fim.
+    if (auto *modelo = qobject_cast<ModeloConsulta *>(DBGridPesquisa->model()))
+        modelo->DefinirPaginas([this] { return m_haMais; }, [this] { LerMais(); });
 }
 
 void TFormTabelaHistorico::preencherFiltros()
@@ -243,6 +249,37 @@ Historico::Filtro TFormTabelaHistorico::Filtro() const
 QStringList TFormTabelaHistorico::SentencaConsulta() const
 {
     return Historico::SentencaLista(Filtro());
+}
+
+void TFormTabelaHistorico::ConsultarTabela()
+{
+    TFormTabela::ConsultarTabela();
+    m_haMais = Query->Active() && Query->RecordCount() == Historico::TamanhoPagina;
+    mostrarTotal();
+}
+
+bool TFormTabelaHistorico::LerMais()
+{
+    if (!m_haMais || !Query->Active() || Query->RecordCount() == 0)
+        return false;
+    // A página seguinte começa depois do Id mais velho já lido (a listagem vem do mais
+    // novo para o mais velho).
+    const QString ultimo = Query->Texto(Query->RecordCount() - 1, 0);
+    int lidas = 0;
+    m_haMais = ExecutarComando(
+                   *Query, NumeroTabela, Passo::Pagina,
+                   [&] { return Historico::SentencaLista(Filtro(), ultimo); }, &lidas)
+        && lidas == Historico::TamanhoPagina;
+    mostrarTotal();
+    return lidas > 0;
+}
+
+void TFormTabelaHistorico::mostrarTotal()
+{
+    // As linhas lidas até agora; "+" quando há mais para ler.
+    const int lidas = Query->Active() ? Query->RecordCount() : 0;
+    GroupBox2->setTitle(
+        u" Listagem ("_s + QString::number(lidas) + (m_haMais ? u"+"_s : QString()) + u") "_s);
 }
 
 void TFormTabelaHistorico::filtrar()

@@ -3,6 +3,8 @@
 // banco, a mais nova primeiro, filtradas por tabela, linha, login e período; os campos
 // mudados da alteração escolhida com o valor de antes e o de depois; e o botão que a
 // desfaz. As janelas de tabela a abrem já filtrada na linha que mostram (MostrarDe).
+// O histórico cresce sem limite: a listagem lê uma página (Historico::TamanhoPagina) ao
+// abrir e a cada filtro, e a seguinte quando a grade chega ao fim.
 #include "Historico.h"
 #include "Tabela.h"
 
@@ -30,7 +32,11 @@ public:
     void BitBtnDesfazerClick();
 
     void ExibirJanela() override;
+    void ConsultarTabela() override; // a primeira página
     void MostrarRegistro() override;
+    // Lê a página seguinte da listagem (o que a grade pede ao chegar ao fim); false
+    // quando não há mais.
+    bool LerMais();
 
 protected:
     void MontarControles() override;
@@ -39,6 +45,7 @@ protected:
 private:
     void preencherFiltros();
     void filtrar();
+    void mostrarTotal(); // na legenda da listagem
     void mostrarAlteracao(const Historico::Alteracao &a);
     QString descreverLinha(const Historico::Alteracao &a);
     QString rotulo(const QString &tabela, const QString &coluna) const;
@@ -53,4 +60,5 @@ private:
     // Filtro pedido por MostrarDe para a próxima exibição (tabela e linha).
     std::optional<std::pair<QString, QString>> m_pedido;
     bool m_preenchendo = false; // o programa muda os filtros (não o usuário)
+    bool m_haMais = false; // a última página lida veio cheia
 };
