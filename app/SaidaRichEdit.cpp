@@ -13,6 +13,9 @@ SaidaRichEdit::SaidaRichEdit(QTextEdit *texto, QLabel *status, QWidget *janela)
     , m_status(status)
     , m_janela(janela)
 {
+    // O registro só cresce e é esvaziado: nada a desfazer, e nenhuma pilha de desfazer
+    // crescendo com as linhas.
+    m_texto->setUndoRedoEnabled(false);
 }
 
 int SaidaRichEdit::NumeroLinhas() const
@@ -23,30 +26,56 @@ int SaidaRichEdit::NumeroLinhas() const
 
 void SaidaRichEdit::Limpar()
 {
-    m_texto->clear();
+    if (m_bloco.isNull()) {
+        m_texto->clear();
+        return;
+    }
+    // Dentro do bloco, na mesma edição.
+    m_bloco.select(QTextCursor::Document);
+    m_bloco.removeSelectedText();
 }
 
-void SaidaRichEdit::AcrescentarLinha(const QString &texto, const QColor &cor)
+void SaidaRichEdit::IniciarBloco()
 {
-    static const QRegularExpression quebra(QStringLiteral("\r\n|\n|\r"));
-    QTextCharFormat formato;
-    formato.setForeground(cor);
-    QTextCursor cursor(m_texto->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.beginEditBlock();
-    bool primeira = m_texto->document()->isEmpty();
-    for (const QString &parte : texto.split(quebra)) {
-        if (!primeira)
-            cursor.insertBlock(QTextBlockFormat(), formato);
-        cursor.setBlockCharFormat(formato);
-        cursor.insertText(parte, formato);
-        primeira = false;
-    }
+    if (!m_bloco.isNull())
+        return;
+    m_bloco = QTextCursor(m_texto->document());
+    m_bloco.movePosition(QTextCursor::End);
+    m_bloco.beginEditBlock();
+}
+
+void SaidaRichEdit::TerminarBloco()
+{
+    if (m_bloco.isNull())
+        return;
+    QTextCursor cursor = m_bloco;
+    m_bloco = QTextCursor();
     cursor.endEditBlock();
     // O fim do registro fica à vista.
     m_texto->setTextCursor(cursor);
     m_texto->ensureCursorVisible();
     m_texto->verticalScrollBar()->setValue(m_texto->verticalScrollBar()->maximum());
+}
+
+void SaidaRichEdit::AcrescentarLinha(const QString &texto, const QColor &cor)
+{
+    static const QRegularExpression quebra(QStringLiteral("\r\n|\n|\r"));
+    // Uma linha fora de um bloco é um bloco de uma linha.
+    const bool avulsa = m_bloco.isNull();
+    if (avulsa)
+        IniciarBloco();
+    QTextCharFormat formato;
+    formato.setForeground(cor);
+    bool primeira = m_texto->document()->isEmpty();
+    for (const QString &parte : texto.split(quebra)) {
+        if (!primeira)
+            m_bloco.insertBlock(QTextBlockFormat(), formato);
+        m_bloco.setBlockCharFormat(formato);
+        m_bloco.insertText(parte, formato);
+        primeira = false;
+    }
+    if (avulsa)
+        TerminarBloco();
 }
 
 QList<Rtf::Linha> SaidaRichEdit::Linhas() const

@@ -4,6 +4,8 @@
 #include "Rotinas.h"
 #include "Rtf.h"
 
+#include <QTextCursor>
+
 class QLabel;
 class QTextEdit;
 class QWidget;
@@ -16,6 +18,8 @@ public:
     void Limpar() override;
     void AcrescentarLinha(const QString &texto, const QColor &cor) override;
     bool GravarRtf(const QString &caminho, QString *erro) override;
+    void IniciarBloco() override;
+    void TerminarBloco() override;
     void DefinirStatus(const QString &texto) override;
     void MostrarNota(const QString &texto) override;
     void DefinirTitulo(const QString &titulo) override;
@@ -25,6 +29,8 @@ public:
 
 private:
     QTextEdit *m_texto;
+    // O cursor do bloco aberto (no fim do documento, numa edição só); nulo fora dele.
+    QTextCursor m_bloco;
     QLabel *m_status;
     QWidget *m_janela;
 };

@@ -33,6 +33,22 @@ SaidaEventos &saida()
     return s ? *s : memoria;
 }
 
+// Quantos BlocoRegistro estão abertos; o bloco vai para o destino do momento.
+int &blocosAbertos()
+{
+    static int n = 0;
+    return n;
+}
+
+// Antes de uma caixa de mensagem: o bloco aberto é mostrado, e continua.
+void mostrarBloco(SaidaEventos &s)
+{
+    if (blocosAbertos() > 0) {
+        s.TerminarBloco();
+        s.IniciarBloco();
+    }
+}
+
 // Gravação do registro cheio em log/eventos.log. Quando ela falha, o registro fica como
 // estava (nada se perde) e a gravação fica pendente: cada erro seguinte tenta de novo e,
 // entre um erro e outro, a cada LimiteLinhas linhas novas; enquanto isso o registro não
@@ -63,6 +79,7 @@ bool gravarEEsvaziar(SaidaEventos &s)
         g.linhasNaTentativa = s.NumeroLinhas();
         if (!g.avisado) {
             g.avisado = true;
+            mostrarBloco(s);
             Mensagens::Erro(u"Não foi possível gravar o arquivo "_s + ArquivoLog + u": "_s + motivo
                 + u".\n\rO registro de eventos continua na tela e será gravado inteiro na "
                   "próxima vez que for possível."_s);
@@ -78,9 +95,25 @@ bool gravarEEsvaziar(SaidaEventos &s)
 
 void InstalarSaidaEventos(SaidaEventos *s)
 {
-    // Um destino novo começa sem gravação pendente.
+    // Um destino novo começa sem gravação pendente; um bloco aberto passa para ele.
+    if (blocosAbertos() > 0)
+        saida().TerminarBloco();
     saidaInstalada() = s;
     gravacao() = {};
+    if (blocosAbertos() > 0)
+        saida().IniciarBloco();
+}
+
+BlocoRegistro::BlocoRegistro()
+{
+    if (blocosAbertos()++ == 0)
+        saida().IniciarBloco();
+}
+
+BlocoRegistro::~BlocoRegistro()
+{
+    if (--blocosAbertos() == 0)
+        saida().TerminarBloco();
 }
 SaidaEventos *SaidaEventosAtual()
 {
@@ -135,6 +168,7 @@ void RegistrarErro(int n, const QString &erro)
         gravarEEsvaziar(s); // uma falha deixa o registro como estava, e a linha entra nele
 
     QString texto;
+    mostrarBloco(s);
     if (erro.contains(u"Unknown user name or password"_s)) {
         texto = TituloTabela(n) + u", conexão não realizada, nome do usuário ou senha incorretos"_s;
         Mensagens::Informar(
