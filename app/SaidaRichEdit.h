@@ -4,8 +4,6 @@
 #include "Rotinas.h"
 #include "Rtf.h"
 
-#include <QTextCursor>
-
 class QLabel;
 class QTextEdit;
 class QWidget;
@@ -24,13 +22,20 @@ public:
     void MostrarNota(const QString &texto) override;
     void DefinirTitulo(const QString &titulo) override;
 
-    // As linhas com as suas cores, como vão para o RTF.
+    // As linhas com as suas cores, como vão para o RTF (também as de um bloco aberto).
     QList<Rtf::Linha> Linhas() const;
 
 private:
+    // Põe no documento, numa só edição, o que o bloco guardou, e rola até o fim.
+    void despejar();
     QTextEdit *m_texto;
-    // O cursor do bloco aberto (no fim do documento, numa edição só); nulo fora dele.
-    QTextCursor m_bloco;
     QLabel *m_status;
     QWidget *m_janela;
+    // Bloco aberto: as linhas ainda fora do documento (as que um esvaziamento no meio do
+    // bloco descartou nem chegam a ele), quantas linhas de texto elas somam e se o
+    // documento é esvaziado antes delas.
+    bool m_emBloco = false;
+    QList<Rtf::Linha> m_pendentes;
+    int m_linhasPendentes = 0;
+    bool m_esvaziar = false;
 };

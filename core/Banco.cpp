@@ -915,8 +915,8 @@ void TQuery::ExecSQLValores(const QList<QVariantList> &valores)
         const auto finalizar = qScopeGuard([st] { sqlite3_finalize(st); });
         for (const QVariantList &linha : valores) {
             for (qsizetype i = 0; i < linha.size(); ++i) {
-                const int indice
-                    = sqlite3_bind_parameter_index(st, ('$' + QByteArray::number(i + 1)).constData());
+                const int indice = sqlite3_bind_parameter_index(
+                    st, ('$' + QByteArray::number(i + 1)).constData());
                 if (indice == 0)
                     continue;
                 const QVariant &v = linha.at(i);
@@ -964,7 +964,8 @@ void TQuery::ExecSQLValores(const QList<QVariantList> &valores)
                 textos.resize(linha.size());
                 ponteiros.resize(linha.size());
                 for (qsizetype c = 0; c < linha.size(); ++c) {
-                    textos[c] = linha.at(c).isNull() ? QByteArray() : linha.at(c).toString().toUtf8();
+                    textos[c]
+                        = linha.at(c).isNull() ? QByteArray() : linha.at(c).toString().toUtf8();
                     ponteiros[c] = linha.at(c).isNull() ? nullptr : textos[c].constData();
                 }
                 if (!PQsendQueryPrepared(

@@ -7,6 +7,7 @@
 #include "PerfisAcesso.h"
 #include "SaidaMemoria.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QLocale>
 #include <QTime>
@@ -138,10 +139,18 @@ QString FormatoHoraLongo(const QLocale &local)
 
 QString HoraRegistro()
 {
-    // O formato do sistema, lido uma vez: cada linha do registro só formata a hora.
+    // O formato do sistema, lido uma vez; a hora formatada vale o segundo inteiro (muitas
+    // linhas no mesmo segundo não a formatam de novo).
     static const QLocale local = QLocale::system();
     static const QString formato = FormatoHoraLongo(local);
-    return local.toString(QTime::currentTime(), formato);
+    static qint64 segundo = -1;
+    static QString hora;
+    const qint64 agora = QDateTime::currentMSecsSinceEpoch();
+    if (agora / 1000 != segundo) {
+        segundo = agora / 1000;
+        hora = local.toString(QDateTime::fromMSecsSinceEpoch(agora).time(), formato);
+    }
+    return hora;
 }
 
 void RegistrarEvento(int n, const QString &estado, const QString &mensagem)

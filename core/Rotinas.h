@@ -25,8 +25,8 @@ public:
     // acrescentadas e os esvaziamentos entram no registro numa só edição, mostrada e rolada
     // até o fim uma vez, no fim do bloco; NumeroLinhas e o RTF já contam com elas. Nada a
     // fazer num destino que não se desenha.
-    virtual void IniciarBloco() {}
-    virtual void TerminarBloco() {}
+    virtual void IniciarBloco() { }
+    virtual void TerminarBloco() { }
     virtual void DefinirStatus(const QString &texto) = 0;
     virtual void MostrarNota(const QString &texto) = 0;
     virtual void DefinirTitulo(const QString &titulo) = 0;

@@ -7,6 +7,7 @@
 
 #include "ConverterAno.h"
 #include "Espera.h"
+#include "FalhaInjetada.h"
 #include "TabelaCalendario.h"
 
 #include <QCheckBox>
@@ -312,6 +313,8 @@ private slots:
         QCOMPARE(datas(),
             QStringList({ u"1 2006-12-20 2007-01-15"_s, u"2 2006-03-10 2006-03-10"_s,
                 u"3 2004-05-05 2004-05-06"_s, u"4 2006-07-07 2006-07-08"_s, u"5 2006-08-01 "_s }));
+        // Gravadas como as outras datas da tabela (no SQLite, o texto AAAA-MM-DD).
+        QCOMPARE(valor(u"SELECT DataTermino FROM Calendario WHERE Id=1"_s), u"2007-01-15"_s);
         QVERIFY(j->ConverterAno(2006, 2006));
         QCOMPARE(item(u"1"_s), u"2006-12-20 2007-01-15"_s);
         QCOMPARE(item(u"4"_s), u"2006-07-07 2006-07-08"_s);
@@ -351,22 +354,8 @@ private slots:
     void falhaNoMeioDesfazTudo()
     {
         BANCO_DEMONSTRACAO(b, 1);
-        const bool pg = b.motor() == Motor::PostgreSQL;
-        const QStringList criar = pg
-            ? QStringList { u"CREATE FUNCTION falha_injetada() RETURNS trigger LANGUAGE plpgsql "
-                            "AS $$ BEGIN RAISE EXCEPTION 'falha injetada'; END $$"_s,
-                  u"CREATE TRIGGER falha_injetada BEFORE UPDATE ON Calendario FOR EACH ROW "
-                  "WHEN (NEW.Id = 9) EXECUTE FUNCTION falha_injetada()"_s }
-            : QStringList { u"CREATE TRIGGER falha_injetada BEFORE UPDATE ON Calendario "
-                            "WHEN NEW.Id = 9 BEGIN SELECT RAISE(ABORT, 'falha injetada'); END"_s };
-        for (const QString &c : criar)
-            QVERIFY2(b.Executar(c), qPrintable(b.UltimoErro()));
-        const auto remover = qScopeGuard([&] {
-            b.Executar(pg ? u"DROP TRIGGER falha_injetada ON Calendario"_s
-                          : u"DROP TRIGGER falha_injetada"_s);
-            if (pg)
-                b.Executar(u"DROP FUNCTION falha_injetada()"_s);
-        });
+        const FalhaInjetada falha(b, u"Calendario"_s, u"NEW.Id = 9"_s, u"falha injetada"_s);
+        QVERIFY2(falha.Pronta(), qPrintable(falha.Erro()));
         Roteiro r;
         bool caixaNaFalha = false;
         r.aoMostrar = [&](TipoMensagem, const QString &texto) {
@@ -475,9 +464,10 @@ private slots:
             {
                 QSqlDatabase outra = abrirOutraSessao(b, nome, 10000);
                 QSqlQuery q(outra);
-                for (const QString &c : { pg ? u"BEGIN"_s : u"BEGIN IMMEDIATE"_s,
-                         u"UPDATE Calendario SET DataInicio='%1', DataTermino='%1' WHERE Id=1"_s.arg(
-                             gravada) })
+                for (const QString &c :
+                    { pg ? u"BEGIN"_s : u"BEGIN IMMEDIATE"_s,
+                        u"UPDATE Calendario SET DataInicio='%1', DataTermino='%1' WHERE Id=1"_s.arg(
+                            gravada) })
                     if (!q.exec(c))
                         falha = c + u": "_s + q.lastError().text();
                 segurando.release();
@@ -497,7 +487,8 @@ private slots:
         QVERIFY(convertido);
         QVERIFY(r.mostradas.isEmpty());
         QCOMPARE(datas(),
-            QStringList({ u"1 "_s + convertida + u' ' + convertida, u"2 2020-05-10 2020-05-12"_s }));
+            QStringList(
+                { u"1 "_s + convertida + u' ' + convertida, u"2 2020-05-10 2020-05-12"_s }));
     }
 
     // Não há conversão enquanto se inclui ou modifica: a conversão passaria por cima dos

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -84,6 +85,14 @@ private:
 QDate dataIso(const QString &texto)
 {
     return QDate::fromString(texto.left(10), Qt::ISODate);
+}
+
+// Uma data como valor ligado a um comando: AAAA-MM-DD, como os dois motores a guardam (os
+// gatilhos de datas do SQLite não têm o que converter), com o piso de 1/1/2000 de
+// DataParaSQL.
+QString dataLigada(const QDate &d)
+{
+    return std::max(d, QDate(2000, 1, 1)).toString(Qt::ISODate);
 }
 
 // A data levada 'anos' anos adiante (ou atrás); 29 de fevereiro vira 28 num ano sem ele.
@@ -155,8 +164,7 @@ bool TFormTabelaCalendario::ConverterAno(int de, int para)
     const int anos = para - de;
     return EmTransacao([&] {
         if (!ExecutarComando(*Query, NumeroTabela, Passo::Consulta, [travar] {
-                return QStringList { ConsultaTabela(69)
-                    + (travar ? u" FOR UPDATE"_s : QString()) };
+                return QStringList { ConsultaTabela(69) + (travar ? u" FOR UPDATE"_s : QString()) };
             }))
             return false;
         // Uma linha de valores por item a converter: Id, início e término novos (término
@@ -171,8 +179,8 @@ bool TFormTabelaCalendario::ConverterAno(int de, int para)
                     bool perdeuDia = false;
                     const QDate termino = dataIso(Query->AsString(u"DataTermino"_s));
                     valores.append({ Query->AsString(u"Id"_s).toLongLong(),
-                        DataParaSQL(mover(inicio, anos, &perdeuDia)),
-                        termino.isValid() ? QVariant(DataParaSQL(mover(termino, anos, &perdeuDia)))
+                        dataLigada(mover(inicio, anos, &perdeuDia)),
+                        termino.isValid() ? QVariant(dataLigada(mover(termino, anos, &perdeuDia)))
                                           : QVariant() });
                     if (perdeuDia)
                         mensagem += u" (29 de fevereiro passa a 28 de fevereiro)"_s;

@@ -24,7 +24,7 @@ public:
     // (nada mudou; a falha foi registrada).
     bool ConverterAno(int de, int para);
     // O comando da conversão com os valores ligados: $1 o Id, $2 e $3 o início e o término
-    // novos como DataParaSQL (término nulo: fica como está).
+    // novos como AAAA-MM-DD (término nulo: fica como está).
     static QStringList SentencaConversaoLigada();
     // O mesmo comando de uma linha com os valores escritos no texto (sem término: só o
     // início), como o cliente do motor o roda na medida bench_converter_ano.
