@@ -13,36 +13,106 @@ SaidaRichEdit::SaidaRichEdit(QTextEdit *texto, QLabel *status, QWidget *janela)
     , m_status(status)
     , m_janela(janela)
 {
+    // O registro só cresce e é esvaziado: nada a desfazer, e nenhuma pilha de desfazer
+    // crescendo com as linhas.
+    m_texto->setUndoRedoEnabled(false);
 }
+
+namespace {
+const QRegularExpression &quebra()
+{
+    static const QRegularExpression q(QStringLiteral("\r\n|\n|\r"));
+    return q;
+}
+
+// Linhas de texto de uma linha do registro: cada quebra (CR LF, LF ou CR) começa outra.
+int linhasDe(const QString &texto)
+{
+    int n = 1;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto.at(i);
+        if (c == u'\r' && i + 1 < texto.size() && texto.at(i + 1) == u'\n')
+            ++i;
+        if (c == u'\r' || c == u'\n')
+            ++n;
+    }
+    return n;
+}
+} // namespace
 
 int SaidaRichEdit::NumeroLinhas() const
 {
     const QTextDocument *doc = m_texto->document();
-    return doc->isEmpty() ? 0 : doc->blockCount();
+    const int noDocumento = m_esvaziar || doc->isEmpty() ? 0 : doc->blockCount();
+    return noDocumento + m_linhasPendentes;
 }
 
 void SaidaRichEdit::Limpar()
 {
-    m_texto->clear();
+    if (!m_emBloco) {
+        m_texto->clear();
+        return;
+    }
+    m_pendentes.clear();
+    m_linhasPendentes = 0;
+    m_esvaziar = true;
+}
+
+void SaidaRichEdit::IniciarBloco()
+{
+    m_emBloco = true;
+}
+
+void SaidaRichEdit::TerminarBloco()
+{
+    if (!m_emBloco)
+        return;
+    despejar();
+    m_emBloco = false;
 }
 
 void SaidaRichEdit::AcrescentarLinha(const QString &texto, const QColor &cor)
 {
-    static const QRegularExpression quebra(QStringLiteral("\r\n|\n|\r"));
-    QTextCharFormat formato;
-    formato.setForeground(cor);
-    QTextCursor cursor(m_texto->document());
-    cursor.movePosition(QTextCursor::End);
+    m_pendentes.append({ texto, cor });
+    m_linhasPendentes += linhasDe(texto);
+    // Uma linha fora de um bloco é um bloco de uma linha.
+    if (!m_emBloco)
+        despejar();
+}
+
+void SaidaRichEdit::despejar()
+{
+    if (!m_esvaziar && m_pendentes.isEmpty())
+        return;
+    QTextDocument *doc = m_texto->document();
+    QTextCursor cursor(doc);
     cursor.beginEditBlock();
-    bool primeira = m_texto->document()->isEmpty();
-    for (const QString &parte : texto.split(quebra)) {
-        if (!primeira)
+    if (m_esvaziar) {
+        cursor.select(QTextCursor::Document);
+        cursor.removeSelectedText();
+    }
+    cursor.movePosition(QTextCursor::End);
+    // As linhas seguidas da mesma cor num texto só: cada quebra dentro dele é um bloco
+    // novo do documento, com a cor do texto.
+    bool vazio = doc->isEmpty();
+    for (qsizetype i = 0; i < m_pendentes.size();) {
+        const QColor cor = m_pendentes.at(i).cor;
+        QString texto = m_pendentes.at(i).texto;
+        for (++i; i < m_pendentes.size() && m_pendentes.at(i).cor == cor; ++i)
+            texto += u'\n' + m_pendentes.at(i).texto;
+        QTextCharFormat formato;
+        formato.setForeground(cor);
+        if (vazio)
+            cursor.setBlockCharFormat(formato);
+        else
             cursor.insertBlock(QTextBlockFormat(), formato);
-        cursor.setBlockCharFormat(formato);
-        cursor.insertText(parte, formato);
-        primeira = false;
+        cursor.insertText(texto, formato);
+        vazio = false;
     }
     cursor.endEditBlock();
+    m_pendentes.clear();
+    m_linhasPendentes = 0;
+    m_esvaziar = false;
     // O fim do registro fica à vista.
     m_texto->setTextCursor(cursor);
     m_texto->ensureCursorVisible();
@@ -52,10 +122,12 @@ void SaidaRichEdit::AcrescentarLinha(const QString &texto, const QColor &cor)
 QList<Rtf::Linha> SaidaRichEdit::Linhas() const
 {
     QList<Rtf::Linha> linhas;
-    if (m_texto->document()->isEmpty())
-        return linhas;
-    for (QTextBlock b = m_texto->document()->begin(); b.isValid(); b = b.next())
-        linhas.append({ b.text(), b.charFormat().foreground().color() });
+    if (!m_esvaziar && !m_texto->document()->isEmpty())
+        for (QTextBlock b = m_texto->document()->begin(); b.isValid(); b = b.next())
+            linhas.append({ b.text(), b.charFormat().foreground().color() });
+    for (const Rtf::Linha &l : m_pendentes)
+        for (const QString &parte : l.texto.split(quebra()))
+            linhas.append({ parte, l.cor });
     return linhas;
 }
 

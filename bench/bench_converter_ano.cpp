@@ -1,8 +1,10 @@
 // Conversão do ano do calendário: 10.000 itens levados de um ano para o seguinte pela
-// janela do calendário (leitura de todas as linhas, um UPDATE por item, numa transação),
-// nos dois motores, ao lado do cliente do motor (sqlite3, psql) rodando os mesmos UPDATEs
-// um a um, também numa transação. A janela registra cada item no registro de eventos:
-// medida com o registro em memória e com o registro da janela principal (texto rico).
+// janela do calendário (numa transação, a leitura de todas as linhas, presas até o fim, e
+// um só UPDATE preparado, rodado com os valores de cada item), nos dois motores, ao lado
+// do cliente do motor (sqlite3, psql) rodando os mesmos UPDATEs um a um, com os valores no
+// texto, também numa transação. A janela registra cada item no registro de eventos (num
+// bloco): medida com o registro em memória e com o registro da janela principal (texto
+// rico).
 // Uso: bench_converter_ano [itens] [execuções] [sqlite|postgresql]  (bench/README.md)
 #include "BancoTeste.h"
 #include "Medidas.h"
@@ -103,7 +105,49 @@ double cliente(BancoTeste &b, const QStringList &sql)
     return t.nsecsElapsed() / 1e6;
 }
 
-void medir(Motor motor, int itens, int execucoes, SaidaEventos &registro, const char *qual)
+// Os gatilhos do calendário.
+QStringList gatilhos(BancoTeste &b)
+{
+    return b
+        .Valor(b.motor() == Motor::PostgreSQL
+                ? u"SELECT string_agg(tgname, ',') FROM pg_trigger WHERE tgrelid = "
+                  "'calendario'::regclass AND NOT tgisinternal"_s
+                : u"SELECT group_concat(name) FROM sqlite_master WHERE type = 'trigger' AND "
+                  "tbl_name = 'Calendario'"_s)
+        .split(u',', Qt::SkipEmptyParts);
+}
+
+// O motor sozinho, sem programa nem cliente: um UPDATE que leva todas as linhas um ano
+// adiante de uma vez, numa transação desfeita, com os gatilhos da tabela, sem os do
+// histórico e sem nenhum (tirados só dentro da transação). Separa o que a conversão gasta
+// do que os gatilhos gastam. Em ms (-1 em falha).
+QList<double> motorSozinho(BancoTeste &b)
+{
+    const bool pg = b.motor() == Motor::PostgreSQL;
+    const QString levar = pg
+        ? u"UPDATE Calendario SET DataInicio = DataInicio + 365, DataTermino = DataTermino + 365"_s
+        : u"UPDATE Calendario SET DataInicio = date(DataInicio, '+365 days'), "
+          "DataTermino = date(DataTermino, '+365 days')"_s;
+    const QStringList todos = gatilhos(b);
+    QList<double> ms;
+    for (const QStringList &tirados :
+        { QStringList(), todos.filter(u"historico"_s, Qt::CaseInsensitive), todos }) {
+        bool certo = b.Executar(u"BEGIN"_s);
+        for (const QString &g : tirados)
+            certo = b.Executar(pg ? u"ALTER TABLE Calendario DISABLE TRIGGER %1"_s.arg(g)
+                                  : u"DROP TRIGGER %1"_s.arg(g))
+                && certo;
+        QElapsedTimer t;
+        t.start();
+        certo = b.Executar(levar) && certo;
+        ms << (certo ? t.nsecsElapsed() / 1e6 : -1);
+        b.Executar(u"ROLLBACK"_s);
+    }
+    return ms;
+}
+
+void medir(
+    Motor motor, int itens, int execucoes, SaidaEventos &registro, const char *qual, bool sozinho)
 {
     const QString nome = QString::fromUtf8(Medidas::NomeMotor(motor));
     BancoTeste *banco = Medidas::Preparar(motor, false, preencher(motor, itens), u"Calendario"_s);
@@ -130,6 +174,19 @@ void medir(Motor motor, int itens, int execucoes, SaidaEventos &registro, const 
         qPrintable(nome), itens, qual, mediana(janela), mediana(client),
         mediana(janela) / std::max(0.001, mediana(client)), certo ? "" : "   (FALHOU)");
     std::fflush(stdout);
+    if (sozinho) {
+        QList<QList<double>> vezes;
+        for (int i = 0; i < execucoes; ++i)
+            vezes << motorSozinho(b);
+        QList<double> casos[3];
+        for (const QList<double> &v : std::as_const(vezes))
+            for (int k = 0; k < 3; ++k)
+                casos[k] << v.value(k, -1);
+        std::printf("%-10s  %6d itens  o motor sozinho, um UPDATE de todas: com os gatilhos "
+                    "%.1f ms, sem o do histórico %.1f ms, sem nenhum %.1f ms\n",
+            qPrintable(nome), itens, mediana(casos[0]), mediana(casos[1]), mediana(casos[2]));
+        std::fflush(stdout);
+    }
     b.Desconectar();
 }
 } // namespace
@@ -151,8 +208,8 @@ int main(int argc, char **argv)
     for (Motor m : { Motor::SQLite, Motor::PostgreSQL }) {
         if (!so.isEmpty() && so != (m == Motor::SQLite ? u"sqlite"_s : u"postgresql"_s))
             continue;
-        medir(m, itens, execucoes, memoria, "memória");
-        medir(m, itens, execucoes, richEdit, "texto rico");
+        medir(m, itens, execucoes, memoria, "memória", false);
+        medir(m, itens, execucoes, richEdit, "texto rico", true);
     }
     return 0;
 }

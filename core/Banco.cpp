@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
@@ -912,6 +913,121 @@ void TQuery::ExecSQLLote(const QList<QStringList> &comandos)
                 executar(m_db, c);
         }
     }
+}
+
+void TQuery::ExecSQLValores(const QList<QVariantList> &valores)
+{
+    Close();
+    m_ultimoId.clear();
+    m_afetadas = -1;
+    if (!m_db || !m_db->Connected())
+        throw ErroBanco(FalhaSemConexao);
+    const QSqlDatabase conexao = m_db->Conexao();
+    int afetadas = 0;
+    if (sqlite3 *s = sqliteDe(conexao)) {
+        // Os gatilhos da tabela são compilados uma vez, com o comando.
+        const QString texto = TextoComando();
+        sqlite3_stmt *st = nullptr;
+        if (const int r = sqlite3_prepare16_v2(
+                s, texto.utf16(), int(texto.size() * sizeof(char16_t)), &st, nullptr);
+            r != SQLITE_OK || !st) {
+            const QString erro = QString::fromUtf8(sqlite3_errmsg(s));
+            sqlite3_finalize(st);
+            throw m_db->Falha(erro + u" Unable to execute statement"_s, r);
+        }
+        const auto finalizar = qScopeGuard([st] { sqlite3_finalize(st); });
+        for (const QVariantList &linha : valores) {
+            for (qsizetype i = 0; i < linha.size(); ++i) {
+                const int indice = sqlite3_bind_parameter_index(
+                    st, ('$' + QByteArray::number(i + 1)).constData());
+                if (indice == 0)
+                    continue;
+                const QVariant &v = linha.at(i);
+                if (v.isNull()) {
+                    sqlite3_bind_null(st, indice);
+                } else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong) {
+                    sqlite3_bind_int64(st, indice, v.toLongLong());
+                } else {
+                    const QByteArray t = v.toString().toUtf8();
+                    sqlite3_bind_text(st, indice, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+                }
+            }
+            const int r = sqlite3_step(st);
+            if (r != SQLITE_DONE && r != SQLITE_ROW) {
+                const QString erro = QString::fromUtf8(sqlite3_errmsg(s));
+                sqlite3_reset(st);
+                throw m_db->Falha(erro + u" Unable to execute statement"_s, r);
+            }
+            afetadas += sqlite3_changes(s);
+            sqlite3_reset(st);
+            sqlite3_clear_bindings(st);
+        }
+    } else if (PGconn *pg = ConexaoLibpq(conexao)) {
+        // O comando sem nome, preparado uma vez; as execuções em modo de pipeline, em
+        // blocos que terminam num ponto de sincronização (sem esperar a resposta de cada
+        // uma, e sem encher os buffers dos dois lados).
+        const QByteArray texto = TextoComando().toUtf8();
+        PGresult *preparo = PQprepare(pg, "", texto.constData(), 0, nullptr);
+        if (PQresultStatus(preparo) != PGRES_COMMAND_OK) {
+            const QString erro = falhaPostgres(pg, preparo);
+            PQclear(preparo);
+            throw m_db->Falha(erro);
+        }
+        PQclear(preparo);
+        if (!PQenterPipelineMode(pg))
+            throw m_db->Falha(falhaPostgres(pg, nullptr));
+        constexpr qsizetype PorBloco = 500;
+        QString erro;
+        for (qsizetype i = 0; i < valores.size() && erro.isEmpty(); i += PorBloco) {
+            const qsizetype fim = std::min(i + PorBloco, valores.size());
+            QList<QByteArray> textos;
+            QVarLengthArray<const char *, 8> ponteiros;
+            for (qsizetype k = i; k < fim && erro.isEmpty(); ++k) {
+                const QVariantList &linha = valores.at(k);
+                textos.resize(linha.size());
+                ponteiros.resize(linha.size());
+                for (qsizetype c = 0; c < linha.size(); ++c) {
+                    textos[c]
+                        = linha.at(c).isNull() ? QByteArray() : linha.at(c).toString().toUtf8();
+                    ponteiros[c] = linha.at(c).isNull() ? nullptr : textos[c].constData();
+                }
+                if (!PQsendQueryPrepared(
+                        pg, "", int(linha.size()), ponteiros.constData(), nullptr, nullptr, 0))
+                    erro = falhaPostgres(pg, nullptr);
+            }
+            if (!PQpipelineSync(pg) && erro.isEmpty())
+                erro = falhaPostgres(pg, nullptr);
+            // Os resultados do bloco até o ponto de sincronização: o primeiro comando que
+            // falha dá o erro; os seguintes do bloco não rodaram (abortados).
+            for (qsizetype nulos = 0; nulos <= fim - i;) {
+                PGresult *r = PQgetResult(pg);
+                if (!r) {
+                    if (PQstatus(pg) != CONNECTION_OK)
+                        break;
+                    ++nulos; // fim dos resultados de um comando
+                    continue;
+                }
+                const ExecStatusType estado = PQresultStatus(r);
+                if (estado == PGRES_COMMAND_OK || estado == PGRES_TUPLES_OK)
+                    afetadas += QByteArray(PQcmdTuples(r)).toInt();
+                else if (estado != PGRES_PIPELINE_ABORTED && estado != PGRES_PIPELINE_SYNC
+                    && erro.isEmpty())
+                    erro = falhaPostgres(pg, r);
+                PQclear(r);
+                if (estado == PGRES_PIPELINE_SYNC)
+                    break;
+            }
+            if (PQstatus(pg) != CONNECTION_OK && erro.isEmpty())
+                erro = falhaPostgres(pg, nullptr);
+        }
+        if (PQstatus(pg) == CONNECTION_OK)
+            PQexitPipelineMode(pg);
+        if (!erro.isEmpty())
+            throw m_db->Falha(erro);
+    } else {
+        throw ErroBanco(FalhaSemConexao);
+    }
+    m_afetadas = afetadas;
 }
 
 void TQuery::Close()

@@ -153,6 +153,13 @@ public:
     // só chamada ao motor. O primeiro que falha interrompe (ErroBanco) e os seguintes não
     // rodam; para tudo ou nada, chamar dentro de uma transação e desfazê-la na falha.
     void ExecSQLLote(const QList<QStringList> &comandos);
+    // O comando de SQL (com os parâmetros $1, $2...) preparado uma vez e rodado para cada
+    // lista de valores, na ordem: nulo vai como NULL, inteiro como inteiro, o resto como
+    // texto; os valores nunca entram no texto do comando. No PostgreSQL as execuções vão
+    // em blocos, sem esperar a resposta de cada uma. O primeiro que falha interrompe
+    // (ErroBanco) e os seguintes não rodam; para tudo ou nada, chamar dentro de uma
+    // transação e desfazê-la na falha. LinhasAfetadas() dá o total de linhas mudadas.
+    void ExecSQLValores(const QList<QVariantList> &valores);
     void Close();
     bool Active() const { return m_ativa; }
 

@@ -8,6 +8,7 @@
 #include "SaidaMemoria.h"
 #include "Servidor.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QLocale>
 #include <QTime>
@@ -32,6 +33,22 @@ SaidaEventos &saida()
     static SaidaMemoria memoria;
     SaidaEventos *s = saidaInstalada();
     return s ? *s : memoria;
+}
+
+// Quantos BlocoRegistro estão abertos; o bloco vai para o destino do momento.
+int &blocosAbertos()
+{
+    static int n = 0;
+    return n;
+}
+
+// Antes de uma caixa de mensagem: o bloco aberto é mostrado, e continua.
+void mostrarBloco(SaidaEventos &s)
+{
+    if (blocosAbertos() > 0) {
+        s.TerminarBloco();
+        s.IniciarBloco();
+    }
 }
 
 // Gravação do registro cheio em log/eventos.log. Quando ela falha, o registro fica como
@@ -64,6 +81,7 @@ bool gravarEEsvaziar(SaidaEventos &s)
         g.linhasNaTentativa = s.NumeroLinhas();
         if (!g.avisado) {
             g.avisado = true;
+            mostrarBloco(s);
             Mensagens::Erro(u"Não foi possível gravar o arquivo "_s + ArquivoLog + u": "_s + motivo
                 + u".\n\rO registro de eventos continua na tela e será gravado inteiro na "
                   "próxima vez que for possível."_s);
@@ -79,9 +97,25 @@ bool gravarEEsvaziar(SaidaEventos &s)
 
 void InstalarSaidaEventos(SaidaEventos *s)
 {
-    // Um destino novo começa sem gravação pendente.
+    // Um destino novo começa sem gravação pendente; um bloco aberto passa para ele.
+    if (blocosAbertos() > 0)
+        saida().TerminarBloco();
     saidaInstalada() = s;
     gravacao() = {};
+    if (blocosAbertos() > 0)
+        saida().IniciarBloco();
+}
+
+BlocoRegistro::BlocoRegistro()
+{
+    if (blocosAbertos()++ == 0)
+        saida().IniciarBloco();
+}
+
+BlocoRegistro::~BlocoRegistro()
+{
+    if (--blocosAbertos() == 0)
+        saida().TerminarBloco();
 }
 SaidaEventos *SaidaEventosAtual()
 {
@@ -106,10 +140,18 @@ QString FormatoHoraLongo(const QLocale &local)
 
 QString HoraRegistro()
 {
-    // O formato do sistema, lido uma vez: cada linha do registro só formata a hora.
+    // O formato do sistema, lido uma vez; a hora formatada vale o segundo inteiro (muitas
+    // linhas no mesmo segundo não a formatam de novo).
     static const QLocale local = QLocale::system();
     static const QString formato = FormatoHoraLongo(local);
-    return local.toString(QTime::currentTime(), formato);
+    static qint64 segundo = -1;
+    static QString hora;
+    const qint64 agora = QDateTime::currentMSecsSinceEpoch();
+    if (agora / 1000 != segundo) {
+        segundo = agora / 1000;
+        hora = local.toString(QDateTime::fromMSecsSinceEpoch(agora).time(), formato);
+    }
+    return hora;
 }
 
 void RegistrarEvento(int n, const QString &estado, const QString &mensagem)
@@ -136,6 +178,7 @@ void RegistrarErro(int n, const QString &erro)
         gravarEEsvaziar(s); // uma falha deixa o registro como estava, e a linha entra nele
 
     QString texto;
+    mostrarBloco(s);
     if (erro.contains(u"Unknown user name or password"_s)) {
         texto = TituloTabela(n) + u", conexão não realizada, nome do usuário ou senha incorretos"_s;
         Mensagens::Informar(

@@ -21,6 +21,12 @@ public:
     virtual void AcrescentarLinha(const QString &texto, const QColor &cor) = 0;
     // Grava o registro inteiro como documento RTF; false e 'erro' preenchido se falhar.
     virtual bool GravarRtf(const QString &caminho, QString *erro) = 0;
+    // Bloco de linhas (BlocoRegistro): entre IniciarBloco e TerminarBloco as linhas
+    // acrescentadas e os esvaziamentos entram no registro numa só edição, mostrada e rolada
+    // até o fim uma vez, no fim do bloco; NumeroLinhas e o RTF já contam com elas. Nada a
+    // fazer num destino que não se desenha.
+    virtual void IniciarBloco() { }
+    virtual void TerminarBloco() { }
     virtual void DefinirStatus(const QString &texto) = 0;
     virtual void MostrarNota(const QString &texto) = 0;
     virtual void DefinirTitulo(const QString &titulo) = 0;
@@ -28,6 +34,19 @@ public:
 
 void InstalarSaidaEventos(SaidaEventos *saida);
 SaidaEventos *SaidaEventosAtual();
+
+// Enquanto um BlocoRegistro existe (o primeiro de vários aninhados), as linhas do registro
+// vão para o destino num bloco só: quem registra muitas linhas de uma vez (uma por item da
+// conversão do ano) não redesenha o registro a cada linha. O limite de linhas e a gravação
+// do arquivo valem linha a linha, como fora do bloco; antes de uma caixa de mensagem do
+// registro o que já foi registrado aparece.
+class BlocoRegistro {
+public:
+    BlocoRegistro();
+    ~BlocoRegistro();
+    BlocoRegistro(const BlocoRegistro &) = delete;
+    BlocoRegistro &operator=(const BlocoRegistro &) = delete;
+};
 
 // Registro de eventos
 void RegistrarEvento(int n, const QString &estado, const QString &mensagem = QString());

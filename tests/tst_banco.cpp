@@ -3,6 +3,7 @@
 #include "BancoTeste.h"
 #include "CatalogoTabelas.h"
 #include "Esquema.h"
+#include "FalhaInjetada.h"
 #include "PerfisAcesso.h"
 #include "Rotinas.h"
 #include "Sentenca.h"
@@ -218,6 +219,78 @@ private slots:
         Servidor::Database().DesfazerTransacao();
         abrir({ u"SELECT COUNT(Id) FROM Docentes"_s });
         QCOMPARE(c.Campo0(), u"1201"_s);
+    }
+
+    // Um comando preparado com os valores ligados, em vários blocos: cada valor gravado
+    // como veio (aspas, ';', barra invertida, marcas de parâmetro, um texto longo,
+    // caracteres fora do Windows-1252), nulo como NULL, inteiro como inteiro; a primeira
+    // falha interrompe com o texto do motor daquela falha (os valores seguintes não rodam),
+    // e desfazer a transação desfaz os blocos já gravados.
+    void valoresLigadosTudoOuNada()
+    {
+        TQuery q(&Servidor::Database());
+        QList<QStringList> inclusoes;
+        for (int i = 0; i < 1200; ++i)
+            inclusoes << QStringList {
+                u"INSERT INTO Docentes (Nome,Situacao) VALUES ('d%1','Ativo')"_s.arg(i)
+            };
+        // Numa transação (no SQLite, sem ela, cada comando esperaria o disco).
+        Servidor::Database().IniciarTransacao();
+        q.ExecSQLLote(inclusoes);
+        Servidor::Database().ConfirmarTransacao();
+        QList<qint64> ids;
+        for (TQuery &c = abrir({ u"SELECT Id FROM Docentes WHERE Id>1 ORDER BY Id"_s }); !c.Eof();
+             c.Next())
+            ids << c.AsString(u"Id"_s).toLongLong();
+        QCOMPARE(ids.size(), 1200);
+        const QStringList hostis
+            = { u"a'; DROP TABLE Docentes; --'"_s, u"barra \\ invertida, $1 e ? e :nome"_s,
+                  QString(4000, u'ç') + u"😀"_s, u"Ωλ “x” – fim"_s };
+        q.SQL = { u"UPDATE Docentes SET ExternoDepartamento=$2"_s,
+            u",Situacao=COALESCE($3,Situacao) WHERE Id=$1"_s };
+        QList<QVariantList> valores;
+        for (int i = 0; i < ids.size(); ++i)
+            valores << QVariantList { ids.at(i), hostis.at(i % 4),
+                i % 2 ? QVariant() : QVariant(u"Inativo"_s) };
+        Servidor::Database().IniciarTransacao();
+        q.ExecSQLValores(valores);
+        Servidor::Database().ConfirmarTransacao();
+        QCOMPARE(q.LinhasAfetadas(), 1200);
+        for (int i : { 0, 1, 2, 1199 }) {
+            TQuery &c = abrir({ u"SELECT * FROM Docentes WHERE Id=%1"_s.arg(ids.at(i)) });
+            QCOMPARE(c.AsString(u"ExternoDepartamento"_s), hostis.at(i % 4));
+            QCOMPARE(c.AsString(u"Situacao"_s), i % 2 ? u"Ativo"_s : u"Inativo"_s);
+        }
+        TQuery &c = abrir({ u"SELECT COUNT(Id) FROM Docentes"_s });
+        QCOMPARE(c.Campo0(), u"1201"_s);
+
+        // A falha no meio do segundo bloco, outra depois dela (um gatilho recusa os nomes
+        // "falha ...").
+        BancoTeste &b = BancoTeste::De(MotorAtual());
+        const FalhaInjetada um(b, u"Docentes"_s, u"NEW.Nome = 'falha um'"_s, u"falha um"_s);
+        const FalhaInjetada dois(b, u"Docentes"_s, u"NEW.Nome = 'falha dois'"_s, u"falha dois"_s);
+        QVERIFY2(um.Pronta() && dois.Pronta(), qPrintable(um.Erro() + dois.Erro()));
+        q.SQL = { u"UPDATE Docentes SET Nome=$2 WHERE Id=$1"_s };
+        valores.clear();
+        for (int i = 0; i < ids.size(); ++i)
+            valores << QVariantList { ids.at(i), u"novo"_s };
+        valores[700][1] = u"falha um"_s;
+        valores[900][1] = u"falha dois"_s;
+        Servidor::Database().IniciarTransacao();
+        try {
+            q.ExecSQLValores(valores);
+            QFAIL("valores com falha aceitos");
+        } catch (const ErroBanco &e) {
+            QVERIFY2(e.Mensagem().contains(u"falha um"_s), qPrintable(e.Mensagem()));
+            QVERIFY(!e.Mensagem().contains(u"falha dois"_s));
+        }
+        Servidor::Database().DesfazerTransacao();
+        abrir({ u"SELECT COUNT(Id) FROM Docentes WHERE Nome='novo'"_s });
+        QCOMPARE(c.Campo0(), u"0"_s);
+        // A conexão segue boa depois da falha.
+        q.SQL = { u"UPDATE Docentes SET Nome=$2 WHERE Id=$1"_s };
+        q.ExecSQLValores({ { ids.first(), u"depois"_s } });
+        QCOMPARE(q.LinhasAfetadas(), 1);
     }
 
     void nuloRecusado()

@@ -1,12 +1,13 @@
 // Calendário escolar nos dois motores, sobre os dados de demonstração: a marca de período
 // com a data de término, os comandos exatos e a conversão do ano — o diálogo dos anos e as
 // suas saídas (Não, um ano só, Cancelar, a caixa de fechar, Esc), a recusa enquanto se
-// edita, a data de término levada com a de início, 29 de fevereiro, e a conversão inteira
-// desfeita por uma falha no meio.
+// edita, a data de término levada com a de início, 29 de fevereiro, a conversão inteira
+// desfeita por uma falha no meio e a conversão ao lado de outra sessão que grava datas.
 #include "editores_apoio.h"
 
 #include "ConverterAno.h"
 #include "Espera.h"
+#include "FalhaInjetada.h"
 #include "TabelaCalendario.h"
 
 #include <QCheckBox>
@@ -14,7 +15,10 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QScopeGuard>
+#include <QSemaphore>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 
 using namespace Qt::StringLiterals;
 using Apoio::Digitar;
@@ -35,6 +39,40 @@ protected:
 
 // Como o usuário sai do diálogo dos anos.
 enum class Saida { Converter, Cancelar, CaixaDeFechar, Esc };
+
+// Outra sessão no banco do teste (outro usuário, em outra máquina), aberta e usada na
+// thread que a chama, que espera no máximo 'esperaMs' por uma linha presa.
+QSqlDatabase abrirOutraSessao(BancoTeste &b, const QString &nome, int esperaMs)
+{
+    const FonteDados f = b.Fonte();
+    const bool pg = b.motor() == Motor::PostgreSQL;
+    QSqlDatabase db = QSqlDatabase::addDatabase(pg ? u"QPSQL"_s : u"QSQLITE"_s, nome);
+    if (pg) {
+        db.setHostName(f.host);
+        db.setPort(f.porta);
+        db.setDatabaseName(f.banco);
+        db.setUserName(b.Cluster()->Superusuario());
+    } else {
+        db.setDatabaseName(f.arquivo);
+        db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT="_s + QString::number(esperaMs));
+    }
+    if (db.open() && pg)
+        QSqlQuery(db).exec(u"SET lock_timeout TO '%1ms'"_s.arg(esperaMs));
+    return db;
+}
+
+// O registro de eventos dos testes, que chama 'aoRegistrar' com cada linha antes de
+// guardá-la.
+class RegistroEspiao : public SaidaMemoria {
+public:
+    std::function<void(const QString &)> aoRegistrar;
+    void AcrescentarLinha(const QString &texto, const QColor &cor) override
+    {
+        if (aoRegistrar)
+            aoRegistrar(texto);
+        SaidaMemoria::AcrescentarLinha(texto, cor);
+    }
+};
 } // namespace
 
 class TesteCalendario : public QObject {
@@ -275,6 +313,8 @@ private slots:
         QCOMPARE(datas(),
             QStringList({ u"1 2006-12-20 2007-01-15"_s, u"2 2006-03-10 2006-03-10"_s,
                 u"3 2004-05-05 2004-05-06"_s, u"4 2006-07-07 2006-07-08"_s, u"5 2006-08-01 "_s }));
+        // Gravadas como as outras datas da tabela (no SQLite, o texto AAAA-MM-DD).
+        QCOMPARE(valor(u"SELECT DataTermino FROM Calendario WHERE Id=1"_s), u"2007-01-15"_s);
         QVERIFY(j->ConverterAno(2006, 2006));
         QCOMPARE(item(u"1"_s), u"2006-12-20 2007-01-15"_s);
         QCOMPARE(item(u"4"_s), u"2006-07-07 2006-07-08"_s);
@@ -314,22 +354,8 @@ private slots:
     void falhaNoMeioDesfazTudo()
     {
         BANCO_DEMONSTRACAO(b, 1);
-        const bool pg = b.motor() == Motor::PostgreSQL;
-        const QStringList criar = pg
-            ? QStringList { u"CREATE FUNCTION falha_injetada() RETURNS trigger LANGUAGE plpgsql "
-                            "AS $$ BEGIN RAISE EXCEPTION 'falha injetada'; END $$"_s,
-                  u"CREATE TRIGGER falha_injetada BEFORE UPDATE ON Calendario FOR EACH ROW "
-                  "WHEN (NEW.Id = 9) EXECUTE FUNCTION falha_injetada()"_s }
-            : QStringList { u"CREATE TRIGGER falha_injetada BEFORE UPDATE ON Calendario "
-                            "WHEN NEW.Id = 9 BEGIN SELECT RAISE(ABORT, 'falha injetada'); END"_s };
-        for (const QString &c : criar)
-            QVERIFY2(b.Executar(c), qPrintable(b.UltimoErro()));
-        const auto remover = qScopeGuard([&] {
-            b.Executar(pg ? u"DROP TRIGGER falha_injetada ON Calendario"_s
-                          : u"DROP TRIGGER falha_injetada"_s);
-            if (pg)
-                b.Executar(u"DROP FUNCTION falha_injetada()"_s);
-        });
+        const FalhaInjetada falha(b, u"Calendario"_s, u"NEW.Id = 9"_s, u"falha injetada"_s);
+        QVERIFY2(falha.Pronta(), qPrintable(falha.Erro()));
         Roteiro r;
         bool caixaNaFalha = false;
         r.aoMostrar = [&](TipoMensagem, const QString &texto) {
@@ -361,6 +387,108 @@ private slots:
             QStringList(
                 { u"Calendário, consultando..."_s, u"Calendário, consultado, 16 registros"_s }));
         QVERIFY(!Servidor::Database().EmTransacao());
+    }
+
+    // Outra sessão tenta gravar uma data enquanto a conversão está entre ler as linhas e
+    // gravá-las (quando ela registra a leitura): as linhas estão presas à conversão, a
+    // gravação da outra sessão espera (e aqui desiste), e depois da conversão grava por
+    // cima da data convertida. Nada que outro usuário gravou é recalculado do valor antigo.
+    void outraSessaoEntreLerEGravar()
+    {
+        BANCO_DEMONSTRACAO(b, 1);
+        QVERIFY(b.Executar(u"DELETE FROM Calendario"_s));
+        inserir(1, u"Congresso"_s, u"2019-03-01"_s, u"2019-03-01"_s);
+        inserir(2, u"Semana"_s, u"2019-05-10"_s, u"2019-05-12"_s);
+        TFormTabelaCalendario *j = janela();
+        j->show();
+        Roteiro r;
+        const QString nome = u"outra_sessao"_s;
+        const auto fechar = qScopeGuard([&] { QSqlDatabase::removeDatabase(nome); });
+        {
+            QSqlDatabase outra = abrirOutraSessao(b, nome, 200);
+            QVERIFY2(outra.isOpen(), qPrintable(outra.lastError().text()));
+            const QString edicao = u"UPDATE Calendario SET DataInicio='2019-06-15', "
+                                   "DataTermino='2019-06-15' WHERE Id=1"_s;
+            RegistroEspiao espiao;
+            int tentativas = 0;
+            bool gravouDurante = false;
+            espiao.aoRegistrar = [&](const QString &linha) {
+                if (!linha.contains(u"Calendário, consultado, 2 registros"_s))
+                    return;
+                ++tentativas;
+                QSqlQuery q(outra);
+                gravouDurante = q.exec(edicao);
+            };
+            InstalarSaidaEventos(&espiao);
+            const bool convertido = j->ConverterAno(2019, 2020);
+            InstalarSaidaEventos(&Apoio::Eventos());
+            QVERIFY(convertido);
+            QCOMPARE(tentativas, 1);
+            QVERIFY2(!gravouDurante, "a outra sessão gravou no meio da conversão");
+            QCOMPARE(datas(),
+                QStringList({ u"1 2020-03-01 2020-03-01"_s, u"2 2020-05-10 2020-05-12"_s }));
+            // Terminada a conversão, a gravação da outra sessão entra e fica.
+            QSqlQuery q(outra);
+            QVERIFY2(q.exec(edicao), qPrintable(q.lastError().text()));
+            QCOMPARE(item(u"1"_s), u"2019-06-15 2019-06-15"_s);
+            QVERIFY(r.mostradas.isEmpty());
+        }
+    }
+
+    // Outra sessão gravou uma data e segura a linha (transação aberta) quando a conversão
+    // começa, e confirma logo depois: a conversão espera por ela e converte o que ficou
+    // gravado — a data mudada no ano é levada, a linha já levada a 2021 fica onde está.
+    void outraSessaoConfirmaDuranteAConversao_data()
+    {
+        QTest::addColumn<QString>("gravada");
+        QTest::addColumn<QString>("convertida");
+        QTest::newRow("mudada no mesmo ano") << u"2019-06-15"_s << u"2020-06-15"_s;
+        QTest::newRow("já levada a 2021") << u"2021-03-01"_s << u"2021-03-01"_s;
+    }
+    void outraSessaoConfirmaDuranteAConversao()
+    {
+        QFETCH(QString, gravada);
+        QFETCH(QString, convertida);
+        BANCO_DEMONSTRACAO(b, 1);
+        QVERIFY(b.Executar(u"DELETE FROM Calendario"_s));
+        inserir(1, u"Congresso"_s, u"2019-03-01"_s, u"2019-03-01"_s);
+        inserir(2, u"Semana"_s, u"2019-05-10"_s, u"2019-05-12"_s);
+        TFormTabelaCalendario *j = janela();
+        j->show();
+        Roteiro r;
+        const bool pg = b.motor() == Motor::PostgreSQL;
+        QSemaphore segurando;
+        QString falha;
+        QThread *sessao = QThread::create([&] {
+            const QString nome = u"sessao_que_segura"_s;
+            {
+                QSqlDatabase outra = abrirOutraSessao(b, nome, 10000);
+                QSqlQuery q(outra);
+                for (const QString &c :
+                    { pg ? u"BEGIN"_s : u"BEGIN IMMEDIATE"_s,
+                        u"UPDATE Calendario SET DataInicio='%1', DataTermino='%1' WHERE Id=1"_s.arg(
+                            gravada) })
+                    if (!q.exec(c))
+                        falha = c + u": "_s + q.lastError().text();
+                segurando.release();
+                // A conversão começa enquanto a linha está presa aqui.
+                QThread::msleep(500);
+                if (!q.exec(u"COMMIT"_s))
+                    falha = q.lastError().text();
+            }
+            QSqlDatabase::removeDatabase(nome);
+        });
+        sessao->start();
+        segurando.acquire();
+        const bool convertido = j->ConverterAno(2019, 2020);
+        sessao->wait();
+        delete sessao;
+        QVERIFY2(falha.isEmpty(), qPrintable(falha));
+        QVERIFY(convertido);
+        QVERIFY(r.mostradas.isEmpty());
+        QCOMPARE(datas(),
+            QStringList(
+                { u"1 "_s + convertida + u' ' + convertida, u"2 2020-05-10 2020-05-12"_s }));
     }
 
     // Não há conversão enquanto se inclui ou modifica: a conversão passaria por cima dos

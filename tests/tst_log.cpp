@@ -1,5 +1,6 @@
 // Registro de eventos: linhas, cores, limite de 2000 linhas, classificação dos erros,
-// arquivo log/eventos.log em RTF.
+// arquivo log/eventos.log em RTF, e os blocos de linhas no registro em memória e no texto
+// rico da janela principal.
 #include "Arquivos.h"
 #include "CatalogoTabelas.h"
 #include "PerfisAcesso.h"
@@ -7,10 +8,16 @@
 #include "Rotinas.h"
 #include "Rtf.h"
 #include "SaidaMemoria.h"
+#include "SaidaRichEdit.h"
 
+#include <QLabel>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <cerrno>
+#include <optional>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -43,6 +50,59 @@ class TesteLog : public QObject {
     SaidaMemoria *saida = nullptr;
 
     enum Falha { LogArquivo, PastaSomenteLeitura, LimiteTamanho, Simulada };
+
+    // O texto rico da janela principal como destino do registro.
+    struct TextoRico {
+        QTextEdit texto;
+        QLabel status;
+        SaidaRichEdit saida { &texto, &status, &texto };
+        TextoRico()
+        {
+            texto.resize(400, 200);
+            texto.show();
+        }
+    };
+    // O que ficou registrado, sem a hora: texto e cor de cada linha.
+    static QStringList semHoras(const QList<Rtf::Linha> &linhas)
+    {
+        QStringList l;
+        for (const Rtf::Linha &x : linhas)
+            l << semHora(x.texto) + u' ' + x.cor.name();
+        return l;
+    }
+    static QList<Rtf::Linha> linhasDe(const SaidaMemoria &m)
+    {
+        QList<Rtf::Linha> l;
+        for (const auto &x : m.linhas)
+            l.append({ x.texto, x.cor });
+        return l;
+    }
+    // O arquivo do registro sem as horas (vazio se não foi gravado).
+    QByteArray arquivoSemHoras() const
+    {
+        return QString::fromLatin1(arquivoLog())
+            .replace(QRegularExpression(u"\\d\\d:\\d\\d:\\d\\d "_s), QString())
+            .toLatin1();
+    }
+    // O roteiro dos blocos: seis eventos de duas cores, um deles com quebras de linha, um
+    // erro de SQL e mais seis eventos.
+    static void roteiroDoBloco()
+    {
+        for (int i = 0; i < 13; ++i) {
+            if (i == 6) {
+                RegistrarErro(11, u"relation \"x\" does not exist"_s);
+                continue;
+            }
+            RegistrarEvento(i % 2 ? 10 : 13, u"consultado"_s,
+                u"linha %1"_s.arg(i)
+                    + (i == 5 ? u"\r\nsegunda\r\nterceira\r\nquarta"_s : QString()));
+        }
+    }
+    static void encherDestino(SaidaEventos &s, int linhas)
+    {
+        for (int i = 0; i < linhas; ++i)
+            s.AcrescentarLinha(u"00:00:00 linha %1"_s.arg(i), CorTabela(10));
+    }
     rlimit limiteOriginal {};
 
     // Liga (antes do comando) e desliga (depois) a causa da falha de gravação. A causa
@@ -287,6 +347,111 @@ private slots:
         QCOMPARE(roteiro.mostradas.size(), 2);
     }
 
+    // Um bloco de linhas dá o mesmo registro (textos, cores, esvaziamentos, o arquivo
+    // gravado pelo erro) que as mesmas linhas uma a uma, nos dois destinos; a caixa do erro
+    // aparece com as linhas do bloco já no registro.
+    void blocoDaOMesmoRegistro_data()
+    {
+        QTest::addColumn<bool>("rico");
+        QTest::addColumn<int>("antes");
+        for (const bool rico : { false, true })
+            for (const auto &[nome, antes] : { std::pair { "vazio", 0 },
+                     { "o erro grava o arquivo", 1995 }, { "o primeiro evento esvazia", 2001 } })
+                QTest::addRow("%s, %s", rico ? "texto rico" : "memória", nome) << rico << antes;
+    }
+    void blocoDaOMesmoRegistro()
+    {
+        QFETCH(bool, rico);
+        QFETCH(int, antes);
+        QStringList registros[2], naCaixa[2];
+        QByteArray arquivos[2];
+        for (const bool bloco : { false, true }) {
+            desfazerFalhas();
+            SaidaMemoria memoria;
+            TextoRico textoRico;
+            SaidaEventos &destino = rico ? static_cast<SaidaEventos &>(textoRico.saida) : memoria;
+            InstalarSaidaEventos(&destino);
+            encherDestino(destino, antes);
+            Roteiro roteiro;
+            roteiro.aoMostrar = [&](TipoMensagem, const QString &) {
+                if (!rico) {
+                    naCaixa[bloco] = semHoras(linhasDe(memoria));
+                    return;
+                }
+                // O que a tela mostra: o documento.
+                for (const QString &l : textoRico.texto.toPlainText().split(u'\n'))
+                    naCaixa[bloco] << semHora(l);
+            };
+            {
+                std::optional<BlocoRegistro> b;
+                if (bloco)
+                    b.emplace();
+                roteiroDoBloco();
+            }
+            InstalarSaidaEventos(saida);
+            registros[bloco] = semHoras(rico ? textoRico.saida.Linhas() : linhasDe(memoria));
+            arquivos[bloco] = arquivoSemHoras();
+            QCOMPARE(roteiro.mostradas.size(), 1);
+            if (rico)
+                QCOMPARE(semHoras(textoRico.saida.Linhas()).size(), textoRico.saida.NumeroLinhas());
+        }
+        QCOMPARE(registros[1], registros[0]);
+        QCOMPARE(arquivos[1], arquivos[0]);
+        QVERIFY(!naCaixa[0].isEmpty());
+        QCOMPARE(naCaixa[1], naCaixa[0]);
+        QCOMPARE(registros[0].size(),
+            antes == 1995       ? 1 + 2 + 6
+                : antes == 2001 ? 5 + 4 + 2 + 6
+                                : antes + 5 + 4 + 2 + 6);
+        QCOMPARE(arquivos[0].count("\\par\r\n"), antes == 1995 ? 2004 : 0);
+    }
+
+    // No texto rico, um bloco é uma só edição do documento, feita no fim do bloco (nada
+    // muda na tela enquanto ele dura), com o fim do registro à vista.
+    void blocoEhUmaEdicao()
+    {
+        TextoRico r;
+        InstalarSaidaEventos(&r.saida);
+        encherDestino(r.saida, 10);
+        int edicoes = 0;
+        connect(r.texto.document(), &QTextDocument::contentsChange, this, [&] { ++edicoes; });
+        {
+            BlocoRegistro bloco;
+            BlocoRegistro dentro; // blocos aninhados são um bloco só
+            for (int i = 0; i < 2500; ++i)
+                RegistrarEvento(i % 3 ? 0 : 69, u"alterando..."_s, u"registro %1"_s.arg(i));
+            // Esvaziado antes da linha 1992 do bloco (com 2001 linhas).
+            QCOMPARE(r.saida.NumeroLinhas(), 509);
+            // As quebras que o texto rico conta: CR LF, LF e CR.
+            RegistrarEvento(0, u"erro"_s, u"a\r\nb\nc\rd"_s);
+            RegistrarEvento(69, u"alterando..."_s, u"registro 2499"_s);
+            QCOMPARE(r.saida.NumeroLinhas(), 514);
+            QCOMPARE(edicoes, 0);
+        }
+        QCOMPARE(edicoes, 1);
+        QCOMPARE(r.saida.NumeroLinhas(), 514);
+        QCOMPARE(r.texto.document()->blockCount(), 514);
+        QCOMPARE(r.texto.document()->lastBlock().previous().text(), u"d"_s);
+        QCOMPARE(semHora(r.texto.document()->firstBlock().text()),
+            u"Tarvisco, alterando..., registro 1991"_s);
+        QCOMPARE(semHora(r.texto.document()->lastBlock().text()),
+            u"Calendário, alterando..., registro 2499"_s);
+        QCOMPARE(r.texto.document()->lastBlock().charFormat().foreground().color(), CorTabela(69));
+        QCOMPARE(r.texto.document()->lastBlock().previous().charFormat().foreground().color(),
+            CorTabela(0));
+        QCOMPARE(semHoras(r.saida.Linhas()).mid(507),
+            QStringList({ u"Tarvisco, alterando..., registro 2498 #000000"_s,
+                u"Calendário, alterando..., registro 2499 "_s + CorTabela(69).name(),
+                u"Tarvisco, erro, a #000000"_s, u"b #000000"_s, u"c #000000"_s, u"d #000000"_s,
+                u"Calendário, alterando..., registro 2499 "_s + CorTabela(69).name() }));
+        QVERIFY(r.texto.verticalScrollBar()->maximum() > 0);
+        QCOMPARE(r.texto.verticalScrollBar()->value(), r.texto.verticalScrollBar()->maximum());
+        // Fora de um bloco, cada linha é uma edição.
+        RegistrarEvento(69, u"consultado"_s);
+        QCOMPARE(edicoes, 2);
+        InstalarSaidaEventos(saida);
+    }
+
     void motivosDoSistema_data()
     {
         QTest::addColumn<int>("codigo");
@@ -438,5 +603,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TesteLog)
+QTEST_MAIN(TesteLog)
 #include "tst_log.moc"

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -86,6 +87,14 @@ QDate dataIso(const QString &texto)
     return QDate::fromString(texto.left(10), Qt::ISODate);
 }
 
+// Uma data como valor ligado a um comando: AAAA-MM-DD, como os dois motores a guardam (os
+// gatilhos de datas do SQLite não têm o que converter), com o piso de 1/1/2000 de
+// DataParaSQL.
+QString dataLigada(const QDate &d)
+{
+    return std::max(d, QDate(2000, 1, 1)).toString(Qt::ISODate);
+}
+
 // A data levada 'anos' anos adiante (ou atrás); 29 de fevereiro vira 28 num ano sem ele.
 QDate mover(const QDate &d, int anos, bool *perdeuDia)
 {
@@ -121,6 +130,18 @@ void TFormTabelaCalendario::MontarControles()
         LinhaBotoes()->count() - 1, [this] { BitBtnConverterAnoClick(); });
 }
 
+QStringList TFormTabelaCalendario::SentencaConversaoLigada()
+{
+    // Só a marca da tabela: os valores não passam pelo texto.
+    static const TabelaLinhas linhas = {
+        { u"UPDATE {T} SET "_s, Sempre() },
+        { u"DataInicio=$2"_s, Sempre() },
+        { u",DataTermino=COALESCE($3,DataTermino)"_s, Sempre() },
+        { u" WHERE Id=$1"_s, Sempre() },
+    };
+    return RenderizarSentenca(linhas, 69, DatasConvertidas({}, {}, {}));
+}
+
 QStringList TFormTabelaCalendario::SentencaConversao(
     const QString &id, const QDate &inicio, const QDate &termino)
 {
@@ -135,30 +156,40 @@ QStringList TFormTabelaCalendario::SentencaConversao(
 
 bool TFormTabelaCalendario::ConverterAno(int de, int para)
 {
-    // Primeiro todas as linhas, na listagem padrão; depois as gravações, todas numa
-    // transação.
-    if (!ExecutarComando(*Query, NumeroTabela, Passo::Consulta,
-            [] { return QStringList { ConsultaTabela(69) }; }))
-        return false;
+    // A leitura e as gravações numa só transação, que prende as linhas lidas até o fim:
+    // no PostgreSQL a leitura as trava (FOR UPDATE), no SQLite a transação já começa com a
+    // trava de escrita. Quem grava uma data enquanto isso espera a conversão terminar, e
+    // a conversão parte do que está gravado, nunca de uma leitura que outro já mudou.
+    const bool travar = Servidor::Database().Motor() == FonteDados::PostgreSQL;
     const int anos = para - de;
     return EmTransacao([&] {
-        QList<QStringList> comandos;
-        comandos.reserve(Query->RecordCount());
-        for (Query->First(); !Query->Eof(); Query->Next()) {
-            QString mensagem = u"registro "_s + Query->AsString(u"Descricao"_s);
-            const QDate inicio = dataIso(Query->AsString(u"DataInicio"_s));
-            if (inicio.year() == de) {
-                bool perdeuDia = false;
-                const QDate termino = dataIso(Query->AsString(u"DataTermino"_s));
-                comandos << SentencaConversao(Query->AsString(u"Id"_s),
-                    mover(inicio, anos, &perdeuDia),
-                    termino.isValid() ? mover(termino, anos, &perdeuDia) : QDate());
-                if (perdeuDia)
-                    mensagem += u" (29 de fevereiro passa a 28 de fevereiro)"_s;
+        if (!ExecutarComando(*Query, NumeroTabela, Passo::Consulta, [travar] {
+                return QStringList { ConsultaTabela(69) + (travar ? u" FOR UPDATE"_s : QString()) };
+            }))
+            return false;
+        // Uma linha de valores por item a converter: Id, início e término novos (término
+        // nulo: fica como está).
+        QList<QVariantList> valores;
+        {
+            BlocoRegistro bloco; // uma linha do registro por item, numa edição só
+            for (Query->First(); !Query->Eof(); Query->Next()) {
+                QString mensagem = u"registro "_s + Query->AsString(u"Descricao"_s);
+                const QDate inicio = dataIso(Query->AsString(u"DataInicio"_s));
+                if (inicio.year() == de) {
+                    bool perdeuDia = false;
+                    const QDate termino = dataIso(Query->AsString(u"DataTermino"_s));
+                    valores.append({ Query->AsString(u"Id"_s).toLongLong(),
+                        dataLigada(mover(inicio, anos, &perdeuDia)),
+                        termino.isValid() ? QVariant(dataLigada(mover(termino, anos, &perdeuDia)))
+                                          : QVariant() });
+                    if (perdeuDia)
+                        mensagem += u" (29 de fevereiro passa a 28 de fevereiro)"_s;
+                }
+                RegistrarEvento(NumeroTabela, u"alterando..."_s, mensagem);
             }
-            RegistrarEvento(NumeroTabela, u"alterando..."_s, mensagem);
         }
-        QueryAux->ExecSQLLote(comandos);
+        QueryAux->SQL = SentencaConversaoLigada();
+        QueryAux->ExecSQLValores(valores);
         return true;
     });
 }
