@@ -76,7 +76,7 @@ QList<Janela> montar()
         { .numero = 23, .colunaPai = u"Secao"_s },
         { .numero = 24, .colunaPai = u"Secao"_s },
         { .numero = 25, .colunaPai = u"Docente"_s },
-        { .numero = 26, .colunaPai = u"Docente"_s },
+        { .numero = 26, .colunaPai = u"Docente"_s, .ordemPai = u" ORDER BY Titulo"_s },
         { .numero = 27,
             .acao = menu(9, u"TabelaFuncionarios"_s, u"Tabela &Funcionários"_s),
             .colunaExibicao = u"Nome"_s },
@@ -241,6 +241,33 @@ QString SentencaListagem(int numero)
 QString SentencaContagem(int numero)
 {
     return u"SELECT COUNT(Id) FROM "_s + NomeTabela(numero) + condicaoDoNivel(numero);
+}
+
+namespace {
+// A linha da mãe de uma janela filha, vazia sem mãe (ou numa janela que não é filha).
+QString linhaDaMae(int numero, const QString &idPai)
+{
+    const Janela *j = JanelaDe(numero);
+    if (!j || j->colunaPai.isEmpty() || idPai.isEmpty())
+        return {};
+    return u" WHERE "_s + j->colunaPai + u'=' + ValorInteiro(idPai);
+}
+} // namespace
+
+QStringList SentencaListagemFilha(int numero, const QString &idPai)
+{
+    QStringList linhas { ConsultaTabela(numero) };
+    if (const QString mae = linhaDaMae(numero, idPai); !mae.isEmpty())
+        linhas << mae + JanelaDe(numero)->ordemPai;
+    return linhas;
+}
+
+QStringList SentencaContagemFilha(int numero, const QString &idPai)
+{
+    QStringList linhas { u"SELECT COUNT(Id) FROM "_s + NomeTabela(numero) };
+    if (const QString mae = linhaDaMae(numero, idPai); !mae.isEmpty())
+        linhas << mae;
+    return linhas;
 }
 
 bool ContaAntesDeListar(int numero)

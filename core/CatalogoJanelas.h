@@ -6,6 +6,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 namespace CatalogoJanelas {
 
@@ -53,8 +54,11 @@ struct Janela {
     // mostrada (0: a janela é própria).
     int servidaPor = 0;
     // Janela filha: a coluna da sua tabela que guarda o Id da linha da janela-mãe (a
-    // linha dona). Vazia: a tabela não depende da linha da mãe.
+    // linha dona). Vazia: a tabela não depende da linha da mãe. A janela-base lista só as
+    // linhas da mãe entregue, mostra-a no campo Edit<colunaPai> e não grava sem ela.
     QString colunaPai = {};
+    // A ordem da listagem da filha, depois da linha da mãe (" ORDER BY Titulo").
+    QString ordemPai = {};
 };
 
 // Todas as janelas, em ordem de número.
@@ -79,6 +83,13 @@ int JanelaDaEtiqueta(int etiqueta);
 QString SentencaListagem(int numero);
 // A contagem correspondente ("SELECT COUNT(Id) FROM ..." com o mesmo filtro).
 QString SentencaContagem(int numero);
+// A listagem de uma janela filha (com colunaPai) só com as linhas da linha-mãe de Id
+// dado: a listagem da tabela e a linha " WHERE <colunaPai>=<Id><ordemPai>"; sem a mãe
+// (Id vazio), a tabela inteira. Lança ErroBanco se o Id não for um inteiro.
+QStringList SentencaListagemFilha(int numero, const QString &idPai);
+// A contagem correspondente ("SELECT COUNT(Id) FROM ..." e a mesma linha da mãe, sem a
+// ordem).
+QStringList SentencaContagemFilha(int numero, const QString &idPai);
 // A janela conta as linhas antes de listar (e a listagem não dá o total).
 bool ContaAntesDeListar(int numero);
 // O nível abre a janela, mas não grava nela.

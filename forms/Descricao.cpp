@@ -243,13 +243,8 @@ public:
             controle(c, u"controlesReservados"_s);
         if (!m_d.procuraControle.isEmpty())
             controle(m_d.procuraControle, u"procuraControle"_s);
-        if (!m_d.pai.coluna.isEmpty()) {
-            coluna(m_d.pai.coluna, u"pai"_s);
-            controle(m_d.ControlePai(), u"pai"_s);
-            // A mesma coluna que confina as linhas da filha à dona nos níveis de departamento.
-            if (m_catalogo && m_catalogo->colunaPai != m_d.pai.coluna)
-                erro(u"pai %1 diferente da colunaPai do catálogo"_s.arg(m_d.pai.coluna));
-        }
+        if (m_catalogo && !m_catalogo->colunaPai.isEmpty())
+            pai(m_catalogo->colunaPai);
         if (!m_d.caixas.campo.isEmpty()) {
             controle(m_d.caixas.campo, u"caixas"_s);
             if (!m_d.caixas.escolher || m_d.CaixasAlternadas().isEmpty())
@@ -303,6 +298,18 @@ public:
 
 private:
     void erro(const QString &texto) { m_erros << m_prefixo + texto; }
+
+    // O campo do pai de uma lista-filha: a pesquisa fixa Edit<colunaPai>, com a recusa de
+    // gravar sem a mãe.
+    void pai(const QString &colunaPai)
+    {
+        coluna(colunaPai, u"colunaPai"_s);
+        const Campo *c = m_d.CampoDoControle(u"Edit"_s + colunaPai);
+        if (!c || !c->Pesquisa() || c->fixa == PesquisaFixa::Nao)
+            erro(u"sem o campo do pai Edit%1 (pesquisa fixa)"_s.arg(colunaPai));
+        else if (c->obrigatorio.isEmpty())
+            erro(u"o campo do pai Edit%1 não recusa gravar sem a mãe"_s.arg(colunaPai));
+    }
 
     void coluna(const QString &nome, const QString &onde)
     {

@@ -143,6 +143,10 @@ void TFormTabela::Montar()
         return;
     m_montada = true;
     montar();
+    // O nome da mãe de uma lista-filha nunca é editado: a tecla Tab passa por ele.
+    if (const Campo *pai = campoPai())
+        if (QWidget *nome = m_controles.value(pai->ControleNome()))
+            nome->setFocusPolicy(Qt::NoFocus);
     MontarControles();
     EditarCampos(false);
     AplicarRegras(false);
@@ -550,18 +554,15 @@ void TFormTabela::ExibirJanela()
 QStringList TFormTabela::SentencaConsulta() const
 {
     // A filha de uma linha lista só as linhas da mãe entregue (sem o filtro do nível).
-    if (!m_descricao.pai.coluna.isEmpty()) {
-        QStringList linhas { ConsultaTabela(NumeroTabela) };
-        if (!IdPai.isEmpty())
-            linhas << u" WHERE "_s + m_descricao.pai.coluna + u'=' + ValorInteiro(IdPai)
-                    + m_descricao.pai.ordem;
-        return linhas;
-    }
+    if (!colunaPai().isEmpty())
+        return CatalogoJanelas::SentencaListagemFilha(NumeroTabela, IdPai);
     return { CatalogoJanelas::SentencaListagem(NumeroTabela) };
 }
 
 QStringList TFormTabela::SentencaContagem() const
 {
+    if (!colunaPai().isEmpty())
+        return CatalogoJanelas::SentencaContagemFilha(NumeroTabela, IdPai);
     return { CatalogoJanelas::SentencaContagem(NumeroTabela) };
 }
 
@@ -639,14 +640,23 @@ void TFormTabela::CopiarCampos()
     }
 }
 
-void TFormTabela::PreencherPai()
+QString TFormTabela::colunaPai() const
 {
-    const QString controle = m_descricao.ControlePai();
-    if (controle.isEmpty())
-        return;
-    DefinirTexto(controle, IdPai);
-    if (const Campo *c = m_descricao.CampoDoControle(controle))
-        DefinirTexto(c->ControleNome(), NomePai);
+    const CatalogoJanelas::Janela *j = CatalogoJanelas::JanelaDe(NumeroTabela);
+    return j ? j->colunaPai : QString();
+}
+
+const Campo *TFormTabela::campoPai() const
+{
+    const QString coluna = colunaPai();
+    return coluna.isEmpty() ? nullptr : m_descricao.CampoDoControle(u"Edit"_s + coluna);
+}
+
+void TFormTabela::preencherPai()
+{
+    const Campo *pai = campoPai();
+    if (auto *c = pai ? dynamic_cast<ControlePesquisa *>(CampoDoControle(pai->controle)) : nullptr)
+        c->MostrarMae(IdPai, NomePai);
 }
 
 void TFormTabela::MostrarCaixa(const QString &caixa)
@@ -667,11 +677,16 @@ void TFormTabela::MostrarRegistro()
 {
     ApagarCampos();
     MostrarCaixa({});
-    if (m_descricao.pai.mostrarSemLinha)
-        PreencherPai();
+    // O campo do pai de uma lista-filha mostra a mãe entregue, com a lista vazia só quando
+    // a descrição pede; o que vem da linha mostra a coluna dela.
+    const Campo *pai = campoPai();
+    const bool semLinha = pai && m_descricao.paiSemLinha;
+    if (semLinha)
+        preencherPai();
     if (!LerId())
         return;
-    PreencherPai();
+    if (pai && !semLinha && pai->coluna.isEmpty())
+        preencherPai();
     CopiarCampos();
 }
 
@@ -690,7 +705,7 @@ void TFormTabela::HabilitarCampos(bool on)
 void TFormTabela::LimparCampos()
 {
     ApagarCampos();
-    PreencherPai();
+    preencherPai();
 }
 
 TQuery *TFormTabela::LinhaPorId(const QString &id)
@@ -820,6 +835,12 @@ bool TFormTabela::PermitirGravacao()
 
 bool TFormTabela::ConferirCampos()
 {
+    // Uma lista-filha sem a linha-mãe (a mãe entregou um Id vazio) não grava: a recusa do
+    // campo do pai, antes das outras.
+    if (const Campo *pai = campoPai(); pai && Texto(pai->controle).isEmpty()) {
+        Mensagens::Informar(pai->obrigatorio);
+        return false;
+    }
     for (const Campo &c : std::as_const(m_descricao.campos))
         if (!c.obrigatorio.isEmpty() && Texto(c.controle).isEmpty()) {
             Mensagens::Informar(c.obrigatorio);
@@ -1192,6 +1213,12 @@ void TFormTabela::DefinirPai(const QString &id, const QString &nome)
     NomePai = nome;
 }
 
+void TFormTabela::ReceberMae(const TFormTabela &mae, const BotaoFilha &botao)
+{
+    Q_UNUSED(mae);
+    Q_UNUSED(botao);
+}
+
 bool TFormTabela::LinhaEscolhida() const
 {
     return !EditId->text().isEmpty();
@@ -1222,15 +1249,11 @@ bool TFormTabela::AbrirFilha(const BotaoFilha &botao)
     TFormTabela *filha = Registro::Janela(botao.numero);
     if (!filha)
         return false;
-    filha->PrepararFilha(botao.numero);
-    if (comMae)
-        EntregarMae(*filha, botao);
+    if (comMae) {
+        filha->DefinirPai(EditId->text(), Texto(botao.controleNome));
+        filha->ReceberMae(*this, botao);
+    }
     return filha->MostrarModal();
-}
-
-void TFormTabela::EntregarMae(TFormTabela &filha, const BotaoFilha &botao)
-{
-    filha.DefinirPai(EditId->text(), Texto(botao.controleNome));
 }
 
 bool TFormTabela::MostrarModal()

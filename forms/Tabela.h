@@ -200,19 +200,15 @@ public:
     // modal. Fora disso, a recusa do modo ou a de linha não escolhida.
     bool AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha,
         bool exigeNome = false);
-    // O clique num botão de janela filha da descrição.
+    // O clique num botão de janela filha da descrição: a filha recebe a linha mostrada
+    // (DefinirPai com o Id e o texto do controle do botão, e ReceberMae) e é mostrada modal.
     bool AbrirFilha(const BotaoFilha &botao);
     // Há uma linha mostrada para dar a uma filha (o Id; a janela pode pedir mais campos).
     virtual bool LinhaEscolhida() const;
-    // Dá à filha a linha mostrada antes de mostrá-la: o Id (EditId) e o nome (o controle
-    // do botão). A janela que dá mais da linha sobrescreve.
-    virtual void EntregarMae(TFormTabela &filha, const BotaoFilha &botao);
-    // Antes de ser mostrada como a filha de número dado (a janela que serve a duas
-    // tabelas escolhe aqui a sua).
-    virtual void PrepararFilha(int numero) { Q_UNUSED(numero); }
-    // Recebe a linha-mãe (Id e nome, como a mãe os mostrou) antes de ser mostrada como
-    // filha; ficam até a próxima entrega.
-    virtual void DefinirPai(const QString &id, const QString &nome);
+    // Lista-filha (a colunaPai do catálogo das janelas): a linha-mãe, o Id e o nome como a
+    // mãe os mostrou, entregue antes de a filha ser mostrada; fica até a próxima entrega.
+    // A base lista só as linhas dela, mostra-a no campo Edit<colunaPai> e não grava sem ela.
+    void DefinirPai(const QString &id, const QString &nome);
     QString IdPai;
     QString NomePai;
 
@@ -236,6 +232,10 @@ protected:
     virtual void MontarControles() { }
     // A janela que troca de tabela (a mesma janela para duas tabelas) muda o número.
     void DefinirNumeroTabela(int numero) { m_numeroTabela = numero; }
+    // A filha que precisa de mais da linha-mãe do que o Id e o nome (o código de uma
+    // disciplina, a sigla de um grupo), ou de saber qual tabela o botão pediu, lê aqui, a
+    // cada entrega, da mãe com a linha mostrada (depois de DefinirPai).
+    virtual void ReceberMae(const TFormTabela &mae, const BotaoFilha &botao);
 
     // A linha de Id dado da tabela da janela, na consulta compartilhada (com "consultado"
     // no registro); nullptr sem Id, sem linha, ou na falha (já registrada).
@@ -245,8 +245,6 @@ protected:
     // Colunas da linha atual para os controles (descrição); com caixas no mesmo lugar, põe
     // à vista a da linha e deixa vazios os campos das outras.
     void CopiarCampos();
-    // O campo do pai de uma janela filha := Id e nome entregues pela mãe.
-    void PreencherPai();
     // Põe à vista a caixa dada, das que dividem o mesmo lugar, e esconde as outras
     // (vazio: todas escondidas).
     void MostrarCaixa(const QString &caixa);
@@ -294,6 +292,11 @@ private:
     void montarCampo(const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna);
     void montarFilhas();
     QList<ControleCampo *> camposNaOrdemDeExibicao() const;
+    // Lista-filha: a colunaPai do catálogo (vazia: a janela não é filha), o campo do pai
+    // (Edit<colunaPai>) e a linha-mãe entregue posta nele.
+    QString colunaPai() const;
+    const Campo *campoPai() const;
+    void preencherPai();
     void alternarCaixa(); // editando: a caixa do texto atual do campo que decide
     void aoDesconectar();
     // Um campo em que a linha gravada agora difere da mostrada (valores como no banco).

@@ -7,6 +7,7 @@
 
 #include "CatalogoJanelas.h"
 #include "Esquema.h"
+#include "TabelaGenerica.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -276,6 +277,71 @@ private slots:
     void initTestCase_data() { LinhasMotores(); }
     void init() { QVERIFY(Apoio::Iniciar()); }
     void cleanup() { Apoio::Terminar(); }
+
+    // Cada lista-filha do catálogo (colunaPai), aberta pelo botão de uma mãe com a linha 7:
+    // a listagem com a linha da mãe e o campo do pai com o Id dela; sem mãe, a tabela
+    // inteira, e o Aceitar recusa com a mensagem do campo do pai, sem gravar.
+    void listaFilhaDoCatalogo_data()
+    {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<int>("mae");
+        for (const CatalogoJanelas::Janela &mae : CatalogoJanelas::Janelas())
+            for (const CatalogoJanelas::Filha &f : mae.filhas)
+                if (!CatalogoJanelas::JanelaDe(f.numero)->colunaPai.isEmpty())
+                    QTest::addRow("%d", f.numero) << f.numero << mae.numero;
+    }
+    void listaFilhaDoCatalogo()
+    {
+        QFETCH(int, numero);
+        QFETCH(int, mae);
+        const QString coluna = CatalogoJanelas::JanelaDe(numero)->colunaPai;
+        const QString paiNaLista = u" WHERE "_s + coluna + u"=7"_s;
+        QVERIFY(CatalogoJanelas::SentencaListagemFilha(numero, u"7"_s)
+                    .join(u"\r\n"_s)
+                    .startsWith(ConsultaTabela(numero) + u"\r\n"_s + paiNaLista));
+        QCOMPARE(CatalogoJanelas::SentencaListagemFilha(numero, {}),
+            QStringList { ConsultaTabela(numero) });
+        QCOMPARE(CatalogoJanelas::SentencaContagemFilha(numero, u"7"_s),
+            QStringList({ u"SELECT COUNT(Id) FROM "_s + NomeTabela(numero), paiNaLista }));
+
+        const QString contagem = u"SELECT COUNT(*) FROM "_s + NomeTabela(numero);
+        const QString total = Apoio::Valor(contagem);
+        Roteiro r;
+        TFormTabelaGenerica janelaMae(mae);
+        janelaMae.EditId->setText(u"7"_s);
+        const BotaoFilha botao { u"BitBtnFilha"_s, u"Filha"_s, numero, u"modo"_s, u"linha"_s };
+        bool abriu = false;
+        AoAbrirModal([&](QWidget *w) {
+            abriu = true;
+            auto *filha = qobject_cast<TFormTabela *>(w);
+            QVERIFY(filha);
+            QCOMPARE(filha->NumeroTabela, numero);
+            QCOMPARE(filha->IdPai, u"7"_s);
+            QCOMPARE(filha->Query->TextoComando(),
+                CatalogoJanelas::SentencaListagemFilha(numero, u"7"_s).join(u"\r\n"_s));
+            const Campo *pai = filha->Descricao().CampoDoControle(u"Edit"_s + coluna);
+            QVERIFY(pai);
+            filha->BitBtnIncluir->click();
+            QCOMPARE(filha->Texto(pai->controle), u"7"_s);
+            filha->BitBtnCancelar->click();
+            // Sem mãe.
+            filha->DefinirPai({}, {});
+            filha->ConsultarTabela();
+            QCOMPARE(filha->Query->TextoComando(), ConsultaTabela(numero));
+            filha->BitBtnIncluir->click();
+            r.Limpar();
+            Apoio::Eventos().Limpar();
+            filha->BitBtnAceitar->click();
+            QCOMPARE(r.Textos(), QStringList { pai->obrigatorio });
+            QCOMPARE(filha->Modo, ModoTabela::Incluindo);
+            QVERIFY(Linhas().isEmpty());
+            filha->BitBtnCancelar->click();
+            filha->BitBtnFechar->click();
+        });
+        QVERIFY(janelaMae.AbrirFilha(botao));
+        QVERIFY(abriu);
+        QCOMPARE(Apoio::Valor(contagem), total);
+    }
 
     // A linha "[vazio]": modificar só nos níveis 1 e 2; apagar nunca, antes da
     // confirmação e sem nenhuma linha no registro (a não ser na janela em que ela se apaga).

@@ -7,7 +7,6 @@
 #include "Registro.h"
 #include "Rotinas.h"
 #include "Servidor.h"
-#include "TabelaDisciplinasOferecidas.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -229,18 +228,6 @@ bool TFormTabelaDisciplinas::LinhaEscolhida() const
 {
     return TFormTabela::LinhaEscolhida() && !Texto(u"EditNome"_s).isEmpty()
         && !Texto(u"EditCodigoKVA"_s).isEmpty();
-}
-
-void TFormTabelaDisciplinas::EntregarMae(TFormTabela &filha, const BotaoFilha &botao)
-{
-    // As oferecidas recebem também o código, as vagas e o semestre (os padrões de uma
-    // oferta nova); todas, o Id e o nome da disciplina.
-    if (auto *oferecidas = qobject_cast<TFormTabelaDisciplinasOferecidas *>(&filha)) {
-        oferecidas->CodigoDisciplina = Texto(u"EditCodigoKVA"_s);
-        oferecidas->VagasDisciplina = Texto(u"EditVagas"_s);
-        oferecidas->SemestreDisciplina = Texto(u"EditSemestreIdeal"_s);
-    }
-    TFormTabela::EntregarMae(filha, botao);
 }
 
 bool TFormTabelaDisciplinas::ler(const QString &id, DadosDisciplina &dados)

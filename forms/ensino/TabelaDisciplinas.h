@@ -33,7 +33,6 @@ public:
     void HabilitarCampos(bool on) override;
     void BitBtnDuplicarClick();
     bool LinhaEscolhida() const override;
-    void EntregarMae(TFormTabela &filha, const BotaoFilha &botao) override;
 
 protected:
     void MontarControles() override;

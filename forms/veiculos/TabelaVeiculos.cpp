@@ -175,8 +175,7 @@ DescricaoJanela descricaoPassageiros()
     DescricaoJanela d;
     d.numero = 79;
     d.campos = {
-        TFormTabelaFilha::CampoPai(
-            u"Solicitante"_s, u"Solicitante"_s, 78, PesquisaFixa::Nada, SemNome),
+        CampoPai(u"Solicitante"_s, u"Solicitante"_s, 78, PesquisaFixa::Nada, SemNome),
         CampoEdit(u"Passageiro"_s, u"Passageiro"_s, 0),
         CampoEdit(u"Funcao"_s, u"Função"_s, 0),
         CampoEdit(u"RG"_s, u"RG"_s, 0),
@@ -214,7 +213,7 @@ void TFormTabelaVeiculos::BitBtnIncluirClick()
 }
 
 TFormTabelapassageiros::TFormTabelapassageiros(QWidget *parent)
-    : TFormTabelaFilha(descricaoPassageiros(), parent)
+    : TFormTabela(descricaoPassageiros(), parent)
 {
 }
 
@@ -225,7 +224,7 @@ bool TFormTabelapassageiros::ConferirCampos()
         Mensagens::Informar(SemNome);
         return false;
     }
-    return TFormTabelaFilha::ConferirCampos();
+    return TFormTabela::ConferirCampos();
 }
 
 // A linha reservada é a do pedido "[vazio]" para modificar e a do passageiro "[vazio]"
