@@ -37,10 +37,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString TabelaVazia = u"A tabela está vazia."_s;
-const QString MensagemApagado
-    = u"Este registro foi apagado por outro usuário depois de mostrado. Nada foi gravado."_s;
-const QString MensagemAlterado
-    = u"Este registro foi alterado por outro usuário depois de mostrado."_s;
 
 QPushButton *botao(const QString &nome, const QString &texto, QWidget *pai)
 {
@@ -58,40 +54,13 @@ QMetaProperty propriedadeDoUsuario(QWidget *w)
 }
 } // namespace
 
-// Valores dos comandos lidos dos controles da janela pelo objectName.
-class ValoresJanela : public FonteValores {
-public:
-    explicit ValoresJanela(const TFormTabela &j)
-        : m_j(j)
-    {
-    }
-    QString Texto(const QString &controle) const override { return m_j.Texto(controle); }
-    bool Marcado(const QString &controle) const override
-    {
-        if (ControleCampo *c = m_j.CampoDoControle(controle))
-            return c->Marcado();
-        auto *c = m_j.Controle<QCheckBox>(controle);
-        return c && c->isChecked();
-    }
-    QDate Data(const QString &controle) const override
-    {
-        if (ControleCampo *c = m_j.CampoDoControle(controle))
-            return c->Data();
-        auto *d = m_j.Controle<QDateEdit>(controle);
-        return d ? d->date() : QDate();
-    }
-    bool Condicao(const QString &nome) const override { return m_j.Condicao(nome); }
-
-private:
-    const TFormTabela &m_j;
-};
-
 TFormTabela::TFormTabela(const DescricaoJanela &descricao, QWidget *parent)
     : QDialog(parent)
     , m_numeroTabela(descricao.numero)
     , m_descricao(descricao)
 {
     Query = new TQuery(&Servidor::Database(), this);
+    m_gravacao = std::make_unique<GravacaoTabela>(*this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(u"Tabela "_s + TituloTabela(NumeroTabela));
@@ -758,7 +727,7 @@ void TFormTabela::DBGridPesquisaCellClick(const QModelIndex &indice)
 
 void TFormTabela::BitBtnIncluirClick()
 {
-    m_zerados.clear();
+    m_gravacao->Comecar();
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
     Modo = ModoTabela::Incluindo;
@@ -815,7 +784,7 @@ void TFormTabela::BitBtnModificarClick()
     }
     if (!PodeModificarFicha())
         return;
-    m_zerados.clear();
+    m_gravacao->Comecar();
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
     Modo = ModoTabela::Modificando;
@@ -855,18 +824,6 @@ bool TFormTabela::ConferirCampos()
     return true;
 }
 
-bool TFormTabela::conferirGravaveis()
-{
-    for (const auto &c : m_campos) {
-        const QString recusa = c->Recusa();
-        if (!recusa.isEmpty()) {
-            Mensagens::Informar(recusa);
-            return false;
-        }
-    }
-    return true;
-}
-
 TabelaLinhas TFormTabela::LinhasGravacao(bool inclusao) const
 {
     return inclusao ? m_descricao.LinhasInclusao() : m_descricao.LinhasAlteracao();
@@ -883,169 +840,7 @@ bool TFormTabela::Condicao(const QString &nome) const
 
 bool TFormTabela::GravarSeguintes(bool inclusao)
 {
-    const QString id = EditId->text();
-    for (const Campo &c : std::as_const(m_descricao.campos)) {
-        if (!c.TextoLongo())
-            continue;
-        const QString texto = Texto(c.controle);
-        const bool ok = inclusao ? InserirCampoDescricao(id, c.tabelaTexto, texto, c.chaveTexto)
-                                 : AtualizarCampoDescricao(id, c.tabelaTexto, texto, c.chaveTexto);
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
-bool TFormTabela::ExcluirSeguintes()
-{
-    for (const Campo &c : std::as_const(m_descricao.campos))
-        if (c.TextoLongo() && !ExcluirCampoDescricao(EditId->text(), c.tabelaTexto, c.chaveTexto))
-            return false;
-    return true;
-}
-
-QStringList TFormTabela::Sentenca(bool inclusao) const
-{
-    TabelaLinhas linhas = LinhasGravacao(inclusao);
-    // Uma pesquisa que uma regra da janela esvaziou nesta edição é gravada como NULL (a
-    // regra comum deixaria o Id antigo no banco).
-    for (LinhaSentenca &l : linhas)
-        if (l.presenca.tipo == Presenca::SeNaoVazio && m_zerados.contains(l.presenca.campo)
-            && Texto(l.presenca.campo).isEmpty()) {
-            l.texto.replace(u"{#"_s + l.presenca.campo + u'}', u"NULL"_s);
-            l.presenca.tipo = Presenca::Sempre;
-        }
-    return RenderizarSentenca(linhas, NumeroTabela, ValoresJanela(*this));
-}
-
-void TFormTabela::Zerar(const QString &controleId)
-{
-    if (auto *pesquisa = dynamic_cast<ControlePesquisa *>(CampoDoControle(controleId)))
-        pesquisa->Limpar();
-    else
-        DefinirTexto(controleId, QString());
-    m_zerados.insert(controleId);
-}
-
-bool TFormTabela::EmTransacao(const std::function<bool()> &passos)
-{
-    TDatabase &db = Servidor::Database();
-    try {
-        db.IniciarTransacao();
-        if (passos()) {
-            db.ConfirmarTransacao();
-            return true;
-        }
-    } catch (const ErroBanco &e) {
-        RegistrarErro(NumeroTabela, e.Mensagem());
-    }
-    db.DesfazerTransacao();
-    return false;
-}
-
-bool TFormTabela::conferirLinhaGravada(QList<DiferencaCampo> &diferencas)
-{
-    // Na consulta compartilhada: a listagem da janela fica como estava enquanto o
-    // usuário responde.
-    const QString id = EditId->text();
-    TQuery &q = Servidor::Query();
-    LerParaAlterar(q, NumeroTabela, u"Id"_s, id);
-    if (q.RecordCount() == 0)
-        return false;
-    QList<std::pair<ControleCampo *, QString>> gravados;
-    QList<ControleCampo *> textosLongos;
-    for (const auto &c : m_campos) {
-        const Campo &d = c->Descricao();
-        if (!c->ValorMostrado())
-            continue;
-        if (d.TextoLongo())
-            textosLongos << c.get();
-        else if (q.TemCampo(d.coluna))
-            gravados.append({ c.get(), q.AsString(d.coluna) });
-    }
-    for (ControleCampo *c : std::as_const(textosLongos)) {
-        // Sem a linha de descrição, o texto gravado é vazio.
-        const Campo &d = c->Descricao();
-        LerParaAlterar(q, d.tabelaTexto, d.chaveTexto, id);
-        gravados.append({ c, q.RecordCount() > 0 ? q.AsString(u"Texto"_s) : QString() });
-    }
-    // Na ordem dos campos na tela.
-    for (const auto &c : m_campos)
-        for (const auto &[campo, gravado] : std::as_const(gravados))
-            if (campo == c.get() && gravado != *campo->ValorMostrado())
-                diferencas.append({ campo, *campo->ValorMostrado(), gravado });
-    return true;
-}
-
-QString TFormTabela::perguntaAlterado(const QList<DiferencaCampo> &diferencas)
-{
-    // Cada valor numa linha só e curto o bastante para caber na caixa.
-    const auto curto = [](QString v) {
-        v.replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ').replace(u'\r', u' ');
-        return u'"' + (v.size() > 60 ? v.left(57) + u"..."_s : v) + u'"';
-    };
-    QString texto = MensagemAlterado + u"\n\r"_s;
-    for (const DiferencaCampo &d : diferencas) {
-        const Campo &c = d.campo->Descricao();
-        const QString rotulo = c.rotulo.isEmpty() ? c.coluna : QString(c.rotulo).remove(u'&');
-        texto += u"\n\r"_s + rotulo + u": mostrado "_s + curto(d.campo->Exibicao(d.mostrado))
-            + u", gravado agora "_s + curto(d.campo->Exibicao(d.gravado));
-    }
-    return texto
-        + u"\n\r\n\rGravar assim mesmo, por cima do que o outro usuário gravou?\n\r"
-          "(Não: a edição continua na tela e nada é gravado.)"_s;
-}
-
-bool TFormTabela::gravar(bool inclusao)
-{
-    const QString idAnterior = EditId->text();
-    for (;;) {
-        // Na alteração, a linha como está gravada agora (travada até o fim da transação)
-        // é comparada com a mostrada: apagada, ou mudada por outro usuário, nada é
-        // gravado nesta transação; a pergunta vem depois, sem trava nenhuma esperando o
-        // usuário.
-        QList<DiferencaCampo> diferencas;
-        bool apagada = false;
-        const bool ok = EmTransacao([&] {
-            if (!inclusao) {
-                if (!conferirLinhaGravada(diferencas)) {
-                    apagada = true;
-                    return false;
-                }
-                if (!diferencas.isEmpty())
-                    return false;
-            }
-            int linhas = -1;
-            if (!ExecutarComando(
-                    *Query, NumeroTabela, inclusao ? Passo::Inclusao : Passo::Alteracao,
-                    [&] { return Sentenca(inclusao); }, &linhas)) {
-                apagada = !inclusao && linhas == 0;
-                return false;
-            }
-            if (inclusao) {
-                // O Id novo vem do motor; ProcurarId fica pela sua linha no registro.
-                const QString novo = Query->UltimoIdInserido();
-                if (!m_descricao.procuraColuna.isEmpty())
-                    ProcurarId(NumeroTabela, Texto(m_descricao.procuraControle),
-                        m_descricao.procuraColuna);
-                EditId->setText(novo);
-            }
-            return GravarSeguintes(inclusao);
-        });
-        if (ok)
-            return true;
-        EditId->setText(idAnterior);
-        if (apagada) {
-            Mensagens::Informar(MensagemApagado);
-            return false;
-        }
-        if (diferencas.isEmpty() || !Mensagens::Confirmar(perguntaAlterado(diferencas)))
-            return false;
-        // Por cima: o que está gravado agora passa a ser o que o usuário viu, e a gravação
-        // recomeça (uma nova mudança nesse meio-tempo é perguntada de novo).
-        for (const DiferencaCampo &d : std::as_const(diferencas))
-            d.campo->DefinirValorMostrado(d.gravado);
-    }
+    return m_gravacao->GravarTextosLongos(inclusao);
 }
 
 void TFormTabela::FimDaEdicao()
@@ -1076,14 +871,14 @@ void TFormTabela::BitBtnAceitarClick()
         Concluir();
         return;
     }
-    if (!ConferirCampos() || !conferirGravaveis())
+    if (!ConferirCampos() || !m_gravacao->ConferirGravaveis())
         return; // continua editando, com a lista ainda bloqueada
     if (!Servidor::Database().Connected()) {
         Mensagens::Informar(u"A conexão com o servidor foi encerrada: nada foi gravado.\n\r"
                             "Conecte-se novamente e pressione Aceitar, ou pressione Cancelar."_s);
         return;
     }
-    if (!gravar(Modo == ModoTabela::Incluindo)) {
+    if (!m_gravacao->Gravar(Modo == ModoTabela::Incluindo)) {
         // O que foi digitado fica na tela para ser corrigido ou cancelado.
         if (Servidor::Database().Connected())
             ConsultarTabela();
@@ -1098,17 +893,6 @@ void TFormTabela::BitBtnCancelarClick()
     HabilitarCampos(false);
     FimDaEdicao();
     MostrarRegistro();
-}
-
-bool TFormTabela::excluir()
-{
-    const QString id = EditId->text();
-    return EmTransacao([&] {
-        return ExecutarComando(*Query, NumeroTabela, Passo::Exclusao, [&] {
-            return QStringList { u"DELETE FROM "_s + NomeTabela(NumeroTabela) + u" WHERE Id="_s
-                + ValorInteiro(id) };
-        }) && ExcluirSeguintes();
-    });
 }
 
 void TFormTabela::BitBtnExcluirClick()
@@ -1130,7 +914,7 @@ void TFormTabela::BitBtnExcluirClick()
         : OperacaoTabela::Nenhuma;
     if (Operacao != OperacaoTabela::ExclusaoConfirmada)
         return;
-    excluir();
+    m_gravacao->Excluir();
     ConsultarTabela();
     MostrarRegistro();
 }

@@ -17,6 +17,7 @@
 // são criados em MontarControles, nunca no construtor.
 #include "Banco.h"
 #include "Descricao.h"
+#include "GravacaoTabela.h"
 
 #include <QDialog>
 #include <QHash>
@@ -146,12 +147,9 @@ public:
     // Grade dos campos do registro, para controles próprios da janela.
     QGridLayout *GradeCampos() const { return m_grade; }
 
-    // O comando de gravação (INSERT ou UPDATE) como sairia agora dos campos; lança
-    // ErroBanco quando um valor é recusado.
-    QStringList Sentenca(bool inclusao) const;
-    // Esvazia um campo por uma regra da janela durante a edição (a pesquisa que outra
-    // exclui): no comando desta edição a coluna vai como NULL em vez de ficar de fora.
-    void Zerar(const QString &controleId);
+    // O caminho de gravação da janela (o comando, a pesquisa esvaziada que vai como NULL,
+    // a transação, a exclusão, os textos longos).
+    GravacaoTabela &Gravacao() { return *m_gravacao; }
 
     // Métodos da base
     void FormShow(); // parte da base ao mostrar
@@ -263,16 +261,12 @@ protected:
     // apagar nunca (false, com a recusa mostrada).
     bool PodeModificarReservada(const QStringList &controles);
     bool PodeExcluirReservada(const QStringList &controles);
-    // Gravações depois do comando, na mesma transação (textos longos).
+    // Gravações depois do comando, na mesma transação (os textos longos).
     virtual bool GravarSeguintes(bool inclusao);
-    virtual bool ExcluirSeguintes();
     // Condições com nome das regras de presença (SeCondicao).
     virtual bool Condicao(const QString &nome) const;
     // Comando de gravação (vazio: nada a gravar).
     virtual TabelaLinhas LinhasGravacao(bool inclusao) const;
-    // Roda os passos numa transação: confirma se todos deram certo, desfaz se não (uma
-    // falha da própria transação vai para RegistrarErro).
-    bool EmTransacao(const std::function<bool()> &passos);
     // Fim de uma edição: lista de novo, campos só leitura, Modo Consultando, primeira linha.
     void Concluir();
     void FimDaEdicao(); // grade habilitada, aviso escondido
@@ -286,6 +280,7 @@ public slots:
     void reject() override;
 
 private:
+    friend class GravacaoTabela;
     friend class ValoresJanela;
     void montar();
     void montarCampos();
@@ -299,29 +294,13 @@ private:
     void preencherPai();
     void alternarCaixa(); // editando: a caixa do texto atual do campo que decide
     void aoDesconectar();
-    // Um campo em que a linha gravada agora difere da mostrada (valores como no banco).
-    struct DiferencaCampo {
-        ControleCampo *campo;
-        QString mostrado;
-        QString gravado;
-    };
-    // Relê a linha do EditId (travada até o fim da transação) e a compara com a mostrada
-    // nos campos que a mostraram e nos textos longos; false quando ela não existe mais.
-    // Lança ErroBanco.
-    bool conferirLinhaGravada(QList<DiferencaCampo> &diferencas);
-    static QString perguntaAlterado(const QList<DiferencaCampo> &diferencas);
-    // Cada campo pode ser gravado como está (sem caractere que o banco não guarda, sem
-    // passar da coluna)? Senão, a recusa do campo e false; antes de qualquer comando.
-    bool conferirGravaveis();
-    bool gravar(bool inclusao);
-    bool excluir();
 
     int m_numeroTabela = 0;
     DescricaoJanela m_descricao;
     QHash<QString, QWidget *> m_controles;
     std::vector<std::unique_ptr<ControleCampo>> m_campos;
     QHash<QString, ControleCampo *> m_camposPorControle;
-    QSet<QString> m_zerados; // campos esvaziados por uma regra nesta edição
+    std::unique_ptr<GravacaoTabela> m_gravacao;
     QHash<QObject *, std::function<void()>> m_duplosCliques;
     Listagem *m_listagem = nullptr;
     ModeloListagem *m_modelo = nullptr;

@@ -339,7 +339,7 @@ private slots:
         if (telefone(n))
             j->Controle<QComboBox>(u"EditCategoria"_s)->setCurrentText(u"fax"_s);
         linhas.replaceInStrings(u"=ID"_s, u'=' + id);
-        QCOMPARE(j->Sentenca(inclusao), linhas);
+        QCOMPARE(j->Gravacao().Sentenca(inclusao), linhas);
         j->BitBtnAceitar->click();
         QCOMPARE(j->Modo, ModoTabela::Consultando);
         QCOMPARE(Valor(u"SELECT COUNT(*) FROM %1 WHERE %2='a''b'"_s.arg(

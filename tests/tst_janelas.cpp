@@ -257,16 +257,16 @@ private slots:
             j.BitBtnModificarClick();
         };
         modificar();
-        j.Zerar(u"EditCategoria"_s);
+        j.Gravacao().Zerar(u"EditCategoria"_s);
         QCOMPARE(j.Texto(u"EditCategoria"_s), QString());
-        QCOMPARE(j.Sentenca(false),
+        QCOMPARE(j.Gravacao().Sentenca(false),
             QStringList({ u"UPDATE Docentes SET "_s, u"Nome='Ana'"_s, u",Departamento=3"_s,
                 u",Categoria=NULL"_s, u" WHERE Id=5"_s }));
         // A próxima edição recomeça: vazia, a categoria fica de fora.
         j.BitBtnCancelarClick();
         modificar();
         j.DefinirTexto(u"EditCategoria"_s, QString());
-        QCOMPARE(j.Sentenca(false),
+        QCOMPARE(j.Gravacao().Sentenca(false),
             QStringList({ u"UPDATE Docentes SET "_s, u"Nome='Ana'"_s, u",Departamento=3"_s,
                 u" WHERE Id=5"_s }));
         j.BitBtnCancelarClick();

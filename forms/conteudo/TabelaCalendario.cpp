@@ -141,7 +141,7 @@ bool TFormTabelaCalendario::ConverterAno(int de, int para)
             [] { return QStringList { ConsultaTabela(69) }; }))
         return false;
     const int anos = para - de;
-    return EmTransacao([&] {
+    return Gravacao().EmTransacao([&] {
         QList<QStringList> comandos;
         comandos.reserve(Query->RecordCount());
         for (Query->First(); !Query->Eof(); Query->Next()) {

@@ -25,7 +25,7 @@ Campo exclusiva(Campo c, const QString &escolhida, const QString &outra, const Q
         if (j.Texto(outra).isEmpty() || nome.isEmpty() || nome == u"[vazio]"_s)
             return;
         Mensagens::Informar(mensagem);
-        j.Zerar(outra);
+        j.Gravacao().Zerar(outra);
     });
 }
 } // namespace

@@ -24,7 +24,7 @@ Campo exclusivo(Campo c, const QString &outro, const QString &aviso)
         if (j.Texto(outro).isEmpty() || nome.isEmpty() || nome == Vazio)
             return;
         Mensagens::Informar(aviso);
-        j.Zerar(outro);
+        j.Gravacao().Zerar(outro);
     };
     return c;
 }
