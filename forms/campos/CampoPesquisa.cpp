@@ -37,7 +37,7 @@ QWidget *ControlePesquisa::Criar(QWidget *pai)
     m_nome = new QLineEdit(pai);
     m_nome->setReadOnly(true);
     Registrar(m_nome, m_campo.ControleNome());
-    Janela()->LigarDuploClique(m_nome, [this] { Executar(); });
+    LigarDuploClique(m_nome, [this] { Executar(); });
     return m_id;
 }
 

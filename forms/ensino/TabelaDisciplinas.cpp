@@ -218,9 +218,7 @@ void TFormTabelaDisciplinas::BitBtnDuplicarClick()
         return;
     // Uma inclusão com os valores (e os textos) da disciplina mostrada; a lista fica
     // bloqueada até o fim, como em Incluir, e a cópia recebe o Id que o banco lhe der.
-    DBGridPesquisa->setEnabled(false);
-    Modo = ModoTabela::Incluindo;
-    HabilitarCampos(true);
+    ComecarEdicao(Edicao::Duplicacao);
     Mensagens::Informar(u"Uma cópia desse registro foi gerada em outra posição na tabela."_s);
 }
 

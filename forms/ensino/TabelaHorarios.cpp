@@ -70,7 +70,7 @@ void TFormTabelaHorarios::HabilitarCampos(bool on)
     TFormTabela::HabilitarCampos(on);
     // Os programas ficam na cor de botão (a escolha funciona do mesmo jeito).
     for (const QString &nome : { u"EditGraduacao_Nome"_s, u"EditPosgraduacao_Nome"_s })
-        Pintar(Controle(nome), CorSomenteLeitura());
+        ControleCampo::Pintar(Controle(nome), ControleCampo::CorSomenteLeitura());
 }
 
 void TFormTabelaHorarios::BitBtnIncluirClick()
