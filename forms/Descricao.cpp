@@ -46,6 +46,7 @@ namespace {
 // Uma coluna gravada com o controle, o tipo do valor e a presença resolvidos.
 struct Resolvida {
     QString coluna;
+    QString colunaInclusao; // como o INSERT a escreve
     QString controle;
     TipoValor valor = TipoValor::Texto;
     ColunaGravada::Presenca presenca = ColunaGravada::Presenca::Sempre;
@@ -55,7 +56,8 @@ struct Resolvida {
 
 Resolvida resolver(const DescricaoJanela &d, const ColunaGravada &g)
 {
-    Resolvida r { g.coluna, g.controle, TipoValor::Texto, g.presenca, g.comando, {} };
+    Resolvida r { g.coluna, g.grafiaInclusao.isEmpty() ? g.coluna : g.grafiaInclusao, g.controle,
+        TipoValor::Texto, g.presenca, g.comando, {} };
     const Campo *campo
         = g.controle.isEmpty() ? d.CampoDaColuna(g.coluna) : d.CampoDoControle(g.controle);
     if (r.controle.isEmpty() && campo)
@@ -140,7 +142,8 @@ TabelaLinhas DescricaoJanela::LinhasInclusao() const
     const QList<Resolvida> l = gravadas(*this, true);
     TabelaLinhas t { { formato.inclusao, Sempre() } };
     for (qsizetype i = 0; i < l.size(); ++i)
-        t << LinhaSentenca { (i ? u","_s : QString()) + l[i].coluna, presencaNo(l[i], true) };
+        t << LinhaSentenca { (i ? u","_s : QString()) + l[i].colunaInclusao,
+            presencaNo(l[i], true) };
     t << LinhaSentenca { u") VALUES ("_s, Sempre() };
     for (qsizetype i = 0; i < l.size(); ++i)
         t << LinhaSentenca { (i ? u","_s : QString()) + marca(l[i].valor, l[i].controle),
@@ -194,6 +197,8 @@ public:
             }
             if (c.capacidade)
                 acrescentar(c.ControleCapacidade());
+            if (!c.unidade.isEmpty())
+                acrescentar(c.ControleUnidade());
         }
         for (const QString &nome : m_d.controlesProprios)
             acrescentar(nome);
@@ -220,6 +225,8 @@ public:
         bool primeira = true;
         for (const ColunaGravada &g : m_d.colunas) {
             coluna(g.coluna, u"colunas gravadas"_s);
+            if (!g.grafiaInclusao.isEmpty())
+                coluna(g.grafiaInclusao, u"colunas gravadas"_s);
             const Resolvida r = resolver(m_d, g);
             if (r.controle.isEmpty())
                 erro(u"coluna gravada %1 sem campo nem controle"_s.arg(g.coluna));

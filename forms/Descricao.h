@@ -27,6 +27,9 @@ struct ColunaGravada {
     enum class Comando { Ambos, SoInclusao, SoAlteracao };
 
     QString coluna = {};
+    // Como o INSERT escreve a coluna, quando não é como o UPDATE (o banco não distingue
+    // maiúsculas; vazio: como 'coluna').
+    QString grafiaInclusao = {};
     QString controle = {}; // vazio: o controle do campo da coluna
     std::optional<TipoValor> valor = {}; // vazio: o do campo
     Presenca presenca = Presenca::Padrao;
@@ -65,6 +68,11 @@ struct ColunaGravada {
     ColunaGravada &SoNaAlteracao()
     {
         comando = Comando::SoAlteracao;
+        return *this;
+    }
+    ColunaGravada &GrafiaNaInclusao(const QString &grafia)
+    {
+        grafiaInclusao = grafia;
         return *this;
     }
 };

@@ -317,6 +317,14 @@ void MontagemTabela::campo(
     grade->addWidget(campo->NaGrade(), linha, coluna + 1, 1, largo ? -1 : 1);
     if (largo)
         coluna = 0;
+    if (!c.unidade.isEmpty() && !largo) {
+        // A unidade logo depois do campo; um campo ao lado vem depois dela.
+        auto *unidade = new QLabel(c.unidade, pai);
+        unidade->setBuddy(controle);
+        j.RegistrarControle(unidade, c.ControleUnidade());
+        grade->addWidget(unidade, linha, coluna + 2);
+        ++coluna;
+    }
     ++linha;
 }
 

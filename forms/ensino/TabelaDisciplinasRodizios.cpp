@@ -23,7 +23,7 @@ DescricaoJanela descricao()
              << CampoPesquisa(u"Docente"_s, u"Docente"_s, 11)
                     .Obrigatorio(
                         u"O campo Docente precisa estar preenchido. Operação interrompida."_s)
-             << CampoMarcacao(u"Ministrante"_s, u"Ministrante"_s);
+             << CampoMarcacao(u"Ministrante"_s, u"Ministrante"_s).AoIncluir(InicioCampo::Marcado);
     // A disciplina vai entre aspas no UPDATE e sem elas no INSERT; a tabela é a da vez.
     d.colunas = { Gravar(u"Disciplina"_s).Como(TipoValor::Texto).SoNaAlteracao(),
         Gravar(u"Disciplina"_s).Sempre().SoNaInclusao(), Gravar(u"Docente"_s),
@@ -77,12 +77,6 @@ QString TFormTabelaDisciplinasRodizios::MostrarDisciplina(const QString &id)
     DefinirTexto(u"EditCodigoKVA"_s, codigo);
     DefinirTexto(u"EditCurso"_s, curso);
     return nome;
-}
-
-void TFormTabelaDisciplinasRodizios::BitBtnIncluirClick()
-{
-    TFormTabela::BitBtnIncluirClick();
-    Controle<QCheckBox>(u"CheckBoxMinistrante"_s)->setChecked(true);
 }
 
 REGISTRAR_JANELA(38, TFormTabelaDisciplinasRodizios)

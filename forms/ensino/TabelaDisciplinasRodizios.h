@@ -15,7 +15,6 @@ public:
     int TabelaRodizio = 0;
 
     void ExibirJanela() override;
-    void BitBtnIncluirClick() override;
     // Código e curso da disciplina (38) ou oferta (39) de Id dado nos campos; devolve o
     // nome da disciplina.
     QString MostrarDisciplina(const QString &id);

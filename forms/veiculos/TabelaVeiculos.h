@@ -11,8 +11,6 @@ class TFormTabelaVeiculos : public TFormTabela {
 public:
     explicit TFormTabelaVeiculos(QWidget *parent = nullptr);
 
-    void BitBtnIncluirClick() override;
-
 protected:
     void MontarControles() override;
 };
