@@ -24,6 +24,15 @@ FiltroDepartamento porDepartamento(const QString &marcador, const QString &ou, c
     return { u"Departamento"_s, marcador, ou, ordem };
 }
 
+// As disciplinas de cada seção pela modalidade, que começa (10) ou não (9) por
+// "Pós-Graduação"; a linha "[vazio]" nas duas.
+FiltroSecao porModalidade()
+{
+    const QString condicao
+        = u" WHERE  SUBSTRING(Categoria,1,13)%1'Pós-Graduação' OR Nome='[vazio]'"_s;
+    return { condicao.arg(u"<>"_s), condicao.arg(u"="_s), u" ORDER BY CodigoKVA, Nome"_s };
+}
+
 QList<Janela> montar()
 {
     // O nível 7 abre a janela de docentes, mas Aceitar recusa incluir e alterar.
@@ -94,6 +103,7 @@ QList<Janela> montar()
             .codigos = { 33 },
             .filhas = { { 34 }, { 35 }, { 37 }, { 38 } },
             .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY CodigoKVA, Nome"_s),
+            .secao = porModalidade(),
             .contagem = true },
         { .numero = 34, .filhas = { { 39 }, { 77 } }, .colunaPai = u"Disciplina"_s },
         { .numero = 35, .escolhedoras = { 36 }, .contagem = true, .colunaPai = u"Disciplina"_s },
@@ -143,6 +153,12 @@ QList<Janela> montar()
         { .numero = 79, .colunaPai = u"Solicitante"_s },
         { .numero = 81,
             .acao = menu(24, u"TabelaDiplomas"_s, u"Tabela &Diplomas"_s),
+            // Os diplomas do programa da seção, qualquer que seja (também a linha "[vazio]"
+            // do programa); a legenda conta a tabela inteira.
+            .secao = { .graduacao = u" WHERE  Graduacao IS NOT NULL"_s,
+                .posGraduacao = u" WHERE  PosGraduacao IS NOT NULL"_s,
+                .ordem = u" ORDER BY Nome"_s,
+                .naContagem = false },
             .contagem = true },
         // O histórico de alterações: o administrador o lê e desfaz alterações das outras
         // tabelas pelos direitos que já tem nelas; no histórico ninguém grava.
@@ -218,29 +234,38 @@ int JanelaDaEtiqueta(int etiqueta)
 }
 
 namespace {
-// A condição do filtro do nível na janela, ou vazia quando ela lista tudo.
-QString condicaoDoNivel(int numero)
+// O filtro do nível na janela: a condição e a ordem, vazias quando ela lista tudo.
+struct CondicaoNivel {
+    QString condicao, ordem;
+};
+
+CondicaoNivel condicaoDoNivel(int numero, bool contagem)
 {
     const Janela *j = JanelaDe(numero);
-    if (!j || j->filtro.coluna.isEmpty() || !FiltroDeDepartamentoAtivo())
+    if (!j)
         return {};
-    const FiltroDepartamento &f = j->filtro;
-    return u" WHERE "_s + f.coluna + u'=' + ValorInteiro(FiltroTabelas) + f.ou + f.marcador
-        + u"='[vazio]'"_s;
+    if (const FiltroDepartamento &f = j->filtro; !f.coluna.isEmpty() && FiltroDeDepartamentoAtivo())
+        return { u" WHERE "_s + f.coluna + u'=' + ValorInteiro(FiltroTabelas) + f.ou + f.marcador
+                + u"='[vazio]'"_s,
+            f.ordem };
+    if (const FiltroSecao &s = j->secao; FiltroDeSecaoAtivo() && (!contagem || s.naContagem))
+        return { NivelAcesso == 9 ? s.graduacao : s.posGraduacao, s.ordem };
+    return {};
 }
 } // namespace
 
 QString SentencaListagem(int numero)
 {
-    const QString condicao = condicaoDoNivel(numero);
-    if (condicao.isEmpty())
+    const CondicaoNivel c = condicaoDoNivel(numero, false);
+    if (c.condicao.isEmpty())
         return ConsultaTabela(numero);
-    return u"SELECT * FROM "_s + NomeTabela(numero) + condicao + JanelaDe(numero)->filtro.ordem;
+    return u"SELECT * FROM "_s + NomeTabela(numero) + c.condicao + c.ordem;
 }
 
 QString SentencaContagem(int numero)
 {
-    return u"SELECT COUNT(Id) FROM "_s + NomeTabela(numero) + condicaoDoNivel(numero);
+    return u"SELECT COUNT(Id) FROM "_s + NomeTabela(numero)
+        + condicaoDoNivel(numero, true).condicao;
 }
 
 namespace {

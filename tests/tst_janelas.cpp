@@ -71,6 +71,61 @@ private slots:
         QVERIFY2(semEditor.isEmpty(), qPrintable(semEditor.join(u", "_s)));
     }
 
+    // O filtro das seções de graduação (9) e de pós-graduação (10), dado do catálogo: a
+    // listagem e a contagem de cada janela em cada seção; com o filtro vazio, ou numa
+    // janela sem filtro de seção, as padrão.
+    void filtroDasSecoes_data()
+    {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<int>("nivel");
+        QTest::addColumn<QString>("listagem");
+        QTest::addColumn<QString>("contagem");
+        const QString modalidade
+            = u" WHERE  SUBSTRING(Categoria,1,13)%1'Pós-Graduação' OR Nome='[vazio]'"_s;
+        QTest::newRow("disciplinas, 9")
+            << 32 << 9
+            << u"SELECT * FROM Disciplinas"_s + modalidade.arg(u"<>"_s)
+                + u" ORDER BY CodigoKVA, Nome"_s
+            << u"SELECT COUNT(Id) FROM Disciplinas"_s + modalidade.arg(u"<>"_s);
+        QTest::newRow("disciplinas, 10")
+            << 32 << 10
+            << u"SELECT * FROM Disciplinas"_s + modalidade.arg(u"="_s)
+                + u" ORDER BY CodigoKVA, Nome"_s
+            << u"SELECT COUNT(Id) FROM Disciplinas"_s + modalidade.arg(u"="_s);
+        QTest::newRow("diplomas, 9")
+            << 81 << 9 << u"SELECT * FROM Diplomas WHERE  Graduacao IS NOT NULL ORDER BY Nome"_s
+            << u"SELECT COUNT(Id) FROM Diplomas"_s;
+        QTest::newRow("diplomas, 10")
+            << 81 << 10 << u"SELECT * FROM Diplomas WHERE  PosGraduacao IS NOT NULL ORDER BY Nome"_s
+            << u"SELECT COUNT(Id) FROM Diplomas"_s;
+        for (const CatalogoJanelas::Janela &j : CatalogoJanelas::Janelas())
+            if (j.secao.graduacao.isEmpty() && j.colunaPai.isEmpty())
+                for (int nivel : { 9, 10 })
+                    QTest::addRow("%d, %d", j.numero, nivel)
+                        << j.numero << nivel << ConsultaTabela(j.numero)
+                        << u"SELECT COUNT(Id) FROM "_s + NomeTabela(j.numero);
+    }
+    void filtroDasSecoes()
+    {
+        QFETCH(int, numero);
+        QFETCH(int, nivel);
+        QFETCH(QString, listagem);
+        QFETCH(QString, contagem);
+        const int nivelAntes = NivelAcesso;
+        const QString filtroAntes = FiltroTabelas;
+        NivelAcesso = nivel;
+        FiltroTabelas = nivel == 9 ? u"Graduação"_s : u"Pós-Graduação"_s;
+        const QString listada = CatalogoJanelas::SentencaListagem(numero);
+        const QString contada = CatalogoJanelas::SentencaContagem(numero);
+        FiltroTabelas.clear();
+        const QString semFiltro = CatalogoJanelas::SentencaListagem(numero);
+        NivelAcesso = nivelAntes;
+        FiltroTabelas = filtroAntes;
+        QCOMPARE(listada, listagem);
+        QCOMPARE(contada, contagem);
+        QCOMPARE(semFiltro, ConsultaTabela(numero));
+    }
+
     // Um texto mais comprido que a caixa aparece do começo (o nome, não o fim dele).
     void textoCompridoApareceDoComeco()
     {

@@ -1,9 +1,7 @@
 #include "TabelaDisciplinas.h"
 
-#include "CatalogoTabelas.h"
 #include "ListasFixas.h"
 #include "Mensagens.h"
-#include "PerfisAcesso.h"
 #include "Registro.h"
 #include "Rotinas.h"
 #include "Servidor.h"
@@ -130,16 +128,6 @@ DescricaoJanela descricao()
     d.largura = 1100;
     return d;
 }
-
-// A condição das seções de graduação (9) e de pós-graduação (10): a modalidade começa ou
-// não por "Pós-Graduação" (o nível escolhe; o texto do filtro não entra no comando).
-QString condicaoDaSecao()
-{
-    if (FiltroTabelas.isEmpty() || (NivelAcesso != 9 && NivelAcesso != 10))
-        return {};
-    return u" WHERE  SUBSTRING(Categoria,1,13)"_s + (NivelAcesso == 9 ? u"<>"_s : u"="_s)
-        + u"'Pós-Graduação' OR Nome='[vazio]'"_s;
-}
 } // namespace
 
 TFormTabelaDisciplinas::TFormTabelaDisciplinas(QWidget *parent)
@@ -157,23 +145,6 @@ void TFormTabelaDisciplinas::MontarControles()
     const int depoisDeExcluir = LinhaBotoes()->indexOf(BitBtnExcluir) + 1;
     NovoBotao(u"BitBtnDuplicar"_s, u"&Duplicar"_s, LinhaBotoes(), depoisDeExcluir,
         [this] { BitBtnDuplicarClick(); });
-}
-
-QStringList TFormTabelaDisciplinas::SentencaConsulta() const
-{
-    const QString condicao = condicaoDaSecao();
-    if (condicao.isEmpty())
-        return TFormTabela::SentencaConsulta();
-    return { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + condicao
-        + u" ORDER BY CodigoKVA, Nome"_s };
-}
-
-QStringList TFormTabelaDisciplinas::SentencaContagem() const
-{
-    const QString condicao = condicaoDaSecao();
-    if (condicao.isEmpty())
-        return TFormTabela::SentencaContagem();
-    return { u"SELECT COUNT(Id) FROM "_s + NomeTabela(NumeroTabela) + condicao };
 }
 
 void TFormTabelaDisciplinas::MostrarRegistro()

@@ -36,8 +36,6 @@ public:
 
 protected:
     void MontarControles() override;
-    QStringList SentencaConsulta() const override;
-    QStringList SentencaContagem() const override;
     bool ConferirCampos() override;
 
 private:
