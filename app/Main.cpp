@@ -316,15 +316,8 @@ void TFormMain::AjudaSobreExecute()
 
 void TFormMain::MostrarJanelaTabela(int numero)
 {
-    TFormTabela *janela = Registro::Janela(numero);
-    if (!janela)
-        return;
-    if (!janela->isVisible()) {
-        janela->Modo = ModoTabela::Consultando;
-        janela->show();
-    }
-    janela->raise();
-    janela->activateWindow();
+    if (TFormTabela *janela = Registro::Janela(numero))
+        janela->MostrarSemEsperar();
 }
 
 void TFormMain::LerPosicaoJanela()

@@ -24,6 +24,15 @@ FiltroDepartamento porDepartamento(const QString &marcador, const QString &ou, c
     return { u"Departamento"_s, marcador, ou, ordem };
 }
 
+// As disciplinas de cada seção pela modalidade, que começa (10) ou não (9) por
+// "Pós-Graduação"; a linha "[vazio]" nas duas.
+FiltroSecao porModalidade()
+{
+    const QString condicao
+        = u" WHERE  SUBSTRING(Categoria,1,13)%1'Pós-Graduação' OR Nome='[vazio]'"_s;
+    return { condicao.arg(u"<>"_s), condicao.arg(u"="_s), u" ORDER BY CodigoKVA, Nome"_s };
+}
+
 QList<Janela> montar()
 {
     // O nível 7 abre a janela de docentes, mas Aceitar recusa incluir e alterar.
@@ -80,7 +89,7 @@ QList<Janela> montar()
         { .numero = 23, .colunaPai = u"Secao"_s },
         { .numero = 24, .colunaPai = u"Secao"_s },
         { .numero = 25, .colunaPai = u"Docente"_s },
-        { .numero = 26, .colunaPai = u"Docente"_s },
+        { .numero = 26, .colunaPai = u"Docente"_s, .ordemPai = u" ORDER BY Titulo"_s },
         { .numero = 27,
             .acao = menu(9, u"TabelaFuncionarios"_s, u"Tabela &Funcionários"_s),
             .colunaExibicao = u"Nome"_s },
@@ -99,6 +108,7 @@ QList<Janela> montar()
             .codigos = { 33 },
             .filhas = { { 34 }, { 35 }, { 37 }, { 38 } },
             .filtro = porDepartamento(u"Nome"_s, u" OR "_s, u" ORDER BY CodigoKVA, Nome"_s),
+            .secao = porModalidade(),
             .contagem = true,
             .colunaProcura = u"CodigoKVA"_s },
         { .numero = 34, .filhas = { { 39 }, { 77 } }, .colunaPai = u"Disciplina"_s },
@@ -149,6 +159,12 @@ QList<Janela> montar()
         { .numero = 79, .colunaPai = u"Solicitante"_s },
         { .numero = 81,
             .acao = menu(24, u"TabelaDiplomas"_s, u"Tabela &Diplomas"_s),
+            // Os diplomas do programa da seção, qualquer que seja (também a linha "[vazio]"
+            // do programa); a legenda conta a tabela inteira.
+            .secao = { .graduacao = u" WHERE  Graduacao IS NOT NULL"_s,
+                .posGraduacao = u" WHERE  PosGraduacao IS NOT NULL"_s,
+                .ordem = u" ORDER BY Nome"_s,
+                .naContagem = false },
             .contagem = true },
         // O histórico de alterações: o administrador o lê e desfaz alterações das outras
         // tabelas pelos direitos que já tem nelas; no histórico ninguém grava.
@@ -224,29 +240,65 @@ int JanelaDaEtiqueta(int etiqueta)
 }
 
 namespace {
-// A condição do filtro do nível na janela, ou vazia quando ela lista tudo.
-QString condicaoDoNivel(int numero)
+// O filtro do nível na janela: a condição e a ordem, vazias quando ela lista tudo.
+struct CondicaoNivel {
+    QString condicao, ordem;
+};
+
+CondicaoNivel condicaoDoNivel(int numero, bool contagem)
 {
     const Janela *j = JanelaDe(numero);
-    if (!j || j->filtro.coluna.isEmpty() || !FiltroDeDepartamentoAtivo())
+    if (!j)
         return {};
-    const FiltroDepartamento &f = j->filtro;
-    return u" WHERE "_s + f.coluna + u'=' + ValorInteiro(FiltroTabelas) + f.ou + f.marcador
-        + u"='[vazio]'"_s;
+    if (const FiltroDepartamento &f = j->filtro; !f.coluna.isEmpty() && FiltroDeDepartamentoAtivo())
+        return { u" WHERE "_s + f.coluna + u'=' + ValorInteiro(FiltroTabelas) + f.ou + f.marcador
+                + u"='[vazio]'"_s,
+            f.ordem };
+    if (const FiltroSecao &s = j->secao; FiltroDeSecaoAtivo() && (!contagem || s.naContagem))
+        return { NivelAcesso == 9 ? s.graduacao : s.posGraduacao, s.ordem };
+    return {};
 }
 } // namespace
 
 QString SentencaListagem(int numero)
 {
-    const QString condicao = condicaoDoNivel(numero);
-    if (condicao.isEmpty())
+    const CondicaoNivel c = condicaoDoNivel(numero, false);
+    if (c.condicao.isEmpty())
         return ConsultaTabela(numero);
-    return u"SELECT * FROM "_s + NomeTabela(numero) + condicao + JanelaDe(numero)->filtro.ordem;
+    return u"SELECT * FROM "_s + NomeTabela(numero) + c.condicao + c.ordem;
 }
 
 QString SentencaContagem(int numero)
 {
-    return u"SELECT COUNT(Id) FROM "_s + NomeTabela(numero) + condicaoDoNivel(numero);
+    return u"SELECT COUNT(Id) FROM "_s + NomeTabela(numero)
+        + condicaoDoNivel(numero, true).condicao;
+}
+
+namespace {
+// A linha da mãe de uma janela filha, vazia sem mãe (ou numa janela que não é filha).
+QString linhaDaMae(int numero, const QString &idPai)
+{
+    const Janela *j = JanelaDe(numero);
+    if (!j || j->colunaPai.isEmpty() || idPai.isEmpty())
+        return {};
+    return u" WHERE "_s + j->colunaPai + u'=' + ValorInteiro(idPai);
+}
+} // namespace
+
+QStringList SentencaListagemFilha(int numero, const QString &idPai)
+{
+    QStringList linhas { ConsultaTabela(numero) };
+    if (const QString mae = linhaDaMae(numero, idPai); !mae.isEmpty())
+        linhas << mae + JanelaDe(numero)->ordemPai;
+    return linhas;
+}
+
+QStringList SentencaContagemFilha(int numero, const QString &idPai)
+{
+    QStringList linhas { u"SELECT COUNT(Id) FROM "_s + NomeTabela(numero) };
+    if (const QString mae = linhaDaMae(numero, idPai); !mae.isEmpty())
+        linhas << mae;
+    return linhas;
 }
 
 bool ContaAntesDeListar(int numero)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 namespace CatalogoJanelas {
 
@@ -33,6 +34,16 @@ struct FiltroDepartamento {
     QString ordem = {}; // " ORDER BY Nome" (vazio: sem ordem)
 };
 
+// Filtro das listagens das seções de graduação (nível 9) e de pós-graduação (10): a
+// janela lista só as linhas da seção (o texto do filtro não entra no comando):
+//   SELECT * FROM <tabela><condição da seção><ordem>
+struct FiltroSecao {
+    QString graduacao = {}; // condição do nível 9 (" WHERE  ..."); vazia: sem filtro
+    QString posGraduacao = {}; // condição do nível 10
+    QString ordem = {}; // " ORDER BY Nome"
+    bool naContagem = true; // false: a contagem é a da tabela inteira
+};
+
 struct Janela {
     int numero = 0; // número do catálogo das tabelas (tabela da janela)
     AcaoMenu acao = {};
@@ -46,6 +57,7 @@ struct Janela {
     QList<int> escolhedoras = {}; // além das tiradas das colunas que guardam Id
     QSet<int> somenteLeitura = {}; // níveis que abrem a janela mas não gravam nela
     FiltroDepartamento filtro = {};
+    FiltroSecao secao = {};
     // A janela conta as linhas (ContarRegistros, com o filtro do nível) antes de listar,
     // e a legenda da listagem mostra a contagem.
     bool contagem = false;
@@ -53,8 +65,11 @@ struct Janela {
     // mostrada (0: a janela é própria).
     int servidaPor = 0;
     // Janela filha: a coluna da sua tabela que guarda o Id da linha da janela-mãe (a
-    // linha dona). Vazia: a tabela não depende da linha da mãe.
+    // linha dona). Vazia: a tabela não depende da linha da mãe. A janela-base lista só as
+    // linhas da mãe entregue, mostra-a no campo Edit<colunaPai> e não grava sem ela.
     QString colunaPai = {};
+    // A ordem da listagem da filha, depois da linha da mãe (" ORDER BY Titulo").
+    QString ordemPai = {};
     // Coluna pela qual ProcurarId acha a linha que a janela acabou de incluir (vazia: a
     // janela não procura).
     QString colunaProcura = {};
@@ -77,11 +92,20 @@ const QList<int> &OrdemMenu();
 int JanelaDaEtiqueta(int etiqueta);
 
 // A listagem da janela para o nível e o filtro correntes (NivelAcesso, FiltroTabelas):
-// a filtrada pelo departamento nos níveis de departamento com filtro, a padrão
-// (ConsultaTabela) nos outros. Lança ErroBanco se o filtro não for um Id.
+// a filtrada pelo departamento nos níveis de departamento com filtro, a da seção nos
+// níveis de seção com filtro, a padrão (ConsultaTabela) nos outros. Lança ErroBanco se o
+// filtro de departamento não for um Id.
 QString SentencaListagem(int numero);
-// A contagem correspondente ("SELECT COUNT(Id) FROM ..." com o mesmo filtro).
+// A contagem correspondente ("SELECT COUNT(Id) FROM ..." com o mesmo filtro; o da seção
+// só com naContagem).
 QString SentencaContagem(int numero);
+// A listagem de uma janela filha (com colunaPai) só com as linhas da linha-mãe de Id
+// dado: a listagem da tabela e a linha " WHERE <colunaPai>=<Id><ordemPai>"; sem a mãe
+// (Id vazio), a tabela inteira. Lança ErroBanco se o Id não for um inteiro.
+QStringList SentencaListagemFilha(int numero, const QString &idPai);
+// A contagem correspondente ("SELECT COUNT(Id) FROM ..." e a mesma linha da mãe, sem a
+// ordem).
+QStringList SentencaContagemFilha(int numero, const QString &idPai);
 // A janela conta as linhas antes de listar (e a listagem não dá o total).
 bool ContaAntesDeListar(int numero);
 // O nível abre a janela, mas não grava nela.

@@ -69,6 +69,14 @@ bool FiltroDeDepartamentoAtivo()
 {
     return !FiltroTabelas.isEmpty() && NivelDeDepartamento(NivelAcesso);
 }
+bool NivelDeSecao(int nivel)
+{
+    return nivel == 9 || nivel == 10;
+}
+bool FiltroDeSecaoAtivo()
+{
+    return !FiltroTabelas.isEmpty() && NivelDeSecao(NivelAcesso);
+}
 bool NivelPodeExcluir(int nivel)
 {
     return nivel != 2 && nivel != 7;

@@ -20,6 +20,10 @@ bool NivelVeTabela(int nivel, int etiqueta);
 bool NivelDeDepartamento(int nivel);
 // O filtro de departamento vale agora: nível 3..6 com FiltroTabelas preenchido.
 bool FiltroDeDepartamentoAtivo();
+// Seções de graduação (9) e de pós-graduação (10): listam só as linhas da sua seção.
+bool NivelDeSecao(int nivel);
+// O filtro de seção vale agora: nível 9 ou 10 com FiltroTabelas preenchido.
+bool FiltroDeSecaoAtivo();
 // Só os níveis 2 e 7 não excluem registros.
 bool NivelPodeExcluir(int nivel);
 // Só os níveis 1 e 2 modificam as linhas "[vazio]".

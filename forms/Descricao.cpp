@@ -46,6 +46,7 @@ namespace {
 // Uma coluna gravada com o controle, o tipo do valor e a presença resolvidos.
 struct Resolvida {
     QString coluna;
+    QString colunaInclusao; // como o INSERT a escreve
     QString controle;
     TipoValor valor = TipoValor::Texto;
     ColunaGravada::Presenca presenca = ColunaGravada::Presenca::Sempre;
@@ -55,7 +56,8 @@ struct Resolvida {
 
 Resolvida resolver(const DescricaoJanela &d, const ColunaGravada &g)
 {
-    Resolvida r { g.coluna, g.controle, TipoValor::Texto, g.presenca, g.comando, {} };
+    Resolvida r { g.coluna, g.grafiaInclusao.isEmpty() ? g.coluna : g.grafiaInclusao, g.controle,
+        TipoValor::Texto, g.presenca, g.comando, {} };
     const Campo *campo
         = g.controle.isEmpty() ? d.CampoDaColuna(g.coluna) : d.CampoDoControle(g.controle);
     if (r.controle.isEmpty() && campo)
@@ -140,7 +142,8 @@ TabelaLinhas DescricaoJanela::LinhasInclusao() const
     const QList<Resolvida> l = gravadas(*this, true);
     TabelaLinhas t { { formato.inclusao, Sempre() } };
     for (qsizetype i = 0; i < l.size(); ++i)
-        t << LinhaSentenca { (i ? u","_s : QString()) + l[i].coluna, presencaNo(l[i], true) };
+        t << LinhaSentenca { (i ? u","_s : QString()) + l[i].colunaInclusao,
+            presencaNo(l[i], true) };
     t << LinhaSentenca { u") VALUES ("_s, Sempre() };
     for (qsizetype i = 0; i < l.size(); ++i)
         t << LinhaSentenca { (i ? u","_s : QString()) + marca(l[i].valor, l[i].controle),
@@ -194,6 +197,8 @@ public:
             }
             if (c.capacidade)
                 acrescentar(c.ControleCapacidade());
+            if (!c.unidade.isEmpty())
+                acrescentar(c.ControleUnidade());
         }
         for (const QString &nome : m_d.controlesProprios)
             acrescentar(nome);
@@ -220,6 +225,8 @@ public:
         bool primeira = true;
         for (const ColunaGravada &g : m_d.colunas) {
             coluna(g.coluna, u"colunas gravadas"_s);
+            if (!g.grafiaInclusao.isEmpty())
+                coluna(g.grafiaInclusao, u"colunas gravadas"_s);
             const Resolvida r = resolver(m_d, g);
             if (r.controle.isEmpty())
                 erro(u"coluna gravada %1 sem campo nem controle"_s.arg(g.coluna));
@@ -247,13 +254,8 @@ public:
             controle(c, u"controlesReservados"_s);
         if (!m_d.procuraControle.isEmpty())
             controle(m_d.procuraControle, u"procuraControle"_s);
-        if (!m_d.pai.coluna.isEmpty()) {
-            coluna(m_d.pai.coluna, u"pai"_s);
-            controle(m_d.ControlePai(), u"pai"_s);
-            // A mesma coluna que confina as linhas da filha à dona nos níveis de departamento.
-            if (m_catalogo && m_catalogo->colunaPai != m_d.pai.coluna)
-                erro(u"pai %1 diferente da colunaPai do catálogo"_s.arg(m_d.pai.coluna));
-        }
+        if (m_catalogo && !m_catalogo->colunaPai.isEmpty())
+            pai(m_catalogo->colunaPai);
         if (!m_d.caixas.campo.isEmpty()) {
             controle(m_d.caixas.campo, u"caixas"_s);
             if (!m_d.caixas.escolher || m_d.CaixasAlternadas().isEmpty())
@@ -307,6 +309,18 @@ public:
 
 private:
     void erro(const QString &texto) { m_erros << m_prefixo + texto; }
+
+    // O campo do pai de uma lista-filha: a pesquisa fixa Edit<colunaPai>, com a recusa de
+    // gravar sem a mãe.
+    void pai(const QString &colunaPai)
+    {
+        coluna(colunaPai, u"colunaPai"_s);
+        const Campo *c = m_d.CampoDoControle(u"Edit"_s + colunaPai);
+        if (!c || !c->Pesquisa() || c->fixa == PesquisaFixa::Nao)
+            erro(u"sem o campo do pai Edit%1 (pesquisa fixa)"_s.arg(colunaPai));
+        else if (c->obrigatorio.isEmpty())
+            erro(u"o campo do pai Edit%1 não recusa gravar sem a mãe"_s.arg(colunaPai));
+    }
 
     void coluna(const QString &nome, const QString &onde)
     {

@@ -27,6 +27,9 @@ struct ColunaGravada {
     enum class Comando { Ambos, SoInclusao, SoAlteracao };
 
     QString coluna = {};
+    // Como o INSERT escreve a coluna, quando não é como o UPDATE (o banco não distingue
+    // maiúsculas; vazio: como 'coluna').
+    QString grafiaInclusao = {};
     QString controle = {}; // vazio: o controle do campo da coluna
     std::optional<TipoValor> valor = {}; // vazio: o do campo
     Presenca presenca = Presenca::Padrao;
@@ -67,6 +70,11 @@ struct ColunaGravada {
         comando = Comando::SoAlteracao;
         return *this;
     }
+    ColunaGravada &GrafiaNaInclusao(const QString &grafia)
+    {
+        grafiaInclusao = grafia;
+        return *this;
+    }
 };
 
 inline ColunaGravada Gravar(const QString &coluna)
@@ -99,16 +107,6 @@ struct BotaoFilha {
     // linha não escolhida.
     QString controleNome = QStringLiteral("EditNome");
     bool exigeNome = false;
-};
-
-// Janela filha de uma linha de outra (e-mails, publicações, docentes de um centro...): a
-// mãe lhe entrega o Id e o nome da linha que mostra (DefinirPai) e a mostra modal. A
-// listagem tem só as linhas dessa mãe; o campo do pai ("Edit" + coluna, uma pesquisa fixa)
-// mostra sempre o Id e o nome entregues, nunca a coluna da linha, e as inclusões os gravam.
-struct PaiDaLista {
-    QString coluna; // coluna com o Id da mãe ("Docente"); vazia: a janela não é filha
-    QString ordem; // na linha do filtro, depois dele (" ORDER BY Titulo")
-    bool mostrarSemLinha = false; // o campo do pai mostra a mãe também com a lista vazia
 };
 
 // Caixas de grupo no mesmo lugar da tela (NoGrupo com mesmoLugarQue), uma à vista de cada
@@ -148,8 +146,9 @@ struct DescricaoJanela {
 
     // Botões das janelas filhas.
     QList<BotaoFilha> filhas;
-    // A linha-mãe, quando a janela é filha de uma linha de outra.
-    PaiDaLista pai;
+    // Lista-filha (colunaPai no catálogo das janelas): o campo do pai mostra a mãe também
+    // com a lista vazia (senão, só com uma linha mostrada).
+    bool paiSemLinha = false;
     // As caixas de grupo que dividem o mesmo lugar.
     CaixasNoMesmoLugar caixas;
     // Atualizar mostra a janela de novo (listagem e primeira linha).
@@ -170,11 +169,6 @@ struct DescricaoJanela {
     QStringList CaixasAlternadas() const;
     // A caixa alternada em que o campo está (vazio: fora delas).
     QString CaixaAlternadaDe(const Campo &c) const;
-    // O controle do campo do pai ("EditDocente"); vazio se a janela não é filha.
-    QString ControlePai() const
-    {
-        return pai.coluna.isEmpty() ? QString() : QStringLiteral("Edit") + pai.coluna;
-    }
     // O comando de gravação: o escrito à mão ou o derivado das colunas.
     TabelaLinhas LinhasInclusao() const;
     TabelaLinhas LinhasAlteracao() const;

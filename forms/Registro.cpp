@@ -20,6 +20,12 @@ QHash<int, QPointer<TFormTabela>> &janelas()
     return j;
 }
 
+Registro::Historico &historico()
+{
+    static Registro::Historico h;
+    return h;
+}
+
 QWidget *&paiPadrao()
 {
     static QWidget *p = nullptr;
@@ -76,6 +82,23 @@ void DestruirJanelas()
     for (QPointer<TFormTabela> &j : janelas())
         delete j.data();
     janelas().clear();
+}
+
+bool DefinirHistorico(Historico h)
+{
+    historico() = std::move(h);
+    return true;
+}
+
+bool TemHistorico(int numero)
+{
+    return historico().tem && historico().tem(numero);
+}
+
+void MostrarHistorico(int numero, const QString &id, bool modal)
+{
+    if (historico().mostrar)
+        historico().mostrar(numero, id, modal);
 }
 
 QStringList ConferirDescricoes()

@@ -29,6 +29,19 @@ void DestruirJanelas();
 // Confere a descrição de cada janela registrada contra o catálogo e o esquema; uma linha
 // por defeito, com o número da janela e o nome em falta.
 QStringList ConferirDescricoes();
+
+// O histórico de alterações das linhas: a janela que o mostra registra-se aqui (no seu
+// próprio arquivo), e as janelas de tabela o alcançam sem conhecê-la.
+struct Historico {
+    std::function<bool(int numero)> tem; // a janela 'numero' tem histórico
+    // Mostra o histórico da linha 'id' da janela 'numero'; modal quando quem pede está
+    // modal (uma janela filha ou de escolha).
+    std::function<void(int numero, const QString &id, bool modal)> mostrar;
+};
+bool DefinirHistorico(Historico historico);
+// A janela 'numero' tem histórico (não, sem a janela do histórico).
+bool TemHistorico(int numero);
+void MostrarHistorico(int numero, const QString &id, bool modal);
 } // namespace Registro
 
 // Registra o editor Classe para a janela 'numero' (no arquivo do editor).

@@ -5,50 +5,29 @@
 #include "Comando.h"
 #include "Listagem.h"
 #include "Mensagens.h"
+#include "MontagemTabela.h"
 #include "PerfisAcesso.h"
 #include "Registro.h"
 #include "Rotinas.h"
 #include "Servidor.h"
-#include "TabelaHistorico.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaProperty>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
-#include <QSplitter>
-#include <QTabWidget>
 #include <QTableView>
-#include <QVBoxLayout>
-#include <QValidator>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 const QString TabelaVazia = u"A tabela está vazia."_s;
-const QString MensagemApagado
-    = u"Este registro foi apagado por outro usuário depois de mostrado. Nada foi gravado."_s;
-const QString MensagemAlterado
-    = u"Este registro foi alterado por outro usuário depois de mostrado."_s;
-
-QPushButton *botao(const QString &nome, const QString &texto, QWidget *pai)
-{
-    auto *b = new QPushButton(texto, pai);
-    b->setObjectName(nome);
-    b->setAutoDefault(false);
-    return b;
-}
 
 // Valor de um controle que não é campo da descrição, pela sua propriedade principal
 // (o texto de uma caixa, o item de uma lista...).
@@ -58,40 +37,13 @@ QMetaProperty propriedadeDoUsuario(QWidget *w)
 }
 } // namespace
 
-// Valores dos comandos lidos dos controles da janela pelo objectName.
-class ValoresJanela : public FonteValores {
-public:
-    explicit ValoresJanela(const TFormTabela &j)
-        : m_j(j)
-    {
-    }
-    QString Texto(const QString &controle) const override { return m_j.Texto(controle); }
-    bool Marcado(const QString &controle) const override
-    {
-        if (ControleCampo *c = m_j.CampoDoControle(controle))
-            return c->Marcado();
-        auto *c = m_j.Controle<QCheckBox>(controle);
-        return c && c->isChecked();
-    }
-    QDate Data(const QString &controle) const override
-    {
-        if (ControleCampo *c = m_j.CampoDoControle(controle))
-            return c->Data();
-        auto *d = m_j.Controle<QDateEdit>(controle);
-        return d ? d->date() : QDate();
-    }
-    bool Condicao(const QString &nome) const override { return m_j.Condicao(nome); }
-
-private:
-    const TFormTabela &m_j;
-};
-
 TFormTabela::TFormTabela(const DescricaoJanela &descricao, QWidget *parent)
     : QDialog(parent)
     , m_numeroTabela(descricao.numero)
     , m_descricao(descricao)
 {
     Query = new TQuery(&Servidor::Database(), this);
+    m_gravacao = std::make_unique<GravacaoTabela>(*this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(u"Tabela "_s + TituloTabela(NumeroTabela));
@@ -99,23 +51,6 @@ TFormTabela::TFormTabela(const DescricaoJanela &descricao, QWidget *parent)
 }
 
 TFormTabela::~TFormTabela() = default;
-
-QColor TFormTabela::CorEditavel()
-{
-    return ControleCampo::CorEditavel();
-}
-QColor TFormTabela::CorSomenteLeitura()
-{
-    return ControleCampo::CorSomenteLeitura();
-}
-QColor TFormTabela::CorPesquisa()
-{
-    return ControleCampo::CorPesquisa();
-}
-void TFormTabela::Pintar(QWidget *controle, const QColor &cor)
-{
-    ControleCampo::Pintar(controle, cor);
-}
 
 void TFormTabela::RegistrarControle(QWidget *w, const QString &nome)
 {
@@ -142,19 +77,12 @@ void TFormTabela::Montar()
     if (m_montada)
         return;
     m_montada = true;
-    montar();
+    MontagemTabela montagem(*this);
+    montagem.Montar();
     MontarControles();
     EditarCampos(false);
     AplicarRegras(false);
-    // Larga o bastante para a lista na largura toda ao lado dos campos (sem passar da tela),
-    // e ao menos a largura da descrição.
-    GroupBox2->setMinimumWidth(GroupBox2->maximumWidth());
-    int largura = qMax(m_descricao.largura, minimumSizeHint().width());
-    GroupBox2->setMinimumWidth(0);
-    if (QScreen *tela = screen())
-        largura = qMin(largura, qMax(m_descricao.largura, tela->availableGeometry().width() - 40));
-    resize(largura, qMax(560, sizeHint().height()));
-    setFixedSize(size());
+    montagem.Dimensionar();
 }
 
 void TFormTabela::setVisible(bool visivel)
@@ -164,284 +92,15 @@ void TFormTabela::setVisible(bool visivel)
     QDialog::setVisible(visivel);
 }
 
-void TFormTabela::montar()
-{
-    // Listagem
-    Splitter1 = new QSplitter(Qt::Horizontal, this);
-    Splitter1->setObjectName(u"Splitter1"_s);
-    Splitter1->setChildrenCollapsible(false);
-    GroupBox2 = new QGroupBox(u" Listagem "_s, Splitter1);
-    GroupBox2->setMaximumWidth(376);
-    m_listagem = new Listagem(Query, GroupBox2, Splitter1,
-        u"Listagem "_s + NomeTabela(NumeroTabela), NomeTabela(NumeroTabela), this);
-    DBGridPesquisa = m_listagem->Grade();
-    m_modelo = m_listagem->Modelo();
-    connect(DBGridPesquisa, &QTableView::clicked, this,
-        [this](const QModelIndex &i) { DBGridPesquisaCellClick(i); });
-    connect(DBGridPesquisa, &QTableView::doubleClicked, this, [this] { BitBtnEscolherClick(); });
-    // A linha mostrada acompanha a linha atual da lista também pelo teclado e pela
-    // pesquisa; sem linha na pesquisa, os campos ficam vazios.
-    connect(m_listagem->Grade(), &GradeListagem::LinhaMovidaPeloTeclado, this,
-        [this](const QModelIndex &i) { DBGridPesquisaCellClick(i); });
-    connect(m_listagem, &Listagem::LinhaMudadaPelaPesquisa, this, [this](int linha) {
-        if (linha >= 0)
-            DBGridPesquisaCellClick(m_modelo->index(linha, 0));
-        else
-            ApagarCampos();
-    });
-    // Numa escolha, Enter na pesquisa com uma linha só escolhe essa linha.
-    connect(m_listagem, &Listagem::EnterNaPesquisa, this, [this] {
-        if (Modo != ModoTabela::Escolhendo || m_modelo->Contagem() != 1)
-            return;
-        DBGridPesquisaCellClick(m_modelo->index(0, 0));
-        BitBtnEscolherClick();
-    });
-    // O realce acompanha a linha atual da consulta quando o programa a move.
-    auto marcar = [this](int linha) {
-        const int mostrada = m_modelo->LinhaMostrada(linha);
-        if (mostrada >= 0)
-            DBGridPesquisa->setCurrentIndex(m_modelo->index(mostrada, 0));
-    };
-    connect(Query, &TQuery::Aberta, this, [this, marcar] { marcar(Query->RecNo()); });
-    connect(Query, &TQuery::Movida, this, marcar);
-    if (Query->Active())
-        marcar(Query->RecNo());
-
-    // Registro
-    GroupBox1 = new QGroupBox(u" Registro "_s, Splitter1);
-    auto *registro = new QVBoxLayout(GroupBox1);
-    m_grade = new QGridLayout;
-    registro->addLayout(m_grade);
-    registro->addStretch(1);
-    Label1 = new QLabel(u"Id"_s, GroupBox1);
-    EditId = new QLineEdit(GroupBox1);
-    EditId->setReadOnly(true);
-    EditId->setMaximumWidth(90);
-    Pintar(EditId, CorSomenteLeitura());
-    Label1->setBuddy(EditId);
-    Label1->hide();
-    m_grade->addWidget(Label1, 0, 0);
-    m_grade->addWidget(EditId, 0, 1, Qt::AlignLeft);
-    m_grade->setColumnStretch(1, 1);
-    m_grade->setColumnStretch(3, 1);
-    montarCampos();
-
-    m_linhaBotoes = new QHBoxLayout;
-    BitBtnIncluir = botao(u"BitBtnIncluir"_s, u"&Incluir"_s, GroupBox1);
-    BitBtnModificar = botao(u"BitBtnModificar"_s, u"&Modificar"_s, GroupBox1);
-    BitBtnExcluir = botao(u"BitBtnExcluir"_s, u"&Excluir"_s, GroupBox1);
-    BitBtnAceitar = botao(u"BitBtnAceitar"_s, u"&Aceitar"_s, GroupBox1);
-    BitBtnCancelar = botao(u"BitBtnCancelar"_s, u"&Cancelar"_s, GroupBox1);
-    for (QPushButton *b :
-        { BitBtnIncluir, BitBtnModificar, BitBtnExcluir, BitBtnAceitar, BitBtnCancelar })
-        m_linhaBotoes->addWidget(b);
-    m_linhaBotoes->addStretch(1);
-    registro->addLayout(m_linhaBotoes);
-    BitBtnAceitar->setDefault(true);
-    // Uma janela sem comandos (a genérica) só lista, escolhe e dá nomes.
-    for (QPushButton *b : { BitBtnIncluir, BitBtnModificar, BitBtnExcluir })
-        b->setEnabled(m_descricao.Grava());
-
-    Splitter1->addWidget(GroupBox2);
-    Splitter1->addWidget(GroupBox1);
-    Splitter1->setStretchFactor(1, 1);
-
-    // Barra de baixo
-    m_barraInferior = new QHBoxLayout;
-    LabelEscolha = new QLabel(this);
-    LabelAviso = new QLabel(u"Nos campos amarelos use duplo-clique para opções."_s, this);
-    {
-        QPalette p = LabelAviso->palette();
-        p.setColor(QPalette::WindowText, Qt::red);
-        LabelAviso->setPalette(p);
-    }
-    LabelAviso->hide();
-    BitBtnFechar = botao(u"BitBtnFechar"_s, u"&Fechar"_s, this);
-    BitBtnAtualizar = botao(u"BitBtnAtualizar"_s, u"&Atualizar"_s, this);
-    BitBtnEscolher = botao(u"BitBtnEscolher"_s, u"&Selecionar Registro Atual e Sair"_s, this);
-    m_barraInferior->addWidget(LabelEscolha);
-    m_barraInferior->addWidget(LabelAviso);
-    m_barraInferior->addStretch(1);
-    m_barraInferior->addWidget(BitBtnAtualizar);
-    m_barraInferior->addWidget(BitBtnFechar);
-    m_barraInferior->addWidget(BitBtnEscolher);
-
-    auto *principal = new QVBoxLayout(this);
-    principal->addWidget(Splitter1, 1);
-    principal->addLayout(m_barraInferior);
-
-    for (auto [w, nome] : std::initializer_list<std::pair<QWidget *, QString>> {
-             { GroupBox2, u"GroupBox2"_s },
-             { DBGridPesquisa, u"DBGridPesquisa"_s },
-             { m_listagem->RotuloPesquisa(), u"LabelPesquisar"_s },
-             { m_listagem->Pesquisa(), u"EditPesquisar"_s },
-             { m_listagem->ContagemPesquisa(), u"LabelPesquisaContagem"_s },
-             { m_listagem->BotaoExportar(), u"BitBtnExportar"_s },
-             { Splitter1, u"Splitter1"_s },
-             { GroupBox1, u"GroupBox1"_s },
-             { Label1, u"Label1"_s },
-             { EditId, u"EditId"_s },
-             { BitBtnModificar, u"BitBtnModificar"_s },
-             { BitBtnAceitar, u"BitBtnAceitar"_s },
-             { BitBtnCancelar, u"BitBtnCancelar"_s },
-             { BitBtnExcluir, u"BitBtnExcluir"_s },
-             { BitBtnIncluir, u"BitBtnIncluir"_s },
-             { LabelEscolha, u"LabelEscolha"_s },
-             { LabelAviso, u"LabelAviso"_s },
-             { BitBtnFechar, u"BitBtnFechar"_s },
-             { BitBtnAtualizar, u"BitBtnAtualizar"_s },
-             { BitBtnEscolher, u"BitBtnEscolher"_s },
-         })
-        RegistrarControle(w, nome);
-    montarFilhas();
-    if (!m_descricao.caixas.campo.isEmpty())
-        AoEditar(m_descricao.caixas.campo, [this] { alternarCaixa(); });
-    // O histórico de alterações da linha mostrada (só o administrador: FormShow).
-    if (TFormTabelaHistorico::TemHistorico(NumeroTabela))
-        NovoBotao(u"BitBtnHistorico"_s, u"&Histórico"_s, m_barraInferior,
-            m_barraInferior->indexOf(BitBtnAtualizar), [this] {
-                TFormTabelaHistorico::MostrarDe(NumeroTabela, EditId->text(), EmExecucaoModal());
-            });
-
-    connect(BitBtnIncluir, &QPushButton::clicked, this, [this] { BitBtnIncluirClick(); });
-    connect(BitBtnModificar, &QPushButton::clicked, this, [this] { BitBtnModificarClick(); });
-    connect(BitBtnAceitar, &QPushButton::clicked, this, [this] { BitBtnAceitarClick(); });
-    connect(BitBtnCancelar, &QPushButton::clicked, this, [this] { BitBtnCancelarClick(); });
-    connect(BitBtnExcluir, &QPushButton::clicked, this, [this] { BitBtnExcluirClick(); });
-    connect(BitBtnEscolher, &QPushButton::clicked, this, [this] { BitBtnEscolherClick(); });
-    connect(BitBtnAtualizar, &QPushButton::clicked, this, [this] { BitBtnAtualizarClick(); });
-    connect(BitBtnFechar, &QPushButton::clicked, this, [this] { BitBtnFecharClick(); });
-}
-
 QPushButton *TFormTabela::NovoBotao(const QString &nome, const QString &texto, QHBoxLayout *linha,
     int posicao, std::function<void()> clique)
 {
     QWidget *pai = linha == m_linhaBotoes ? static_cast<QWidget *>(GroupBox1) : this;
-    QPushButton *b = botao(nome, texto, pai);
+    QPushButton *b = MontagemTabela::Botao(nome, texto, pai);
     linha->insertWidget(posicao, b);
     RegistrarControle(b, nome);
     connect(b, &QPushButton::clicked, this, std::move(clique));
     return b;
-}
-
-namespace {
-// Onde vai o próximo campo numa grade de campos (pares de colunas rótulo, campo): cada
-// campo numa linha, ou ao lado do anterior.
-struct Cursor {
-    int linha = 0;
-    int coluna = 0;
-};
-
-QGridLayout *novaGrade(QWidget *pai)
-{
-    auto *g = new QGridLayout(pai);
-    g->setColumnStretch(1, 1);
-    g->setColumnStretch(3, 1);
-    return g;
-}
-} // namespace
-
-void TFormTabela::montarCampos()
-{
-    QHash<QGridLayout *, Cursor> cursores;
-    cursores[m_grade].linha = 1; // a linha 0 é a do Id
-    QTabWidget *abas = nullptr;
-    QHash<QString, QGridLayout *> paginas, grupos;
-    QHash<QString, QPair<int, QGridLayout *>> lugarDosGrupos; // linha e grade de cada caixa
-
-    // Ocupa uma linha inteira da grade com o controle (abas, caixas de grupo).
-    const auto linhaInteira = [&](QGridLayout *grade, QWidget *w) {
-        Cursor &c = cursores[grade];
-        grade->addWidget(w, c.linha, 0, 1, -1);
-        lugarDosGrupos.insert(w->objectName(), { c.linha, grade });
-        ++c.linha;
-        c.coluna = 0;
-    };
-
-    for (const Campo &c : std::as_const(m_descricao.campos)) {
-        QGridLayout *grade = m_grade;
-        QWidget *pai = GroupBox1;
-        if (!c.lugar.pagina.isEmpty()) {
-            if (!abas) {
-                abas = new QTabWidget(GroupBox1);
-                RegistrarControle(abas, u"PageControl1"_s);
-                linhaInteira(m_grade, abas);
-            }
-            if (!paginas.contains(c.lugar.pagina)) {
-                auto *pagina = new QWidget(abas);
-                RegistrarControle(pagina, c.lugar.pagina);
-                abas->addTab(pagina, c.lugar.tituloPagina);
-                paginas.insert(c.lugar.pagina, novaGrade(pagina));
-                cursores[paginas[c.lugar.pagina]].linha = 0;
-            }
-            grade = paginas[c.lugar.pagina];
-            pai = grade->parentWidget();
-        }
-        if (!c.lugar.grupo.isEmpty()) {
-            if (!grupos.contains(c.lugar.grupo)) {
-                auto *caixa = new QGroupBox(c.lugar.tituloGrupo, pai);
-                RegistrarControle(caixa, c.lugar.grupo);
-                auto *g = novaGrade(caixa);
-                grupos.insert(c.lugar.grupo, g);
-                cursores[g].linha = 0;
-                if (lugarDosGrupos.contains(c.lugar.mesmoLugarQue)) {
-                    // Duas caixas no mesmo lugar: a janela mostra uma de cada vez.
-                    const auto [linha, gradeDoOutro] = lugarDosGrupos.value(c.lugar.mesmoLugarQue);
-                    gradeDoOutro->addWidget(caixa, linha, 0, 1, -1);
-                } else {
-                    linhaInteira(grade, caixa);
-                }
-            }
-            grade = grupos[c.lugar.grupo];
-            pai = grade->parentWidget();
-        }
-        Cursor &cursor = cursores[grade];
-        montarCampo(c, grade, pai, cursor.linha, cursor.coluna);
-    }
-}
-
-void TFormTabela::montarCampo(
-    const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna)
-{
-    m_campos.push_back(c.especie(c));
-    ControleCampo *campo = m_campos.back().get();
-    QWidget *controle = campo->Montar(pai, *this);
-    m_camposPorControle.insert(c.controle, campo);
-
-    if (c.aoLado) {
-        --linha;
-        coluna += 2;
-        if (coluna > 2)
-            grade->setColumnStretch(coluna + 1, 1);
-    } else {
-        coluna = 0;
-    }
-    if (!c.legenda.isEmpty() && coluna == 0) {
-        auto *legenda = new QLabel(c.legenda, pai);
-        legenda->setObjectName(u"LabelLegenda"_s + c.controle);
-        legenda->setWordWrap(true);
-        grade->addWidget(legenda, linha++, 0, 1, -1);
-    }
-    if (!campo->RotuloNoControle() && !c.rotulo.isEmpty()) {
-        auto *rotulo = new QLabel(c.rotulo, pai);
-        rotulo->setObjectName(c.ControleRotulo());
-        rotulo->setBuddy(controle);
-        grade->addWidget(campo->MontarRotulo(pai, rotulo), linha, coluna, Qt::AlignTop);
-    }
-    const bool largo = campo->Largo();
-    grade->addWidget(campo->NaGrade(), linha, coluna + 1, 1, largo ? -1 : 1);
-    if (largo)
-        coluna = 0;
-    ++linha;
-}
-
-void TFormTabela::montarFilhas()
-{
-    for (const BotaoFilha &b : std::as_const(m_descricao.filhas)) {
-        QHBoxLayout *linha = b.barraInferior ? m_barraInferior : m_linhaBotoes;
-        const int posicao = b.barraInferior ? linha->indexOf(BitBtnAtualizar) : linha->count() - 1;
-        NovoBotao(b.nome, b.texto, linha, posicao, [this, b] { AbrirFilha(b); });
-    }
 }
 
 QString TFormTabela::Texto(const QString &controle) const
@@ -550,18 +209,15 @@ void TFormTabela::ExibirJanela()
 QStringList TFormTabela::SentencaConsulta() const
 {
     // A filha de uma linha lista só as linhas da mãe entregue (sem o filtro do nível).
-    if (!m_descricao.pai.coluna.isEmpty()) {
-        QStringList linhas { ConsultaTabela(NumeroTabela) };
-        if (!IdPai.isEmpty())
-            linhas << u" WHERE "_s + m_descricao.pai.coluna + u'=' + ValorInteiro(IdPai)
-                    + m_descricao.pai.ordem;
-        return linhas;
-    }
+    if (!colunaPai().isEmpty())
+        return CatalogoJanelas::SentencaListagemFilha(NumeroTabela, IdPai);
     return { CatalogoJanelas::SentencaListagem(NumeroTabela) };
 }
 
 QStringList TFormTabela::SentencaContagem() const
 {
+    if (!colunaPai().isEmpty())
+        return CatalogoJanelas::SentencaContagemFilha(NumeroTabela, IdPai);
     return { CatalogoJanelas::SentencaContagem(NumeroTabela) };
 }
 
@@ -570,7 +226,7 @@ void TFormTabela::CarregarListasDeCodigos()
     for (const auto &c : m_campos)
         if (const Campo &d = c->Descricao(); d.tabelaCodigos)
             if (auto *lista = qobject_cast<QComboBox *>(c->Widget()))
-                CarregarCodigosUmaVez(d.tabelaCodigos, d.colunaCodigos, lista);
+                CarregarCodigosUmaVez(*Query, d.tabelaCodigos, d.colunaCodigos, lista);
 }
 
 void TFormTabela::ConsultarTabela()
@@ -639,14 +295,23 @@ void TFormTabela::CopiarCampos()
     }
 }
 
-void TFormTabela::PreencherPai()
+QString TFormTabela::colunaPai() const
 {
-    const QString controle = m_descricao.ControlePai();
-    if (controle.isEmpty())
-        return;
-    DefinirTexto(controle, IdPai);
-    if (const Campo *c = m_descricao.CampoDoControle(controle))
-        DefinirTexto(c->ControleNome(), NomePai);
+    const CatalogoJanelas::Janela *j = CatalogoJanelas::JanelaDe(NumeroTabela);
+    return j ? j->colunaPai : QString();
+}
+
+const Campo *TFormTabela::campoPai() const
+{
+    const QString coluna = colunaPai();
+    return coluna.isEmpty() ? nullptr : m_descricao.CampoDoControle(u"Edit"_s + coluna);
+}
+
+void TFormTabela::preencherPai()
+{
+    const Campo *pai = campoPai();
+    if (auto *c = pai ? dynamic_cast<ControlePesquisa *>(CampoDoControle(pai->controle)) : nullptr)
+        c->MostrarMae(IdPai, NomePai);
 }
 
 void TFormTabela::MostrarCaixa(const QString &caixa)
@@ -667,11 +332,16 @@ void TFormTabela::MostrarRegistro()
 {
     ApagarCampos();
     MostrarCaixa({});
-    if (m_descricao.pai.mostrarSemLinha)
-        PreencherPai();
+    // O campo do pai de uma lista-filha mostra a mãe entregue, com a lista vazia só quando
+    // a descrição pede; o que vem da linha mostra a coluna dela.
+    const Campo *pai = campoPai();
+    const bool semLinha = pai && m_descricao.paiSemLinha;
+    if (semLinha)
+        preencherPai();
     if (!LerId())
         return;
-    PreencherPai();
+    if (pai && !semLinha && pai->coluna.isEmpty())
+        preencherPai();
     CopiarCampos();
 }
 
@@ -690,7 +360,7 @@ void TFormTabela::HabilitarCampos(bool on)
 void TFormTabela::LimparCampos()
 {
     ApagarCampos();
-    PreencherPai();
+    preencherPai();
 }
 
 TQuery *TFormTabela::LinhaPorId(const QString &id)
@@ -741,20 +411,27 @@ void TFormTabela::DBGridPesquisaCellClick(const QModelIndex &indice)
     MostrarRegistro();
 }
 
-void TFormTabela::BitBtnIncluirClick()
+void TFormTabela::ComecarEdicao(Edicao edicao)
 {
-    m_zerados.clear();
+    m_gravacao->Comecar();
     DBGridPesquisa->setEnabled(false);
     LabelAviso->show();
-    Modo = ModoTabela::Incluindo;
+    Modo = edicao == Edicao::Alteracao ? ModoTabela::Modificando : ModoTabela::Incluindo;
     m_nivelDaEdicao = NivelAcesso;
-    LimparCampos();
-    // Os valores iniciais de um registro novo, com um só "agora" para todos.
-    const QDateTime agora = QDateTime::currentDateTime();
-    for (const auto &c : m_campos)
-        c->Iniciar(agora);
+    if (edicao == Edicao::Inclusao) {
+        LimparCampos();
+        // Os valores iniciais de um registro novo, com um só "agora" para todos.
+        const QDateTime agora = QDateTime::currentDateTime();
+        for (const auto &c : m_campos)
+            c->Iniciar(agora);
+    }
     HabilitarCampos(true);
     alternarCaixa();
+}
+
+void TFormTabela::BitBtnIncluirClick()
+{
+    ComecarEdicao(Edicao::Inclusao);
 }
 
 bool TFormTabela::PodeModificarReservada(const QStringList &controles)
@@ -800,13 +477,7 @@ void TFormTabela::BitBtnModificarClick()
     }
     if (!PodeModificarFicha())
         return;
-    m_zerados.clear();
-    DBGridPesquisa->setEnabled(false);
-    LabelAviso->show();
-    Modo = ModoTabela::Modificando;
-    m_nivelDaEdicao = NivelAcesso;
-    HabilitarCampos(true);
-    alternarCaixa();
+    ComecarEdicao(Edicao::Alteracao);
 }
 
 bool TFormTabela::PermitirGravacao()
@@ -820,6 +491,12 @@ bool TFormTabela::PermitirGravacao()
 
 bool TFormTabela::ConferirCampos()
 {
+    // Uma lista-filha sem a linha-mãe (a mãe entregou um Id vazio) não grava: a recusa do
+    // campo do pai, antes das outras.
+    if (const Campo *pai = campoPai(); pai && Texto(pai->controle).isEmpty()) {
+        Mensagens::Informar(pai->obrigatorio);
+        return false;
+    }
     for (const Campo &c : std::as_const(m_descricao.campos))
         if (!c.obrigatorio.isEmpty() && Texto(c.controle).isEmpty()) {
             Mensagens::Informar(c.obrigatorio);
@@ -831,18 +508,6 @@ bool TFormTabela::ConferirCampos()
             Mensagens::Informar(recusa);
             return false;
         }
-    return true;
-}
-
-bool TFormTabela::conferirGravaveis()
-{
-    for (const auto &c : m_campos) {
-        const QString recusa = c->Recusa();
-        if (!recusa.isEmpty()) {
-            Mensagens::Informar(recusa);
-            return false;
-        }
-    }
     return true;
 }
 
@@ -862,169 +527,7 @@ bool TFormTabela::Condicao(const QString &nome) const
 
 bool TFormTabela::GravarSeguintes(bool inclusao)
 {
-    const QString id = EditId->text();
-    for (const Campo &c : std::as_const(m_descricao.campos)) {
-        if (!c.TextoLongo())
-            continue;
-        const QString texto = Texto(c.controle);
-        const bool ok = inclusao ? InserirCampoDescricao(id, c.tabelaTexto, texto, c.chaveTexto)
-                                 : AtualizarCampoDescricao(id, c.tabelaTexto, texto, c.chaveTexto);
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
-bool TFormTabela::ExcluirSeguintes()
-{
-    for (const Campo &c : std::as_const(m_descricao.campos))
-        if (c.TextoLongo() && !ExcluirCampoDescricao(EditId->text(), c.tabelaTexto, c.chaveTexto))
-            return false;
-    return true;
-}
-
-QStringList TFormTabela::Sentenca(bool inclusao) const
-{
-    TabelaLinhas linhas = LinhasGravacao(inclusao);
-    // Uma pesquisa que uma regra da janela esvaziou nesta edição é gravada como NULL (a
-    // regra comum deixaria o Id antigo no banco).
-    for (LinhaSentenca &l : linhas)
-        if (l.presenca.tipo == Presenca::SeNaoVazio && m_zerados.contains(l.presenca.campo)
-            && Texto(l.presenca.campo).isEmpty()) {
-            l.texto.replace(u"{#"_s + l.presenca.campo + u'}', u"NULL"_s);
-            l.presenca.tipo = Presenca::Sempre;
-        }
-    return RenderizarSentenca(linhas, NumeroTabela, ValoresJanela(*this));
-}
-
-void TFormTabela::Zerar(const QString &controleId)
-{
-    if (auto *pesquisa = dynamic_cast<ControlePesquisa *>(CampoDoControle(controleId)))
-        pesquisa->Limpar();
-    else
-        DefinirTexto(controleId, QString());
-    m_zerados.insert(controleId);
-}
-
-bool TFormTabela::EmTransacao(const std::function<bool()> &passos)
-{
-    TDatabase &db = Servidor::Database();
-    try {
-        db.IniciarTransacao();
-        if (passos()) {
-            db.ConfirmarTransacao();
-            return true;
-        }
-    } catch (const ErroBanco &e) {
-        RegistrarErro(NumeroTabela, e.Mensagem());
-    }
-    db.DesfazerTransacao();
-    return false;
-}
-
-bool TFormTabela::conferirLinhaGravada(QList<DiferencaCampo> &diferencas)
-{
-    // Na consulta compartilhada: a listagem da janela fica como estava enquanto o
-    // usuário responde.
-    const QString id = EditId->text();
-    TQuery &q = Servidor::Query();
-    LerParaAlterar(q, NumeroTabela, u"Id"_s, id);
-    if (q.RecordCount() == 0)
-        return false;
-    QList<std::pair<ControleCampo *, QString>> gravados;
-    QList<ControleCampo *> textosLongos;
-    for (const auto &c : m_campos) {
-        const Campo &d = c->Descricao();
-        if (!c->ValorMostrado())
-            continue;
-        if (d.TextoLongo())
-            textosLongos << c.get();
-        else if (q.TemCampo(d.coluna))
-            gravados.append({ c.get(), q.AsString(d.coluna) });
-    }
-    for (ControleCampo *c : std::as_const(textosLongos)) {
-        // Sem a linha de descrição, o texto gravado é vazio.
-        const Campo &d = c->Descricao();
-        LerParaAlterar(q, d.tabelaTexto, d.chaveTexto, id);
-        gravados.append({ c, q.RecordCount() > 0 ? q.AsString(u"Texto"_s) : QString() });
-    }
-    // Na ordem dos campos na tela.
-    for (const auto &c : m_campos)
-        for (const auto &[campo, gravado] : std::as_const(gravados))
-            if (campo == c.get() && gravado != *campo->ValorMostrado())
-                diferencas.append({ campo, *campo->ValorMostrado(), gravado });
-    return true;
-}
-
-QString TFormTabela::perguntaAlterado(const QList<DiferencaCampo> &diferencas)
-{
-    // Cada valor numa linha só e curto o bastante para caber na caixa.
-    const auto curto = [](QString v) {
-        v.replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ').replace(u'\r', u' ');
-        return u'"' + (v.size() > 60 ? v.left(57) + u"..."_s : v) + u'"';
-    };
-    QString texto = MensagemAlterado + u"\n\r"_s;
-    for (const DiferencaCampo &d : diferencas) {
-        const Campo &c = d.campo->Descricao();
-        const QString rotulo = c.rotulo.isEmpty() ? c.coluna : QString(c.rotulo).remove(u'&');
-        texto += u"\n\r"_s + rotulo + u": mostrado "_s + curto(d.campo->Exibicao(d.mostrado))
-            + u", gravado agora "_s + curto(d.campo->Exibicao(d.gravado));
-    }
-    return texto
-        + u"\n\r\n\rGravar assim mesmo, por cima do que o outro usuário gravou?\n\r"
-          "(Não: a edição continua na tela e nada é gravado.)"_s;
-}
-
-bool TFormTabela::gravar(bool inclusao)
-{
-    const QString idAnterior = EditId->text();
-    for (;;) {
-        // Na alteração, a linha como está gravada agora (travada até o fim da transação)
-        // é comparada com a mostrada: apagada, ou mudada por outro usuário, nada é
-        // gravado nesta transação; a pergunta vem depois, sem trava nenhuma esperando o
-        // usuário.
-        QList<DiferencaCampo> diferencas;
-        bool apagada = false;
-        const bool ok = EmTransacao([&] {
-            if (!inclusao) {
-                if (!conferirLinhaGravada(diferencas)) {
-                    apagada = true;
-                    return false;
-                }
-                if (!diferencas.isEmpty())
-                    return false;
-            }
-            int linhas = -1;
-            if (!ExecutarComando(
-                    *Query, NumeroTabela, inclusao ? Passo::Inclusao : Passo::Alteracao,
-                    [&] { return Sentenca(inclusao); }, &linhas)) {
-                apagada = !inclusao && linhas == 0;
-                return false;
-            }
-            if (inclusao) {
-                // O Id novo vem do motor; ProcurarId fica pela sua linha no registro.
-                const QString novo = Query->UltimoIdInserido();
-                if (!m_descricao.procuraColuna.isEmpty())
-                    ProcurarId(NumeroTabela, Texto(m_descricao.procuraControle),
-                        m_descricao.procuraColuna);
-                EditId->setText(novo);
-            }
-            return GravarSeguintes(inclusao);
-        });
-        if (ok)
-            return true;
-        EditId->setText(idAnterior);
-        if (apagada) {
-            Mensagens::Informar(MensagemApagado);
-            return false;
-        }
-        if (diferencas.isEmpty() || !Mensagens::Confirmar(perguntaAlterado(diferencas)))
-            return false;
-        // Por cima: o que está gravado agora passa a ser o que o usuário viu, e a gravação
-        // recomeça (uma nova mudança nesse meio-tempo é perguntada de novo).
-        for (const DiferencaCampo &d : std::as_const(diferencas))
-            d.campo->DefinirValorMostrado(d.gravado);
-    }
+    return m_gravacao->GravarTextosLongos(inclusao);
 }
 
 void TFormTabela::FimDaEdicao()
@@ -1055,14 +558,14 @@ void TFormTabela::BitBtnAceitarClick()
         Concluir();
         return;
     }
-    if (!ConferirCampos() || !conferirGravaveis())
+    if (!ConferirCampos() || !m_gravacao->ConferirGravaveis())
         return; // continua editando, com a lista ainda bloqueada
     if (!Servidor::Database().Connected()) {
         Mensagens::Informar(u"A conexão com o servidor foi encerrada: nada foi gravado.\n\r"
                             "Conecte-se novamente e pressione Aceitar, ou pressione Cancelar."_s);
         return;
     }
-    if (!gravar(Modo == ModoTabela::Incluindo)) {
+    if (!m_gravacao->Gravar(Modo == ModoTabela::Incluindo)) {
         // O que foi digitado fica na tela para ser corrigido ou cancelado.
         if (Servidor::Database().Connected())
             ConsultarTabela();
@@ -1077,26 +580,6 @@ void TFormTabela::BitBtnCancelarClick()
     HabilitarCampos(false);
     FimDaEdicao();
     MostrarRegistro();
-}
-
-bool TFormTabela::excluir()
-{
-    const QString id = EditId->text();
-    return EmTransacao([&] {
-        // Um DELETE que a segurança por linha filtra não acha a linha: é a recusa.
-        return ExecutarComando(
-                   *Query, NumeroTabela, Passo::Exclusao,
-                   [&] {
-                       return QStringList { u"DELETE FROM "_s + NomeTabela(NumeroTabela)
-                           + u" WHERE Id="_s + ValorInteiro(id) };
-                   },
-                   nullptr,
-                   [&] {
-                       RecusarLinhaProtegida(
-                           Servidor::Query(), NomeTabela(NumeroTabela), u"Id"_s, id);
-                   })
-            && ExcluirSeguintes();
-    });
 }
 
 void TFormTabela::BitBtnExcluirClick()
@@ -1118,7 +601,7 @@ void TFormTabela::BitBtnExcluirClick()
         : OperacaoTabela::Nenhuma;
     if (Operacao != OperacaoTabela::ExclusaoConfirmada)
         return;
-    excluir();
+    m_gravacao->Excluir();
     ConsultarTabela();
     MostrarRegistro();
 }
@@ -1137,24 +620,6 @@ void TFormTabela::BitBtnAtualizarClick()
 }
 
 // ---- Pesquisas e janelas modais -----------------------------------------------------
-
-void TFormTabela::LigarDuploClique(QWidget *controle, std::function<void()> acao)
-{
-    m_duplosCliques.insert(controle, std::move(acao));
-    controle->installEventFilter(this);
-}
-
-bool TFormTabela::eventFilter(QObject *objeto, QEvent *evento)
-{
-    if (evento->type() == QEvent::MouseButtonDblClick) {
-        const auto acao = m_duplosCliques.value(objeto);
-        if (acao) {
-            acao();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(objeto, evento);
-}
 
 void TFormTabela::AoEditar(const QString &controle, std::function<void()> acao)
 {
@@ -1178,7 +643,7 @@ QString TFormTabela::EscolherEm(int numero)
     TFormTabela *c = Registro::Janela(numero);
     if (!c)
         return {};
-    if (c->EmExecucaoModal()) {
+    if (c->emExecucaoModal()) {
         // Está aberta por baixo desta (mãe de uma janela modal): não pode servir agora.
         Mensagens::Informar(u"A janela \"Tabela "_s + TituloTabela(numero)
             + u"\" já está aberta. Feche-a antes de escolher um registro nela."_s);
@@ -1206,17 +671,6 @@ bool TFormTabela::LinhaEscolhida() const
     return !EditId->text().isEmpty();
 }
 
-bool TFormTabela::AbrirFilha(
-    int numero, const QString &recusaModo, const QString &recusaSemLinha, bool exigeNome)
-{
-    BotaoFilha b;
-    b.numero = numero;
-    b.recusaModo = recusaModo;
-    b.recusaSemLinha = recusaSemLinha;
-    b.exigeNome = exigeNome;
-    return AbrirFilha(b);
-}
-
 bool TFormTabela::AbrirFilha(const BotaoFilha &botao)
 {
     if (Modo != ModoTabela::Consultando) {
@@ -1231,20 +685,26 @@ bool TFormTabela::AbrirFilha(const BotaoFilha &botao)
     TFormTabela *filha = Registro::Janela(botao.numero);
     if (!filha)
         return false;
-    filha->PrepararFilha(botao.numero);
-    if (comMae)
-        EntregarMae(*filha, botao);
+    if (comMae) {
+        filha->DefinirPai(EditId->text(), Texto(botao.controleNome));
+        filha->ReceberMae(*this, botao);
+    }
     return filha->MostrarModal();
 }
 
-void TFormTabela::EntregarMae(TFormTabela &filha, const BotaoFilha &botao)
+void TFormTabela::MostrarSemEsperar()
 {
-    filha.DefinirPai(EditId->text(), Texto(botao.controleNome));
+    if (!isVisible()) {
+        Modo = ModoTabela::Consultando;
+        show(); // aparece na frente (showEvent)
+        return;
+    }
+    trazerParaFrente();
 }
 
 bool TFormTabela::MostrarModal()
 {
-    if (EmExecucaoModal())
+    if (emExecucaoModal())
         return false;
     if (isVisible() && !FormClose())
         return false;
@@ -1262,33 +722,6 @@ void TFormTabela::aoDesconectar()
         FormClose();
 }
 
-// ---- Listas de códigos ------------------------------------------------------------
-
-void TFormTabela::CarregarCodigos(int n, const QString &coluna, QComboBox *combo)
-{
-    if (!ExecutarComando(
-            *Query, n, Passo::Consulta, [n] { return QStringList { ConsultaTabela(n) }; }))
-        return;
-    combo->clear();
-    if (Query->RecordCount() == 0)
-        combo->addItem(u"TABELA ESTÁ VAZIA"_s);
-    try {
-        for (Query->First(); !Query->Eof(); Query->Next()) {
-            combo->addItem(Query->AsString(coluna));
-            QCoreApplication::processEvents();
-        }
-    } catch (const ErroBanco &e) {
-        RegistrarErro(n, e.Mensagem()); // os itens já postos ficam
-    }
-    combo->setCurrentIndex(-1);
-}
-
-void TFormTabela::CarregarCodigosUmaVez(int n, const QString &coluna, QComboBox *combo)
-{
-    if (combo->count() == 0)
-        CarregarCodigos(n, coluna, combo);
-}
-
 // ---- Eventos -----------------------------------------------------------------------
 
 void TFormTabela::showEvent(QShowEvent *e)
@@ -1302,13 +735,18 @@ void TFormTabela::showEvent(QShowEvent *e)
         if (QScreen *tela = screen())
             move(tela->availableGeometry().center() - rect().center());
     }
-    // Reaparece na frente das outras (também sem gerenciador de janelas que a levante);
-    // a plataforma sem tela dos testes não empilha janelas.
+    trazerParaFrente();
+    ExibirJanela();
+}
+
+void TFormTabela::trazerParaFrente()
+{
+    // Na frente das outras (também sem gerenciador de janelas que a levante); a
+    // plataforma sem tela dos testes não empilha janelas.
     if (QGuiApplication::platformName() != u"offscreen"_s) {
         raise();
         activateWindow();
     }
-    ExibirJanela();
 }
 
 void TFormTabela::closeEvent(QCloseEvent *e)

@@ -6,9 +6,10 @@
 // colunas gravadas, janelas filhas); o ciclo padrão (mostrar, habilitar, limpar,
 // conferir, gravar, apagar) vem dela, e cada campo é um ControleCampo da sua espécie
 // (forms/campos). Uma janela derivada só escreve o que faz diferente, sobrescrevendo os
-// métodos virtuais. A mesma janela é mostrada sem esperar (menu), modal como filha de
-// outra (MostrarModal) ou modal como escolha de uma pesquisa (EscolherEm, Modo
-// Escolhendo).
+// métodos virtuais. A mesma janela é mostrada sem esperar (o menu e o histórico:
+// MostrarSemEsperar), modal como filha de outra (MostrarModal) ou modal como escolha de
+// uma pesquisa (EscolherEm, Modo Escolhendo). Só a base escreve o Modo. A gravação está
+// em GravacaoTabela; a montagem dos controles, em MontagemTabela.
 //
 // Todas as janelas são criadas no início do programa, mas os controles de cada uma só
 // são montados (Montar) quando ela vai ser mostrada pela primeira vez ou quando alguém
@@ -17,10 +18,10 @@
 // são criados em MontarControles, nunca no construtor.
 #include "Banco.h"
 #include "Descricao.h"
+#include "GravacaoTabela.h"
 
 #include <QDialog>
 #include <QHash>
-#include <QSet>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -34,7 +35,6 @@ class QLineEdit;
 class QModelIndex;
 class QPushButton;
 class QSplitter;
-class QTabWidget;
 class QTableView;
 class Listagem;
 class ModeloListagem;
@@ -46,6 +46,13 @@ enum class ModoTabela {
     Incluindo = 1,
     Modificando = 3,
     Escolhendo = 4, // aberta como escolha de uma pesquisa
+};
+
+// Como começa uma edição (ComecarEdicao).
+enum class Edicao {
+    Inclusao, // Incluir: campos limpos, com os valores iniciais (AoIncluir)
+    Alteracao, // Modificar: os valores da linha mostrada
+    Duplicacao, // uma inclusão com os valores da linha mostrada (a cópia)
 };
 
 // O que os botões da base deixam pedido para a janela derivada, no mesmo clique.
@@ -133,35 +140,14 @@ public:
     // Texto de um controle como os comandos o leem (memo com quebras CR LF).
     QString Texto(const QString &controle) const;
     void DefinirTexto(const QString &controle, const QString &texto);
-    // Dá o nome a um controle criado para a janela e o deixa achável por Controle.
-    void RegistrarControle(QWidget *controle, const QString &nome);
 
-    // Para MontarControles: linhas para os botões próprios da janela (ao lado dos de
-    // edição / na barra de baixo).
-    QHBoxLayout *LinhaBotoes() const { return m_linhaBotoes; }
-    QHBoxLayout *BarraInferior() const { return m_barraInferior; }
-    // Botão próprio da janela na posição dada de uma dessas linhas, ligado à ação.
-    QPushButton *NovoBotao(const QString &nome, const QString &texto, QHBoxLayout *linha,
-        int posicao, std::function<void()> clique);
-    // Grade dos campos do registro, para controles próprios da janela.
-    QGridLayout *GradeCampos() const { return m_grade; }
-
-    // O comando de gravação (INSERT ou UPDATE) como sairia agora dos campos; lança
-    // ErroBanco quando um valor é recusado.
-    QStringList Sentenca(bool inclusao) const;
-    // Esvazia um campo por uma regra da janela durante a edição (a pesquisa que outra
-    // exclui): no comando desta edição a coluna vai como NULL em vez de ficar de fora.
-    void Zerar(const QString &controleId);
+    // O caminho de gravação da janela (o comando, a pesquisa esvaziada que vai como NULL,
+    // a transação, a exclusão, os textos longos).
+    GravacaoTabela &Gravacao() { return *m_gravacao; }
 
     // Métodos da base
     void FormShow(); // parte da base ao mostrar
     bool FormClose(); // false quando recusado (editando)
-    void EditarCampos(bool on);
-    void MostrarBotoes(bool on);
-    void ApagarCampos();
-    // Conta as linhas (a contagem da janela para o nível, ou a dada) e põe o total na
-    // legenda da listagem.
-    bool ContarRegistros(const QStringList &sentenca = {});
 
     // Métodos de cada janela (o padrão vem da descrição)
     virtual void ExibirJanela(); // FormShow da janela: base, ConsultarTabela, MostrarRegistro
@@ -182,51 +168,24 @@ public:
     virtual void BitBtnAtualizarClick();
     void BitBtnFecharClick() { FormClose(); }
 
-    // Pesquisa do campo cuja caixa de Id é 'controleId' (duplo clique no nome).
-    void ExecutarPesquisa(const QString &controleId);
-    // Liga o duplo clique de um controle a uma ação.
-    void LigarDuploClique(QWidget *controle, std::function<void()> acao);
-    // Liga a uma ação o que o usuário muda num controle (o texto digitado numa caixa, o
-    // item escolhido ou o texto digitado numa lista); o que o programa põe não conta.
-    void AoEditar(const QString &controle, std::function<void()> acao);
+    // Mostra a janela sem esperar por ela (o menu, o histórico): escondida, aparece em
+    // consulta (FormShow); já à vista, só vem para a frente, como está.
+    void MostrarSemEsperar();
+    // Mostra a janela modal em consulta (filha de outra); false se ela recusou fechar.
+    bool MostrarModal();
     // Mostra a janela 'numero' como escolha (modal, Modo Escolhendo); devolve o Id
     // escolhido ou vazio (nada escolhido, ou a janela recusou-se a fechar).
     static QString EscolherEm(int numero);
-    // Mostra a janela modal em consulta (filha de outra); false se ela recusou fechar.
-    bool MostrarModal();
-    bool EmExecucaoModal() const { return m_execucoes > 0; }
-    // Janela filha da linha mostrada (e-mails, telefones, publicações...): só enquanto
-    // consulta e com uma linha; recebe o Id (EditId) e o nome (EditNome) e é mostrada
-    // modal. Fora disso, a recusa do modo ou a de linha não escolhida.
-    bool AbrirFilha(int numero, const QString &recusaModo, const QString &recusaSemLinha,
-        bool exigeNome = false);
-    // O clique num botão de janela filha da descrição.
+    // O clique num botão de janela filha da descrição: só enquanto consulta e, com
+    // recusaSemLinha, com uma linha mostrada, que a filha recebe (DefinirPai com o Id e o
+    // texto do controle do botão, e ReceberMae); a filha é mostrada modal.
     bool AbrirFilha(const BotaoFilha &botao);
-    // Há uma linha mostrada para dar a uma filha (o Id; a janela pode pedir mais campos).
-    virtual bool LinhaEscolhida() const;
-    // Dá à filha a linha mostrada antes de mostrá-la: o Id (EditId) e o nome (o controle
-    // do botão). A janela que dá mais da linha sobrescreve.
-    virtual void EntregarMae(TFormTabela &filha, const BotaoFilha &botao);
-    // Antes de ser mostrada como a filha de número dado (a janela que serve a duas
-    // tabelas escolhe aqui a sua).
-    virtual void PrepararFilha(int numero) { Q_UNUSED(numero); }
-    // Recebe a linha-mãe (Id e nome, como a mãe os mostrou) antes de ser mostrada como
-    // filha; ficam até a próxima entrega.
-    virtual void DefinirPai(const QString &id, const QString &nome);
+    // Lista-filha (a colunaPai do catálogo das janelas): a linha-mãe, o Id e o nome como a
+    // mãe os mostrou, entregue antes de a filha ser mostrada; fica até a próxima entrega.
+    // A base lista só as linhas dela, mostra-a no campo Edit<colunaPai> e não grava sem ela.
+    void DefinirPai(const QString &id, const QString &nome);
     QString IdPai;
     QString NomePai;
-
-    // Carrega a lista 'combo' com a coluna da tabela de códigos n, na consulta da janela;
-    // tabela vazia dá o item único "TABELA ESTÁ VAZIA".
-    void CarregarCodigos(int n, const QString &coluna, QComboBox *combo);
-    // O mesmo, só quando a lista ainda está vazia (carrega uma vez por execução).
-    void CarregarCodigosUmaVez(int n, const QString &coluna, QComboBox *combo);
-
-    // Cores dos campos.
-    static QColor CorEditavel();
-    static QColor CorSomenteLeitura();
-    static QColor CorPesquisa();
-    static void Pintar(QWidget *controle, const QColor &cor);
 
     void setVisible(bool visivel) override; // monta antes de aparecer
 
@@ -234,28 +193,64 @@ protected:
     // Controles próprios de uma janela derivada, criados uma vez, logo depois dos da
     // base (que já podem ser usados aqui).
     virtual void MontarControles() { }
+    // Para MontarControles: dá o nome a um controle criado para a janela e o deixa achável
+    // por Controle; as linhas dos botões de edição e da barra de baixo; um botão próprio
+    // na posição dada de uma delas, ligado à ação; a grade dos campos do registro.
+    void RegistrarControle(QWidget *controle, const QString &nome);
+    QHBoxLayout *LinhaBotoes() const { return m_linhaBotoes; }
+    QPushButton *NovoBotao(const QString &nome, const QString &texto, QHBoxLayout *linha,
+        int posicao, std::function<void()> clique);
+    QGridLayout *GradeCampos() const { return m_grade; }
+    // Liga a uma ação o que o usuário muda num controle (o texto digitado numa caixa, o
+    // item escolhido ou o texto digitado numa lista); o que o programa põe não conta.
+    void AoEditar(const QString &controle, std::function<void()> acao);
+    // Pesquisa do campo cuja caixa de Id é 'controleId' (o duplo clique no nome).
+    void ExecutarPesquisa(const QString &controleId);
     // A janela que troca de tabela (a mesma janela para duas tabelas) muda o número.
     void DefinirNumeroTabela(int numero) { m_numeroTabela = numero; }
 
+    // Há uma linha mostrada para dar a uma filha (o Id; a janela pode pedir mais campos).
+    virtual bool LinhaEscolhida() const;
+    // A filha que precisa de mais da linha-mãe do que o Id e o nome (o código de uma
+    // disciplina, a sigla de um grupo), ou de saber qual tabela o botão pediu, lê aqui, a
+    // cada entrega, da mãe com a linha mostrada (depois de DefinirPai).
+    virtual void ReceberMae(const TFormTabela &mae, const BotaoFilha &botao)
+    {
+        Q_UNUSED(mae);
+        Q_UNUSED(botao);
+    }
+
+    // Partes da base para as janelas que mudam o ciclo.
+    void EditarCampos(bool on); // botões de edição (on) ou de consulta
+    void MostrarBotoes(bool on); // Incluir, Modificar, Excluir (off: nem Aceitar)
+    void ApagarCampos(); // todos os campos e o Id vazios
+    // Conta as linhas (a contagem da janela para o nível, ou a dada) e põe o total na
+    // legenda da listagem.
+    bool ContarRegistros(const QStringList &sentenca = {});
+    // Começa uma edição: a lista bloqueada e o aviso dos campos amarelos à vista, o Modo
+    // (Incluindo ou Modificando), o nível da edição, nenhuma pesquisa esvaziada, os campos
+    // editáveis e a caixa que o campo que decide escolhe. A inclusão limpa os campos
+    // (LimparCampos) e põe os valores iniciais.
+    void ComecarEdicao(Edicao edicao);
     // A linha de Id dado da tabela da janela, na consulta compartilhada (com "consultado"
     // no registro); nullptr sem Id, sem linha, ou na falha (já registrada).
     TQuery *LinhaPorId(const QString &id);
-    // Partes do ciclo padrão para as janelas que o mudam.
     bool LerId(); // EditId := Id da linha atual; vazio: "A tabela está vazia." e false
     // Colunas da linha atual para os controles (descrição); com caixas no mesmo lugar, põe
     // à vista a da linha e deixa vazios os campos das outras.
     void CopiarCampos();
-    // O campo do pai de uma janela filha := Id e nome entregues pela mãe.
-    void PreencherPai();
     // Põe à vista a caixa dada, das que dividem o mesmo lugar, e esconde as outras
     // (vazio: todas escondidas).
     void MostrarCaixa(const QString &caixa);
     void AplicarRegras(bool on); // cores e edição dos campos da descrição
-    // As listas das tabelas de códigos dos campos, carregadas uma vez.
+    // As listas das tabelas de códigos dos campos, carregadas uma vez, na consulta da
+    // janela (CarregarCodigosUmaVez).
     void CarregarListasDeCodigos();
     virtual QStringList SentencaConsulta() const; // linhas da listagem
     virtual QStringList SentencaContagem() const; // linhas da contagem
-    virtual bool ConferirCampos(); // campos obrigatórios; false interrompe o Aceitar
+    // Campos obrigatórios (antes, a linha-mãe de uma lista-filha) e o que cada espécie
+    // recusa; false interrompe o Aceitar.
+    virtual bool ConferirCampos();
     // false: volta à consulta sem gravar (o nível só lê a janela: a recusa com o nome do
     // nível).
     virtual bool PermitirGravacao();
@@ -265,16 +260,12 @@ protected:
     // apagar nunca (false, com a recusa mostrada).
     bool PodeModificarReservada(const QStringList &controles);
     bool PodeExcluirReservada(const QStringList &controles);
-    // Gravações depois do comando, na mesma transação (textos longos).
+    // Gravações depois do comando, na mesma transação (os textos longos).
     virtual bool GravarSeguintes(bool inclusao);
-    virtual bool ExcluirSeguintes();
     // Condições com nome das regras de presença (SeCondicao).
     virtual bool Condicao(const QString &nome) const;
     // Comando de gravação (vazio: nada a gravar).
     virtual TabelaLinhas LinhasGravacao(bool inclusao) const;
-    // Roda os passos numa transação: confirma se todos deram certo, desfaz se não (uma
-    // falha da própria transação vai para RegistrarErro).
-    bool EmTransacao(const std::function<bool()> &passos);
     // Fim de uma edição: lista de novo, campos só leitura, Modo Consultando, primeira linha.
     void Concluir();
     void FimDaEdicao(); // grade habilitada, aviso escondido
@@ -282,44 +273,30 @@ protected:
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
-    bool eventFilter(QObject *objeto, QEvent *evento) override;
-
-public slots:
     void reject() override;
 
 private:
+    friend class ControleCampo;
+    friend class GravacaoTabela;
+    friend class MontagemTabela;
     friend class ValoresJanela;
-    void montar();
-    void montarCampos();
-    void montarCampo(const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna);
-    void montarFilhas();
     QList<ControleCampo *> camposNaOrdemDeExibicao() const;
+    // Lista-filha: a colunaPai do catálogo (vazia: a janela não é filha), o campo do pai
+    // (Edit<colunaPai>) e a linha-mãe entregue posta nele.
+    QString colunaPai() const;
+    const Campo *campoPai() const;
+    void preencherPai();
     void alternarCaixa(); // editando: a caixa do texto atual do campo que decide
+    bool emExecucaoModal() const { return m_execucoes > 0; }
+    void trazerParaFrente();
     void aoDesconectar();
-    // Um campo em que a linha gravada agora difere da mostrada (valores como no banco).
-    struct DiferencaCampo {
-        ControleCampo *campo;
-        QString mostrado;
-        QString gravado;
-    };
-    // Relê a linha do EditId (travada até o fim da transação) e a compara com a mostrada
-    // nos campos que a mostraram e nos textos longos; false quando ela não existe mais.
-    // Lança ErroBanco.
-    bool conferirLinhaGravada(QList<DiferencaCampo> &diferencas);
-    static QString perguntaAlterado(const QList<DiferencaCampo> &diferencas);
-    // Cada campo pode ser gravado como está (sem caractere que o banco não guarda, sem
-    // passar da coluna)? Senão, a recusa do campo e false; antes de qualquer comando.
-    bool conferirGravaveis();
-    bool gravar(bool inclusao);
-    bool excluir();
 
     int m_numeroTabela = 0;
     DescricaoJanela m_descricao;
     QHash<QString, QWidget *> m_controles;
     std::vector<std::unique_ptr<ControleCampo>> m_campos;
     QHash<QString, ControleCampo *> m_camposPorControle;
-    QSet<QString> m_zerados; // campos esvaziados por uma regra nesta edição
-    QHash<QObject *, std::function<void()>> m_duplosCliques;
+    std::unique_ptr<GravacaoTabela> m_gravacao;
     Listagem *m_listagem = nullptr;
     ModeloListagem *m_modelo = nullptr;
     QHBoxLayout *m_linhaBotoes = nullptr;
@@ -336,3 +313,6 @@ template <class T> T *ControleJanela<T>::get() const
     m_janela->Montar();
     return m_controle;
 }
+
+// Liga o duplo clique de um controle a uma ação (a última ligada vale).
+void LigarDuploClique(QWidget *controle, std::function<void()> acao);

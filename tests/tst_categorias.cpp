@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Associado"_s);
         QVERIFY(Edit(j, u"EditNome"_s)->isReadOnly());
         QCOMPARE(Edit(j, u"EditNome"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorSomenteLeitura());
+            ControleCampo::CorSomenteLeitura());
         QVERIFY(j->DBGridPesquisa->isEnabled());
         QVERIFY(!j->LabelAviso->isVisible());
         QCOMPARE(j->GroupBox2->title(), u" Listagem (4) "_s);
@@ -381,8 +381,8 @@ private slots:
         TFormTabela *j = janela();
         QComboBox situacao, titulacao;
         titulacao.setEditable(true);
-        j->CarregarCodigosUmaVez(66, u"Situacao"_s, &situacao);
-        j->CarregarCodigosUmaVez(29, u"Titulacao"_s, &titulacao);
+        CarregarCodigosUmaVez(*j->Query, 66, u"Situacao"_s, &situacao);
+        CarregarCodigosUmaVez(*j->Query, 29, u"Titulacao"_s, &titulacao);
         QCOMPARE(situacao.count(), 2);
         QCOMPARE(situacao.itemText(0), u"Aposentado"_s);
         QCOMPARE(titulacao.count(), 1);
@@ -392,14 +392,14 @@ private slots:
         // Carregada uma vez: linhas novas só aparecem na próxima execução.
         Exec(u"INSERT INTO DocenteTitulacoes (Titulacao) VALUES ('Doutor')"_s);
         Eventos().Limpar();
-        j->CarregarCodigosUmaVez(29, u"Titulacao"_s, &titulacao);
-        j->CarregarCodigosUmaVez(66, u"Situacao"_s, &situacao);
+        CarregarCodigosUmaVez(*j->Query, 29, u"Titulacao"_s, &titulacao);
+        CarregarCodigosUmaVez(*j->Query, 66, u"Situacao"_s, &situacao);
         QVERIFY(Linhas().isEmpty());
         QCOMPARE(titulacao.itemText(0), u"TABELA ESTÁ VAZIA"_s);
         // Falha da tabela de códigos: registrada com o número dela.
         Exec(u"DROP TABLE DocenteSituacao"_s);
         QComboBox outra;
-        j->CarregarCodigos(66, u"Situacao"_s, &outra);
+        CarregarCodigos(*j->Query, 66, u"Situacao"_s, &outra);
         QCOMPARE(outra.count(), 0);
         QVERIFY(Registrou(66, u"erro de SQL"_s));
         QVERIFY(r.Textos().last().contains(u"Docentes, Situação"_s));

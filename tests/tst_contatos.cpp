@@ -214,7 +214,7 @@ private slots:
             QCOMPARE(Edit(j, nomePai)->text(), pai.nome);
             QVERIFY(Edit(j, nomePai)->isReadOnly());
             QCOMPARE(Edit(j, nomePai)->palette().color(QPalette::Base),
-                TFormTabela::CorSomenteLeitura());
+                ControleCampo::CorSomenteLeitura());
         }
         QVERIFY(!QApplication::activeModalWidget());
         j->BitBtnCancelar->click();
@@ -258,7 +258,7 @@ private slots:
         // Os campos de e-mail nunca ficam só leitura: só mudam de cor.
         QVERIFY(!Edit(j, u"EditEmail"_s)->isReadOnly());
         QCOMPARE(Edit(j, u"EditEmail"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorSomenteLeitura());
+            ControleCampo::CorSomenteLeitura());
         Digitar(j, u"EditEmail"_s, u"novo@x"_s);
         j->BitBtnModificar->click();
         QCOMPARE(Edit(j, u"EditEmail"_s)->palette().color(QPalette::Base), QColor(Qt::white));
@@ -339,7 +339,7 @@ private slots:
         if (telefone(n))
             j->Controle<QComboBox>(u"EditCategoria"_s)->setCurrentText(u"fax"_s);
         linhas.replaceInStrings(u"=ID"_s, u'=' + id);
-        QCOMPARE(j->Sentenca(inclusao), linhas);
+        QCOMPARE(j->Gravacao().Sentenca(inclusao), linhas);
         j->BitBtnAceitar->click();
         QCOMPARE(j->Modo, ModoTabela::Consultando);
         QCOMPARE(Valor(u"SELECT COUNT(*) FROM %1 WHERE %2='a''b'"_s.arg(

@@ -78,7 +78,7 @@ private slots:
         j->BitBtnModificar->click();
         QVERIFY(combo(j, u"EditCategoria"_s)->isEnabled());
         QCOMPARE(combo(j, u"EditCategoria"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorPesquisa());
+            ControleCampo::CorPesquisa());
         QVERIFY(j->Controle<QDateEdit>(u"DateData"_s)->isEnabled());
         j->BitBtnCancelar->click();
         CLICAR_ID(j, u"3"_s);
@@ -206,7 +206,7 @@ private slots:
         // Sem campo obrigatório: tudo vazio é gravado vazio.
         j->BitBtnIncluir->click();
         QCOMPARE(
-            combo(j, u"EditAlvo"_s)->palette().color(QPalette::Base), TFormTabela::CorPesquisa());
+            combo(j, u"EditAlvo"_s)->palette().color(QPalette::Base), ControleCampo::CorPesquisa());
         j->BitBtnAceitar->click();
         QVERIFY(r.mostradas.isEmpty());
         QCOMPARE(j->comandos,

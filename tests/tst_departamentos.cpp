@@ -90,7 +90,7 @@ private slots:
         QVERIFY(Edit(j, u"EditNome"_s)->isReadOnly());
         QVERIFY(memo(j)->isReadOnly());
         QCOMPARE(Edit(j, u"EditChefe_Nome"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorSomenteLeitura());
+            ControleCampo::CorSomenteLeitura());
         QVERIFY(!Edit(j, u"EditChefe"_s)->isVisible());
         // A marca muda só a tela: a próxima linha mostrada a volta.
         j->Controle<QCheckBox>(u"CheckBoxVisivel"_s)->click();
@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(Edit(j, u"EditChefe_Nome"_s)->text(), QString());
         QCOMPARE(memo(j)->toPlainText(), QString());
         QCOMPARE(Edit(j, u"EditChefe_Nome"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorPesquisa());
+            ControleCampo::CorPesquisa());
         QVERIFY(j->LabelAviso->isVisible());
         Digitar(j, u"EditNome"_s, u"Geociências"_s);
         Digitar(j, u"EditSigla"_s, u"GEO"_s);

@@ -191,7 +191,7 @@ private slots:
         j->BitBtnModificar->click();
         QVERIFY(combo(j, u"EditSituacao"_s)->isEnabled());
         QCOMPARE(combo(j, u"EditSituacao"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorPesquisa());
+            ControleCampo::CorPesquisa());
         combo(j, u"EditSituacao"_s)->setCurrentIndex(0);
         j->BitBtnAceitar->click();
         QCOMPARE(valor(u"SELECT Situacao FROM Docentes WHERE Id=7"_s), u"TABELA ESTÁ VAZIA"_s);
@@ -333,7 +333,7 @@ private slots:
         QVERIFY(!marca(j, u"CheckBoxExtensao"_s)->isChecked());
         QVERIFY(Edit(j, u"EditLattes"_s)->isEnabled());
         QCOMPARE(Edit(j, u"EditDepartamento_Nome"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorPesquisa());
+            ControleCampo::CorPesquisa());
         Digitar(j, u"EditNome"_s, u"Valdemar Ipojuca Rangel"_s);
         Digitar(j, u"EditArea"_s, u"Geologia"_s);
         Digitar(j, u"EditCodKVA"_s, u"8009999"_s);

@@ -142,7 +142,7 @@ private slots:
         j->BitBtnIncluir->click();
         QCOMPARE(j->Controle<QSpinBox>(u"EditTamanhoX"_s)->text(), QString());
         QCOMPARE(j->Controle<QComboBox>(u"EditTipo"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorPesquisa());
+            ControleCampo::CorPesquisa());
         Digitar(j, u"EditArquivo"_s, u"x.png"_s);
         j->BitBtnAceitar->click();
         Digitar(j, u"EditTitulo"_s, u"Sem arquivo"_s);

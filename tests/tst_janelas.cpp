@@ -7,6 +7,7 @@
 
 #include "CatalogoJanelas.h"
 #include "Esquema.h"
+#include "TabelaGenerica.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +69,61 @@ private slots:
                 semEditor << QString::number(numero);
         }
         QVERIFY2(semEditor.isEmpty(), qPrintable(semEditor.join(u", "_s)));
+    }
+
+    // O filtro das seções de graduação (9) e de pós-graduação (10), dado do catálogo: a
+    // listagem e a contagem de cada janela em cada seção; com o filtro vazio, ou numa
+    // janela sem filtro de seção, as padrão.
+    void filtroDasSecoes_data()
+    {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<int>("nivel");
+        QTest::addColumn<QString>("listagem");
+        QTest::addColumn<QString>("contagem");
+        const QString modalidade
+            = u" WHERE  SUBSTRING(Categoria,1,13)%1'Pós-Graduação' OR Nome='[vazio]'"_s;
+        QTest::newRow("disciplinas, 9")
+            << 32 << 9
+            << u"SELECT * FROM Disciplinas"_s + modalidade.arg(u"<>"_s)
+                + u" ORDER BY CodigoKVA, Nome"_s
+            << u"SELECT COUNT(Id) FROM Disciplinas"_s + modalidade.arg(u"<>"_s);
+        QTest::newRow("disciplinas, 10")
+            << 32 << 10
+            << u"SELECT * FROM Disciplinas"_s + modalidade.arg(u"="_s)
+                + u" ORDER BY CodigoKVA, Nome"_s
+            << u"SELECT COUNT(Id) FROM Disciplinas"_s + modalidade.arg(u"="_s);
+        QTest::newRow("diplomas, 9")
+            << 81 << 9 << u"SELECT * FROM Diplomas WHERE  Graduacao IS NOT NULL ORDER BY Nome"_s
+            << u"SELECT COUNT(Id) FROM Diplomas"_s;
+        QTest::newRow("diplomas, 10")
+            << 81 << 10 << u"SELECT * FROM Diplomas WHERE  PosGraduacao IS NOT NULL ORDER BY Nome"_s
+            << u"SELECT COUNT(Id) FROM Diplomas"_s;
+        for (const CatalogoJanelas::Janela &j : CatalogoJanelas::Janelas())
+            if (j.secao.graduacao.isEmpty() && j.colunaPai.isEmpty())
+                for (int nivel : { 9, 10 })
+                    QTest::addRow("%d, %d", j.numero, nivel)
+                        << j.numero << nivel << ConsultaTabela(j.numero)
+                        << u"SELECT COUNT(Id) FROM "_s + NomeTabela(j.numero);
+    }
+    void filtroDasSecoes()
+    {
+        QFETCH(int, numero);
+        QFETCH(int, nivel);
+        QFETCH(QString, listagem);
+        QFETCH(QString, contagem);
+        const int nivelAntes = NivelAcesso;
+        const QString filtroAntes = FiltroTabelas;
+        NivelAcesso = nivel;
+        FiltroTabelas = nivel == 9 ? u"Graduação"_s : u"Pós-Graduação"_s;
+        const QString listada = CatalogoJanelas::SentencaListagem(numero);
+        const QString contada = CatalogoJanelas::SentencaContagem(numero);
+        FiltroTabelas.clear();
+        const QString semFiltro = CatalogoJanelas::SentencaListagem(numero);
+        NivelAcesso = nivelAntes;
+        FiltroTabelas = filtroAntes;
+        QCOMPARE(listada, listagem);
+        QCOMPARE(contada, contagem);
+        QCOMPARE(semFiltro, ConsultaTabela(numero));
     }
 
     // Um texto mais comprido que a caixa aparece do começo (o nome, não o fim dele).
@@ -256,16 +312,16 @@ private slots:
             j.BitBtnModificarClick();
         };
         modificar();
-        j.Zerar(u"EditCategoria"_s);
+        j.Gravacao().Zerar(u"EditCategoria"_s);
         QCOMPARE(j.Texto(u"EditCategoria"_s), QString());
-        QCOMPARE(j.Sentenca(false),
+        QCOMPARE(j.Gravacao().Sentenca(false),
             QStringList({ u"UPDATE Docentes SET "_s, u"Nome='Ana'"_s, u",Departamento=3"_s,
                 u",Categoria=NULL"_s, u" WHERE Id=5"_s }));
         // A próxima edição recomeça: vazia, a categoria fica de fora.
         j.BitBtnCancelarClick();
         modificar();
         j.DefinirTexto(u"EditCategoria"_s, QString());
-        QCOMPARE(j.Sentenca(false),
+        QCOMPARE(j.Gravacao().Sentenca(false),
             QStringList({ u"UPDATE Docentes SET "_s, u"Nome='Ana'"_s, u",Departamento=3"_s,
                 u" WHERE Id=5"_s }));
         j.BitBtnCancelarClick();
@@ -276,6 +332,71 @@ private slots:
     void initTestCase_data() { LinhasMotores(); }
     void init() { QVERIFY(Apoio::Iniciar()); }
     void cleanup() { Apoio::Terminar(); }
+
+    // Cada lista-filha do catálogo (colunaPai), aberta pelo botão de uma mãe com a linha 7:
+    // a listagem com a linha da mãe e o campo do pai com o Id dela; sem mãe, a tabela
+    // inteira, e o Aceitar recusa com a mensagem do campo do pai, sem gravar.
+    void listaFilhaDoCatalogo_data()
+    {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<int>("mae");
+        for (const CatalogoJanelas::Janela &mae : CatalogoJanelas::Janelas())
+            for (const CatalogoJanelas::Filha &f : mae.filhas)
+                if (!CatalogoJanelas::JanelaDe(f.numero)->colunaPai.isEmpty())
+                    QTest::addRow("%d", f.numero) << f.numero << mae.numero;
+    }
+    void listaFilhaDoCatalogo()
+    {
+        QFETCH(int, numero);
+        QFETCH(int, mae);
+        const QString coluna = CatalogoJanelas::JanelaDe(numero)->colunaPai;
+        const QString paiNaLista = u" WHERE "_s + coluna + u"=7"_s;
+        QVERIFY(CatalogoJanelas::SentencaListagemFilha(numero, u"7"_s)
+                    .join(u"\r\n"_s)
+                    .startsWith(ConsultaTabela(numero) + u"\r\n"_s + paiNaLista));
+        QCOMPARE(CatalogoJanelas::SentencaListagemFilha(numero, {}),
+            QStringList { ConsultaTabela(numero) });
+        QCOMPARE(CatalogoJanelas::SentencaContagemFilha(numero, u"7"_s),
+            QStringList({ u"SELECT COUNT(Id) FROM "_s + NomeTabela(numero), paiNaLista }));
+
+        const QString contagem = u"SELECT COUNT(*) FROM "_s + NomeTabela(numero);
+        const QString total = Apoio::Valor(contagem);
+        Roteiro r;
+        TFormTabelaGenerica janelaMae(mae);
+        janelaMae.EditId->setText(u"7"_s);
+        const BotaoFilha botao { u"BitBtnFilha"_s, u"Filha"_s, numero, u"modo"_s, u"linha"_s };
+        bool abriu = false;
+        AoAbrirModal([&](QWidget *w) {
+            abriu = true;
+            auto *filha = qobject_cast<TFormTabela *>(w);
+            QVERIFY(filha);
+            QCOMPARE(filha->NumeroTabela, numero);
+            QCOMPARE(filha->IdPai, u"7"_s);
+            QCOMPARE(filha->Query->TextoComando(),
+                CatalogoJanelas::SentencaListagemFilha(numero, u"7"_s).join(u"\r\n"_s));
+            const Campo *pai = filha->Descricao().CampoDoControle(u"Edit"_s + coluna);
+            QVERIFY(pai);
+            filha->BitBtnIncluir->click();
+            QCOMPARE(filha->Texto(pai->controle), u"7"_s);
+            filha->BitBtnCancelar->click();
+            // Sem mãe.
+            filha->DefinirPai({}, {});
+            filha->ConsultarTabela();
+            QCOMPARE(filha->Query->TextoComando(), ConsultaTabela(numero));
+            filha->BitBtnIncluir->click();
+            r.Limpar();
+            Apoio::Eventos().Limpar();
+            filha->BitBtnAceitar->click();
+            QCOMPARE(r.Textos(), QStringList { pai->obrigatorio });
+            QCOMPARE(filha->Modo, ModoTabela::Incluindo);
+            QVERIFY(Linhas().isEmpty());
+            filha->BitBtnCancelar->click();
+            filha->BitBtnFechar->click();
+        });
+        QVERIFY(janelaMae.AbrirFilha(botao));
+        QVERIFY(abriu);
+        QCOMPARE(Apoio::Valor(contagem), total);
+    }
 
     // A linha "[vazio]": modificar só nos níveis 1 e 2; apagar nunca, antes da
     // confirmação e sem nenhuma linha no registro (a não ser na janela em que ela se apaga).

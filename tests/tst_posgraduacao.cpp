@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(Controle<QDateEdit>(j, u"DateData"_s)->date(), QDate::currentDate());
         QCOMPARE(Edit(j, u"EditDocente1"_s)->text(), QString());
         QCOMPARE(Edit(j, u"EditDocente1_Nome"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorPesquisa());
+            ControleCampo::CorPesquisa());
         QMap<int, QString> docentes;
         QMap<QString, QString> textos;
         QString titulo, hora, local;

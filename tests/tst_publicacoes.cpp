@@ -124,7 +124,7 @@ private slots:
             CLICAR_ID(p, u"1"_s); // artigo
             p->BitBtnModificar->click();
             auto *combo = p->Controle<QComboBox>(u"EditTipo"_s);
-            QCOMPARE(combo->palette().color(QPalette::Base), TFormTabela::CorPesquisa());
+            QCOMPARE(combo->palette().color(QPalette::Base), ControleCampo::CorPesquisa());
             const int item = combo->findText(tipo);
             if (item >= 0) {
                 combo->setCurrentIndex(item);

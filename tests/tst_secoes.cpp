@@ -106,7 +106,7 @@ private slots:
         QVERIFY(Edit(j, u"EditNome"_s)->isReadOnly());
         QVERIFY(!data(j, u"DateDiretorInicio"_s)->isEnabled());
         QCOMPARE(Edit(j, u"EditChefe_Nome"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorSomenteLeitura());
+            ControleCampo::CorSomenteLeitura());
         QCOMPARE(j->NomePorId(u"3"_s), u"Seção de Informática"_s);
         QVERIFY(r.mostradas.isEmpty());
 
@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(caixaAVista(j), u"Diretoria"_s);
         QVERIFY(data(j, u"DateDiretorInicio"_s)->isEnabled());
         QCOMPARE(Edit(j, u"EditDiretor_Nome"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorPesquisa());
+            ControleCampo::CorPesquisa());
         Digitar(j, u"EditNome"_s, u"DIRETORIA"_s);
         data(j, u"DateDiretorTermino"_s)->setDate(QDate(2029, 2, 28));
         Editores::Escolher(j, u"EditViceDiretor_Nome"_s, 11, u"16"_s);

@@ -240,7 +240,7 @@ private slots:
         const Filha *f = &FilhaDe(numero);
         Roteiro r;
         TFormTabela *mae = Registro::Janela(f->mae);
-        auto *filha = qobject_cast<TFormTabelaFilha *>(Registro::Janela(numero));
+        TFormTabela *filha = Registro::Janela(numero);
         QVERIFY(filha);
         mae->show();
         CLICAR_ID(mae, f->idMae);

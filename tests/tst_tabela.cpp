@@ -286,18 +286,18 @@ private slots:
         QCOMPARE(j->Texto(u"MemoPesquisaArea"_s), u"Ecologia"_s);
         QCOMPARE(j->Controle<QLabel>(u"LabelCapacidadePesquisaArea"_s)->text(), u"0%"_s);
         QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorSomenteLeitura());
+            ControleCampo::CorSomenteLeitura());
         QVERIFY(Edit(j, u"EditCategoria"_s)->isHidden());
         j->BitBtnModificar->click();
         QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorPesquisa());
+            ControleCampo::CorPesquisa());
         QVERIFY(Edit(j, u"EditCategoria_Sigla"_s)->isReadOnly());
         QCOMPARE(Edit(j, u"EditNome"_s)->palette().color(QPalette::Base), QColor(Qt::white));
         QVERIFY(!j->Controle<QPlainTextEdit>(u"MemoPesquisaArea"_s)->isReadOnly());
         QVERIFY(j->LabelAviso->isVisible());
         j->BitBtnCancelar->click();
         QCOMPARE(Edit(j, u"EditCategoria_Sigla"_s)->palette().color(QPalette::Base),
-            TFormTabela::CorSomenteLeitura());
+            ControleCampo::CorSomenteLeitura());
         QVERIFY(j->Controle<QPlainTextEdit>(u"MemoPesquisaArea"_s)->isReadOnly());
         // Incluir limpa cada espécie de campo.
         j->Controle<QCheckBox>(u"CheckBoxExtensao"_s)->setChecked(true);

@@ -67,6 +67,9 @@ struct Campo {
     bool aoLado = false; // na mesma linha do campo anterior (um ao lado do outro)
     bool largo = false; // ocupa o resto da linha (textos compridos)
     QString legenda; // linha de legenda acima do campo ("Se o docente for externo:")
+    // Rótulo depois do campo, na mesma linha (a unidade: "KBytes", "pontos"), e o seu
+    // objectName (vazio: "LabelUnidade" + controle).
+    QString unidade, nomeUnidade;
     QString dica; // texto que aparece sobre o controle (dica de ferramenta)
     bool semEspacosFinais = false; // RemoverEspacosFinais ao mostrar
     QStringList itens; // listas
@@ -111,6 +114,11 @@ struct Campo {
     QString ControleRotulo() const
     {
         return nomeRotulo.isEmpty() ? QStringLiteral("Label") + controle : nomeRotulo;
+    }
+    // Nome do rótulo da unidade ("LabelKBytes", ou "LabelUnidade" + controle).
+    QString ControleUnidade() const
+    {
+        return nomeUnidade.isEmpty() ? QStringLiteral("LabelUnidade") + controle : nomeUnidade;
     }
     bool TextoLongo() const { return tabelaTexto > 0; }
     bool Pesquisa() const { return escolha > 0; }
@@ -187,6 +195,13 @@ struct Campo {
     Campo &Legenda(const QString &texto)
     {
         legenda = texto;
+        return *this;
+    }
+    // O rótulo depois do campo (companheiro dele), com o objectName dado ou o do padrão.
+    Campo &Unidade(const QString &texto, const QString &nome = {})
+    {
+        unidade = texto;
+        nomeUnidade = nome;
         return *this;
     }
     Campo &Exibir(std::function<QString(TFormTabela &, const QString &id)> nome)

@@ -1,6 +1,11 @@
 #include "CampoLista.h"
 
+#include "Comando.h"
+#include "PerfisAcesso.h"
+#include "Rotinas.h"
+
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -58,4 +63,29 @@ Campo CampoLista(const QString &coluna, const QString &rotulo, const QStringList
     c.itens = itens;
     c.regra = RegraCampo::Habilitar;
     return c;
+}
+
+void CarregarCodigos(TQuery &consulta, int n, const QString &coluna, QComboBox *combo)
+{
+    if (!ExecutarComando(
+            consulta, n, Passo::Consulta, [n] { return QStringList { ConsultaTabela(n) }; }))
+        return;
+    combo->clear();
+    if (consulta.RecordCount() == 0)
+        combo->addItem(u"TABELA ESTÁ VAZIA"_s);
+    try {
+        for (consulta.First(); !consulta.Eof(); consulta.Next()) {
+            combo->addItem(consulta.AsString(coluna));
+            QCoreApplication::processEvents();
+        }
+    } catch (const ErroBanco &e) {
+        RegistrarErro(n, e.Mensagem()); // os itens já postos ficam
+    }
+    combo->setCurrentIndex(-1);
+}
+
+void CarregarCodigosUmaVez(TQuery &consulta, int n, const QString &coluna, QComboBox *combo)
+{
+    if (combo->count() == 0)
+        CarregarCodigos(consulta, n, coluna, combo);
 }

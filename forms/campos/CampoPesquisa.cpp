@@ -20,6 +20,15 @@ Campo CampoPesquisa(const QString &coluna, const QString &rotulo, int escolha)
     return c;
 }
 
+Campo CampoPai(const QString &coluna, const QString &rotulo, int janelaPai,
+    PesquisaFixa duploClique, const QString &recusaSemMae)
+{
+    return CampoPesquisa(coluna, rotulo, janelaPai)
+        .Fixa(duploClique)
+        .ForaDaLinha()
+        .Obrigatorio(recusaSemMae);
+}
+
 QWidget *ControlePesquisa::Criar(QWidget *pai)
 {
     m_id = new QLineEdit(pai);
@@ -28,7 +37,7 @@ QWidget *ControlePesquisa::Criar(QWidget *pai)
     m_nome = new QLineEdit(pai);
     m_nome->setReadOnly(true);
     Registrar(m_nome, m_campo.ControleNome());
-    Janela()->LigarDuploClique(m_nome, [this] { Executar(); });
+    LigarDuploClique(m_nome, [this] { Executar(); });
     return m_id;
 }
 
@@ -76,6 +85,13 @@ void ControlePesquisa::Mostrar(const TQuery &consulta, const QString &)
     m_id->setText(id);
     m_nome->setText(NomeDe(id));
     m_nome->home(false); // um nome comprido aparece do começo
+}
+
+void ControlePesquisa::MostrarMae(const QString &id, const QString &nome)
+{
+    m_id->setText(id);
+    m_nome->setText(m_campo.exibir ? m_campo.exibir(*Janela(), id) : nome);
+    m_nome->home(false);
 }
 
 void ControlePesquisa::Habilitar(bool on)

@@ -8,6 +8,11 @@ class QLineEdit;
 
 // Pesquisa da coluna, escolhida na janela de número 'escolha'.
 Campo CampoPesquisa(const QString &coluna, const QString &rotulo, int escolha);
+// O campo do pai de uma lista-filha (a coluna é a colunaPai do catálogo das janelas): a
+// pesquisa fixa (o duplo clique dá a mensagem ou nada), fora da linha (a janela-base a
+// preenche com a linha-mãe entregue), com a recusa de gravar sem a mãe.
+Campo CampoPai(const QString &coluna, const QString &rotulo, int janelaPai,
+    PesquisaFixa duploClique, const QString &recusaSemMae);
 
 class ControlePesquisa : public ControleCampo {
 public:
@@ -26,6 +31,9 @@ public:
     void Executar();
     // O nome do Id como a janela o mostra (exibição própria ou NomePorId de quem escolhe).
     QString NomeDe(const QString &id);
+    // A linha-mãe de uma lista-filha: o Id e o nome entregues pela mãe; com exibição
+    // própria, o nome é o dela para o Id (que pode mostrar mais da mãe ao lado).
+    void MostrarMae(const QString &id, const QString &nome);
 
 protected:
     QWidget *Criar(QWidget *pai) override;

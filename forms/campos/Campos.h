@@ -2,6 +2,7 @@
 // As espécies de campo das janelas de tabela (um arquivo por espécie nesta pasta).
 #include "CampoData.h"
 #include "CampoDataHora.h"
+#include "CampoHora.h"
 #include "CampoLista.h"
 #include "CampoMarcacao.h"
 #include "CampoMascara.h"

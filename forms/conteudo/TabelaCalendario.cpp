@@ -162,7 +162,7 @@ bool TFormTabelaCalendario::ConverterAno(int de, int para)
     // a conversão parte do que está gravado, nunca de uma leitura que outro já mudou.
     const bool travar = Servidor::Database().Motor() == FonteDados::PostgreSQL;
     const int anos = para - de;
-    return EmTransacao([&] {
+    return Gravacao().EmTransacao([&] {
         if (!ExecutarComando(*Query, NumeroTabela, Passo::Consulta, [travar] {
                 return QStringList { ConsultaTabela(69) + (travar ? u" FOR UPDATE"_s : QString()) };
             }))

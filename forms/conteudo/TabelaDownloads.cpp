@@ -1,49 +1,10 @@
 #include "TabelaDownloads.h"
 
 #include "Registro.h"
-#include "Rotinas.h"
-
-#include <QDateEdit>
-#include <QGridLayout>
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-// A data do material, escolhida sem hora e gravada como data e hora à meia-noite
-// ("M/D/AAAA 00:00:00"): o seletor de data comum, com o texto do comando trocado.
-class ControleDataMeiaNoite : public ControleCampo {
-public:
-    ControleDataMeiaNoite(const Campo &c, std::unique_ptr<ControleCampo> data)
-        : ControleCampo(c)
-        , m_data(std::move(data))
-    {
-    }
-    QString Texto() const override { return DataHoraParaSQL({}, {}, m_data->Data()); }
-    void DefinirTexto(const QString &texto) override { m_data->DefinirTexto(texto); }
-    QDate Data() const override { return m_data->Data(); }
-    void Mostrar(const TQuery &consulta, const QString &id) override
-    {
-        m_data->Mostrar(consulta, id);
-    }
-    void Limpar() override { m_data->Limpar(); }
-
-protected:
-    QWidget *Criar(QWidget *pai) override { return m_data->Montar(pai, *Janela()); }
-
-private:
-    std::unique_ptr<ControleCampo> m_data;
-};
-
-Campo DataMeiaNoite(const QString &coluna, const QString &controle, const QString &rotulo)
-{
-    Campo c = CampoData(coluna, controle, rotulo);
-    c.especie = [data = c.especie](
-                    const Campo &d) { return std::make_unique<ControleDataMeiaNoite>(d, data(d)); };
-    c.valor = TipoValor::Texto; // o texto já tem a forma do comando
-    return c;
-}
-
 DescricaoJanela descricao()
 {
     DescricaoJanela d;
@@ -60,10 +21,11 @@ DescricaoJanela descricao()
                      "da página. Para um arquivo externo, escreva o endereço completo, "
                      "começando por http:// ou https://."_s),
         CampoEdit(u"Descricao"_s, u"Descrição"_s, 255),
-        CampoEdit(u"Tamanho"_s, u"Tamanho"_s, 10),
+        CampoEdit(u"Tamanho"_s, u"Tamanho"_s, 10).Unidade(u"KBytes"_s, u"LabelKBytes"_s),
         CampoEdit(u"Versao"_s, u"Versão"_s, 10),
         CampoEdit(u"Copyright"_s, u"Copyright"_s, 255),
-        DataMeiaNoite(u"Data"_s, u"DateData"_s, u"Data"_s),
+        // A data do material, sem hora (gravada à meia-noite); a de hoje num novo.
+        CampoDataHora(u"Data"_s, u"DateData"_s, u"Data"_s).AoIncluir(InicioCampo::Agora),
         CampoPesquisa(u"Departamento"_s, u"Departamento"_s, 10)
             .Legenda(u"Preencha abaixo somente se o material estiver relacionado com alguns dos "
                      "campos:"_s),
@@ -83,25 +45,6 @@ DescricaoJanela descricao()
 TFormTabelaDownloads::TFormTabelaDownloads(QWidget *parent)
     : TFormTabela(descricao(), parent)
 {
-}
-
-void TFormTabelaDownloads::MontarControles()
-{
-    // O tamanho é em quilobytes.
-    QWidget *tamanho = Controle(u"EditTamanho"_s);
-    int linha, coluna, linhas, colunas;
-    GradeCampos()->getItemPosition(
-        GradeCampos()->indexOf(tamanho), &linha, &coluna, &linhas, &colunas);
-    auto *unidade = new QLabel(u"KBytes"_s, tamanho->parentWidget());
-    unidade->setBuddy(tamanho);
-    RegistrarControle(unidade, u"LabelKBytes"_s);
-    GradeCampos()->addWidget(unidade, linha, coluna + 1);
-}
-
-void TFormTabelaDownloads::BitBtnIncluirClick()
-{
-    TFormTabela::BitBtnIncluirClick();
-    Controle<QDateEdit>(u"DateData"_s)->setDate(QDate::currentDate());
 }
 
 REGISTRAR_JANELA(41, TFormTabelaDownloads)

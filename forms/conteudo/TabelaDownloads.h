@@ -11,9 +11,4 @@ class TFormTabelaDownloads : public TFormTabela {
     Q_OBJECT
 public:
     explicit TFormTabelaDownloads(QWidget *parent = nullptr);
-
-    void BitBtnIncluirClick() override;
-
-protected:
-    void MontarControles() override;
 };

@@ -58,7 +58,8 @@ DescricaoJanela descricao()
             .NoControle(u"EditGrupoLattes"_s)
             .AoLado(),
         codigo(u"Codpes"_s, u"Código KVA"_s, 7).NoControle(u"EditCodKVA"_s),
-        CampoMarcacao(u"Visivel"_s, u"Exibir Docente"_s),
+        // Um docente novo aparece na página.
+        CampoMarcacao(u"Visivel"_s, u"Exibir Docente"_s).AoIncluir(InicioCampo::Marcado),
     };
     d.ordemExibicao = { u"EditNome"_s, u"EditSituacao"_s, u"EditDepartamento"_s,
         u"EditExternoDepartamento"_s, u"EditExternoLink"_s, u"EditArea"_s, u"EditSetor"_s,
@@ -104,13 +105,6 @@ void TFormTabelaDocentes::MontarControles()
     // Os campos da instituição externa também escolhem o departamento.
     for (const QString &externo : { u"EditExternoDepartamento"_s, u"EditExternoLink"_s })
         LigarDuploClique(Controle(externo), [this] { ExecutarPesquisa(u"EditDepartamento"_s); });
-}
-
-void TFormTabelaDocentes::BitBtnIncluirClick()
-{
-    TFormTabela::BitBtnIncluirClick();
-    // Um docente novo aparece na página.
-    Controle<QCheckBox>(u"CheckBoxVisivel"_s)->setChecked(true);
 }
 
 bool TFormTabelaDocentes::ConferirCampos()

@@ -12,8 +12,6 @@ class TFormTabelaDocentes : public TFormTabela {
 public:
     explicit TFormTabelaDocentes(QWidget *parent = nullptr);
 
-    void BitBtnIncluirClick() override;
-
 protected:
     void MontarControles() override;
     bool ConferirCampos() override;

@@ -9,12 +9,9 @@ DescricaoJanela descricao()
 {
     DescricaoJanela d;
     d.numero = 76;
-    d.pai.coluna = u"Docente"_s;
     d.campos = {
-        CampoPesquisa(u"Docente"_s, u"Docente"_s, 11)
-            .Fixa(PesquisaFixa::Nada)
-            .ForaDaLinha()
-            .Obrigatorio(u"O campo Docente deve estar preenchido. Operação interrompida."_s),
+        CampoPai(u"Docente"_s, u"Docente"_s, 11, PesquisaFixa::Nada,
+            u"O campo Docente deve estar preenchido. Operação interrompida."_s),
         CampoPesquisa(u"PosGraduacao"_s, u"Pós-graduação"_s, 15)
             .Obrigatorio(u"O campo Pós-graduação deve estar preenchido. Operação interrompida."_s),
     };

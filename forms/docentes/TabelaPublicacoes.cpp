@@ -39,18 +39,14 @@ DescricaoJanela descricao()
     };
     DescricaoJanela d;
     d.numero = 26;
-    d.pai.coluna = u"Docente"_s;
-    d.pai.ordem = u" ORDER BY Titulo"_s;
     d.campos = {
         CampoLista(u"Tipo"_s, u"Tipo"_s,
             { u"artigo em periódico"_s, u"livro"_s, u"capítulo de livro"_s }, true, 30)
             .Regra(RegraCampo::HabilitarAmarelo)
             .Obrigatorio(u"O campo Tipo deve estar preenchido. Tente novamente."_s),
-        CampoPesquisa(u"Docente"_s, u"Docente"_s, 11)
-            .Fixa(PesquisaFixa::Nada)
-            .ForaDaLinha()
-            .Obrigatorio(u"O campo Docente não está preenchido. Por favor, contacte o "
-                         "webmaster e relate o erro."_s),
+        CampoPai(u"Docente"_s, u"Docente"_s, 11, PesquisaFixa::Nada,
+            u"O campo Docente não está preenchido. Por favor, contacte o webmaster e relate o "
+            "erro."_s),
         texto(u"Autor"_s, u"Autores"_s, 255),
         texto(u"Mes"_s, u"Mês"_s, 10),
         texto(u"Ano"_s, u"Ano"_s, 4).AoLado(),

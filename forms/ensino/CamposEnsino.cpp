@@ -1,7 +1,6 @@
 #include "CamposEnsino.h"
 
 #include "Mensagens.h"
-#include "Sentenca.h"
 #include "TabelaDisciplinas.h"
 
 using namespace Qt::StringLiterals;
@@ -26,7 +25,7 @@ Campo exclusiva(Campo c, const QString &escolhida, const QString &outra, const Q
         if (j.Texto(outra).isEmpty() || nome.isEmpty() || nome == u"[vazio]"_s)
             return;
         Mensagens::Informar(mensagem);
-        j.Zerar(outra);
+        j.Gravacao().Zerar(outra);
     });
 }
 } // namespace
@@ -36,7 +35,13 @@ QList<Campo> CamposDisciplina()
     return {
         CampoPesquisa(u"Disciplina"_s, u"Disciplina"_s, 32)
             .Fixa(PesquisaFixa::Nada)
-            .Obrigatorio(u"O campo Disciplina precisa estar preenchido. Operação interrompida."_s),
+            .Obrigatorio(u"O campo Disciplina precisa estar preenchido. Operação interrompida."_s)
+            .Exibir([](TFormTabela &j, const QString &id) {
+                // Uma leitura dá o código (ao lado) e o nome.
+                const DadosDisciplina d = TFormTabelaDisciplinas::Janela()->DadosPorId(id);
+                j.DefinirTexto(u"EditCodigoKVA"_s, d.codigo);
+                return d.nome;
+            }),
         CampoEdit(u"CodigoKVA"_s, {}, 0).ForaDaLinha().Regra(RegraCampo::Fixo).AoLado(),
     };
 }
@@ -57,21 +62,6 @@ QList<Campo> CamposOutraDisciplina(const QString &coluna, const QString &control
             }),
         CampoEdit(codigo.mid(4), {}, 0).ForaDaLinha().Regra(RegraCampo::Fixo).AoLado(),
     };
-}
-
-QStringList DaDisciplina(QStringList sentenca, const QString &idDisciplina)
-{
-    if (!idDisciplina.isEmpty())
-        sentenca << u" WHERE Disciplina="_s + ValorInteiro(idDisciplina);
-    return sentenca;
-}
-
-void MostrarDisciplina(
-    TFormTabela &j, const QString &id, const QString &codigo, const QString &nome)
-{
-    j.DefinirTexto(u"EditDisciplina"_s, id);
-    j.DefinirTexto(u"EditCodigoKVA"_s, codigo);
-    j.DefinirTexto(u"EditDisciplina_Nome"_s, nome);
 }
 
 Campo PesquisaGraduacao(const QString &rotulo, const QString &mensagemZerada)

@@ -5,19 +5,16 @@
 
 namespace Ensino {
 // "Disciplina": o nome (EditDisciplina_Nome) e o código (EditCodigoKVA) da disciplina,
-// com o Id (EditDisciplina) escondido por baixo; nunca editáveis. O Id vem da coluna
-// Disciplina da linha (a janela tira a coluna quando o Id é o da janela-mãe) e é
-// obrigatório no Aceitar.
+// com o Id (EditDisciplina) escondido por baixo; nunca editáveis. É o campo do pai das
+// janelas filhas de uma disciplina: o Id vem da coluna Disciplina da linha (a janela tira
+// a coluna quando mostra sempre a disciplina da mãe), e sem ele nada é gravado. O código
+// e o nome vêm de uma leitura da disciplina (DadosPorId), a menos que a janela os mostre
+// de outro jeito (Exibir).
 QList<Campo> CamposDisciplina();
 // O código e o nome de uma disciplina escolhida na janela 36 (a pesquisa da coluna dada,
 // com o código em <controle>_CodigoKVA ao lado).
 QList<Campo> CamposOutraDisciplina(const QString &coluna, const QString &controle,
     const QString &rotulo, const QString &obrigatorio);
-// A listagem de uma janela filha, só com as linhas da disciplina (ou oferta) da mãe.
-QStringList DaDisciplina(QStringList sentenca, const QString &idDisciplina);
-// Põe a disciplina nesses campos.
-void MostrarDisciplina(
-    TFormTabela &j, const QString &id, const QString &codigo, const QString &nome);
 
 // Graduação e pós-graduação que se excluem: escolher uma real (nem vazia nem "[vazio]")
 // esvazia a outra com a mensagem dada, e a outra vai como NULL no comando desta edição.

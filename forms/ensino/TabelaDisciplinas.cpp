@@ -1,13 +1,10 @@
 #include "TabelaDisciplinas.h"
 
-#include "CatalogoTabelas.h"
 #include "ListasFixas.h"
 #include "Mensagens.h"
-#include "PerfisAcesso.h"
 #include "Registro.h"
 #include "Rotinas.h"
 #include "Servidor.h"
-#include "TabelaDisciplinasOferecidas.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -131,16 +128,6 @@ DescricaoJanela descricao()
     d.largura = 1100;
     return d;
 }
-
-// A condição das seções de graduação (9) e de pós-graduação (10): a modalidade começa ou
-// não por "Pós-Graduação" (o nível escolhe; o texto do filtro não entra no comando).
-QString condicaoDaSecao()
-{
-    if (FiltroTabelas.isEmpty() || (NivelAcesso != 9 && NivelAcesso != 10))
-        return {};
-    return u" WHERE  SUBSTRING(Categoria,1,13)"_s + (NivelAcesso == 9 ? u"<>"_s : u"="_s)
-        + u"'Pós-Graduação' OR Nome='[vazio]'"_s;
-}
 } // namespace
 
 TFormTabelaDisciplinas::TFormTabelaDisciplinas(QWidget *parent)
@@ -158,23 +145,6 @@ void TFormTabelaDisciplinas::MontarControles()
     const int depoisDeExcluir = LinhaBotoes()->indexOf(BitBtnExcluir) + 1;
     NovoBotao(u"BitBtnDuplicar"_s, u"&Duplicar"_s, LinhaBotoes(), depoisDeExcluir,
         [this] { BitBtnDuplicarClick(); });
-}
-
-QStringList TFormTabelaDisciplinas::SentencaConsulta() const
-{
-    const QString condicao = condicaoDaSecao();
-    if (condicao.isEmpty())
-        return TFormTabela::SentencaConsulta();
-    return { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + condicao
-        + u" ORDER BY CodigoKVA, Nome"_s };
-}
-
-QStringList TFormTabelaDisciplinas::SentencaContagem() const
-{
-    const QString condicao = condicaoDaSecao();
-    if (condicao.isEmpty())
-        return TFormTabela::SentencaContagem();
-    return { u"SELECT COUNT(Id) FROM "_s + NomeTabela(NumeroTabela) + condicao };
 }
 
 void TFormTabelaDisciplinas::MostrarRegistro()
@@ -219,9 +189,7 @@ void TFormTabelaDisciplinas::BitBtnDuplicarClick()
         return;
     // Uma inclusão com os valores (e os textos) da disciplina mostrada; a lista fica
     // bloqueada até o fim, como em Incluir, e a cópia recebe o Id que o banco lhe der.
-    DBGridPesquisa->setEnabled(false);
-    Modo = ModoTabela::Incluindo;
-    HabilitarCampos(true);
+    ComecarEdicao(Edicao::Duplicacao);
     Mensagens::Informar(u"Uma cópia desse registro foi gerada em outra posição na tabela."_s);
 }
 
@@ -229,18 +197,6 @@ bool TFormTabelaDisciplinas::LinhaEscolhida() const
 {
     return TFormTabela::LinhaEscolhida() && !Texto(u"EditNome"_s).isEmpty()
         && !Texto(u"EditCodigoKVA"_s).isEmpty();
-}
-
-void TFormTabelaDisciplinas::EntregarMae(TFormTabela &filha, const BotaoFilha &botao)
-{
-    // As oferecidas recebem também o código, as vagas e o semestre (os padrões de uma
-    // oferta nova); todas, o Id e o nome da disciplina.
-    if (auto *oferecidas = qobject_cast<TFormTabelaDisciplinasOferecidas *>(&filha)) {
-        oferecidas->CodigoDisciplina = Texto(u"EditCodigoKVA"_s);
-        oferecidas->VagasDisciplina = Texto(u"EditVagas"_s);
-        oferecidas->SemestreDisciplina = Texto(u"EditSemestreIdeal"_s);
-    }
-    TFormTabela::EntregarMae(filha, botao);
 }
 
 bool TFormTabelaDisciplinas::ler(const QString &id, DadosDisciplina &dados)

@@ -33,12 +33,9 @@ public:
     void HabilitarCampos(bool on) override;
     void BitBtnDuplicarClick();
     bool LinhaEscolhida() const override;
-    void EntregarMae(TFormTabela &filha, const BotaoFilha &botao) override;
 
 protected:
     void MontarControles() override;
-    QStringList SentencaConsulta() const override;
-    QStringList SentencaContagem() const override;
     bool ConferirCampos() override;
 
 private:

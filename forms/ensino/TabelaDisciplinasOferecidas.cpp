@@ -8,7 +8,6 @@
 #include "Rotinas.h"
 #include "Servidor.h"
 #include "TabelaDisciplinas.h"
-#include "TabelaHorarios.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -30,7 +29,12 @@ DescricaoJanela descricao()
     DescricaoJanela d;
     d.numero = 34;
     d.campos = Ensino::CamposDisciplina();
-    d.campos[0].ForaDaLinha(); // a disciplina vem da janela das disciplinas
+    // A disciplina vem da janela das disciplinas, com o código e o nome que ela mostra.
+    d.campos[0].ForaDaLinha().Exibir([](TFormTabela &j, const QString &) {
+        const auto &o = static_cast<TFormTabelaDisciplinasOferecidas &>(j);
+        j.DefinirTexto(u"EditCodigoKVA"_s, o.CodigoDisciplina);
+        return o.NomeDisciplina;
+    });
     d.campos << Ensino::PesquisaGraduacao(u"Graduação"_s,
         u"Você acabou de selecionar uma graduação para essa disciplina oferecida. Portanto, o "
         "campo Pós-Graduação será zerado."_s)
@@ -103,31 +107,12 @@ void TFormTabelaDisciplinasOferecidas::MontarControles()
     GradeCampos()->setColumnStretch(5, 0);
 }
 
-void TFormTabelaDisciplinasOferecidas::DefinirPai(const QString &id, const QString &nome)
+void TFormTabelaDisciplinasOferecidas::ReceberMae(const TFormTabela &mae, const BotaoFilha &)
 {
-    IdDisciplina = id;
-    NomeDisciplina = nome;
-}
-
-QStringList TFormTabelaDisciplinasOferecidas::SentencaConsulta() const
-{
-    return Ensino::DaDisciplina(TFormTabela::SentencaConsulta(), IdDisciplina);
-}
-
-void TFormTabelaDisciplinasOferecidas::MostrarRegistro()
-{
-    ApagarCampos();
-    if (!LerId())
-        return;
-    // A disciplina vem da janela das disciplinas, não da linha.
-    Ensino::MostrarDisciplina(*this, IdDisciplina, CodigoDisciplina, NomeDisciplina);
-    CopiarCampos();
-}
-
-void TFormTabelaDisciplinasOferecidas::LimparCampos()
-{
-    ApagarCampos();
-    Ensino::MostrarDisciplina(*this, IdDisciplina, CodigoDisciplina, NomeDisciplina);
+    // O código, as vagas e o semestre da disciplina (os padrões de uma oferta nova).
+    CodigoDisciplina = mae.Texto(u"EditCodigoKVA"_s);
+    VagasDisciplina = mae.Texto(u"EditVagas"_s);
+    SemestreDisciplina = mae.Texto(u"EditSemestreIdeal"_s);
 }
 
 void TFormTabelaDisciplinasOferecidas::BitBtnIncluirClick()
@@ -149,20 +134,6 @@ bool TFormTabelaDisciplinasOferecidas::LinhaEscolhida() const
 {
     return TFormTabela::LinhaEscolhida() && !Texto(u"EditDisciplina_Nome"_s).isEmpty()
         && !Texto(u"EditCodigoKVA"_s).isEmpty();
-}
-
-void TFormTabelaDisciplinasOferecidas::EntregarMae(TFormTabela &filha, const BotaoFilha &botao)
-{
-    // Os horários recebem a disciplina e o programa da oferta (proposto numa inclusão).
-    if (auto *horarios = qobject_cast<TFormTabelaHorarios *>(&filha)) {
-        horarios->CodigoDisciplina = Texto(u"EditCodigoKVA"_s);
-        horarios->NomeDisciplina = Texto(u"EditDisciplina_Nome"_s);
-        horarios->IdGraduacao = Texto(u"EditGraduacao"_s);
-        horarios->NomeGraduacao = Texto(u"EditGraduacao_Nome"_s);
-        horarios->IdPosgraduacao = Texto(u"EditPosgraduacao"_s);
-        horarios->NomePosgraduacao = Texto(u"EditPosgraduacao_Nome"_s);
-    }
-    TFormTabela::EntregarMae(filha, botao);
 }
 
 DadosOferecida TFormTabelaDisciplinasOferecidas::DadosPorId(const QString &id)

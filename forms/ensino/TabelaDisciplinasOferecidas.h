@@ -17,21 +17,19 @@ class TFormTabelaDisciplinasOferecidas : public TFormTabela {
 public:
     explicit TFormTabelaDisciplinasOferecidas(QWidget *parent = nullptr);
 
-    // A disciplina das ofertas, escrita pela janela das disciplinas antes de mostrar esta.
-    QString IdDisciplina, CodigoDisciplina, NomeDisciplina, VagasDisciplina, SemestreDisciplina;
+    // A disciplina das ofertas, a linha da janela das disciplinas que mostra esta.
+    QString &IdDisciplina = IdPai;
+    QString &NomeDisciplina = NomePai;
+    QString CodigoDisciplina, VagasDisciplina, SemestreDisciplina;
 
     // Código e nome da disciplina e nome do programa (graduação ou pós-graduação) da oferta.
     DadosOferecida DadosPorId(const QString &id);
 
-    void DefinirPai(const QString &id, const QString &nome) override;
-    void MostrarRegistro() override;
-    void LimparCampos() override;
     void BitBtnIncluirClick() override;
     bool LinhaEscolhida() const override;
-    void EntregarMae(TFormTabela &filha, const BotaoFilha &botao) override;
 
 protected:
     void MontarControles() override;
-    QStringList SentencaConsulta() const override;
+    void ReceberMae(const TFormTabela &mae, const BotaoFilha &botao) override;
     bool ConferirCampos() override;
 };

@@ -34,7 +34,9 @@ DescricaoJanela coRequisitos()
 {
     DescricaoJanela d = descricao(35, u"Paralela"_s, u"EditParalela"_s, u"Co-requisito"_s,
         u"O campo Co-requisito precisa estar preenchido. Operação interrompida."_s);
-    d.campos[0].ForaDaLinha(); // a disciplina é sempre a da mãe
+    // A disciplina é sempre a da mãe, também com a lista vazia.
+    d.campos[0].ForaDaLinha();
+    d.paiSemLinha = true;
     return d;
 }
 
@@ -60,11 +62,6 @@ TFormTabelaRequisitos::TFormTabelaRequisitos(const DescricaoJanela &descricao, Q
 {
 }
 
-void TFormTabelaRequisitos::DefinirPai(const QString &id, const QString &)
-{
-    IdDisciplina = id;
-}
-
 void TFormTabelaRequisitos::MontarControles()
 {
     // A outra disciplina só é escolhida para a disciplina da mãe.
@@ -73,23 +70,6 @@ void TFormTabelaRequisitos::MontarControles()
         if (Texto(u"EditDisciplina"_s) == IdDisciplina)
             ExecutarPesquisa(outra);
     });
-}
-
-QStringList TFormTabelaRequisitos::SentencaConsulta() const
-{
-    return Ensino::DaDisciplina(TFormTabela::SentencaConsulta(), IdDisciplina);
-}
-
-void TFormTabelaRequisitos::MostrarDisciplinaDaMae()
-{
-    const DadosDisciplina d = TFormTabelaDisciplinas::Janela()->DadosPorId(IdDisciplina);
-    Ensino::MostrarDisciplina(*this, IdDisciplina, d.codigo, d.nome);
-}
-
-void TFormTabelaRequisitos::LimparCampos()
-{
-    ApagarCampos();
-    MostrarDisciplinaDaMae();
 }
 
 // ---- Co-requisitos -----------------------------------------------------------------
@@ -109,20 +89,6 @@ void TFormTabelaDisciplinasCoRequisitos::HabilitarCampos(bool on)
 {
     TFormTabelaRequisitos::HabilitarCampos(on);
     BitBtnModificar->hide();
-}
-
-QStringList TFormTabelaDisciplinasCoRequisitos::SentencaContagem() const
-{
-    return Ensino::DaDisciplina(TFormTabelaRequisitos::SentencaContagem(), IdDisciplina);
-}
-
-void TFormTabelaDisciplinasCoRequisitos::MostrarRegistro()
-{
-    // A disciplina da mãe aparece mesmo sem co-requisitos.
-    ApagarCampos();
-    MostrarDisciplinaDaMae();
-    if (LerId())
-        CopiarCampos();
 }
 
 // ---- Pré-requisitos ----------------------------------------------------------------

@@ -10,17 +10,11 @@
 class TFormTabelaRequisitos : public TFormTabela {
     Q_OBJECT
 public:
-    QString IdDisciplina;
-
-    void DefinirPai(const QString &id, const QString &nome) override;
-    void LimparCampos() override;
+    QString &IdDisciplina = IdPai;
 
 protected:
     TFormTabelaRequisitos(const DescricaoJanela &descricao, QWidget *parent);
     void MontarControles() override;
-    QStringList SentencaConsulta() const override;
-    // A disciplina da mãe nos campos (código e nome), também com a lista vazia.
-    void MostrarDisciplinaDaMae();
 };
 
 class TFormTabelaDisciplinasCoRequisitos : public TFormTabelaRequisitos {
@@ -29,11 +23,7 @@ public:
     explicit TFormTabelaDisciplinasCoRequisitos(QWidget *parent = nullptr);
 
     void ExibirJanela() override;
-    void MostrarRegistro() override;
     void HabilitarCampos(bool on) override;
-
-protected:
-    QStringList SentencaContagem() const override;
 };
 
 class TFormTabelaDisciplinasPreRequisitos : public TFormTabelaRequisitos {

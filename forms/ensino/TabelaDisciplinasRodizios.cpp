@@ -23,7 +23,7 @@ DescricaoJanela descricao()
              << CampoPesquisa(u"Docente"_s, u"Docente"_s, 11)
                     .Obrigatorio(
                         u"O campo Docente precisa estar preenchido. Operação interrompida."_s)
-             << CampoMarcacao(u"Ministrante"_s, u"Ministrante"_s);
+             << CampoMarcacao(u"Ministrante"_s, u"Ministrante"_s).AoIncluir(InicioCampo::Marcado);
     // A disciplina vai entre aspas no UPDATE e sem elas no INSERT; a tabela é a da vez.
     d.colunas = { Gravar(u"Disciplina"_s).Como(TipoValor::Texto).SoNaAlteracao(),
         Gravar(u"Disciplina"_s).Sempre().SoNaInclusao(), Gravar(u"Docente"_s),
@@ -45,14 +45,9 @@ void TFormTabelaDisciplinasRodizios::MontarControles()
     RegistrarControle(findChild<QLabel *>(u"LabelEditCurso"_s), u"LabelCurso"_s);
 }
 
-void TFormTabelaDisciplinasRodizios::PrepararFilha(int numero)
+void TFormTabelaDisciplinasRodizios::ReceberMae(const TFormTabela &, const BotaoFilha &botao)
 {
-    TabelaRodizio = numero == 39 ? 39 : 0;
-}
-
-void TFormTabelaDisciplinasRodizios::DefinirPai(const QString &id, const QString &)
-{
-    IdDisciplina = id;
+    TabelaRodizio = botao.numero == 39 ? 39 : 0;
 }
 
 void TFormTabelaDisciplinasRodizios::ExibirJanela()
@@ -62,11 +57,6 @@ void TFormTabelaDisciplinasRodizios::ExibirJanela()
     Controle(u"LabelCurso"_s)->setVisible(oferecida);
     Controle(u"EditCurso"_s)->setVisible(oferecida);
     TFormTabela::ExibirJanela();
-}
-
-QStringList TFormTabelaDisciplinasRodizios::SentencaConsulta() const
-{
-    return Ensino::DaDisciplina(TFormTabela::SentencaConsulta(), IdDisciplina);
 }
 
 QString TFormTabelaDisciplinasRodizios::MostrarDisciplina(const QString &id)
@@ -87,19 +77,6 @@ QString TFormTabelaDisciplinasRodizios::MostrarDisciplina(const QString &id)
     DefinirTexto(u"EditCodigoKVA"_s, codigo);
     DefinirTexto(u"EditCurso"_s, curso);
     return nome;
-}
-
-void TFormTabelaDisciplinasRodizios::LimparCampos()
-{
-    ApagarCampos();
-    DefinirTexto(u"EditDisciplina"_s, IdDisciplina);
-    DefinirTexto(u"EditDisciplina_Nome"_s, MostrarDisciplina(IdDisciplina));
-}
-
-void TFormTabelaDisciplinasRodizios::BitBtnIncluirClick()
-{
-    TFormTabela::BitBtnIncluirClick();
-    Controle<QCheckBox>(u"CheckBoxMinistrante"_s)->setChecked(true);
 }
 
 REGISTRAR_JANELA(38, TFormTabelaDisciplinasRodizios)

@@ -11,19 +11,16 @@ public:
     explicit TFormTabelaDisciplinasRodizios(QWidget *parent = nullptr);
 
     // A disciplina (ou a oferta) da mãe e a tabela pedida (39, ou 0 para a 38).
-    QString IdDisciplina;
+    QString &IdDisciplina = IdPai;
     int TabelaRodizio = 0;
 
-    void PrepararFilha(int numero) override;
-    void DefinirPai(const QString &id, const QString &nome) override;
     void ExibirJanela() override;
-    void LimparCampos() override;
-    void BitBtnIncluirClick() override;
     // Código e curso da disciplina (38) ou oferta (39) de Id dado nos campos; devolve o
     // nome da disciplina.
     QString MostrarDisciplina(const QString &id);
 
 protected:
     void MontarControles() override;
-    QStringList SentencaConsulta() const override;
+    // A tabela é a que o botão da mãe pede: 39 pela janela das oferecidas.
+    void ReceberMae(const TFormTabela &mae, const BotaoFilha &botao) override;
 };

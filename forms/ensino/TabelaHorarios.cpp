@@ -12,7 +12,12 @@ DescricaoJanela descricao()
     DescricaoJanela d;
     d.numero = 77;
     d.campos = Ensino::CamposDisciplina();
-    d.campos[0].ForaDaLinha(); // a oferta vem da janela das oferecidas
+    // A oferta vem da janela das oferecidas, com o código e o nome que ela mostra.
+    d.campos[0].ForaDaLinha().Exibir([](TFormTabela &j, const QString &) {
+        const auto &h = static_cast<TFormTabelaHorarios &>(j);
+        j.DefinirTexto(u"EditCodigoKVA"_s, h.CodigoDisciplina);
+        return h.NomeDisciplina;
+    });
     d.campos << Ensino::PesquisaGraduacao(u"Graduação"_s,
         u"Você acabou de selecionar uma graduação para essa disciplina oferecida. Portanto, o "
         "campo Pós-Graduação será zerado."_s)
@@ -50,23 +55,14 @@ TFormTabelaHorarios::TFormTabelaHorarios(QWidget *parent)
 {
 }
 
-void TFormTabelaHorarios::DefinirPai(const QString &id, const QString &)
+void TFormTabelaHorarios::ReceberMae(const TFormTabela &mae, const BotaoFilha &)
 {
-    IdDisciplina = id;
-}
-
-QStringList TFormTabelaHorarios::SentencaConsulta() const
-{
-    return Ensino::DaDisciplina(TFormTabela::SentencaConsulta(), IdDisciplina);
-}
-
-void TFormTabelaHorarios::MostrarRegistro()
-{
-    ApagarCampos();
-    if (!LerId())
-        return;
-    Ensino::MostrarDisciplina(*this, IdDisciplina, CodigoDisciplina, NomeDisciplina);
-    CopiarCampos();
+    // A disciplina e o programa da oferta (proposto numa inclusão).
+    CodigoDisciplina = mae.Texto(u"EditCodigoKVA"_s);
+    IdGraduacao = mae.Texto(u"EditGraduacao"_s);
+    NomeGraduacao = mae.Texto(u"EditGraduacao_Nome"_s);
+    IdPosgraduacao = mae.Texto(u"EditPosgraduacao"_s);
+    NomePosgraduacao = mae.Texto(u"EditPosgraduacao_Nome"_s);
 }
 
 void TFormTabelaHorarios::HabilitarCampos(bool on)
@@ -74,13 +70,7 @@ void TFormTabelaHorarios::HabilitarCampos(bool on)
     TFormTabela::HabilitarCampos(on);
     // Os programas ficam na cor de botão (a escolha funciona do mesmo jeito).
     for (const QString &nome : { u"EditGraduacao_Nome"_s, u"EditPosgraduacao_Nome"_s })
-        Pintar(Controle(nome), CorSomenteLeitura());
-}
-
-void TFormTabelaHorarios::LimparCampos()
-{
-    ApagarCampos();
-    Ensino::MostrarDisciplina(*this, IdDisciplina, CodigoDisciplina, NomeDisciplina);
+        ControleCampo::Pintar(Controle(nome), ControleCampo::CorSomenteLeitura());
 }
 
 void TFormTabelaHorarios::BitBtnIncluirClick()

@@ -10,17 +10,16 @@ class TFormTabelaHorarios : public TFormTabela {
 public:
     explicit TFormTabelaHorarios(QWidget *parent = nullptr);
 
-    // A oferta, escrita pela janela das oferecidas antes de mostrar esta.
-    QString IdDisciplina, CodigoDisciplina, NomeDisciplina, IdGraduacao, NomeGraduacao,
-        IdPosgraduacao, NomePosgraduacao;
+    // A oferta, a linha da janela das oferecidas que mostra esta, com o código e o nome da
+    // disciplina e o programa.
+    QString &IdDisciplina = IdPai;
+    QString &NomeDisciplina = NomePai;
+    QString CodigoDisciplina, IdGraduacao, NomeGraduacao, IdPosgraduacao, NomePosgraduacao;
 
-    void DefinirPai(const QString &id, const QString &nome) override;
-    void MostrarRegistro() override;
     void HabilitarCampos(bool on) override;
-    void LimparCampos() override;
     void BitBtnIncluirClick() override;
 
 protected:
-    QStringList SentencaConsulta() const override;
+    void ReceberMae(const TFormTabela &mae, const BotaoFilha &botao) override;
     bool ConferirCampos() override;
 };

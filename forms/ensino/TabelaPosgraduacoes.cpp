@@ -66,7 +66,7 @@ DescricaoJanela descricao()
         numero(Numeros[1]).AoLado(),
         numero(Numeros[2]).AoLado(),
         numero(Numeros[3]).Legenda(u"Duração"_s),
-        numero(Numeros[4]).AoLado(),
+        numero(Numeros[4]).AoLado().Unidade(u"em semestres"_s),
     };
     for (const auto &[coluna, rotulo] : Periodos)
         d.campos << CampoEdit(coluna, rotulo, 255)
@@ -119,11 +119,10 @@ void TFormTabelaPosgraduacoes::MontarControles()
     QGridLayout *grade = GradeCampos();
     grade->setColumnStretch(3, 0);
     grade->setColumnStretch(5, 0);
-    const auto lugar = [grade](QWidget *w) {
-        int linha, coluna, linhas, colunas;
-        grade->getItemPosition(grade->indexOf(w), &linha, &coluna, &linhas, &colunas);
-        return QPair { linha, coluna };
-    };
+    // O aviso do nome, no resto da linha do nome (à vista só enquanto se edita).
+    int linha = 0, coluna = 0, linhas = 0, colunas = 0;
+    grade->getItemPosition(
+        grade->indexOf(Controle(u"EditNome"_s)), &linha, &coluna, &linhas, &colunas);
     auto *nomeCompleto = new QLabel(u"<<< deve ser nome completo"_s, GroupBox1.get());
     QPalette p = nomeCompleto->palette();
     p.setColor(QPalette::WindowText, Qt::red);
@@ -131,12 +130,7 @@ void TFormTabelaPosgraduacoes::MontarControles()
     nomeCompleto->hide();
     nomeCompleto->setBuddy(Controle(u"EditNome"_s));
     RegistrarControle(nomeCompleto, u"LabelNomeCompleto"_s);
-    grade->addWidget(nomeCompleto, lugar(Controle(u"EditNome"_s)).first, 2, 1, -1);
-
-    auto *semestres = new QLabel(u"em semestres"_s, GroupBox1.get());
-    semestres->setBuddy(Controle(u"SpinEditDuracaoMaxima"_s));
-    const auto [linha, coluna] = lugar(Controle(u"SpinEditDuracaoMaxima"_s));
-    grade->addWidget(semestres, linha, coluna + 1);
+    grade->addWidget(nomeCompleto, linha, 2, 1, -1);
 
     // As datas de início, sem rótulo próprio, são lidas pelo rótulo do período.
     for (const auto &[coluna, rotulo] : Periodos)

@@ -10,7 +10,7 @@ DescricaoJanela descricao()
     DescricaoJanela d;
     d.numero = 68;
     d.campos = {
-        TFormTabelaFilha::CampoPai(u"Agremiacao"_s, u"Agremiação"_s, 40, PesquisaFixa::Nada,
+        CampoPai(u"Agremiacao"_s, u"Agremiação"_s, 40, PesquisaFixa::Nada,
             u"O campo Agremiação deve estar preenchido. Operação interrompida."_s),
         CampoEdit(u"Nome"_s, u"Nome"_s, 150)
             .Obrigatorio(u"O campo Nome deve estar preenchido. Operação interrompida."_s),
@@ -28,7 +28,7 @@ DescricaoJanela descricao()
 } // namespace
 
 TFormTabelaEstudantes::TFormTabelaEstudantes(QWidget *parent)
-    : TFormTabelaFilha(descricao(), parent)
+    : TFormTabela(descricao(), parent)
 {
 }
 

@@ -43,7 +43,7 @@ DescricaoJanela descricaoDocentes()
     DescricaoJanela d;
     d.numero = 20;
     d.campos = {
-        TFormTabelaFilha::CampoPai(u"Extensao"_s, u"Extensão"_s, 19, PesquisaFixa::Nada, vazios),
+        CampoPai(u"Extensao"_s, u"Extensão"_s, 19, PesquisaFixa::Nada, vazios),
         CampoPesquisa(u"Docente"_s, u"Docente"_s, 11).Obrigatorio(vazios),
     };
     d.colunas = { Gravar(u"Docente"_s).Sempre(),
@@ -59,13 +59,12 @@ TFormTabelaExtensoes::TFormTabelaExtensoes(QWidget *parent)
 }
 
 TFormTabelaExtensoesDocentes::TFormTabelaExtensoesDocentes(QWidget *parent)
-    : TFormTabelaFilha(descricaoDocentes(), parent)
+    : TFormTabela(descricaoDocentes(), parent)
 {
 }
 
 void TFormTabelaExtensoesDocentes::MontarControles()
 {
-    TFormTabelaFilha::MontarControles();
     BitBtnEscolher->hide();
 }
 

@@ -2,7 +2,7 @@
 // Atividades de extensão (tabela 19), com responsável, departamento, descrição e link, e
 // os docentes que atuam em cada uma (tabela 20), numa janela-filha aberta pela atividade.
 // Os níveis de departamento (3..6) veem só as atividades do seu departamento.
-#include "TabelaFilha.h"
+#include "Tabela.h"
 
 class TFormTabelaExtensoes : public TFormTabela {
     Q_OBJECT
@@ -11,7 +11,7 @@ public:
 };
 
 // Os docentes de uma atividade de extensão (a que a janela das atividades dá).
-class TFormTabelaExtensoesDocentes : public TFormTabelaFilha {
+class TFormTabelaExtensoesDocentes : public TFormTabela {
     Q_OBJECT
 public:
     explicit TFormTabelaExtensoesDocentes(QWidget *parent = nullptr);

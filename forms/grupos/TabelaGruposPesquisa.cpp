@@ -36,12 +36,18 @@ DescricaoJanela descricaoDocentes()
 {
     DescricaoJanela d;
     d.numero = 51;
-    // A sigla do grupo vem primeiro, com o nome ao lado; os dois vêm da janela dos grupos.
+    // A sigla do grupo vem primeiro, com o nome ao lado; os dois vêm da janela dos grupos
+    // (a sigla posta com o nome da mãe).
     d.campos = {
         CampoEdit(u"Sigla"_s, u"Grupo de Pesquisa"_s, 0).ForaDaLinha().Regra(RegraCampo::Fixo),
-        TFormTabelaFilha::CampoPai(u"Grupo"_s, QString(), 50, PesquisaFixa::Nada,
+        CampoPai(u"Grupo"_s, QString(), 50, PesquisaFixa::Nada,
             u"O campo Grupo de Pesquisa deve estar preenchido. Operação interrompida."_s)
-            .AoLado(),
+            .AoLado()
+            .Exibir([](TFormTabela &j, const QString &) {
+                const auto &docentes = static_cast<TFormTabelaGruposPesquisaDocentes &>(j);
+                j.DefinirTexto(u"EditSigla"_s, docentes.SiglaGrupo);
+                return docentes.NomeGrupo;
+            }),
         CampoPesquisa(u"Docente"_s, u"Docente"_s, 11)
             .Obrigatorio(u"O campo Docente deve estar preenchido. Operação interrompida."_s),
     };
@@ -57,30 +63,21 @@ TFormTabelaGruposPesquisa::TFormTabelaGruposPesquisa(QWidget *parent)
 {
 }
 
-void TFormTabelaGruposPesquisa::EntregarMae(TFormTabela &filha, const BotaoFilha &botao)
-{
-    TFormTabela::EntregarMae(filha, botao);
-    if (auto *docentes = qobject_cast<TFormTabelaGruposPesquisaDocentes *>(&filha))
-        docentes->SiglaGrupo = Texto(u"EditSigla"_s);
-}
-
 TFormTabelaGruposPesquisaDocentes::TFormTabelaGruposPesquisaDocentes(QWidget *parent)
-    : TFormTabelaFilha(descricaoDocentes(), parent)
+    : TFormTabela(descricaoDocentes(), parent)
 {
 }
 
 void TFormTabelaGruposPesquisaDocentes::MontarControles()
 {
-    TFormTabelaFilha::MontarControles();
     // O nome do grupo, sem rótulo próprio, é lido com o rótulo da sigla.
     Controle(u"EditGrupo_Nome"_s)->setAccessibleName(u"Grupo de Pesquisa"_s);
     Controle(u"EditSigla"_s)->setFocusPolicy(Qt::NoFocus);
 }
 
-void TFormTabelaGruposPesquisaDocentes::PreencherPai()
+void TFormTabelaGruposPesquisaDocentes::ReceberMae(const TFormTabela &mae, const BotaoFilha &)
 {
-    TFormTabelaFilha::PreencherPai();
-    DefinirTexto(u"EditSigla"_s, SiglaGrupo);
+    SiglaGrupo = mae.Texto(u"EditSigla"_s);
 }
 
 REGISTRAR_JANELA(50, TFormTabelaGruposPesquisa)

@@ -3,19 +3,16 @@
 // descrição, endereço, CEP e link, e os docentes de cada grupo (tabela 51), numa
 // janela-filha aberta pelo grupo. Os níveis de departamento (3..6) veem só os grupos do
 // seu departamento.
-#include "TabelaFilha.h"
+#include "Tabela.h"
 
 class TFormTabelaGruposPesquisa : public TFormTabela {
     Q_OBJECT
 public:
     explicit TFormTabelaGruposPesquisa(QWidget *parent = nullptr);
-
-    // A filha recebe também a sigla do grupo.
-    void EntregarMae(TFormTabela &filha, const BotaoFilha &botao) override;
 };
 
 // Os docentes de um grupo de pesquisa (o que a janela dos grupos dá, com a sigla).
-class TFormTabelaGruposPesquisaDocentes : public TFormTabelaFilha {
+class TFormTabelaGruposPesquisaDocentes : public TFormTabela {
     Q_OBJECT
 public:
     explicit TFormTabelaGruposPesquisaDocentes(QWidget *parent = nullptr);
@@ -26,5 +23,5 @@ public:
 
 protected:
     void MontarControles() override;
-    void PreencherPai() override;
+    void ReceberMae(const TFormTabela &mae, const BotaoFilha &botao) override;
 };

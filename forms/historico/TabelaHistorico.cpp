@@ -103,16 +103,9 @@ void TFormTabelaHistorico::MostrarDe(int numero, const QString &id, bool modal)
         h->MostrarModal();
         return;
     }
-    if (!h->isVisible()) {
-        h->Modo = ModoTabela::Consultando;
-        h->show(); // vem para a frente ao aparecer
-        return;
-    }
-    h->ExibirJanela();
-    if (QGuiApplication::platformName() != u"offscreen"_s) {
-        h->raise();
-        h->activateWindow();
-    }
+    if (h->isVisible())
+        h->ExibirJanela(); // o filtro pedido
+    h->MostrarSemEsperar();
 }
 
 void TFormTabelaHistorico::MontarControles()
@@ -475,3 +468,9 @@ void TFormTabelaHistorico::BitBtnDesfazerClick()
 }
 
 REGISTRAR_JANELA(TFormTabelaHistorico::Numero, TFormTabelaHistorico)
+
+// As janelas de tabela mostram o histórico das suas linhas por aqui.
+namespace {
+[[maybe_unused]] const bool historicoRegistrado = Registro::DefinirHistorico(
+    { &TFormTabelaHistorico::TemHistorico, &TFormTabelaHistorico::MostrarDe });
+}

@@ -49,9 +49,10 @@ DescricaoJanela descricaoDocentes()
 {
     DescricaoJanela d;
     d.numero = 31;
-    d.pai.coluna = u"Centro"_s;
     d.campos = {
-        CampoPesquisa(u"Centro"_s, u"Centro"_s, 30).Fixa(PesquisaFixa::Nada).ForaDaLinha(),
+        // Sem o centro (a mãe entregou um Id vazio), nada é gravado.
+        CampoPai(u"Centro"_s, u"Centro"_s, 30, PesquisaFixa::Nada,
+            u"O campo Centro deve estar preenchido. Operação interrompida."_s),
         CampoPesquisa(u"Docente"_s, u"Docente"_s, 11)
             .Obrigatorio(u"O campo Docente deve estar preenchido. Operação interrompida."_s),
     };

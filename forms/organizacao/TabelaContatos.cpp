@@ -66,14 +66,16 @@ DescricaoJanela descricao(const DiferencasContato &dif)
 {
     const QString pai = u"Edit"_s + dif.colunaPai;
     // O pai vem dos membros, nunca da linha; sem ele nada é gravado (em nenhum modo).
-    const Campo campoPai = TFormTabelaFilha::CampoPai(
-        dif.colunaPai, dif.rotuloPai, dif.janelaPai, dif.duploClique, dif.mensagemPai);
+    const Campo campoPai
+        = CampoPai(dif.colunaPai, dif.rotuloPai, dif.janelaPai, dif.duploClique, dif.mensagemPai);
     const Presenca presencaPai = dif.paiOpcional ? SeNaoVazio(pai) : Sempre();
     const QString valorPai = u"{#"_s + pai + u'}';
 
     DescricaoJanela d;
     d.numero = dif.numero;
     d.atualizarMostra = dif.atualizarMostra;
+    // Os telefones mostram o pai mesmo com a lista vazia; os e-mails só com uma linha.
+    d.paiSemLinha = dif.telefone;
     if (!dif.telefone) {
         d.campos = {
             campoPai,
@@ -133,17 +135,13 @@ DescricaoJanela descricao(const DiferencasContato &dif)
 } // namespace
 
 TFormTabelaContatos::TFormTabelaContatos(const DiferencasContato &diferencas, QWidget *parent)
-    : TFormTabelaFilha(descricao(diferencas), parent)
+    : TFormTabela(descricao(diferencas), parent)
     , m_dif(diferencas)
 {
-    // Os telefones mostram o pai mesmo com a lista vazia; os e-mails só com uma linha.
-    if (m_dif.telefone)
-        MostrarPaiSemLinha();
 }
 
 void TFormTabelaContatos::MontarControles()
 {
-    TFormTabelaFilha::MontarControles();
     if (m_dif.escolherOculto)
         BitBtnEscolher->hide();
 }

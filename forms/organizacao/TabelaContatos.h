@@ -2,7 +2,7 @@
 // Listas de contatos (e-mails e telefones de departamentos, seções e docentes): uma
 // família de janelas-filhas que a janela-mãe mostra modal para uma linha sua. A família
 // é descrita uma vez; cada janela difere só pela sua linha da tabela de diferenças.
-#include "TabelaFilha.h"
+#include "Tabela.h"
 
 struct DiferencasContato {
     int numero = 0;
@@ -19,7 +19,7 @@ struct DiferencasContato {
     bool erroSemId = false; // modificar sem Id mostra "Erro" antes do comando
 };
 
-class TFormTabelaContatos : public TFormTabelaFilha {
+class TFormTabelaContatos : public TFormTabela {
     Q_OBJECT
 public:
     TFormTabelaContatos(const DiferencasContato &diferencas, QWidget *parent = nullptr);

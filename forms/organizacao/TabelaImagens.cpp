@@ -2,8 +2,6 @@
 
 #include "Registro.h"
 
-#include <QGridLayout>
-#include <QLabel>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -44,7 +42,7 @@ DescricaoJanela descricao()
             .AoLado(),
         CampoMemo(u"Descricao"_s, u"Descrição"_s, 3990).Capacidade(),
         tamanho(u"TamanhoX"_s, u"X ="_s).Legenda(u"Tamanho"_s),
-        tamanho(u"TamanhoY"_s, u"pontos     Y ="_s).AoLado(),
+        tamanho(u"TamanhoY"_s, u"pontos     Y ="_s).AoLado().Unidade(u"pontos"_s, u"LabelPontos"_s),
         CampoPesquisa(u"Departamento"_s, u"Depto"_s, 10)
             .SoNosNiveis({ 1, 2, 3, 4, 5, 6 }, recusa(u"um departamento"_s))
             .Legenda(u"Preencha abaixo somente se o material estiver relacionado com alguns "
@@ -61,7 +59,6 @@ DescricaoJanela descricao()
         Gravar(u"TamanhoX"_s).Sempre(), Gravar(u"TamanhoY"_s).Sempre(), Gravar(u"Departamento"_s),
         Gravar(u"Secao"_s), Gravar(u"Docente"_s) };
     d.controlesReservados = { u"EditTitulo"_s };
-    d.controlesProprios = { u"LabelPontos"_s };
     return d;
 }
 } // namespace
@@ -69,18 +66,6 @@ DescricaoJanela descricao()
 TFormTabelaImagens::TFormTabelaImagens(QWidget *parent)
     : TFormTabela(descricao(), parent)
 {
-}
-
-void TFormTabelaImagens::MontarControles()
-{
-    // "pontos" depois da altura, na mesma linha dos tamanhos.
-    QWidget *altura = Controle(u"EditTamanhoY"_s);
-    int linha = 0, coluna = 0, linhas = 0, colunas = 0;
-    GradeCampos()->getItemPosition(
-        GradeCampos()->indexOf(altura), &linha, &coluna, &linhas, &colunas);
-    auto *pontos = new QLabel(u"pontos"_s, altura->parentWidget());
-    RegistrarControle(pontos, u"LabelPontos"_s);
-    GradeCampos()->addWidget(pontos, linha, coluna + 1);
 }
 
 REGISTRAR_JANELA(71, TFormTabelaImagens)

@@ -11,7 +11,4 @@ class TFormTabelaImagens : public TFormTabela {
     Q_OBJECT
 public:
     explicit TFormTabelaImagens(QWidget *parent = nullptr);
-
-protected:
-    void MontarControles() override;
 };

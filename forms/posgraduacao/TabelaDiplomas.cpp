@@ -1,8 +1,6 @@
 #include "TabelaDiplomas.h"
 
-#include "CatalogoTabelas.h"
 #include "Mensagens.h"
-#include "PerfisAcesso.h"
 #include "Registro.h"
 
 using namespace Qt::StringLiterals;
@@ -24,7 +22,7 @@ Campo exclusivo(Campo c, const QString &outro, const QString &aviso)
         if (j.Texto(outro).isEmpty() || nome.isEmpty() || nome == Vazio)
             return;
         Mensagens::Informar(aviso);
-        j.Zerar(outro);
+        j.Gravacao().Zerar(outro);
     };
     return c;
 }
@@ -57,17 +55,6 @@ DescricaoJanela descricao()
 TFormTabelaDiplomas::TFormTabelaDiplomas(QWidget *parent)
     : TFormTabela(descricao(), parent)
 {
-}
-
-QStringList TFormTabelaDiplomas::SentencaConsulta() const
-{
-    // As seções listam os diplomas do seu tipo: os que têm o programa, qualquer que seja
-    // (também a linha "[vazio]" do programa).
-    if (!FiltroTabelas.isEmpty() && (NivelAcesso == 9 || NivelAcesso == 10))
-        return { u"SELECT * FROM "_s + NomeTabela(NumeroTabela) + u" WHERE  "_s
-            + (NivelAcesso == 9 ? u"Graduacao"_s : u"PosGraduacao"_s)
-            + u" IS NOT NULL ORDER BY Nome"_s };
-    return TFormTabela::SentencaConsulta();
 }
 
 bool TFormTabelaDiplomas::ConferirCampos()

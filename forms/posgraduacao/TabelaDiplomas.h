@@ -11,6 +11,5 @@ public:
     explicit TFormTabelaDiplomas(QWidget *parent = nullptr);
 
 protected:
-    QStringList SentencaConsulta() const override;
     bool ConferirCampos() override;
 };

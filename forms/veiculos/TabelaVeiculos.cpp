@@ -4,7 +4,6 @@
 #include "Registro.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -12,114 +11,10 @@ using namespace Qt::StringLiterals;
 namespace {
 const QString SemNome = u"O campo Nome deve estar preenchido. Operação interrompida."_s;
 
-// Hora "hh:mm" com máscara (a primeira casa da hora é opcional). O texto gravado é o da
-// tela com as casas não preenchidas em branco ("  :  " quando nada foi digitado); um texto
-// gravado que a máscara não mostra como está volta igual enquanto o usuário não o edita.
-class ControleHora : public ControleCampo {
-public:
-    ControleHora(const Campo &c, std::unique_ptr<ControleCampo> caixa)
-        : ControleCampo(c)
-        , m_caixa(std::move(caixa))
-    {
-    }
-    QString Texto() const override
-    {
-        const QLineEdit *e = caixa();
-        return e->isModified() ? e->displayText().replace(u'_', u' ') : m_gravado;
-    }
-    void DefinirTexto(const QString &texto) override
-    {
-        m_caixa->DefinirTexto(texto);
-        m_gravado = texto;
-    }
-    void Limpar() override
-    {
-        m_caixa->Limpar();
-        m_gravado = caixa()->displayText().replace(u'_', u' ');
-    }
-
-protected:
-    QWidget *Criar(QWidget *pai) override { return m_caixa->Montar(pai, *Janela()); }
-    void SomenteLeitura(bool sim) override { caixa()->setReadOnly(sim); }
-
-private:
-    QLineEdit *caixa() const { return static_cast<QLineEdit *>(m_caixa->Widget()); }
-    std::unique_ptr<ControleCampo> m_caixa;
-    QString m_gravado;
-};
-
-Campo Hora(const QString &coluna, const QString &controle, const QString &rotulo)
-{
-    Campo c = CampoMascara(coluna, rotulo, u"09:99;_"_s).NoControle(controle);
-    c.tamanho = 5;
-    c.especie = [caixa = c.especie](
-                    const Campo &d) { return std::make_unique<ControleHora>(d, caixa(d)); };
-    return c;
-}
-
 Campo Lista(
     const QString &coluna, const QString &controle, const QString &rotulo, const QStringList &itens)
 {
     return CampoLista(coluna, rotulo, itens, true, 150).NoControle(controle);
-}
-
-// Colunas dos comandos: a grafia do UPDATE, a do INSERT (as duas como sempre foram
-// escritas; o banco não distingue maiúsculas) e o valor.
-struct ColunaPedido {
-    QString alteracao;
-    QString inclusao;
-    QString valor;
-    Presenca presenca = Sempre();
-};
-
-const QList<ColunaPedido> &ColunasPedido()
-{
-    static const QList<ColunaPedido> c = {
-        { u"Nome"_s, u"Nome"_s, u"{'EditNome}"_s },
-        { u"DataInicio"_s, u"DataInicio"_s, u"{@DateDataInicio}"_s },
-        { u"nrkva_solicitante"_s, u"nrkva_solicitante"_s, u"{'EditCodKVA}"_s },
-        // Um departamento vazio fica fora: o gravado não é tirado nesta janela.
-        { u"Departamento"_s, u"Departamento"_s, u"{#EditDepartamento}"_s,
-            SeNaoVazio(u"EditDepartamento"_s) },
-        { u"Ramal"_s, u"Ramal"_s, u"{'EditRamal}"_s },
-        { u"Email_solicitante"_s, u"Email_solicitante"_s, u"{'EditEmail}"_s },
-        { u"Destino"_s, u"Destino"_s, u"{'EditDestino}"_s },
-        { u"Des_Servico"_s, u"Des_Servico"_s, u"{'EditDescricaoServico}"_s },
-        { u"Finalidade"_s, u"Finalidade"_s, u"{'EditFinalidade}"_s },
-        { u"Data_Saida"_s, u"Data_saida"_s, u"{@DateDataSaida}"_s },
-        { u"Hora_saida"_s, u"Hora_saida"_s, u"{'EditHoraSaida}"_s },
-        { u"Data_Retorno"_s, u"Data_retorno"_s, u"{@DateDataRetorno}"_s },
-        { u"Hora_retorno"_s, u"Hora_retorno"_s, u"{'EditHoraRetorno}"_s },
-        { u"Motorista"_s, u"Motorista"_s, u"{'EditMotorista}"_s },
-        { u"Tipo_veic"_s, u"Tipo_veic"_s, u"{'EditTipoVeiculo}"_s },
-        { u"Local_saida"_s, u"Local_Saida"_s, u"{'EditLocalSaida}"_s },
-        { u"Observacao"_s, u"Observacao"_s, u"{'EditObservacao}"_s },
-        { u"Conf_Atad"_s, u"Conf_Atad"_s, u"{?CheckBoxVisivel}"_s },
-    };
-    return c;
-}
-
-TabelaLinhas LinhasAlteracao()
-{
-    TabelaLinhas t { { u"UPDATE {T} SET "_s, Sempre() } };
-    for (const ColunaPedido &c : ColunasPedido())
-        t << LinhaSentenca { (t.size() > 1 ? u","_s : QString()) + c.alteracao + u'=' + c.valor,
-            c.presenca };
-    t << LinhaSentenca { u" WHERE Id={#EditId}"_s, Sempre() };
-    return t;
-}
-
-TabelaLinhas LinhasInclusao()
-{
-    TabelaLinhas t { { u"INSERT INTO {T}("_s, Sempre() } };
-    for (const ColunaPedido &c : ColunasPedido())
-        t << LinhaSentenca { (t.size() > 1 ? u","_s : QString()) + c.inclusao, c.presenca };
-    t << LinhaSentenca { u") VALUES ("_s, Sempre() };
-    const qsizetype valores = t.size();
-    for (const ColunaPedido &c : ColunasPedido())
-        t << LinhaSentenca { (t.size() > valores ? u","_s : QString()) + c.valor, c.presenca };
-    t << LinhaSentenca { u")"_s, Sempre() };
-    return t;
 }
 
 DescricaoJanela descricaoPedidos()
@@ -129,7 +24,9 @@ DescricaoJanela descricaoPedidos()
     d.campos = {
         CampoEdit(u"Nome"_s, u"Solicitante"_s, 150)
             .Obrigatorio(u"O campo nome deve estar preenchido. Operação interrompida."_s),
-        CampoData(u"DataInicio"_s, u"DateDataInicio"_s, u"Data"_s).AoLado(),
+        CampoData(u"DataInicio"_s, u"DateDataInicio"_s, u"Data"_s)
+            .AoLado()
+            .AoIncluir(InicioCampo::Agora),
         CampoEdit(u"nrkva_solicitante"_s, u"Nº KVA"_s, 7).NoControle(u"EditCodKVA"_s),
         CampoPesquisa(u"Departamento"_s, u"Depto"_s, 10).AoLado(),
         CampoEdit(u"Ramal"_s, u"Ramal"_s, 4),
@@ -140,10 +37,12 @@ DescricaoJanela descricaoPedidos()
         Lista(u"Finalidade"_s, u"EditFinalidade"_s, u"Finalidade"_s,
             { u"Administração"_s, u"Cultural"_s, u"Científica"_s, u"Didática"_s, u"Outras"_s })
             .AoLado(),
-        CampoData(u"Data_saida"_s, u"DateDataSaida"_s, u"Data de Saída"_s),
-        Hora(u"hora_saida"_s, u"EditHoraSaida"_s, u"Horário de Saída"_s).AoLado(),
-        CampoData(u"Data_retorno"_s, u"DateDataRetorno"_s, u"Data de Retorno"_s),
-        Hora(u"hora_retorno"_s, u"EditHoraRetorno"_s, u"Horário de Retorno"_s).AoLado(),
+        CampoData(u"Data_saida"_s, u"DateDataSaida"_s, u"Data de Saída"_s)
+            .AoIncluir(InicioCampo::Agora),
+        CampoHora(u"hora_saida"_s, u"EditHoraSaida"_s, u"Horário de Saída"_s).AoLado(),
+        CampoData(u"Data_retorno"_s, u"DateDataRetorno"_s, u"Data de Retorno"_s)
+            .AoIncluir(InicioCampo::Agora),
+        CampoHora(u"hora_retorno"_s, u"EditHoraRetorno"_s, u"Horário de Retorno"_s).AoLado(),
         Lista(u"Motorista"_s, u"EditMotorista"_s, u"Motorista"_s, { u"Sim"_s, u"Não"_s }),
         Lista(u"Tipo_veic"_s, u"EditTipoVeiculo"_s, u"Tipo de Veículo"_s,
             { u"Passageiro"_s, u"Ônibus"_s, u"Carga"_s })
@@ -158,8 +57,16 @@ DescricaoJanela descricaoPedidos()
     };
     d.ordemExibicao
         = { u"DateDataInicio"_s, u"EditNome"_s, u"EditCodKVA"_s, u"EditDepartamento"_s };
-    d.alteracao = LinhasAlteracao();
-    d.inclusao = LinhasInclusao();
+    // Um departamento vazio fica fora: o gravado não é tirado nesta janela. Três colunas o
+    // INSERT escreve com outras maiúsculas (o banco não as distingue).
+    d.colunas = { Gravar(u"Nome"_s), Gravar(u"DataInicio"_s), Gravar(u"nrkva_solicitante"_s),
+        Gravar(u"Departamento"_s), Gravar(u"Ramal"_s), Gravar(u"Email_solicitante"_s),
+        Gravar(u"Destino"_s), Gravar(u"Des_Servico"_s), Gravar(u"Finalidade"_s),
+        Gravar(u"Data_Saida"_s).GrafiaNaInclusao(u"Data_saida"_s), Gravar(u"Hora_saida"_s),
+        Gravar(u"Data_Retorno"_s).GrafiaNaInclusao(u"Data_retorno"_s), Gravar(u"Hora_retorno"_s),
+        Gravar(u"Motorista"_s), Gravar(u"Tipo_veic"_s),
+        Gravar(u"Local_saida"_s).GrafiaNaInclusao(u"Local_Saida"_s), Gravar(u"Observacao"_s),
+        Gravar(u"Conf_Atad"_s) };
     d.controlesReservados = { u"EditCodKVA"_s, u"EditNome"_s };
     BotaoFilha passageiros { u"BitBtnPassageiros"_s, u"&Passageiros"_s, 79,
         u"Não é possível editar Passageiros durante os modos "
@@ -175,8 +82,7 @@ DescricaoJanela descricaoPassageiros()
     DescricaoJanela d;
     d.numero = 79;
     d.campos = {
-        TFormTabelaFilha::CampoPai(
-            u"Solicitante"_s, u"Solicitante"_s, 78, PesquisaFixa::Nada, SemNome),
+        CampoPai(u"Solicitante"_s, u"Solicitante"_s, 78, PesquisaFixa::Nada, SemNome),
         CampoEdit(u"Passageiro"_s, u"Passageiro"_s, 0),
         CampoEdit(u"Funcao"_s, u"Função"_s, 0),
         CampoEdit(u"RG"_s, u"RG"_s, 0),
@@ -206,15 +112,8 @@ void TFormTabelaVeiculos::MontarControles()
     confirmacao->setPalette(p);
 }
 
-void TFormTabelaVeiculos::BitBtnIncluirClick()
-{
-    TFormTabela::BitBtnIncluirClick();
-    for (const QString &data : { u"DateDataInicio"_s, u"DateDataSaida"_s, u"DateDataRetorno"_s })
-        Controle<QDateEdit>(data)->setDate(QDate::currentDate());
-}
-
 TFormTabelapassageiros::TFormTabelapassageiros(QWidget *parent)
-    : TFormTabelaFilha(descricaoPassageiros(), parent)
+    : TFormTabela(descricaoPassageiros(), parent)
 {
 }
 
@@ -225,7 +124,7 @@ bool TFormTabelapassageiros::ConferirCampos()
         Mensagens::Informar(SemNome);
         return false;
     }
-    return TFormTabelaFilha::ConferirCampos();
+    return TFormTabela::ConferirCampos();
 }
 
 // A linha reservada é a do pedido "[vazio]" para modificar e a do passageiro "[vazio]"

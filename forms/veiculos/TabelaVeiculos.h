@@ -4,21 +4,19 @@
 // de saída, observação e a confirmação da assistência que cuida dos veículos (ATAd). Os
 // passageiros de cada pedido (tabela 79) são editados numa janela-filha. Os níveis de
 // departamento (3..6) veem só os pedidos do seu departamento.
-#include "TabelaFilha.h"
+#include "Tabela.h"
 
 class TFormTabelaVeiculos : public TFormTabela {
     Q_OBJECT
 public:
     explicit TFormTabelaVeiculos(QWidget *parent = nullptr);
 
-    void BitBtnIncluirClick() override;
-
 protected:
     void MontarControles() override;
 };
 
 // Os passageiros de um pedido (o que a janela dos pedidos dá).
-class TFormTabelapassageiros : public TFormTabelaFilha {
+class TFormTabelapassageiros : public TFormTabela {
     Q_OBJECT
 public:
     explicit TFormTabelapassageiros(QWidget *parent = nullptr);

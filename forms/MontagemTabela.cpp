@@ -1,0 +1,383 @@
+#include "MontagemTabela.h"
+
+#include "CatalogoTabelas.h"
+#include "Listagem.h"
+#include "Registro.h"
+#include "Tabela.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// Onde vai o próximo campo numa grade de campos (pares de colunas rótulo, campo): cada
+// campo numa linha, ou ao lado do anterior.
+struct Cursor {
+    int linha = 0;
+    int coluna = 0;
+};
+
+QGridLayout *novaGrade(QWidget *pai)
+{
+    auto *g = new QGridLayout(pai);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(3, 1);
+    return g;
+}
+
+// O duplo clique de um controle dado à sua ação: um filtro de eventos filho do controle
+// (vive e morre com ele).
+class DuploClique : public QObject {
+public:
+    DuploClique(QWidget *controle, std::function<void()> acao)
+        : QObject(controle)
+        , m_acao(std::move(acao))
+    {
+        controle->installEventFilter(this);
+    }
+    void Trocar(std::function<void()> acao) { m_acao = std::move(acao); }
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() != QEvent::MouseButtonDblClick)
+            return QObject::eventFilter(objeto, evento);
+        m_acao();
+        return true;
+    }
+
+private:
+    std::function<void()> m_acao;
+};
+} // namespace
+
+void LigarDuploClique(QWidget *controle, std::function<void()> acao)
+{
+    for (QObject *filho : controle->children())
+        if (auto *d = dynamic_cast<DuploClique *>(filho)) {
+            d->Trocar(std::move(acao));
+            return;
+        }
+    new DuploClique(controle, std::move(acao));
+}
+
+MontagemTabela::MontagemTabela(TFormTabela &janela)
+    : m_j(janela)
+{
+}
+
+QPushButton *MontagemTabela::Botao(const QString &nome, const QString &texto, QWidget *pai)
+{
+    auto *b = new QPushButton(texto, pai);
+    b->setObjectName(nome);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void MontagemTabela::Montar()
+{
+    listagem();
+    registro();
+    barraInferior();
+    TFormTabela &j = m_j;
+    for (auto [w, nome] : std::initializer_list<std::pair<QWidget *, QString>> {
+             { j.GroupBox2, u"GroupBox2"_s },
+             { j.DBGridPesquisa, u"DBGridPesquisa"_s },
+             { j.m_listagem->RotuloPesquisa(), u"LabelPesquisar"_s },
+             { j.m_listagem->Pesquisa(), u"EditPesquisar"_s },
+             { j.m_listagem->ContagemPesquisa(), u"LabelPesquisaContagem"_s },
+             { j.m_listagem->BotaoExportar(), u"BitBtnExportar"_s },
+             { j.Splitter1, u"Splitter1"_s },
+             { j.GroupBox1, u"GroupBox1"_s },
+             { j.Label1, u"Label1"_s },
+             { j.EditId, u"EditId"_s },
+             { j.BitBtnModificar, u"BitBtnModificar"_s },
+             { j.BitBtnAceitar, u"BitBtnAceitar"_s },
+             { j.BitBtnCancelar, u"BitBtnCancelar"_s },
+             { j.BitBtnExcluir, u"BitBtnExcluir"_s },
+             { j.BitBtnIncluir, u"BitBtnIncluir"_s },
+             { j.LabelEscolha, u"LabelEscolha"_s },
+             { j.LabelAviso, u"LabelAviso"_s },
+             { j.BitBtnFechar, u"BitBtnFechar"_s },
+             { j.BitBtnAtualizar, u"BitBtnAtualizar"_s },
+             { j.BitBtnEscolher, u"BitBtnEscolher"_s },
+         })
+        j.RegistrarControle(w, nome);
+    // Os botões das janelas filhas: com os de edição, ou ao lado de Atualizar.
+    for (const BotaoFilha &b : std::as_const(j.m_descricao.filhas)) {
+        QHBoxLayout *linha = b.barraInferior ? j.m_barraInferior : j.m_linhaBotoes;
+        const int posicao
+            = b.barraInferior ? linha->indexOf(j.BitBtnAtualizar) : linha->count() - 1;
+        j.NovoBotao(b.nome, b.texto, linha, posicao, [&j, b] { j.AbrirFilha(b); });
+    }
+    if (!j.m_descricao.caixas.campo.isEmpty())
+        j.AoEditar(j.m_descricao.caixas.campo, [&j] { j.alternarCaixa(); });
+    // O histórico de alterações da linha mostrada (só o administrador: FormShow).
+    if (Registro::TemHistorico(j.NumeroTabela))
+        j.NovoBotao(u"BitBtnHistorico"_s, u"&Histórico"_s, j.m_barraInferior,
+            j.m_barraInferior->indexOf(j.BitBtnAtualizar), [&j] {
+                Registro::MostrarHistorico(j.NumeroTabela, j.EditId->text(), j.emExecucaoModal());
+            });
+    ligar();
+}
+
+void MontagemTabela::listagem()
+{
+    TFormTabela &j = m_j;
+    j.Splitter1 = new QSplitter(Qt::Horizontal, &j);
+    j.Splitter1->setObjectName(u"Splitter1"_s);
+    j.Splitter1->setChildrenCollapsible(false);
+    j.GroupBox2 = new QGroupBox(u" Listagem "_s, j.Splitter1);
+    j.GroupBox2->setMaximumWidth(376);
+    j.m_listagem = new Listagem(j.Query, j.GroupBox2, j.Splitter1,
+        u"Listagem "_s + NomeTabela(j.NumeroTabela), NomeTabela(j.NumeroTabela), &j);
+    j.DBGridPesquisa = j.m_listagem->Grade();
+    j.m_modelo = j.m_listagem->Modelo();
+    ModeloListagem *modelo = j.m_modelo;
+    QObject::connect(j.DBGridPesquisa, &QTableView::clicked, &j,
+        [&j](const QModelIndex &i) { j.DBGridPesquisaCellClick(i); });
+    QObject::connect(
+        j.DBGridPesquisa, &QTableView::doubleClicked, &j, [&j] { j.BitBtnEscolherClick(); });
+    // A linha mostrada acompanha a linha atual da lista também pelo teclado e pela
+    // pesquisa; sem linha na pesquisa, os campos ficam vazios.
+    QObject::connect(j.m_listagem->Grade(), &GradeListagem::LinhaMovidaPeloTeclado, &j,
+        [&j](const QModelIndex &i) { j.DBGridPesquisaCellClick(i); });
+    QObject::connect(j.m_listagem, &Listagem::LinhaMudadaPelaPesquisa, &j, [&j, modelo](int linha) {
+        if (linha >= 0)
+            j.DBGridPesquisaCellClick(modelo->index(linha, 0));
+        else
+            j.ApagarCampos();
+    });
+    // Numa escolha, Enter na pesquisa com uma linha só escolhe essa linha.
+    QObject::connect(j.m_listagem, &Listagem::EnterNaPesquisa, &j, [&j, modelo] {
+        if (j.Modo != ModoTabela::Escolhendo || modelo->Contagem() != 1)
+            return;
+        j.DBGridPesquisaCellClick(modelo->index(0, 0));
+        j.BitBtnEscolherClick();
+    });
+    // O realce acompanha a linha atual da consulta quando o programa a move.
+    auto marcar = [&j, modelo](int linha) {
+        const int mostrada = modelo->LinhaMostrada(linha);
+        if (mostrada >= 0)
+            j.DBGridPesquisa->setCurrentIndex(modelo->index(mostrada, 0));
+    };
+    QObject::connect(j.Query, &TQuery::Aberta, &j, [&j, marcar] { marcar(j.Query->RecNo()); });
+    QObject::connect(j.Query, &TQuery::Movida, &j, marcar);
+    if (j.Query->Active())
+        marcar(j.Query->RecNo());
+}
+
+void MontagemTabela::registro()
+{
+    TFormTabela &j = m_j;
+    j.GroupBox1 = new QGroupBox(u" Registro "_s, j.Splitter1);
+    auto *registro = new QVBoxLayout(j.GroupBox1);
+    j.m_grade = new QGridLayout;
+    registro->addLayout(j.m_grade);
+    registro->addStretch(1);
+    j.Label1 = new QLabel(u"Id"_s, j.GroupBox1);
+    j.EditId = new QLineEdit(j.GroupBox1);
+    j.EditId->setReadOnly(true);
+    j.EditId->setMaximumWidth(90);
+    ControleCampo::Pintar(j.EditId, ControleCampo::CorSomenteLeitura());
+    j.Label1->setBuddy(j.EditId);
+    j.Label1->hide();
+    j.m_grade->addWidget(j.Label1, 0, 0);
+    j.m_grade->addWidget(j.EditId, 0, 1, Qt::AlignLeft);
+    j.m_grade->setColumnStretch(1, 1);
+    j.m_grade->setColumnStretch(3, 1);
+    campos();
+
+    j.m_linhaBotoes = new QHBoxLayout;
+    j.BitBtnIncluir = Botao(u"BitBtnIncluir"_s, u"&Incluir"_s, j.GroupBox1);
+    j.BitBtnModificar = Botao(u"BitBtnModificar"_s, u"&Modificar"_s, j.GroupBox1);
+    j.BitBtnExcluir = Botao(u"BitBtnExcluir"_s, u"&Excluir"_s, j.GroupBox1);
+    j.BitBtnAceitar = Botao(u"BitBtnAceitar"_s, u"&Aceitar"_s, j.GroupBox1);
+    j.BitBtnCancelar = Botao(u"BitBtnCancelar"_s, u"&Cancelar"_s, j.GroupBox1);
+    for (QPushButton *b : { j.BitBtnIncluir.get(), j.BitBtnModificar.get(), j.BitBtnExcluir.get(),
+             j.BitBtnAceitar.get(), j.BitBtnCancelar.get() })
+        j.m_linhaBotoes->addWidget(b);
+    j.m_linhaBotoes->addStretch(1);
+    registro->addLayout(j.m_linhaBotoes);
+    j.BitBtnAceitar->setDefault(true);
+    // Uma janela sem comandos (a genérica) só lista, escolhe e dá nomes.
+    for (QPushButton *b : { j.BitBtnIncluir.get(), j.BitBtnModificar.get(), j.BitBtnExcluir.get() })
+        b->setEnabled(j.m_descricao.Grava());
+
+    j.Splitter1->addWidget(j.GroupBox2);
+    j.Splitter1->addWidget(j.GroupBox1);
+    j.Splitter1->setStretchFactor(1, 1);
+}
+
+void MontagemTabela::campos()
+{
+    TFormTabela &j = m_j;
+    QHash<QGridLayout *, Cursor> cursores;
+    cursores[j.m_grade].linha = 1; // a linha 0 é a do Id
+    QTabWidget *abas = nullptr;
+    QHash<QString, QGridLayout *> paginas, grupos;
+    QHash<QString, QPair<int, QGridLayout *>> lugarDosGrupos; // linha e grade de cada caixa
+
+    // Ocupa uma linha inteira da grade com o controle (abas, caixas de grupo).
+    const auto linhaInteira = [&](QGridLayout *grade, QWidget *w) {
+        Cursor &c = cursores[grade];
+        grade->addWidget(w, c.linha, 0, 1, -1);
+        lugarDosGrupos.insert(w->objectName(), { c.linha, grade });
+        ++c.linha;
+        c.coluna = 0;
+    };
+
+    for (const Campo &c : std::as_const(j.m_descricao.campos)) {
+        QGridLayout *grade = j.m_grade;
+        QWidget *pai = j.GroupBox1;
+        if (!c.lugar.pagina.isEmpty()) {
+            if (!abas) {
+                abas = new QTabWidget(j.GroupBox1);
+                j.RegistrarControle(abas, u"PageControl1"_s);
+                linhaInteira(j.m_grade, abas);
+            }
+            if (!paginas.contains(c.lugar.pagina)) {
+                auto *pagina = new QWidget(abas);
+                j.RegistrarControle(pagina, c.lugar.pagina);
+                abas->addTab(pagina, c.lugar.tituloPagina);
+                paginas.insert(c.lugar.pagina, novaGrade(pagina));
+                cursores[paginas[c.lugar.pagina]].linha = 0;
+            }
+            grade = paginas[c.lugar.pagina];
+            pai = grade->parentWidget();
+        }
+        if (!c.lugar.grupo.isEmpty()) {
+            if (!grupos.contains(c.lugar.grupo)) {
+                auto *caixa = new QGroupBox(c.lugar.tituloGrupo, pai);
+                j.RegistrarControle(caixa, c.lugar.grupo);
+                auto *g = novaGrade(caixa);
+                grupos.insert(c.lugar.grupo, g);
+                cursores[g].linha = 0;
+                if (lugarDosGrupos.contains(c.lugar.mesmoLugarQue)) {
+                    // Duas caixas no mesmo lugar: a janela mostra uma de cada vez.
+                    const auto [linha, gradeDoOutro] = lugarDosGrupos.value(c.lugar.mesmoLugarQue);
+                    gradeDoOutro->addWidget(caixa, linha, 0, 1, -1);
+                } else {
+                    linhaInteira(grade, caixa);
+                }
+            }
+            grade = grupos[c.lugar.grupo];
+            pai = grade->parentWidget();
+        }
+        Cursor &cursor = cursores[grade];
+        campo(c, grade, pai, cursor.linha, cursor.coluna);
+    }
+    // O nome da mãe de uma lista-filha nunca é editado: a tecla Tab passa por ele.
+    if (const Campo *pai = j.campoPai())
+        if (QWidget *nome = j.m_controles.value(pai->ControleNome()))
+            nome->setFocusPolicy(Qt::NoFocus);
+}
+
+void MontagemTabela::campo(
+    const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna)
+{
+    TFormTabela &j = m_j;
+    j.m_campos.push_back(c.especie(c));
+    ControleCampo *campo = j.m_campos.back().get();
+    QWidget *controle = campo->Montar(pai, j);
+    j.m_camposPorControle.insert(c.controle, campo);
+
+    if (c.aoLado) {
+        --linha;
+        coluna += 2;
+        if (coluna > 2)
+            grade->setColumnStretch(coluna + 1, 1);
+    } else {
+        coluna = 0;
+    }
+    if (!c.legenda.isEmpty() && coluna == 0) {
+        auto *legenda = new QLabel(c.legenda, pai);
+        legenda->setObjectName(u"LabelLegenda"_s + c.controle);
+        legenda->setWordWrap(true);
+        grade->addWidget(legenda, linha++, 0, 1, -1);
+    }
+    if (!campo->RotuloNoControle() && !c.rotulo.isEmpty()) {
+        auto *rotulo = new QLabel(c.rotulo, pai);
+        rotulo->setObjectName(c.ControleRotulo());
+        rotulo->setBuddy(controle);
+        grade->addWidget(campo->MontarRotulo(pai, rotulo), linha, coluna, Qt::AlignTop);
+    }
+    const bool largo = campo->Largo();
+    grade->addWidget(campo->NaGrade(), linha, coluna + 1, 1, largo ? -1 : 1);
+    if (largo)
+        coluna = 0;
+    if (!c.unidade.isEmpty() && !largo) {
+        // A unidade logo depois do campo; um campo ao lado vem depois dela.
+        auto *unidade = new QLabel(c.unidade, pai);
+        unidade->setBuddy(controle);
+        j.RegistrarControle(unidade, c.ControleUnidade());
+        grade->addWidget(unidade, linha, coluna + 2);
+        ++coluna;
+    }
+    ++linha;
+}
+
+void MontagemTabela::barraInferior()
+{
+    TFormTabela &j = m_j;
+    j.m_barraInferior = new QHBoxLayout;
+    j.LabelEscolha = new QLabel(&j);
+    j.LabelAviso = new QLabel(u"Nos campos amarelos use duplo-clique para opções."_s, &j);
+    QPalette p = j.LabelAviso->palette();
+    p.setColor(QPalette::WindowText, Qt::red);
+    j.LabelAviso->setPalette(p);
+    j.LabelAviso->hide();
+    j.BitBtnFechar = Botao(u"BitBtnFechar"_s, u"&Fechar"_s, &j);
+    j.BitBtnAtualizar = Botao(u"BitBtnAtualizar"_s, u"&Atualizar"_s, &j);
+    j.BitBtnEscolher = Botao(u"BitBtnEscolher"_s, u"&Selecionar Registro Atual e Sair"_s, &j);
+    j.m_barraInferior->addWidget(j.LabelEscolha);
+    j.m_barraInferior->addWidget(j.LabelAviso);
+    j.m_barraInferior->addStretch(1);
+    j.m_barraInferior->addWidget(j.BitBtnAtualizar);
+    j.m_barraInferior->addWidget(j.BitBtnFechar);
+    j.m_barraInferior->addWidget(j.BitBtnEscolher);
+
+    auto *principal = new QVBoxLayout(&j);
+    principal->addWidget(j.Splitter1, 1);
+    principal->addLayout(j.m_barraInferior);
+}
+
+void MontagemTabela::ligar()
+{
+    TFormTabela &j = m_j;
+    const auto ligar = [&j](QPushButton *b, void (TFormTabela::*clique)()) {
+        QObject::connect(b, &QPushButton::clicked, &j, [&j, clique] { (j.*clique)(); });
+    };
+    ligar(j.BitBtnIncluir, &TFormTabela::BitBtnIncluirClick);
+    ligar(j.BitBtnModificar, &TFormTabela::BitBtnModificarClick);
+    ligar(j.BitBtnAceitar, &TFormTabela::BitBtnAceitarClick);
+    ligar(j.BitBtnCancelar, &TFormTabela::BitBtnCancelarClick);
+    ligar(j.BitBtnExcluir, &TFormTabela::BitBtnExcluirClick);
+    ligar(j.BitBtnEscolher, &TFormTabela::BitBtnEscolherClick);
+    ligar(j.BitBtnAtualizar, &TFormTabela::BitBtnAtualizarClick);
+    ligar(j.BitBtnFechar, &TFormTabela::BitBtnFecharClick);
+}
+
+void MontagemTabela::Dimensionar()
+{
+    TFormTabela &j = m_j;
+    j.GroupBox2->setMinimumWidth(j.GroupBox2->maximumWidth());
+    int largura = qMax(j.m_descricao.largura, j.minimumSizeHint().width());
+    j.GroupBox2->setMinimumWidth(0);
+    if (QScreen *tela = j.screen())
+        largura
+            = qMin(largura, qMax(j.m_descricao.largura, tela->availableGeometry().width() - 40));
+    j.resize(largura, qMax(560, j.sizeHint().height()));
+    j.setFixedSize(j.size());
+}

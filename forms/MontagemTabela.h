@@ -1,0 +1,39 @@
+#pragma once
+// A montagem dos controles de uma janela de tabela, na primeira vez que ela é usada
+// (TFormTabela::Montar): a listagem à esquerda; o registro, com o Id, os campos da
+// descrição (cada um da sua espécie, no seu lugar: um por linha ou ao lado do anterior,
+// nas abas ou nas caixas de grupo, com a legenda acima e a unidade depois) e os botões de
+// edição e das janelas filhas; a barra de baixo, com o histórico; as ligações dos botões
+// aos manipuladores; e, depois dos controles próprios da janela (MontarControles), o seu
+// tamanho fixo.
+#include <QString>
+
+struct Campo;
+class QGridLayout;
+class QPushButton;
+class QWidget;
+class TFormTabela;
+
+class MontagemTabela {
+public:
+    explicit MontagemTabela(TFormTabela &janela);
+
+    // Os controles da base e os campos da descrição.
+    void Montar();
+    // Larga o bastante para a lista na largura toda ao lado dos campos (sem passar da
+    // tela), ao menos a largura da descrição, e com esse tamanho fixo.
+    void Dimensionar();
+
+    // Um botão da janela (sem ser o padrão do Enter).
+    static QPushButton *Botao(const QString &nome, const QString &texto, QWidget *pai);
+
+private:
+    void listagem();
+    void registro();
+    void campos();
+    void campo(const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna);
+    void barraInferior();
+    void ligar();
+
+    TFormTabela &m_j;
+};
