@@ -264,12 +264,12 @@ QVariant TQuery::Valor(int linha, int col) const
 {
     if (!celulaValida(linha, col) || m_resultado.Nula(linha, col))
         return {};
-    return QString::fromUtf8(m_resultado.Celula(linha, col));
+    return TextoUtf8(m_resultado.Celula(linha, col));
 }
 
 QString TQuery::Texto(int linha, int col) const
 {
-    return QString::fromUtf8(Bytes(linha, col));
+    return TextoUtf8(Bytes(linha, col));
 }
 
 QString TQuery::AsString(const QString &campo) const

@@ -1,5 +1,6 @@
 #include "BancoResultado.h"
 
+#include <QStringDecoder>
 #include <cstring>
 
 namespace {
@@ -35,6 +36,15 @@ struct LinhaGuardada {
     }
 };
 } // namespace
+
+QString TextoUtf8(QByteArrayView utf8)
+{
+    if (!utf8.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(utf8);
+    QStringDecoder d(QStringDecoder::Utf8,
+        QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+    return d.decode(utf8);
+}
 
 void ResultadoConsulta::AcrescentarColuna(const QString &nome, NaturezaColuna natureza)
 {

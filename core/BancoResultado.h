@@ -7,6 +7,10 @@
 #include <QList>
 #include <QStringList>
 
+// Um texto UTF-8 vindo do motor, inteiro: um U+FEFF no começo é parte do valor
+// (QString::fromUtf8 o tomaria por marca de ordem de bytes e o tiraria).
+QString TextoUtf8(QByteArrayView utf8);
+
 // Espécie dos valores de uma coluna, como o motor a declara (para ordenar).
 enum class NaturezaColuna { Texto, Numero, Data };
 
