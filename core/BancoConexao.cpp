@@ -165,6 +165,11 @@ void TDatabase::Open()
             throw ErroBanco(TextoFalhaConexao(falha, fonte));
         }
         QSqlDatabase db = Conexao();
+        // O libpq por baixo do driver, que a consulta lê direto: carregado só agora.
+        if (const QString semLibpq = MotorPostgres::Carregar(); !semLibpq.isEmpty()) {
+            db.close();
+            throw ErroBanco(u"Cannot connect to database server. "_s + semLibpq);
+        }
         // Datas 'M/D/AAAA' do programa, textos em UTF-8, barra invertida sem significado
         // dentro de aspas (o programa só dobra as aspas simples).
         QSqlQuery q(db);

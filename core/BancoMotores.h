@@ -25,6 +25,9 @@ void Executar(TDatabase &db, sqlite3 *s, const QString &comandos);
 } // namespace MotorSQLite
 
 namespace MotorPostgres {
+// Carrega o libpq, o que só se faz na primeira conexão PostgreSQL; devolve por que ele não
+// pôde ser usado (vazio: carregado).
+QString Carregar();
 // A sessão caiu (servidor parado, reiniciado, rede)? Nula: o driver já a deu por fechada.
 bool Perdida(pg_conn *pg);
 // Roda o comando e guarda as colunas e linhas em 'resultado', linha a linha.

@@ -22,6 +22,13 @@ QString abrir(TDatabase &db)
     return {};
 }
 
+// O libpq está carregado neste processo?
+bool libpqCarregado()
+{
+    QFile mapas(u"/proc/self/maps"_s);
+    return mapas.open(QIODevice::ReadOnly) && mapas.readAll().contains("/libpq.so");
+}
+
 void responderSenha(const QString &senha, bool aceitar = true)
 {
     TDatabase::DefinirPedidoSenha([senha, aceitar](const QString &, QString &, QString &s) {
@@ -64,6 +71,9 @@ private slots:
             QCOMPARE(t.Campo0(), u"1"_s);
         }
         db.Close();
+        // O padrão embutido não carrega o libpq (nem as bibliotecas dele): ele só vem com
+        // a primeira conexão PostgreSQL.
+        QVERIFY(!libpqCarregado());
     }
 
     void definicaoNoArquivo()

@@ -140,7 +140,8 @@ private slots:
     {
         iniciar();
         TFormSobre *sobre = principal->FormSobre;
-        QVERIFY(sobre->isVisible());
+        // Mostrada logo depois da primeira pintura da janela principal.
+        QTRY_VERIFY(sobre->isVisible());
         QVERIFY(!sobre->isModal());
         QVERIFY(sobre->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!sobre->BitBtnOk->isVisible());
