@@ -6,7 +6,8 @@
 //   BancoConexao.h   a conexão (TDatabase)
 //   BancoConsulta.h  a consulta (TQuery) e o seu resultado (BancoResultado.h)
 //   BancoPostgres.h  a conexão do libpq por baixo do driver e o estado do TLS
-// Os leitores de cada motor (BancoSQLite.cpp, BancoPostgres.cpp) ficam atrás da consulta.
+// Os leitores de cada motor (BancoSQLite.cpp, BancoPostgres.cpp com o módulo do PostgreSQL,
+// ModuloPostgres.h) ficam atrás da consulta.
 #include "BancoConexao.h"
 #include "BancoConsulta.h"
 #include "BancoFalhas.h"

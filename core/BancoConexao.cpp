@@ -165,10 +165,10 @@ void TDatabase::Open()
             throw ErroBanco(TextoFalhaConexao(falha, fonte));
         }
         QSqlDatabase db = Conexao();
-        // O libpq por baixo do driver, que a consulta lê direto: carregado só agora.
-        if (const QString semLibpq = MotorPostgres::Carregar(); !semLibpq.isEmpty()) {
+        // O módulo do PostgreSQL, que lê o libpq por baixo do driver: carregado só agora.
+        if (const QString semModulo = MotorPostgres::Carregar(); !semModulo.isEmpty()) {
             db.close();
-            throw ErroBanco(u"Cannot connect to database server. "_s + semLibpq);
+            throw ErroBanco(u"Cannot connect to database server. "_s + semModulo);
         }
         // Datas 'M/D/AAAA' do programa, textos em UTF-8, barra invertida sem significado
         // dentro de aspas (o programa só dobra as aspas simples).

@@ -1,6 +1,6 @@
 #pragma once
 // Os dois motores direto das suas bibliotecas, sem uma cópia por célula: o SQLite pelo
-// libsqlite3, o PostgreSQL pelo libpq, por baixo da conexão aberta pelo driver do Qt.
+// libsqlite3, o PostgreSQL pelo libpq (no módulo do PostgreSQL), por baixo da conexão aberta pelo driver do Qt.
 // Peças da conexão (TDatabase) e da consulta (TQuery); o resto do programa usa essas duas.
 // Toda falha de um comando volta como TDatabase::Falha (que trata a conexão perdida).
 #include "BancoResultado.h"
@@ -25,8 +25,8 @@ void Executar(TDatabase &db, sqlite3 *s, const QString &comandos);
 } // namespace MotorSQLite
 
 namespace MotorPostgres {
-// Carrega o libpq, o que só se faz na primeira conexão PostgreSQL; devolve por que ele não
-// pôde ser usado (vazio: carregado).
+// Carrega o módulo do PostgreSQL (ModuloPostgres.h), e com ele o libpq, o que só se faz na
+// primeira conexão PostgreSQL; devolve por que ele não pôde ser usado (vazio: carregado).
 QString Carregar();
 // A sessão caiu (servidor parado, reiniciado, rede)? Nula: o driver já a deu por fechada.
 bool Perdida(pg_conn *pg);
