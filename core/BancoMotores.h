@@ -1,6 +1,7 @@
 #pragma once
 // Os dois motores direto das suas bibliotecas, sem uma cópia por célula: o SQLite pelo
-// libsqlite3, o PostgreSQL pelo libpq (no módulo do PostgreSQL), por baixo da conexão aberta pelo driver do Qt.
+// libsqlite3, o PostgreSQL pelo libpq (no módulo do PostgreSQL), por baixo da conexão
+// aberta pelo driver do Qt.
 // Peças da conexão (TDatabase) e da consulta (TQuery); o resto do programa usa essas duas.
 // Toda falha de um comando volta como TDatabase::Falha (que trata a conexão perdida).
 #include "BancoResultado.h"
