@@ -133,8 +133,12 @@ QString nomeNoTema(Icone icone)
 
 QIcon IconeDoPrograma(Icone icone)
 {
+    // O tema só é consultado quando a área de trabalho tem um tema de ícones seu: o
+    // hicolor, a base comum de quando não há tema, só traz ícones de programas, não de
+    // ações, e procurar neles leva milissegundos no início do programa.
+    const QString tema = QIcon::themeName();
     const QString nome = nomeNoTema(icone);
-    if (QIcon::hasThemeIcon(nome))
+    if (!tema.isEmpty() && tema != u"hicolor"_s && QIcon::hasThemeIcon(nome))
         return QIcon::fromTheme(nome);
     return QIcon(new IconeDesenhado(icone));
 }

@@ -33,6 +33,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -66,6 +67,15 @@ QFont fonteDoRegistro()
 
 TFormMain::TFormMain(QWidget *parent)
     : QMainWindow(parent)
+    , FormLogin([this] { return new TFormLogin(this); })
+    , FormAviso([this] { return new TFormAviso(this); })
+    , FormSobre([this] { return new TFormSobre(this); })
+    , FormConverterAno([this] {
+        // o do programa é um só: o da janela do calendário, se ela o criou antes
+        TFormConverterAno *d = TFormConverterAno::Programa();
+        return d ? d : new TFormConverterAno(this);
+    })
+    , FormAguarde([this] { return new TFormAguarde(this); })
 {
     setObjectName(u"FormMain"_s);
     resize(760, 520);
@@ -262,16 +272,31 @@ void TFormMain::FormShow()
     NivelAcesso = 0;
     DefinirTituloAplicacao(NomePrograma + u' ' + VersaoPrograma);
 
-    // Abertura: a caixa "Sobre" por cima, fechada pelo temporizador em 3 segundos.
-    if (FormSobre)
-        FormSobre->MostrarAbertura({ NomePrograma, u"Versão "_s + VersaoPrograma,
-            u"Editor do banco de dados da página da faculdade"_s });
+    // Abertura: a caixa "Sobre" por cima, fechada pelo temporizador em 3 segundos,
+    // criada e mostrada logo depois de a janela principal ser pintada pela primeira vez
+    // (event).
+    m_aberturaPendente = true;
 
     DesabilitarTabelas();
     LerPosicaoJanela();
     AtualizarTitulo(QString());
     RegistrarAbertura();
     RegistrarEvento(0, u"inicializado"_s);
+}
+
+bool TFormMain::event(QEvent *evento)
+{
+    // A primeira pintura da janela principal: a caixa de abertura vem em seguida, quando
+    // esta pintura (com a dos filhos) terminou, para não atrasar a janela à vista.
+    if (evento->type() == QEvent::Paint && std::exchange(m_aberturaPendente, false))
+        QMetaObject::invokeMethod(this, &TFormMain::mostrarAbertura, Qt::QueuedConnection);
+    return QMainWindow::event(evento);
+}
+
+void TFormMain::mostrarAbertura()
+{
+    FormSobre->MostrarAbertura({ NomePrograma, u"Versão "_s + VersaoPrograma,
+        u"Editor do banco de dados da página da faculdade"_s });
 }
 
 void TFormMain::closeEvent(QCloseEvent *evento)
@@ -465,12 +490,6 @@ void TFormMain::DesabilitarTabelas()
 TFormMain *CriarJanelasDoPrograma()
 {
     auto *principal = new TFormMain;
-    principal->FormLogin = new TFormLogin(principal);
-    principal->FormAviso = new TFormAviso(principal);
-    principal->FormSobre = new TFormSobre(principal);
-    principal->FormConverterAno = new TFormConverterAno(principal);
-    principal->FormAguarde = new TFormAguarde(principal);
     DefinirCaixaAguarde(principal->FormAguarde); // a das operações demoradas das janelas
-    Registro::CriarJanelas(nullptr);
     return principal;
 }

@@ -2,6 +2,8 @@
 // Janela principal: menu das tabelas, barra de ferramentas, registro de eventos e barra
 // de status; dona da conexão com o servidor e da consulta compartilhada.
 #include <QMainWindow>
+#include <QPointer>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -18,6 +20,30 @@ class TFormLogin;
 class TFormSobre;
 class TQuery;
 
+// Uma caixa do programa (login, aviso, "Sobre"...): criada na primeira vez que é pedida,
+// escondida, e dali até o fim do programa a mesma. O início do programa não gasta tempo
+// com caixas que a janela principal ainda não mostra.
+template <class Caixa> class CaixaDoPrograma {
+public:
+    explicit CaixaDoPrograma(std::function<Caixa *()> criar)
+        : m_criar(std::move(criar))
+    {
+    }
+    Caixa *operator->() const { return caixa(); }
+    operator Caixa *() const { return caixa(); }
+    bool Criada() const { return !m_caixa.isNull(); }
+
+private:
+    Caixa *caixa() const
+    {
+        if (!m_caixa)
+            m_caixa = m_criar();
+        return m_caixa;
+    }
+    std::function<Caixa *()> m_criar;
+    mutable QPointer<Caixa> m_caixa;
+};
+
 class TFormMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -27,12 +53,12 @@ public:
     // Quando ligado, fechar a janela não pergunta (configuração recusada).
     bool FecharSemConfirmar = false;
 
-    // Janelas do programa (criadas uma vez, escondidas; veja CriarJanelasDoPrograma).
-    TFormLogin *FormLogin = nullptr;
-    TFormAviso *FormAviso = nullptr;
-    TFormSobre *FormSobre = nullptr;
-    TFormConverterAno *FormConverterAno = nullptr; // anos da conversão do calendário
-    TFormAguarde *FormAguarde = nullptr;
+    // Caixas do programa, filhas desta janela, cada uma criada na primeira vez que é pedida.
+    CaixaDoPrograma<TFormLogin> FormLogin;
+    CaixaDoPrograma<TFormAviso> FormAviso;
+    CaixaDoPrograma<TFormSobre> FormSobre; // a abertura a pede depois da primeira pintura
+    CaixaDoPrograma<TFormConverterAno> FormConverterAno; // anos da conversão do calendário
+    CaixaDoPrograma<TFormAguarde> FormAguarde;
 
     // Componentes
     QToolBar *ToolBar1 = nullptr;
@@ -89,17 +115,20 @@ signals:
     void Finalizado();
 
 protected:
+    bool event(QEvent *evento) override;
     void showEvent(QShowEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
 
 private:
     void FormShow();
+    void mostrarAbertura(); // a caixa "Sobre" como abertura, por 3 segundos
     void criarAcoes();
     void criarMenus();
     QAction *novaAcao(const QString &nome, const QString &titulo, const QString &categoria,
         int etiqueta, const QIcon &icone);
 
     QLabel *m_painelStatus = nullptr;
+    bool m_aberturaPendente = false; // a abertura espera a primeira pintura
     bool m_contadoNoServidor = false; // esta cópia somou 1 às Instancias do servidor
     QMenu *m_menuTabela = nullptr;
     std::unique_ptr<SaidaRichEdit> m_saida;
@@ -112,6 +141,7 @@ extern TFormMain *FormMain;
 // Seção das configurações da janela principal no arquivo (ArquivoConfiguracoes, Ini.h).
 extern const QString SecaoConfiguracoes; // "Configurações"
 
-// Cria a janela principal e, depois dela, todas as outras janelas do programa, uma vez
-// cada e escondidas.
+// Cria a janela principal e entrega a caixa de espera às janelas de tabela. As outras
+// caixas do programa (CaixaDoPrograma) e as janelas de tabela (Registro::Janela) são
+// criadas na primeira vez que são pedidas, escondidas, e vivem até o fim do programa.
 TFormMain *CriarJanelasDoPrograma();

@@ -1,6 +1,6 @@
-// Entrada do programa: a janela principal primeiro, depois todas as outras janelas,
-// uma vez cada e escondidas; o programa termina quando a janela principal fecha. O
-// programa instalado trabalha na pasta de dados do usuário.
+// Entrada do programa: a janela principal; as outras janelas são criadas na primeira vez
+// que são pedidas, uma vez cada (CriarJanelasDoPrograma); o programa termina quando a
+// janela principal fecha. O programa instalado trabalha na pasta de dados do usuário.
 #include "Main.h"
 #include "Aplicacao.h"
 #include "Registro.h"

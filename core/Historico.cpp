@@ -71,7 +71,11 @@ std::optional<QJsonObject> objeto(const TQuery &q, const QString &campo)
 {
     if (q.IsNull(campo))
         return std::nullopt;
-    return QJsonDocument::fromJson(q.AsString(campo).toUtf8()).object();
+    // Cada U+FEFF escrito como \ufeff: o leitor de JSON do Qt tira o U+FEFF do começo de
+    // um texto escrito tal qual (o JSON dos dois motores o escreve assim).
+    QString json = q.AsString(campo);
+    json.replace(QChar(0xFEFF), u"\\ufeff"_s);
+    return QJsonDocument::fromJson(json.toUtf8()).object();
 }
 
 QString linhaDe(const Esquema::Tabela &t, const QString &registro)

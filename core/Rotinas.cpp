@@ -1,7 +1,7 @@
 #include "Rotinas.h"
 
 #include "Arquivos.h"
-#include "Banco.h"
+#include "BancoFalhas.h"
 #include "CatalogoTabelas.h"
 #include "Mensagens.h"
 #include "PerfisAcesso.h"

@@ -26,16 +26,11 @@ Registro::Historico &historico()
     return h;
 }
 
-QWidget *&paiPadrao()
-{
-    static QWidget *p = nullptr;
-    return p;
-}
-
 TFormTabela *criar(int numero)
 {
     const auto f = fabricas().value(numero);
-    TFormTabela *janela = f ? f(paiPadrao()) : new TFormTabelaGenerica(numero, paiPadrao());
+    // janelas de primeiro nível, sem mãe (a janela principal não é dona delas)
+    TFormTabela *janela = f ? f(nullptr) : new TFormTabelaGenerica(numero, nullptr);
     janela->hide();
     return janela;
 }
@@ -56,13 +51,6 @@ bool DefinirFabrica(int numero, Fabrica fabrica)
 bool TemEditor(int numero)
 {
     return fabricas().contains(numero);
-}
-
-void CriarJanelas(QWidget *pai)
-{
-    paiPadrao() = pai;
-    for (int n : NumerosJanelas())
-        Janela(n);
 }
 
 TFormTabela *Janela(int numero)

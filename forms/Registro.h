@@ -19,8 +19,6 @@ QList<int> NumerosJanelas();
 bool DefinirFabrica(int numero, Fabrica fabrica);
 // O número tem um editor registrado (e não a janela genérica).
 bool TemEditor(int numero);
-// Cria, escondidas, todas as janelas ainda não criadas.
-void CriarJanelas(QWidget *pai = nullptr);
 // A janela do número (criada na primeira vez, se preciso); o número de uma tabela servida
 // pela janela de outro número dá essa janela; nullptr para número sem janela.
 TFormTabela *Janela(int numero);

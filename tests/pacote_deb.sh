@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # O pacote Debian feito pelo cpack: o programa, o comando de preparo do servidor, a entrada
 # do menu, o ícone e os metadados AppStream nos lugares certos, e as dependências de
-# execução. Sem cpack ou dpkg-deb na máquina, o teste é pulado (saída 77).
-# Uso: pacote_deb.sh <pasta build> <identificador> [cpack]
+# execução; o módulo do PostgreSQL onde o programa o procura, o programa sem o libpq nas
+# ligações. Sem cpack ou dpkg-deb na máquina, o teste é pulado (saída 77).
+# Uso: pacote_deb.sh <pasta build> <identificador> <módulo> <pasta do módulo> [cpack]
+#   (a pasta do módulo relativa à dos executáveis, como o programa a procura)
 set -euo pipefail
 build=$1
 id=$2
-cpack=${3:-cpack}
+modulo=$3
+pasta_modulo=$4
+cpack=${5:-cpack}
 command -v "$cpack" >/dev/null || { echo "sem cpack: teste pulado"; exit 77; }
 command -v dpkg-deb >/dev/null || { echo "sem dpkg-deb: teste pulado"; exit 77; }
 
@@ -36,6 +40,12 @@ for p in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6sql6-psql libsqlite3-
 done
 
 dpkg-deb -x "$deb" "$saida/raiz"
+[ -f "$saida/raiz/usr/bin/$pasta_modulo/$modulo" ] \
+  || { echo "falta no pacote: o módulo $modulo em usr/bin/$pasta_modulo"; falhou=1; }
+if readelf -d "$saida/raiz/usr/bin/tarvisco" | grep NEEDED | grep -q libpq; then
+  echo "o programa está ligado ao libpq (só o módulo do PostgreSQL deve estar)"
+  falhou=1
+fi
 entrada="$saida/raiz/usr/share/applications/$id.desktop"
 for linha in 'Exec=tarvisco' 'Categories=Office;Database;' "Icon=$id" 'Name=Tarvisco' \
   'Terminal=false'; do

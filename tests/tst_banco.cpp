@@ -159,6 +159,11 @@ private slots:
         QTest::newRow("vazio") << QString();
         QTest::newRow("só brancos") << u"   "_s;
         QTest::newRow("longo") << (u"ção'\\;"_s.repeated(1000) + u"fim"_s);
+        // U+FEFF no começo é parte do valor, não uma marca de ordem de bytes a tirar.
+        QTest::newRow("U+FEFF no começo") << u"\uFEFFcomeça com a marca"_s;
+        QTest::newRow("dois U+FEFF") << u"\uFEFF\uFEFFduas marcas"_s;
+        QTest::newRow("só U+FEFF") << u"\uFEFF"_s;
+        QTest::newRow("U+FEFF no meio") << u"meio\uFEFFfim"_s;
     }
     // Todo texto volta como foi gravado e nunca é executado.
     void textosHostis()

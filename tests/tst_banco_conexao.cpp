@@ -64,6 +64,10 @@ private slots:
             QCOMPARE(t.Campo0(), u"1"_s);
         }
         db.Close();
+        // O padrão embutido não carrega o módulo do PostgreSQL nem o libpq (nem as
+        // bibliotecas dele): eles só vêm com a primeira conexão PostgreSQL.
+        QVERIFY(!BibliotecaNoProcesso("libtarvisco_postgres"));
+        QVERIFY(!BibliotecaNoProcesso("libpq.so"));
     }
 
     void definicaoNoArquivo()
@@ -92,6 +96,8 @@ private slots:
         QCOMPARE(f.porta, pg.Fonte().porta);
         QCOMPARE(f.banco, pg.Fonte().banco);
         QCOMPARE(falha, QString());
+        // A conexão PostgreSQL trouxe o módulo (o leitor da consulta abaixo é dele).
+        QVERIFY(BibliotecaNoProcesso("libtarvisco_postgres"));
         TQuery q(&db);
         q.SQL = { u"SELECT * FROM Tarvisco"_s };
         q.Open();

@@ -554,6 +554,19 @@ private slots:
         QCOMPARE(tamanhos.size(), int(todas.size()) / Historico::TamanhoPagina + 1);
     }
 
+    // O usuário do histórico vem do login dos parâmetros da conexão, não do nível
+    // corrente do programa (no SQLite, o nome do nível desse login).
+    void usuarioDoLoginDaConexao()
+    {
+        EXIGIR_BANCO(b);
+        b.Desconectar();
+        NivelAcesso = 1;
+        QCOMPARE(
+            AbrirConexao(Servidor::Database(), b.Fonte(), UsuarioNivel(2), b.Senha(2)), QString());
+        rodar(u"UPDATE Docentes SET Area='pelo digitador' WHERE Id=2"_s);
+        QCOMPARE(ultima(b).usuario, usuarioDoPrograma(2));
+    }
+
     // A configuração e as tabelas de códigos não têm histórico.
     void tabelasSemHistorico()
     {

@@ -208,6 +208,45 @@ private slots:
         QCOMPARE(Edit(docentes(), u"EditNome"_s)->text(), antes);
     }
 
+    // Um texto que começa com U+FEFF fica como foi digitado: a janela o mostra de volta,
+    // outro campo gravado depois não o perde, e desfazer uma troca o devolve inteiro.
+    void textoComU_FEFF()
+    {
+        const QString nome = u"\uFEFFNome com a marca"_s;
+        const QString observacao = u"\uFEFF\uFEFFobservação com duas"_s;
+        const auto tamanhos = [this] {
+            return valor(u"SELECT length(Nome) FROM Docentes WHERE Id=6"_s) + u'|'
+                + valor(u"SELECT length(Texto) FROM DocentesObservacao WHERE Docente=6"_s);
+        };
+        const QString gravados = u"%1|%2"_s.arg(nome.size()).arg(observacao.size());
+        modificarDocente(nome, observacao);
+        QCOMPARE(tamanhos(), gravados);
+        QCOMPARE(Edit(docentes(), u"EditNome"_s)->text(), nome);
+        QCOMPARE(
+            docentes()->Controle<QPlainTextEdit>(u"MemoObservacao"_s)->toPlainText(), observacao);
+
+        docentes()->BitBtnModificar->click();
+        Digitar(docentes(), u"EditArea"_s, u"Outra área"_s);
+        docentes()->BitBtnAceitar->click();
+        QCOMPARE(valor(u"SELECT Area FROM Docentes WHERE Id=6"_s), u"Outra área"_s);
+        QCOMPARE(tamanhos(), gravados);
+
+        modificarDocente(u"Nome sem marca"_s, u"sem marca"_s);
+        botao(docentes(), u"BitBtnHistorico"_s)->click();
+        for (const QString &tabela : { u"Docentes"_s, u"DocentesObservacao"_s }) {
+            escolher(ultimaDe(tabela));
+            Roteiro r;
+            r.Responder(true);
+            botao(historico(), u"BitBtnDesfazer"_s)->click();
+            QCOMPARE(r.Textos().size(), 1); // só a pergunta, nenhuma recusa
+        }
+        QCOMPARE(tamanhos(), gravados);
+        CLICAR_ID(docentes(), u"6"_s);
+        QCOMPARE(Edit(docentes(), u"EditNome"_s)->text(), nome);
+        QCOMPARE(
+            docentes()->Controle<QPlainTextEdit>(u"MemoObservacao"_s)->toPlainText(), observacao);
+    }
+
     // A linha mudou depois: a recusa mostra a diferença e nada é gravado.
     void desfazerRecusado()
     {

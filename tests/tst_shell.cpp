@@ -3,6 +3,7 @@
 #include "Aguarde.h"
 #include "Aplicacao.h"
 #include "Aviso.h"
+#include "BancoTeste.h"
 #include "ConverterAno.h"
 #include "Espera.h"
 #include "Login.h"
@@ -13,6 +14,7 @@
 #include "Registro.h"
 #include "Roteiro.h"
 #include "Rotinas.h"
+#include "Servidor.h"
 #include "Sobre.h"
 #include "Tabela.h"
 
@@ -51,6 +53,28 @@ QStringList itens(const QMenu *menu)
         r << (a->isSeparator() ? u"-"_s : a->objectName());
     return r;
 }
+
+// Chama 'acao' na primeira pintura do widget, antes de ele ser pintado.
+class NaPrimeiraPintura : public QObject {
+public:
+    NaPrimeiraPintura(QWidget *widget, std::function<void()> acao)
+        : QObject(widget)
+        , m_acao(std::move(acao))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Paint && m_acao)
+            std::exchange(m_acao, {})();
+        return false;
+    }
+
+private:
+    std::function<void()> m_acao;
+};
 
 QByteArray lerArquivo(const QString &caminho)
 {
@@ -136,11 +160,43 @@ private slots:
         QCOMPARE(CaixaAguarde(), principal->FormAguarde);
     }
 
+    // O início não gasta tempo com o que a janela principal ainda não mostra: a caixa de
+    // abertura é criada depois da primeira pintura dela, as caixas do programa e as janelas
+    // de tabela quando pedidas. Conectado ao padrão embutido (SQLite) pela janela
+    // principal, o programa não carregou o módulo do PostgreSQL, o libpq nem o driver QPSQL.
+    void inicioSoComOQueAparece()
+    {
+        principal = CriarJanelasDoPrograma();
+        bool pintadaSemAbertura = false;
+        new NaPrimeiraPintura(principal, [&] {
+            pintadaSemAbertura = !principal->FormSobre.Criada();
+            QVERIFY(!principal->FormLogin.Criada());
+            QVERIFY(!principal->FormAviso.Criada());
+            QVERIFY(!principal->FormConverterAno.Criada());
+        });
+        principal->show();
+        QVERIFY(QTest::qWaitForWindowExposed(principal));
+        QTRY_VERIFY(pintadaSemAbertura);
+        QTRY_VERIFY(principal->FormSobre.Criada() && principal->FormSobre->isVisible());
+
+        AoAbrirModal(
+            [](QWidget *w) { w->findChild<QComboBox *>(u"EditUsuario"_s)->setCurrentIndex(0); },
+            u"FormLogin"_s);
+        principal->ArquivoConectar->trigger();
+        QVERIFY(Servidor::Database().Connected());
+        QCOMPARE(principal->TextoStatus(), u"Conectado com o servidor"_s);
+        QVERIFY(QFile::exists(pasta->path() + u"/Dados_HP.sqlite"_s));
+        for (const char *biblioteca : { "libtarvisco_postgres", "libpq.so", "libqsqlpsql" })
+            QVERIFY2(!BibliotecaNoProcesso(biblioteca), biblioteca);
+        Servidor::Database().Close();
+    }
+
     void abertura()
     {
         iniciar();
         TFormSobre *sobre = principal->FormSobre;
-        QVERIFY(sobre->isVisible());
+        // Mostrada logo depois da primeira pintura da janela principal.
+        QTRY_VERIFY(sobre->isVisible());
         QVERIFY(!sobre->isModal());
         QVERIFY(sobre->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!sobre->BitBtnOk->isVisible());

@@ -5,6 +5,7 @@
 #include "Servidor.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -186,6 +187,19 @@ QString AbrirConexao(
         return e.Mensagem();
     }
     return {};
+}
+
+bool BibliotecaNoProcesso(QByteArrayView nome)
+{
+    QFile mapas(u"/proc/self/maps"_s);
+    if (!mapas.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &linha : mapas.readAll().split('\n')) {
+        const qsizetype barra = linha.lastIndexOf('/');
+        if (barra >= 0 && QByteArrayView(linha).sliced(barra + 1).startsWith(nome))
+            return true;
+    }
+    return false;
 }
 
 bool IniciarCriarBanco(QProcess &p, const QStringList &opcoes,

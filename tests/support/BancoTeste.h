@@ -97,6 +97,10 @@ bool IniciarCriarBanco(QProcess &p, const QStringList &opcoes,
     const std::function<QString(int)> &senha, const QString &entrada = {},
     const QString &senhaSuperusuario = {}, QString *erro = nullptr);
 
+// Uma biblioteca cujo nome de arquivo começa com 'nome' ("libpq.so") está carregada neste
+// processo? (lido de /proc/self/maps)
+bool BibliotecaNoProcesso(QByteArrayView nome);
+
 // Pega o banco do motor da linha corrente e falha o caso se não estiver pronto.
 #define EXIGIR_BANCO(nome)                                                                         \
     BancoTeste &nome = BancoTeste::De(MotorAtual());                                               \

@@ -1,0 +1,152 @@
+// O PostgreSQL por baixo da conexão QPSQL aberta: o leitor de resultados linha a linha, os
+// comandos em lote, a sessão que caiu e o estado do TLS. Quem chama o libpq é o módulo do
+// PostgreSQL (ModuloPostgres.h), carregado aqui na primeira conexão PostgreSQL: o padrão
+// embutido (SQLite) não carrega o módulo, o libpq nem as bibliotecas dele (TLS, Kerberos,
+// LDAP...), que pesavam no início do programa.
+#include "BancoPostgres.h"
+
+#include "BancoConexao.h"
+#include "BancoMotores.h"
+#include "Esquema.h"
+#include "ModuloPostgres.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QSqlDriver>
+#include <QVariant>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct Carregado {
+    const ModuloPostgres *modulo = nullptr;
+    QString falha; // por que o módulo não pôde ser usado (vazio: carregado)
+};
+
+// O módulo, carregado na primeira vez que é pedido e dali até o fim do programa: ao lado
+// do executável (a pasta de compilação) ou na pasta de bibliotecas do programa instalado.
+const Carregado &carregado()
+{
+    static const Carregado c = [] {
+        Carregado r;
+        const QString nome = QStringLiteral(TARVISCO_MODULO_POSTGRES);
+        const QDir pasta(QCoreApplication::applicationDirPath());
+        const QDir instalado(pasta.filePath(QStringLiteral(TARVISCO_PASTA_MODULOS)));
+        QStringList tentativas;
+        for (const QString &caminho : { pasta.filePath(nome), instalado.filePath(nome) }) {
+            if (!QFileInfo::exists(caminho))
+                continue;
+            QLibrary modulo(QDir::cleanPath(caminho));
+            const auto entrada = reinterpret_cast<FuncaoEntradaModuloPostgres>(
+                modulo.resolve(EntradaModuloPostgres));
+            if (!entrada) {
+                tentativas << modulo.errorString();
+                continue;
+            }
+            r.modulo = entrada(VersaoModuloPostgres);
+            if (r.modulo)
+                return r;
+            tentativas << u"%1 é de outra versão do programa"_s.arg(modulo.fileName());
+        }
+        if (tentativas.isEmpty())
+            tentativas << u"%1 não está em %2 nem em %3"_s.arg(nome,
+                QDir::toNativeSeparators(pasta.path()),
+                QDir::toNativeSeparators(QDir::cleanPath(instalado.path())));
+        r.falha = u"O módulo do PostgreSQL não pôde ser carregado: "_s + tentativas.join(u"; "_s);
+        return r;
+    }();
+    return c;
+}
+
+// O módulo carregado, ou a falha que diz por que não.
+const ModuloPostgres &modulo(TDatabase &db)
+{
+    const Carregado &c = carregado();
+    if (!c.modulo)
+        throw db.Falha(c.falha);
+    return *c.modulo;
+}
+
+// As colunas e as linhas que o módulo lê, guardadas no resultado da consulta.
+class ParaResultado final : public ReceptorLinhas {
+public:
+    explicit ParaResultado(ResultadoConsulta &resultado)
+        : m_resultado(resultado)
+    {
+    }
+    void Coluna(QByteArrayView nomeUtf8, NaturezaColuna natureza) override
+    {
+        m_resultado.AcrescentarColuna(Esquema::GrafiaColuna(QString::fromUtf8(nomeUtf8)), natureza);
+    }
+    void Linha(const QByteArrayView *celulas) override { m_resultado.AcrescentarLinha(celulas); }
+
+private:
+    ResultadoConsulta &m_resultado;
+};
+} // namespace
+
+pg_conn *ConexaoLibpq(const QSqlDatabase &db)
+{
+    if (db.driverName() != u"QPSQL"_s || !db.isOpen())
+        return nullptr;
+    // O driver registra o tipo pelo nome da estrutura (ou pelo do typedef).
+    const QVariant h = db.driver()->handle();
+    if (!h.isValid()
+        || (qstrcmp(h.typeName(), "pg_conn*") != 0 && qstrcmp(h.typeName(), "PGconn*") != 0))
+        return nullptr;
+    return *static_cast<pg_conn *const *>(h.constData());
+}
+
+bool ConexaoCriptografada(const QSqlDatabase &db)
+{
+    pg_conn *c = ConexaoLibpq(db);
+    const ModuloPostgres *m = c ? carregado().modulo : nullptr;
+    return m && m->Criptografada(c);
+}
+
+namespace MotorPostgres {
+
+QString Carregar()
+{
+    return carregado().falha;
+}
+
+bool Perdida(pg_conn *pg)
+{
+    // Sem a conexão da libpq, o driver já a dá por fechada (a sessão caiu). Sem o módulo
+    // não há conexão PostgreSQL aberta (Open a recusa).
+    if (!pg)
+        return true;
+    const ModuloPostgres *m = carregado().modulo;
+    return m && m->Perdida(pg);
+}
+
+void Ler(TDatabase &db, pg_conn *pg, const QString &comando, ResultadoConsulta &resultado)
+{
+    ParaResultado receptor(resultado);
+    const QString erro = modulo(db).Ler(pg, comando.toUtf8(), receptor);
+    if (!erro.isEmpty()) {
+        resultado.Limpar();
+        throw db.Falha(erro);
+    }
+}
+
+void Executar(TDatabase &db, pg_conn *pg, const QString &comandos)
+{
+    if (const QString erro = modulo(db).Executar(pg, comandos.toUtf8()); !erro.isEmpty())
+        throw db.Falha(erro);
+}
+
+int ExecutarValores(
+    TDatabase &db, pg_conn *pg, const QString &comando, const QList<QVariantList> &valores)
+{
+    int afetadas = 0;
+    if (const QString erro = modulo(db).ExecutarValores(pg, comando.toUtf8(), valores, afetadas);
+        !erro.isEmpty())
+        throw db.Falha(erro);
+    return afetadas;
+}
+
+} // namespace MotorPostgres
