@@ -238,7 +238,7 @@ bool GravacaoTabela::Excluir()
 {
     const QString id = m_janela.EditId->text();
     const int numero = m_janela.NumeroTabela;
-    int linhas = -1;
+    bool apagada = false;
     const bool ok = EmTransacao([&] {
         // Um DELETE que a segurança por linha filtra não acha a linha: é a recusa; sem
         // linha nenhuma, outro usuário já a apagou, e nada foi apagado.
@@ -248,15 +248,18 @@ bool GravacaoTabela::Excluir()
                     return QStringList { u"DELETE FROM "_s + NomeTabela(numero) + u" WHERE Id="_s
                         + ValorInteiro(id) };
                 },
-                &linhas,
-                [&] { RecusarLinhaProtegida(Servidor::Query(), NomeTabela(numero), u"Id"_s, id); }))
+                nullptr,
+                [&] {
+                    apagada = !RecusarLinhaProtegida(
+                        Servidor::Query(), NomeTabela(numero), u"Id"_s, id);
+                }))
             return false;
         for (const Campo &c : m_janela.Descricao().campos)
             if (c.TextoLongo() && !ExcluirCampoDescricao(id, c.tabelaTexto, c.chaveTexto))
                 return false;
         return true;
     });
-    if (!ok && linhas == 0)
+    if (!ok && apagada)
         Mensagens::Informar(MensagemApagado);
     return ok;
 }
