@@ -79,6 +79,11 @@ bool ExecutarComando(TQuery &q, int n, Passo passo, const std::function<QStringL
                 RegistrarEvento(n, u"erro"_s, u"nenhum registro alterado"_s);
                 return false;
             }
+            if (passo == Passo::Exclusao && semLinha && q.LinhasAfetadas() == 0) {
+                // A linha procurada (quem dá 'semLinha') não existe mais: nada foi apagado.
+                RegistrarEvento(n, u"erro"_s, u"nenhum registro apagado"_s);
+                return false;
+            }
             RegistrarEvento(n, p.fim);
         }
         return true;

@@ -31,7 +31,8 @@ bool RodarComando(TQuery &q, int n, const QString &inicio,
 // de linhas (consulta), a contagem ou as linhas mudadas (inclusão, alteração,
 // exclusão). Devolve false na falha (já registrada); um UPDATE que não muda nenhuma
 // linha é uma falha (registrada com "erro", sem caixa: quem grava diz o que houve), com
-// 'registros' 0. 'semLinha', quando dado, é chamado quando um UPDATE ou DELETE não muda
+// 'registros' 0, e também um DELETE com 'semLinha' (a linha procurada) que não apaga
+// nenhuma. 'semLinha', quando dado, é chamado quando um UPDATE ou DELETE não muda
 // nenhuma linha, antes da palavra de fim: o ErroBanco que ele lançar (a linha existe mas
 // este login não a grava, RecusarLinhaProtegida) é a falha do comando.
 bool ExecutarComando(TQuery &q, int n, Passo passo, const std::function<QStringList()> &linhas,

@@ -39,8 +39,11 @@ TQuery &Query()
 }
 } // namespace Servidor
 
-bool MostrarCampoDescricao(const QString &id, int n, QString &texto, const QString &chave)
+bool MostrarCampoDescricao(
+    const QString &id, int n, QString &texto, const QString &chave, int dono, bool *donoApagado)
 {
+    if (donoApagado)
+        *donoApagado = false;
     if (id.isEmpty())
         return true;
     texto.clear();
@@ -60,6 +63,25 @@ bool MostrarCampoDescricao(const QString &id, int n, QString &texto, const QStri
         return true;
     }
     RegistrarEvento(n, u"erro"_s, u"campo "_s + chave + u" não encontrado"_s);
+    if (dono) {
+        // A linha da lista pode ter sido apagada por outro usuário: sem a dona, nada é
+        // gravado (a linha de descrição ficaria órfã).
+        if (!RodarComando(
+                q, dono, {},
+                [&] {
+                    return QStringList { u"SELECT COUNT(*) FROM "_s + NomeTabela(dono)
+                        + u" WHERE Id="_s + ValorInteiro(id) };
+                },
+                true))
+            return false;
+        if (q.Campo0().toInt() == 0) {
+            q.Close();
+            if (donoApagado)
+                *donoApagado = true;
+            return false;
+        }
+        q.Close();
+    }
     return InserirCampoDescricao(id, n, texto, chave);
 }
 

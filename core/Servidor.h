@@ -13,7 +13,11 @@ TQuery &Query(); // consulta compartilhada: configuração, NomePorId, textos lo
 // Textos longos (uma linha por dono na tabela de descrição n, coluna-chave 'chave').
 // Com 'id' vazio nada acontece. Devolvem false quando o comando falhou (a falha já
 // foi registrada com RegistrarErro).
-bool MostrarCampoDescricao(const QString &id, int n, QString &texto, const QString &chave);
+// MostrarCampoDescricao cria a linha de descrição que falta (texto vazio); com 'dono' (a
+// tabela da linha dona, pela coluna Id), confere antes que a dona existe: apagada por
+// outro usuário, nada é gravado, *donoApagado vira true e devolve false.
+bool MostrarCampoDescricao(const QString &id, int n, QString &texto, const QString &chave,
+    int dono = 0, bool *donoApagado = nullptr);
 bool InserirCampoDescricao(const QString &id, int n, const QString &texto, const QString &chave);
 bool AtualizarCampoDescricao(const QString &id, int n, const QString &texto, const QString &chave);
 bool ExcluirCampoDescricao(const QString &id, int n, const QString &chave);

@@ -13,9 +13,10 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
 const QString MensagemApagado
     = u"Este registro foi apagado por outro usuário depois de mostrado. Nada foi gravado."_s;
+
+namespace {
 const QString MensagemAlterado
     = u"Este registro foi alterado por outro usuário depois de mostrado."_s;
 } // namespace
@@ -237,8 +238,10 @@ bool GravacaoTabela::Excluir()
 {
     const QString id = m_janela.EditId->text();
     const int numero = m_janela.NumeroTabela;
-    return EmTransacao([&] {
-        // Um DELETE que a segurança por linha filtra não acha a linha: é a recusa.
+    bool apagada = false;
+    const bool ok = EmTransacao([&] {
+        // Um DELETE que a segurança por linha filtra não acha a linha: é a recusa; sem
+        // linha nenhuma, outro usuário já a apagou, e nada foi apagado.
         if (!ExecutarComando(
                 *m_janela.Query, numero, Passo::Exclusao,
                 [&] {
@@ -246,11 +249,17 @@ bool GravacaoTabela::Excluir()
                         + ValorInteiro(id) };
                 },
                 nullptr,
-                [&] { RecusarLinhaProtegida(Servidor::Query(), NomeTabela(numero), u"Id"_s, id); }))
+                [&] {
+                    apagada = !RecusarLinhaProtegida(
+                        Servidor::Query(), NomeTabela(numero), u"Id"_s, id);
+                }))
             return false;
         for (const Campo &c : m_janela.Descricao().campos)
             if (c.TextoLongo() && !ExcluirCampoDescricao(id, c.tabelaTexto, c.chaveTexto))
                 return false;
         return true;
     });
+    if (!ok && apagada)
+        Mensagens::Informar(MensagemApagado);
+    return ok;
 }

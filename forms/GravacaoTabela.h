@@ -11,6 +11,9 @@
 #include <functional>
 
 class ControleCampo;
+
+// A linha mostrada foi apagada por outro usuário (Aceitar, Excluir, ou ao mostrá-la).
+extern const QString MensagemApagado;
 class TFormTabela;
 
 class GravacaoTabela {
@@ -33,7 +36,8 @@ public:
     // usuário é avisada, e a mudada é perguntada (gravar por cima, ou continuar editando).
     // false quando nada foi gravado (a mensagem já mostrada ou registrada).
     bool Gravar(bool inclusao);
-    // Apaga a linha de EditId e os seus textos longos, numa transação.
+    // Apaga a linha de EditId e os seus textos longos, numa transação; a linha que outro
+    // usuário já apagou é avisada (MensagemApagado), e é uma falha.
     bool Excluir();
     // Roda os passos numa transação: confirma se todos deram certo, desfaz se não (uma
     // falha da própria transação vai para RegistrarErro com o número da janela).

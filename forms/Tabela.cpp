@@ -3,6 +3,7 @@
 #include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
 #include "Comando.h"
+#include "GravacaoTabela.h"
 #include "Listagem.h"
 #include "Mensagens.h"
 #include "MontagemTabela.h"
@@ -342,7 +343,16 @@ void TFormTabela::MostrarRegistro()
         return;
     if (pai && !semLinha && pai->coluna.isEmpty())
         preencherPai();
+    m_linhaApagada = false;
     CopiarCampos();
+    if (m_linhaApagada) {
+        // A linha da lista foi apagada por outro usuário: sai da lista, e a primeira da
+        // lista nova é mostrada.
+        m_linhaApagada = false;
+        Mensagens::Informar(MensagemApagado);
+        ConsultarTabela();
+        TFormTabela::MostrarRegistro();
+    }
 }
 
 void TFormTabela::AplicarRegras(bool on)

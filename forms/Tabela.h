@@ -144,6 +144,9 @@ public:
     // O caminho de gravação da janela (o comando, a pesquisa esvaziada que vai como NULL,
     // a transação, a exclusão, os textos longos).
     GravacaoTabela &Gravacao() { return *m_gravacao; }
+    // Um campo, ao mostrar a linha atual, achou-a apagada por outro usuário (nada foi
+    // gravado): MostrarRegistro avisa e a tira da lista.
+    void AvisarLinhaApagada() { m_linhaApagada = true; }
 
     // Métodos da base
     void FormShow(); // parte da base ao mostrar
@@ -305,6 +308,7 @@ private:
     int m_execucoes = 0;
     bool m_montada = false;
     bool m_centralizada = false;
+    bool m_linhaApagada = false; // a linha mostrada não existe mais (AvisarLinhaApagada)
     int m_nivelDaEdicao = 0; // NivelAcesso ao começar a inclusão ou alteração
 };
 

@@ -502,6 +502,54 @@ private slots:
         QVERIFY(!registro().contains(u"Departamentos, alterado"_s));
     }
 
+    // Outro usuário apaga a linha depois de a lista ser lida. Mostrá-la (o texto longo sem
+    // linha de descrição) não grava nada: a janela avisa e a tira da lista. Excluí-la
+    // (já mostrada, com o texto) é uma falha com o mesmo aviso, sem "apagado".
+    void linhaApagadaNaLista_data()
+    {
+        QTest::addColumn<bool>("excluir"); // false: clicar a linha; true: Excluir
+        QTest::newRow("mostrar") << false;
+        QTest::newRow("excluir") << true;
+    }
+    void linhaApagadaNaLista()
+    {
+        QFETCH(bool, excluir);
+        const QString apagado
+            = u"Este registro foi apagado por outro usuário depois de mostrado. Nada foi gravado."_s;
+        exec(u"INSERT INTO Departamentos (Nome, Sigla) VALUES ('Geologia', 'GEO')"_s);
+        exec(u"INSERT INTO Departamentos (Nome, Sigla) VALUES ('Oceanografia', 'OCE')"_s);
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Nome='Geologia'"_s);
+        if (excluir)
+            exec(u"INSERT INTO DepartamentosDescricao (Departamento, Texto) VALUES ("_s + id
+                + u", 'Rochas')"_s);
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        if (excluir)
+            clicarLinha(j, linhaDe(j, u"Geologia"_s));
+        const int linha = linhaDe(j, u"Geologia"_s);
+        QVERIFY(linha >= 0);
+        exec(u"DELETE FROM DepartamentosDescricao WHERE Departamento="_s + id);
+        exec(u"DELETE FROM Departamentos WHERE Id="_s + id);
+
+        Roteiro r;
+        if (excluir) {
+            r.Responder(true);
+            j->BitBtnExcluir->click();
+            QCOMPARE(r.Textos(),
+                QStringList(
+                    { u"Tem certeza que deseja apagar o registro selecionado?"_s, apagado }));
+            QVERIFY(!registro().contains(u"Departamentos, apagado"_s));
+        } else {
+            clicarLinha(j, linha);
+            QCOMPARE(r.Textos(), QStringList { apagado });
+        }
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM DepartamentosDescricao WHERE Departamento="_s + id),
+            u"0"_s);
+        QCOMPARE(linhaDe(j, u"Geologia"_s), -1);
+        QVERIFY(j->EditId->text() != id);
+    }
+
     // A linha muda de novo enquanto a pergunta está na tela: outra pergunta, com o que
     // mudou desde a primeira; só depois de dois Sim a edição é gravada.
     void mudadaDuranteAPergunta()

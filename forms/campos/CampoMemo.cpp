@@ -48,9 +48,13 @@ public:
             return;
         }
         QString texto;
-        if (MostrarCampoDescricao(id, m_campo.tabelaTexto, texto, m_campo.chaveTexto))
+        bool apagada = false;
+        if (MostrarCampoDescricao(id, m_campo.tabelaTexto, texto, m_campo.chaveTexto,
+                Janela() ? Janela()->NumeroTabela : 0, &apagada))
             DefinirValorMostrado(texto);
         DefinirTexto(texto);
+        if (apagada && Janela())
+            Janela()->AvisarLinhaApagada();
     }
     void Limpar() override
     {
