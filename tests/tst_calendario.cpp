@@ -389,6 +389,18 @@ private slots:
         QVERIFY(!Servidor::Database().EmTransacao());
     }
 
+    // Só dois itens de 2019 (um de um dia, outro de três) e a janela mostrada.
+    TFormTabelaCalendario *comDoisItensDe2019(BancoTeste &b)
+    {
+        if (!b.Executar(u"DELETE FROM Calendario"_s))
+            return nullptr;
+        inserir(1, u"Congresso"_s, u"2019-03-01"_s, u"2019-03-01"_s);
+        inserir(2, u"Semana"_s, u"2019-05-10"_s, u"2019-05-12"_s);
+        TFormTabelaCalendario *j = janela();
+        j->show();
+        return j;
+    }
+
     // Outra sessão tenta gravar uma data enquanto a conversão está entre ler as linhas e
     // gravá-las (quando ela registra a leitura): as linhas estão presas à conversão, a
     // gravação da outra sessão espera (e aqui desiste), e depois da conversão grava por
@@ -396,11 +408,8 @@ private slots:
     void outraSessaoEntreLerEGravar()
     {
         BANCO_DEMONSTRACAO(b, 1);
-        QVERIFY(b.Executar(u"DELETE FROM Calendario"_s));
-        inserir(1, u"Congresso"_s, u"2019-03-01"_s, u"2019-03-01"_s);
-        inserir(2, u"Semana"_s, u"2019-05-10"_s, u"2019-05-12"_s);
-        TFormTabelaCalendario *j = janela();
-        j->show();
+        TFormTabelaCalendario *j = comDoisItensDe2019(b);
+        QVERIFY(j);
         Roteiro r;
         const QString nome = u"outra_sessao"_s;
         const auto fechar = qScopeGuard([&] { QSqlDatabase::removeDatabase(nome); });
@@ -450,11 +459,8 @@ private slots:
         QFETCH(QString, gravada);
         QFETCH(QString, convertida);
         BANCO_DEMONSTRACAO(b, 1);
-        QVERIFY(b.Executar(u"DELETE FROM Calendario"_s));
-        inserir(1, u"Congresso"_s, u"2019-03-01"_s, u"2019-03-01"_s);
-        inserir(2, u"Semana"_s, u"2019-05-10"_s, u"2019-05-12"_s);
-        TFormTabelaCalendario *j = janela();
-        j->show();
+        TFormTabelaCalendario *j = comDoisItensDe2019(b);
+        QVERIFY(j);
         Roteiro r;
         const bool pg = b.motor() == Motor::PostgreSQL;
         QSemaphore segurando;
