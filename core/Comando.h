@@ -26,6 +26,11 @@ enum class Passo {
 bool RodarComando(TQuery &q, int n, const QString &inicio,
     const std::function<QStringList()> &linhas, bool abrir);
 
+// O resultado já aberto serve de novo (nada mudou desde que foi lido): as palavras de
+// início e de fim do passo (Consulta, ConsultaSemTotal ou Contagem), com os 'registros'
+// que ele deu, como se o comando rodasse, sem rodar nada.
+void RegistrarReuso(int n, Passo passo, int registros);
+
 // Roda o comando das linhas na consulta q, registrando com a fonte n. Na contagem, o
 // número de registros é a primeira coluna da única linha. 'registros' recebe o número
 // de linhas (consulta), a contagem ou as linhas mudadas (inclusão, alteração,
