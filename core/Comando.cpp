@@ -52,6 +52,12 @@ void RegistrarReuso(int n, Passo passo, int registros)
         RegistrarEvento(n, p.fim, QString::number(registros) + u" registros"_s);
 }
 
+void RegistrarFalhaAntes(int n, Passo passo, const ErroBanco &falha)
+{
+    RegistrarEvento(n, palavras(passo).inicio);
+    RegistrarErro(n, falha.Mensagem());
+}
+
 bool ExecutarComando(TQuery &q, int n, Passo passo, const std::function<QStringList()> &linhas,
     int *registros, const std::function<void()> &semLinha)
 {

@@ -91,6 +91,8 @@ QString MarcaAlteracoes(TQuery &q, const QString &tabela)
         q.Open();
         return q.RecordCount() ? q.Campo0() : QString();
     } catch (const ErroBanco &) {
+        if (!q.Database()->Connected())
+            throw; // quem lê a listagem registra a conexão perdida, como a leitura faria
         return {}; // sem a marca, a listagem é lida de novo
     }
 }

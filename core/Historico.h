@@ -75,7 +75,8 @@ QString MomentoLocal(const QString &coluna);
 // e as desta conexão (total_changes), do arquivo inteiro. PostgreSQL: o último Id do
 // histórico da tabela (índice Tabela, Id); não se sabe numa tabela sem histórico, num login
 // que não lê o histórico dela, nem com outra transação que grava em curso (ela pode ter
-// tirado um Id menor e confirmar depois da listagem).
+// tirado um Id menor e confirmar depois da listagem). Só a conexão perdida lança
+// (ErroBanco, como TDatabase::Falha a dá); qualquer outra falha dá a marca vazia.
 QString MarcaAlteracoes(TQuery &q, const QString &tabela);
 
 // Uma coluna cujo valor agora difere do que a alteração deixou.

@@ -242,15 +242,26 @@ void TFormTabela::ConsultarTabela()
         DBGridPesquisa->setEnabled(true);
     // A marca é lida antes da listagem: o que mudar entre as duas leituras muda a marca, e
     // a próxima abertura lê de novo.
-    const QString marca = Historico::MarcaAlteracoes(Servidor::Query(), NomeTabela(NumeroTabela));
-    if (m_abrindoEscolha && reusarListagem(marca))
+    const bool conta = CatalogoJanelas::ContaAntesDeListar(NumeroTabela);
+    QString marca;
+    bool perdida = false;
+    try {
+        marca = Historico::MarcaAlteracoes(Servidor::Query(), NomeTabela(NumeroTabela));
+    } catch (const ErroBanco &e) {
+        // A conexão caiu: o registro é o do primeiro comando, que falharia do mesmo jeito.
+        RegistrarFalhaAntes(NumeroTabela, conta ? Passo::Contagem : Passo::Consulta, e);
+        perdida = true;
+    }
+    if (m_abrindoEscolha && !perdida && reusarListagem(marca))
         return;
     m_lida = {};
+    if (perdida && !conta)
+        return;
     bool ok = false;
-    if (CatalogoJanelas::ContaAntesDeListar(NumeroTabela)) {
+    if (conta) {
         // O total da legenda vem da contagem.
         int contagem = 0;
-        const bool contou = ContarRegistros({}, &contagem);
+        const bool contou = !perdida && ContarRegistros({}, &contagem);
         ok = ExecutarComando(*Query, NumeroTabela, Passo::ConsultaSemTotal, [this] {
             return SentencaConsulta();
         }) && contou;
