@@ -3,7 +3,8 @@
 // comando do motor buscando o mesmo comando (sqlite3, psql); a memória que a janela
 // guarda para a lista, comparada ao tamanho dos dados; cada clique num título (ordem); e
 // cada tecla da pesquisa na janela dos docentes, com células só em Latin-1 e com
-// caracteres fora dele (travessões, aspas curvas), inteira e só o filtro.
+// caracteres fora dele (travessões, aspas curvas), inteira e só o filtro; e a janela dos
+// docentes aberta como escolha duas vezes (depois de uma mudança e sem mudança).
 // Uso: bench_lista_grande [linhas] [execuções] [motor] [parte] (bench/README.md)
 #include "BancoTeste.h"
 #include "CatalogoTabelas.h"
@@ -206,6 +207,54 @@ void medir(Motor motor, int linhas, int execucoes)
     b.Desconectar();
 }
 
+// A janela dos docentes do programa aberta como escolha (Modo Escolhendo, o caminho de
+// EscolherEm sem o laço modal), até pintada: a primeira vez depois de uma linha mudada por
+// outra conexão (lê tudo de novo) e a segunda sem mudança (a marca das alterações e o
+// resultado já lido); ao lado, o cliente do motor buscando o mesmo comando.
+void medirEscolha(Motor motor, int linhas, int execucoes)
+{
+    const QString nome = QString::fromUtf8(Medidas::NomeMotor(motor));
+    BancoTeste *banco
+        = Medidas::Preparar(motor, false, Medidas::InserirDocentes(motor, linhas), u"Docentes"_s);
+    if (!banco)
+        return;
+    BancoTeste &b = *banco;
+    TFormTabela *j = Registro::Janela(Tabela);
+    const auto abrir = [j] {
+        QElapsedTimer t;
+        t.start();
+        j->Modo = ModoTabela::Escolhendo;
+        j->show();
+        QCoreApplication::processEvents(); // pintada
+        const double r = ms(t);
+        j->FormClose();
+        j->Modo = ModoTabela::Consultando;
+        return r;
+    };
+    abrir(); // a janela montada e as listas de códigos lidas
+    QList<double> primeira, segunda, client;
+    QStringList legendas;
+    for (int i = 0; i < execucoes; ++i) {
+        if (!b.Executar(u"UPDATE Docentes SET Area='área %1' WHERE Id=(SELECT MIN(Id) FROM "
+                        "Docentes)"_s.arg(i))) {
+            std::fprintf(stderr, "%s: mudança: %s\n", qPrintable(nome), qPrintable(b.UltimoErro()));
+            return;
+        }
+        primeira << abrir();
+        segunda << abrir();
+        legendas << j->GroupBox2->title();
+        client << Medidas::Cliente(b, ConsultaTabela(Tabela));
+    }
+    std::printf("%-10s  %7d linhas, escolha dos docentes: primeira abertura (depois de uma "
+                "mudança) mediana %.1f ms, menor %.1f ms; segunda (sem mudança) mediana %.1f ms, "
+                "máxima %.1f ms; cliente %.1f ms; legenda \"%s\"\n",
+        qPrintable(nome), linhas, mediana(primeira), menor(primeira), mediana(segunda),
+        maximo(segunda), mediana(client), qPrintable(legendas.value(0)));
+    std::fflush(stdout);
+    Registro::DestruirJanelas();
+    b.Desconectar();
+}
+
 // Cada tecla da pesquisa na janela dos docentes (a do programa: o filtro, a contagem e,
 // quando a linha atual sai da pesquisa, a primeira que aparece mostrada nos campos, com
 // os nomes e os três textos longos), até a grade pintada; e, à parte, só o filtro do
@@ -311,7 +360,8 @@ int main(int argc, char **argv)
     InstalarSaidaEventos(&registro);
     Roteiro mensagens; // nenhuma caixa na tela
     const QString so = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
-    // 'abrir': abertura, memória e ordem; 'pesquisa': as teclas; sem nada, as duas.
+    // 'abrir': abertura, memória e ordem; 'pesquisa': as teclas; 'escolha': a escolha
+    // aberta duas vezes; sem nada, todas.
     const QString parte = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
     QList<Motor> motores;
     if (so != u"postgresql"_s)
@@ -319,11 +369,13 @@ int main(int argc, char **argv)
     if (so != u"sqlite"_s)
         motores << Motor::PostgreSQL;
     for (const Motor m : motores) {
-        if (parte != u"pesquisa"_s)
+        if (parte.isEmpty() || parte == u"abrir"_s)
             medir(m, linhas, execucoes);
-        if (parte != u"abrir"_s)
+        if (parte.isEmpty() || parte == u"pesquisa"_s)
             for (const Celulas c : { Celulas::Latin1, Celulas::ForaDoLatin1 })
                 medirPesquisa(m, linhas, execucoes, c);
+        if (parte.isEmpty() || parte == u"escolha"_s)
+            medirEscolha(m, linhas, execucoes);
     }
     InstalarSaidaEventos(nullptr);
     return 0;

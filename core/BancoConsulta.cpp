@@ -152,6 +152,14 @@ void TQuery::Open()
     emit Aberta();
 }
 
+void TQuery::Reusar()
+{
+    if (!m_ativa)
+        return;
+    m_atual = m_resultado.Linhas() == 0 ? -1 : 0;
+    emit Aberta();
+}
+
 void TQuery::Acrescentar()
 {
     if (!m_ativa) {

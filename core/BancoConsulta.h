@@ -23,6 +23,9 @@ public:
     // fim do resultado, sem mudar a linha atual (a listagem que lê mais a cada página);
     // sem resultado aberto, é Open. Emite Acrescentadas.
     void Acrescentar();
+    // O resultado guardado mostrado de novo, sem ler nada: de volta à primeira linha e
+    // avisado como novo (Aberta), para quem o mostra voltar ao começo dele.
+    void Reusar();
     void ExecSQL(); // comando sem linhas
     // Vários comandos sem linhas (cada um uma lista de linhas), na ordem, em blocos de uma
     // só chamada ao motor. O primeiro que falha interrompe (ErroBanco) e os seguintes não

@@ -4,6 +4,25 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+struct Palavras {
+    QString inicio, fim;
+};
+const Palavras &palavras(Passo passo)
+{
+    static const Palavras p[] = {
+        { u"consultando..."_s, u"consultado"_s },
+        { u"consultando..."_s, u"consultado"_s },
+        { u"contando registros..."_s, u"registros contados"_s },
+        { u"incluindo..."_s, u"incluído"_s },
+        { u"alterando..."_s, u"alterado"_s },
+        { u"apagando..."_s, u"apagado"_s },
+        { u"consultando..."_s, u"consultado"_s },
+    };
+    return p[int(passo)];
+}
+} // namespace
+
 bool RodarComando(
     TQuery &q, int n, const QString &inicio, const std::function<QStringList()> &linhas, bool abrir)
 {
@@ -23,21 +42,26 @@ bool RodarComando(
     }
 }
 
+void RegistrarReuso(int n, Passo passo, int registros)
+{
+    const Palavras &p = palavras(passo);
+    RegistrarEvento(n, p.inicio);
+    if (passo == Passo::ConsultaSemTotal)
+        RegistrarEvento(n, p.fim);
+    else
+        RegistrarEvento(n, p.fim, QString::number(registros) + u" registros"_s);
+}
+
+void RegistrarFalhaAntes(int n, Passo passo, const ErroBanco &falha)
+{
+    RegistrarEvento(n, palavras(passo).inicio);
+    RegistrarErro(n, falha.Mensagem());
+}
+
 bool ExecutarComando(TQuery &q, int n, Passo passo, const std::function<QStringList()> &linhas,
     int *registros, const std::function<void()> &semLinha)
 {
-    static const struct {
-        QString inicio, fim;
-    } palavras[] = {
-        { u"consultando..."_s, u"consultado"_s },
-        { u"consultando..."_s, u"consultado"_s },
-        { u"contando registros..."_s, u"registros contados"_s },
-        { u"incluindo..."_s, u"incluído"_s },
-        { u"alterando..."_s, u"alterado"_s },
-        { u"apagando..."_s, u"apagado"_s },
-        { u"consultando..."_s, u"consultado"_s },
-    };
-    const auto &p = palavras[int(passo)];
+    const Palavras &p = palavras(passo);
     if (passo == Passo::Pagina) {
         // O resultado aberto fica: a página vai para o fim dele.
         try {

@@ -26,6 +26,16 @@ enum class Passo {
 bool RodarComando(TQuery &q, int n, const QString &inicio,
     const std::function<QStringList()> &linhas, bool abrir);
 
+// O resultado já aberto serve de novo (nada mudou desde que foi lido): as palavras de
+// início e de fim do passo (Consulta, ConsultaSemTotal ou Contagem), com os 'registros'
+// que ele deu, como se o comando rodasse, sem rodar nada.
+void RegistrarReuso(int n, Passo passo, int registros);
+
+// A falha percebida antes de o comando do passo rodar (a conexão perdida numa leitura
+// preparatória): o registro que o comando que falhou deixaria (a palavra de início e
+// RegistrarErro com a fonte n).
+void RegistrarFalhaAntes(int n, Passo passo, const ErroBanco &falha);
+
 // Roda o comando das linhas na consulta q, registrando com a fonte n. Na contagem, o
 // número de registros é a primeira coluna da única linha. 'registros' recebe o número
 // de linhas (consulta), a contagem ou as linhas mudadas (inclusão, alteração,

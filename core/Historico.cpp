@@ -66,6 +66,37 @@ QString Texto(const Esquema::Coluna *c, const QJsonValue &v)
     return t;
 }
 
+QString MarcaAlteracoes(TQuery &q, const QString &tabela)
+{
+    if (!q.Database() || !q.Database()->Connected())
+        return {};
+    const bool postgres = q.Database()->Motor() == FonteDados::PostgreSQL;
+    if (postgres) {
+        const Esquema::Tabela *t = Esquema::TabelaPorNome(tabela);
+        if (!t || !t->ComHistorico())
+            return {};
+        // Sem outra transação que grava em curso (toda que grava tem a trava do seu
+        // número de transação), todo Id que o histórico ainda der será maior que o maior
+        // visto agora. O arquivo da tabela e o do histórico mudam quando são esvaziados
+        // (TRUNCATE, que não passa pelo histórico).
+        q.SQL = { u"SELECT CASE WHEN has_table_privilege(%1,'SELECT') AND NOT EXISTS (SELECT "
+                  "FROM pg_locks WHERE locktype='transactionid' AND pid IS DISTINCT FROM "
+                  "pg_backend_pid()) THEN concat_ws('.', pg_relation_filenode(%1), "
+                  "pg_relation_filenode('Historico'), (SELECT MAX(Id) FROM Historico WHERE "
+                  "Tabela=%1)) END"_s.arg(CitarTexto(t->nome)) };
+    } else {
+        q.SQL = { u"SELECT data_version || '.' || total_changes() FROM pragma_data_version"_s };
+    }
+    try {
+        q.Open();
+        return q.RecordCount() ? q.Campo0() : QString();
+    } catch (const ErroBanco &) {
+        if (!q.Database()->Connected())
+            throw; // quem lê a listagem registra a conexão perdida, como a leitura faria
+        return {}; // sem a marca, a listagem é lida de novo
+    }
+}
+
 namespace {
 std::optional<QJsonObject> objeto(const TQuery &q, const QString &campo)
 {

@@ -67,6 +67,18 @@ QStringList Usuarios(TQuery &q);
 // desta máquina, no motor da conexão do programa.
 QString MomentoLocal(const QString &coluna);
 
+// Marca das alterações da tabela de nome dado, lida com um comando pequeno na consulta
+// dada, antes de uma listagem da tabela: a mesma marca lida de novo mais tarde quer dizer
+// que nenhuma linha da tabela mudou desde então, por este programa ou por outro, e que o
+// que a listagem leu ainda vale. Vazia quando não se pode saber (ler de novo).
+// SQLite: o contador de alterações do arquivo gravadas por outras conexões (data_version)
+// e as desta conexão (total_changes), do arquivo inteiro. PostgreSQL: o último Id do
+// histórico da tabela (índice Tabela, Id); não se sabe numa tabela sem histórico, num login
+// que não lê o histórico dela, nem com outra transação que grava em curso (ela pode ter
+// tirado um Id menor e confirmar depois da listagem). Só a conexão perdida lança
+// (ErroBanco, como TDatabase::Falha a dá); qualquer outra falha dá a marca vazia.
+QString MarcaAlteracoes(TQuery &q, const QString &tabela);
+
 // Uma coluna cujo valor agora difere do que a alteração deixou.
 struct Diferenca {
     QString tabela;

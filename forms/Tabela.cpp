@@ -4,6 +4,7 @@
 #include "CatalogoTabelas.h"
 #include "Comando.h"
 #include "GravacaoTabela.h"
+#include "Historico.h"
 #include "Listagem.h"
 #include "Mensagens.h"
 #include "MontagemTabela.h"
@@ -185,16 +186,19 @@ void TFormTabela::ApagarCampos()
         c->Limpar();
 }
 
-bool TFormTabela::ContarRegistros(const QStringList &sentenca)
+bool TFormTabela::ContarRegistros(const QStringList &sentenca, int *total)
 {
     if (!Editando())
         DBGridPesquisa->setEnabled(true);
-    int total = 0;
+    int contados = 0;
     const bool ok = ExecutarComando(
         *Query, NumeroTabela, Passo::Contagem,
-        [&] { return sentenca.isEmpty() ? SentencaContagem() : sentenca; }, &total);
-    if (ok)
-        GroupBox2->setTitle(u" Listagem ("_s + QString::number(total) + u") "_s);
+        [&] { return sentenca.isEmpty() ? SentencaContagem() : sentenca; }, &contados);
+    if (ok) {
+        GroupBox2->setTitle(u" Listagem ("_s + QString::number(contados) + u") "_s);
+        if (total)
+            *total = contados;
+    }
     return ok;
 }
 
@@ -237,17 +241,65 @@ void TFormTabela::ConsultarTabela()
     // A lista só volta a ser usável quando a edição termina.
     if (!Editando())
         DBGridPesquisa->setEnabled(true);
-    if (CatalogoJanelas::ContaAntesDeListar(NumeroTabela)) {
-        // O total da legenda vem da contagem.
-        ContarRegistros();
-        ExecutarComando(
-            *Query, NumeroTabela, Passo::ConsultaSemTotal, [this] { return SentencaConsulta(); });
-        return;
+    // A marca é lida antes da listagem: o que mudar entre as duas leituras muda a marca, e
+    // a próxima abertura lê de novo.
+    const bool conta = CatalogoJanelas::ContaAntesDeListar(NumeroTabela);
+    QString marca;
+    bool perdida = false;
+    try {
+        marca = Historico::MarcaAlteracoes(Servidor::Query(), NomeTabela(NumeroTabela));
+    } catch (const ErroBanco &e) {
+        // A conexão caiu: o registro é o do primeiro comando, que falharia do mesmo jeito.
+        RegistrarFalhaAntes(NumeroTabela, conta ? Passo::Contagem : Passo::Consulta, e);
+        perdida = true;
     }
-    int total = 0;
-    if (ExecutarComando(
-            *Query, NumeroTabela, Passo::Consulta, [this] { return SentencaConsulta(); }, &total))
-        GroupBox2->setTitle(u" Listagem ("_s + QString::number(total) + u") "_s);
+    if (m_abrindoEscolha && !perdida && reusarListagem(marca))
+        return;
+    m_lida = {};
+    if (perdida && !conta)
+        return;
+    bool ok = false;
+    if (conta) {
+        // O total da legenda vem da contagem.
+        int contagem = 0;
+        const bool contou = !perdida && ContarRegistros({}, &contagem);
+        ok = ExecutarComando(*Query, NumeroTabela, Passo::ConsultaSemTotal, [this] {
+            return SentencaConsulta();
+        }) && contou;
+        m_lida.contagem = contagem;
+    } else {
+        int total = 0;
+        ok = ExecutarComando(
+            *Query, NumeroTabela, Passo::Consulta, [this] { return SentencaConsulta(); }, &total);
+        if (ok)
+            GroupBox2->setTitle(u" Listagem ("_s + QString::number(total) + u") "_s);
+    }
+    if (ok) {
+        m_lida.sentenca = Query->SQL;
+        m_lida.marca = marca;
+    }
+}
+
+bool TFormTabela::reusarListagem(const QString &marca)
+{
+    if (marca.isEmpty() || marca != m_lida.marca || !Query->Active()
+        || Query->SQL != m_lida.sentenca)
+        return false;
+    try {
+        if (SentencaConsulta() != m_lida.sentenca)
+            return false; // outro nível, outro filtro, outra linha-mãe
+    } catch (const ErroBanco &) {
+        return false; // a leitura de novo registra a falha
+    }
+    // O registro fica como o de uma leitura: as mesmas palavras, os mesmos totais.
+    const int total = m_lida.contagem.value_or(Query->RecordCount());
+    if (m_lida.contagem)
+        RegistrarReuso(NumeroTabela, Passo::Contagem, total);
+    RegistrarReuso(NumeroTabela, m_lida.contagem ? Passo::ConsultaSemTotal : Passo::Consulta,
+        Query->RecordCount());
+    GroupBox2->setTitle(u" Listagem ("_s + QString::number(total) + u") "_s);
+    Query->Reusar();
+    return true;
 }
 
 bool TFormTabela::LerId()
@@ -746,7 +798,11 @@ void TFormTabela::showEvent(QShowEvent *e)
             move(tela->availableGeometry().center() - rect().center());
     }
     trazerParaFrente();
+    // Aberta como escolha, a listagem pode servir de novo (reusarListagem); do menu, ou
+    // com "&Atualizar", é lida sempre.
+    m_abrindoEscolha = Modo == ModoTabela::Escolhendo;
     ExibirJanela();
+    m_abrindoEscolha = false;
 }
 
 void TFormTabela::trazerParaFrente()

@@ -24,6 +24,7 @@
 #include <QHash>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -228,8 +229,8 @@ protected:
     void MostrarBotoes(bool on); // Incluir, Modificar, Excluir (off: nem Aceitar)
     void ApagarCampos(); // todos os campos e o Id vazios
     // Conta as linhas (a contagem da janela para o nível, ou a dada) e põe o total na
-    // legenda da listagem.
-    bool ContarRegistros(const QStringList &sentenca = {});
+    // legenda da listagem (e em 'total', quando dado).
+    bool ContarRegistros(const QStringList &sentenca = {}, int *total = nullptr);
     // Começa uma edição: a lista bloqueada e o aviso dos campos amarelos à vista, o Modo
     // (Incluindo ou Modificando), o nível da edição, nenhuma pesquisa esvaziada, os campos
     // editáveis e a caixa que o campo que decide escolhe. A inclusão limpa os campos
@@ -293,6 +294,9 @@ private:
     bool emExecucaoModal() const { return m_execucoes > 0; }
     void trazerParaFrente();
     void aoDesconectar();
+    // A escolha que abre de novo sobre a tabela que não mudou (a mesma marca de
+    // alterações) e com a mesma sentença mostra o resultado já lido, sem ler de novo.
+    bool reusarListagem(const QString &marca);
 
     int m_numeroTabela = 0;
     DescricaoJanela m_descricao;
@@ -310,6 +314,14 @@ private:
     bool m_centralizada = false;
     bool m_linhaApagada = false; // a linha mostrada não existe mais (AvisarLinhaApagada)
     int m_nivelDaEdicao = 0; // NivelAcesso ao começar a inclusão ou alteração
+    // O que a última listagem leu, para a próxima abertura como escolha: a sentença, a
+    // marca das alterações lida antes dela (vazia: não serve de novo) e a contagem.
+    struct ListagemLida {
+        QStringList sentenca;
+        QString marca;
+        std::optional<int> contagem; // a janela contou antes de listar
+    } m_lida;
+    bool m_abrindoEscolha = false; // ExibirJanela da abertura como escolha
 };
 
 template <class T> T *ControleJanela<T>::get() const

@@ -668,6 +668,58 @@ private slots:
         QVERIFY2(ok, qPrintable(erro));
         QCOMPARE(saida.split(u'\n', Qt::SkipEmptyParts), tabelas);
     }
+
+    // A marca das alterações que as escolhas comparam, no PostgreSQL: todo nível a lê nas
+    // tabelas que lê (o último Id do histórico de cada uma, que a segurança por linha do
+    // histórico lhe mostra); com outra transação que grava em curso não se sabe (vazia).
+    void marcaDasAlteracoesPorNivel_data()
+    {
+        QTest::addColumn<int>("nivel");
+        for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
+            QTest::newRow(qPrintable(QString::number(nivel))) << nivel;
+    }
+    void marcaDasAlteracoesPorNivel()
+    {
+        EXIGIR_BANCO(b);
+        if (MotorAtual() != Motor::PostgreSQL)
+            QSKIP("O SQLite não tem logins; a marca é a do arquivo inteiro.");
+        QFETCH(int, nivel);
+        // Uma alteração no histórico de cada tabela que o tem.
+        QStringList tabelas;
+        for (const Esquema::Tabela &t : Esquema::Tabelas())
+            if (t.ComHistorico())
+                tabelas << u"('"_s + t.nome + u"')"_s;
+        QVERIFY2(b.Executar(u"INSERT INTO Historico (Momento,Usuario,Tabela,Registro,Operacao) "
+                            "SELECT now(),'postgres',t,'1','U' FROM (VALUES %1) v (t)"_s.arg(
+                                tabelas.join(u','))),
+            qPrintable(b.UltimoErro()));
+        QCOMPARE(b.Conectar(nivel), QString());
+        QStringList lidas;
+        for (const Esquema::Direito &d : Esquema::DireitosNivel(nivel)) {
+            const Esquema::Tabela *t = Esquema::TabelaPorNome(d.tabela);
+            if (!d.selecionar || !t || !t->ComHistorico())
+                continue;
+            const QString marca = Historico::MarcaAlteracoes(Servidor::Query(), t->nome);
+            const QString ultimo
+                = b.Valor(u"SELECT MAX(Id) FROM Historico WHERE Tabela='%1'"_s.arg(t->nome));
+            QVERIFY2(marca.endsWith(u'.' + ultimo), qPrintable(t->nome + u": "_s + marca));
+            lidas << t->nome;
+        }
+        if (lidas.isEmpty())
+            return; // o nível não lê tabela com histórico
+        // A alteração de outra transação: não se sabe enquanto ela não termina; depois, a
+        // marca mudou.
+        const QString antes = Historico::MarcaAlteracoes(Servidor::Query(), lidas.first());
+        QVERIFY(b.Executar(u"BEGIN"_s));
+        QVERIFY(b.Executar(u"INSERT INTO Historico (Momento,Usuario,Tabela,Registro,Operacao) "
+                           "VALUES (now(),'postgres','%1','1','U')"_s.arg(lidas.first())));
+        const QString durante = Historico::MarcaAlteracoes(Servidor::Query(), lidas.first());
+        QVERIFY(b.Executar(u"COMMIT"_s));
+        QCOMPARE(durante, QString());
+        const QString depois = Historico::MarcaAlteracoes(Servidor::Query(), lidas.first());
+        QVERIFY(!depois.isEmpty());
+        QVERIFY(depois != antes);
+    }
 };
 
 QTEST_GUILESS_MAIN(TesteHistoricoBanco)

@@ -359,6 +359,63 @@ private slots:
             Valor(u"SELECT Categoria FROM Docentes WHERE Id=40"_s), fechar ? u"20"_s : u"21"_s);
     }
 
+    // A escolha aberta de novo sobre a tabela que não mudou mostra o que já leu (o
+    // resultado não é fechado nem lido de novo), com o mesmo registro de uma leitura; a
+    // mudança feita por outra conexão, ou por esta, entre as aberturas é vista.
+    void escolhaReusaListagemSemMudanca_data()
+    {
+        QTest::addColumn<bool>("outraConexao");
+        QTest::newRow("outra conexão") << true;
+        QTest::newRow("esta conexão") << false;
+    }
+    void escolhaReusaListagemSemMudanca()
+    {
+        QFETCH(bool, outraConexao);
+        Roteiro r;
+        TFormTabela *c = categorias();
+        struct Abertura {
+            bool leu = false;
+            QStringList nomes, registro;
+        };
+        const auto abrir = [&] {
+            Abertura a;
+            QSignalSpy fechada(c->Query, &TQuery::Fechada);
+            Eventos().Limpar();
+            AoAbrir(c, [&] {
+                a.leu = !fechada.isEmpty();
+                a.registro = Linhas();
+                for (int i = 0; i < c->Query->RecordCount(); ++i)
+                    a.nomes << c->Query->Texto(i, c->Query->NomesCampos().indexOf(u"Nome"_s));
+                ClicarLinha(c, 1);
+                c->BitBtnFechar->click();
+            });
+            TFormTabela::EscolherEm(13);
+            return a;
+        };
+        const Abertura primeira = abrir();
+        const Abertura segunda = abrir();
+        QVERIFY(!segunda.leu);
+        QCOMPARE(segunda.nomes, primeira.nomes);
+        QCOMPARE(segunda.registro, primeira.registro);
+        QCOMPARE(c->GroupBox2->title(), u" Listagem (3) "_s);
+
+        const QString mudar = u"UPDATE DocenteCategorias SET Nome='Adjunto' WHERE Id=21"_s;
+        if (outraConexao)
+            Exec(mudar);
+        else
+            QCOMPARE(BancoTeste::RodarNoPrograma(mudar), QString());
+        const Abertura terceira = abrir();
+        QVERIFY(terceira.leu);
+        QVERIFY(terceira.nomes.contains(u"Adjunto"_s));
+        QVERIFY(!terceira.nomes.contains(u"Associado"_s));
+        QCOMPARE(terceira.registro, primeira.registro);
+        // Do menu, a janela lê sempre.
+        QSignalSpy fechada(c->Query, &TQuery::Fechada);
+        c->show();
+        QCOMPARE(fechada.count(), 1);
+        c->BitBtnFechar->click();
+    }
+
     void escolhaAbertaDoMenuConsultando()
     {
         Roteiro r;
