@@ -24,10 +24,13 @@ instalar_pacotes() {
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${faltam[@]}"
 }
 
+# compilar [alvos...]: sem alvos, tudo (o programa, os testes e as medidas); o run.sh
+# pede só o programa, o que abre a primeira janela bem antes numa máquina nova.
 compilar() {
-  local lancador=()
+  local lancador=() alvos=()
+  [ $# -gt 0 ] && alvos=(--target "$@")
   # ccache, quando instalado, guarda as compilações entre pastas de trabalho
   command -v ccache >/dev/null && lancador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lancador[@]}" >/dev/null
-  cmake --build build -j"$(nproc)"
+  cmake --build build -j"$(nproc)" "${alvos[@]}"
 }

@@ -28,7 +28,9 @@ conteudo=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in ./usr/bin/tarvisco ./usr/bin/tarvisco_criar_banco \
   "./usr/share/applications/$id.desktop" \
   "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
-  "./usr/share/metainfo/$id.metainfo.xml"; do
+  "./usr/share/metainfo/$id.metainfo.xml" \
+  ./usr/share/doc/tarvisco/copyright ./usr/share/doc/tarvisco/changelog.gz \
+  ./usr/share/man/man1/tarvisco.1.gz ./usr/share/man/man1/tarvisco_criar_banco.1.gz; do
   grep -qxF "$f" <<<"$conteudo" || { echo "falta no pacote: $f"; falhou=1; }
 done
 
@@ -59,4 +61,17 @@ if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net --pedantic "$saida/raiz/usr/share/metainfo/$id.metainfo.xml" \
     || falhou=1
 fi
+# o changelog e as páginas de manual se leem (gzip íntegro; o manual passa pelo groff)
+for f in usr/share/doc/tarvisco/changelog.gz usr/share/man/man1/tarvisco.1.gz \
+  usr/share/man/man1/tarvisco_criar_banco.1.gz; do
+  gzip -t "$saida/raiz/$f" || { echo "arquivo comprimido inválido: $f"; falhou=1; }
+done
+if command -v groff >/dev/null; then
+  for m in tarvisco tarvisco_criar_banco; do
+    zcat "$saida/raiz/usr/share/man/man1/$m.1.gz" | groff -k -man -Tutf8 2>&1 >/dev/null \
+      | grep . && { echo "página de manual com avisos: $m"; falhou=1; }
+  done
+fi
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  "$saida/raiz/usr/share/doc/tarvisco/copyright" || { echo "copyright fora do formato"; falhou=1; }
 exit $falhou

@@ -253,6 +253,33 @@ private slots:
         QVERIFY2(ok, qPrintable(c.Erro()));
     }
 
+    // Com --demonstracao o banco novo recebe a faculdade fictícia do banco embutido, e as
+    // sequências continuam depois dos Id dela; sem a opção, só as linhas iniciais. Com
+    // --atualizar a opção é recusada antes de qualquer conexão.
+    void demonstracaoOpcional()
+    {
+        ClusterPostgres &c = cluster(true);
+        ExecucaoCriarBanco e = CriarBanco(
+            opcoesBanco(c, u"com_demo"_s) << u"--demonstracao"_s, senhaDoNivel, {}, {});
+        QVERIFY2(e.saida == 0, qPrintable(e.texto));
+        e = CriarBanco(opcoesBanco(c, u"sem_demo"_s), senhaDoNivel, {}, {});
+        QVERIFY2(e.saida == 0, qPrintable(e.texto));
+        QCOMPARE(c.Psql(u"sem_demo"_s, u"SELECT COUNT(*) FROM Docentes WHERE Id > 1"_s).trimmed(),
+            u"0"_s);
+        QVERIFY(
+            c.Psql(u"com_demo"_s, u"SELECT COUNT(*) FROM Docentes WHERE Id > 1"_s).trimmed().toInt()
+            >= 20);
+        QCOMPARE(c.Psql(u"com_demo"_s,
+                      u"SELECT (SELECT MAX(Id) FROM Departamentos) < nextval("
+                      "pg_get_serial_sequence('departamentos', 'id'))"_s)
+                     .trimmed(),
+            u"t"_s);
+        e = CriarBanco(opcoesBanco(c, u"com_demo"_s) << u"--atualizar"_s << u"--demonstracao"_s,
+            senhaDoNivel, {}, {});
+        QCOMPARE(e.saida, 2);
+        QVERIFY2(e.texto.contains(u"--demonstracao"_s), qPrintable(e.texto));
+    }
+
     // Interrompido no meio (esperando a trava de um login que outra sessão está mudando):
     // Ctrl-C não deixa banco nenhum nem muda login; morto (SIGKILL), deixa só o banco
     // provisório, nunca o nome pedido, e a execução seguinte diz como recuperar.

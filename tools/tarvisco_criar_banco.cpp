@@ -58,6 +58,7 @@ struct Opcoes {
     FonteDados fonte; // host, porta, banco e TLS, como no Dados_HP.conf
     QString superusuario;
     bool atualizar = false; // banco existente: só o que falta do esquema
+    bool demonstracao = false; // banco novo com a faculdade fictícia do banco embutido
 };
 
 // ---------------------------------------------------------------- entrada
@@ -83,6 +84,9 @@ void declararOpcoes(QCommandLineParser &p)
     p.addOption({ u"atualizar"_s,
         u"Num banco já criado por uma versão anterior, cria o que falta do esquema de agora "
         "(índices, histórico) sem tocar nos dados nem nos logins; não lê senhas."_s });
+    p.addOption({ u"demonstracao"_s,
+        u"Grava no banco novo a faculdade fictícia de demonstração do banco embutido "
+        "(para experimentar o programa; não num banco de verdade)."_s });
 }
 
 // Nome do banco: minúsculas, dígitos e _, até 63 bytes (o limite dos nomes do servidor).
@@ -111,6 +115,9 @@ Opcoes lerOpcoes(const QCommandLineParser &p)
     f.banco = p.value(u"banco"_s);
     conferirNomeBanco(f.banco);
     o.atualizar = p.isSet(u"atualizar"_s);
+    o.demonstracao = p.isSet(u"demonstracao"_s);
+    if (o.atualizar && o.demonstracao)
+        throw Recusa { u"--demonstracao só vale na criação, não com --atualizar."_s };
     o.superusuario = p.value(u"superusuario"_s);
     if (o.superusuario.isEmpty())
         throw Recusa { u"Superusuário vazio."_s };
@@ -473,12 +480,18 @@ void reporLogins(Conexao &c)
             + ficou.join(u"; "_s));
 }
 
-QStringList comandosEsquema(Conexao &c, const QString &banco)
+QStringList comandosEsquema(Conexao &c, const QString &banco, bool demonstracao)
 {
-    return QStringList { u"REVOKE ALL ON DATABASE %1 FROM PUBLIC"_s.arg(c.Identificador(banco)),
-        u"REVOKE ALL ON SCHEMA public FROM PUBLIC"_s }
-    + Esquema::ComandosCriacao(FonteDados::PostgreSQL)
+    QStringList comandos
+        = QStringList { u"REVOKE ALL ON DATABASE %1 FROM PUBLIC"_s.arg(c.Identificador(banco)),
+              u"REVOKE ALL ON SCHEMA public FROM PUBLIC"_s }
+        + Esquema::ComandosCriacao(FonteDados::PostgreSQL)
         + Esquema::ComandosLinhasIniciais(FonteDados::PostgreSQL);
+    // a demonstração grava os Id dela: as sequências continuam depois deles
+    if (demonstracao)
+        comandos << Esquema::ComandosDemonstracao(FonteDados::PostgreSQL)
+                 << Esquema::ComandosAjustarIdentidades();
+    return comandos;
 }
 
 QStringList comandosDireitos(Conexao &c, const QString &banco)
@@ -507,7 +520,7 @@ void prepararBanco(const Opcoes &o, const QString &banco, const QHash<QString, Q
         for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
             c.ExecutarCalado(logins.at(nivel - 1), u"login "_s + UsuarioNivel(nivel));
         reporLogins(c);
-        c.Executar(comandosEsquema(c, banco));
+        c.Executar(comandosEsquema(c, banco, o.demonstracao));
         c.Executar(comandosDireitos(c, banco));
         c.Executar(Esquema::ComandosSegurancaLinhas());
         c.Executar(Esquema::ComandosHistorico(FonteDados::PostgreSQL)); // depois das linhas
