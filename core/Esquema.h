@@ -125,6 +125,9 @@ QStringList ComandosDireitos(int nivel);
 // seu departamento (só o dono a grava), a função do departamento do login, a ativação e
 // as políticas. Depois das linhas iniciais (os departamentos dos níveis).
 QStringList ComandosSegurancaLinhas();
+// O mesmo num banco de uma versão anterior (--atualizar): cria o que falta e repõe a
+// função e as políticas de agora.
+QStringList ComandosAtualizarSegurancaLinhas();
 // O Id do departamento do login da sessão, como o servidor o vê (nulo para os outros
 // logins): "public.departamento_do_login()".
 extern const QString DepartamentoDoLogin;

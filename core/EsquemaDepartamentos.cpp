@@ -30,18 +30,31 @@ const QString Departamento = DepartamentoDoLogin;
 // da linha de Departamentos que tem o nome do nível. Só o dono grava nesta tabela: o
 // login pode renomear o seu departamento (a janela grava o Nome), mas continua preso ao
 // mesmo Id, e o nome novo não entrega a ninguém as linhas de outro departamento.
-QStringList comandosLoginsDepartamentos(const QString &para)
+//
+// Num banco de uma versão anterior (a função lia o departamento pelo nome), a tabela é
+// criada com o que a função antiga daria a cada login (a menor linha com o nome do
+// nível); um login que já está nela fica como o dono o deixou, e um sem linha do seu
+// nome fica sem departamento, como quando a linha é excluída.
+QStringList comandosLoginsDepartamentos(const QString &para, bool atualizar)
 {
-    QStringList c
-        = { u"CREATE TABLE public.%1 (Login text PRIMARY KEY, Departamento integer NOT NULL)"_s.arg(
-            TabelaLoginsDepartamentos) };
-    for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
-        if (NivelDeDepartamento(nivel))
+    QStringList c = { u"CREATE TABLE %1public.%2 (Login text PRIMARY KEY, Departamento "
+                      "integer NOT NULL)"_s.arg(
+                          atualizar ? u"IF NOT EXISTS "_s : QString(), TabelaLoginsDepartamentos) };
+    for (int nivel = 1; nivel <= NumeroNiveis; ++nivel) {
+        if (!NivelDeDepartamento(nivel))
+            continue;
+        const QString login = CitarTexto(UsuarioNivel(nivel));
+        const QString nome = CitarTexto(DepartamentoNivel(nivel));
+        if (atualizar)
+            c << u"INSERT INTO public.%1 (Login, Departamento) SELECT %2, MIN(Id) FROM "
+                 "public.%3 WHERE Nome = %4 HAVING COUNT(*) > 0 ON CONFLICT (Login) DO NOTHING"_s
+                     .arg(TabelaLoginsDepartamentos, login, NomeTabela(10), nome);
+        else
             // Sem a linha do nível (ou com duas) o comando falha: NOT NULL ou a subconsulta.
             c << u"INSERT INTO public.%1 (Login, Departamento) VALUES (%2, "
-                 "(SELECT Id FROM public.%3 WHERE Nome = %4))"_s.arg(TabelaLoginsDepartamentos,
-                     CitarTexto(UsuarioNivel(nivel)), NomeTabela(10),
-                     CitarTexto(DepartamentoNivel(nivel)));
+                 "(SELECT Id FROM public.%3 WHERE Nome = %4))"_s.arg(
+                     TabelaLoginsDepartamentos, login, NomeTabela(10), nome);
+    }
     c << u"GRANT SELECT ON public.%1 TO %2"_s.arg(TabelaLoginsDepartamentos, para);
     return c;
 }
@@ -51,7 +64,7 @@ QStringList comandosLoginsDepartamentos(const QString &para)
 // caminho de procura fixo: uma tabela temporária do mesmo nome não a engana.
 QString comandoFuncao()
 {
-    return u"CREATE FUNCTION %1 RETURNS integer LANGUAGE sql STABLE "
+    return u"CREATE OR REPLACE FUNCTION %1 RETURNS integer LANGUAGE sql STABLE "
            "SET search_path = public, pg_temp AS $$SELECT d.Id FROM public.%2 l "
            "JOIN public.%3 d ON d.Id = l.Departamento WHERE l.Login = current_user$$"_s.arg(
                Departamento, TabelaLoginsDepartamentos, NomeTabela(10));
@@ -85,7 +98,10 @@ QString podeExcluir(const Confinamento &c, const QString &linha)
 }
 } // namespace
 
-QStringList ComandosSegurancaLinhas()
+namespace {
+// A tabela dos logins, a função e as políticas; ao atualizar um banco de uma versão
+// anterior, as políticas antigas saem e entram as de agora.
+QStringList comandosSeguranca(bool atualizar)
 {
     QStringList logins;
     for (int nivel = 1; nivel <= NumeroNiveis; ++nivel)
@@ -93,10 +109,14 @@ QStringList ComandosSegurancaLinhas()
             logins << UsuarioNivel(nivel);
     const QString para = logins.join(u", "_s);
 
-    QStringList c = comandosLoginsDepartamentos(para) << comandoFuncao();
+    QStringList c = comandosLoginsDepartamentos(para, atualizar) << comandoFuncao();
     for (const Confinamento &t : CatalogoJanelas::Confinamentos()) {
         const QString nome = NomeTabela(t.tabela);
         const QString dele = doDepartamento(t, nome);
+        if (atualizar)
+            for (const QString &p :
+                { u"todos"_s, PoliticaIncluir, PoliticaAlterar, PoliticaExcluir })
+                c << u"DROP POLICY IF EXISTS %1 ON %2"_s.arg(p, nome);
         // As políticas restritivas valem só para os logins de departamento; a permissiva
         // deixa todos os outros como estavam (nenhum login é dono de tabela).
         c << u"ALTER TABLE %1 ENABLE ROW LEVEL SECURITY"_s.arg(nome)
@@ -109,6 +129,17 @@ QStringList ComandosSegurancaLinhas()
                  PoliticaExcluir, nome, para, podeExcluir(t, nome));
     }
     return c;
+}
+} // namespace
+
+QStringList ComandosSegurancaLinhas()
+{
+    return comandosSeguranca(false);
+}
+
+QStringList ComandosAtualizarSegurancaLinhas()
+{
+    return comandosSeguranca(true);
 }
 
 } // namespace Esquema

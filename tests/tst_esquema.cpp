@@ -211,7 +211,15 @@ private slots:
                     u"CREATE TRIGGER historico_incluir_excluir AFTER INSERT OR DELETE ON Docentes "
                     "FOR EACH ROW EXECUTE FUNCTION historico_gravar(%1)"_s.arg(args),
                     u"CREATE TRIGGER historico_alterar AFTER UPDATE ON Docentes FOR EACH ROW "
-                    "EXECUTE FUNCTION historico_gravar(%1)"_s.arg(args) })
+                    "EXECUTE FUNCTION historico_gravar(%1)"_s.arg(args),
+                    // o departamento do login pelo nome, sem a tabela dos logins, e uma
+                    // política a menos
+                    u"DROP TABLE LoginsDepartamentos"_s,
+                    u"CREATE OR REPLACE FUNCTION public.departamento_do_login() RETURNS integer "
+                    "LANGUAGE sql STABLE SET search_path = public AS $$SELECT MIN(Id) FROM "
+                    "Departamentos WHERE Nome = CASE current_user WHEN 'tarvisco_deptobio' "
+                    "THEN 'Biologia' END$$"_s,
+                    u"DROP POLICY departamento_alterar ON Docentes"_s })
                 QVERIFY2(b.Executar(c), qPrintable(b.UltimoErro()));
         } else {
             for (const QString &g :
@@ -250,6 +258,17 @@ private slots:
         tzset();
         QCOMPARE(erro, QString());
         QCOMPARE(b.Valor(gatilhos), novos);
+        if (pg) {
+            // Cada login de departamento preso ao Id do seu, a função de agora e todas as
+            // políticas.
+            QCOMPARE(b.Valor(u"SELECT COUNT(*) FROM LoginsDepartamentos l JOIN Departamentos d "
+                             "ON d.Id = l.Departamento"_s),
+                u"4"_s);
+            QVERIFY(b.Valor(u"SELECT prosrc FROM pg_proc WHERE proname = 'departamento_do_login'"_s)
+                        .contains(u"LoginsDepartamentos"_s));
+            QCOMPARE(b.Valor(u"SELECT COUNT(*) FROM pg_policies WHERE tablename = 'docentes'"_s),
+                u"4"_s);
+        }
         for (const QString &c :
             { u"docentes.departamento"_s, u"historico.usuario"_s, u"docentesobservacao.docente"_s })
             QVERIFY2(colunasIndexadas(b).contains(c), qPrintable(c));

@@ -554,6 +554,7 @@ void atualizar(const Opcoes &o)
         throw ErroBanco(db.lastError().text());
     try {
         c.Executar(Esquema::ComandosAtualizarPostgres());
+        c.Executar(Esquema::ComandosAtualizarSegurancaLinhas());
         if (!db.commit())
             throw ErroBanco(db.lastError().text());
     } catch (...) {
