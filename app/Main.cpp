@@ -52,8 +52,8 @@ const QStringList MenuAjuda = { u"AjudaContactarWebMaster"_s, u"AjudaSobre"_s };
 
 const QString MensagemConexaoPerdida
     = u"A conexão com o servidor foi perdida.\n\r\n\rO que estava sendo incluído ou modificado "
-      "continua nas janelas. Conecte-se novamente (Arquivo, Conectar com Servidor) e "
-      "pressione Aceitar para gravar, ou Cancelar para desistir."_s;
+      "continua nas janelas. Conecte-se novamente e pressione Aceitar para gravar, ou "
+      "Cancelar para desistir.\n\r\n\rConectar de novo?"_s;
 
 // "Courier New"; onde não está instalada, o sistema a troca pela sua equivalente de
 // largura fixa (a dica TypeWriter), numa só busca de fonte.
@@ -432,8 +432,13 @@ void TFormMain::DatabaseConexaoPerdida()
 {
     // A plataforma já fechou a conexão (DatabaseAfterDisconnect pôs a janela no estado
     // desconectado); o usuário recebe uma só mensagem por perda, no lugar dos textos do
-    // motor de cada comando que falhou.
-    Mensagens::Informar(MensagemConexaoPerdida);
+    // motor de cada comando que falhou. Ela oferece a reconexão onde o usuário está (uma
+    // janela modal bloqueia o menu Arquivo): feita depois que o comando que falhou
+    // terminou de voltar, com o mesmo login; a edição fica na tela para o próximo Aceitar.
+    if (!Mensagens::Confirmar(MensagemConexaoPerdida))
+        return;
+    QMetaObject::invokeMethod(
+        this, [] { Conexao::Reconectar(); }, Qt::QueuedConnection);
 }
 
 void TFormMain::DatabaseBeforeDisconnect()

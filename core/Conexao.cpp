@@ -22,6 +22,10 @@ const QString MensagemPermissoes
       "das permissões de acesso às tabelas para o seu login."_s;
 } // namespace
 
+const QString MensagemReconexaoFalhou
+    = u"Não foi possível conectar de novo com o servidor.\n\r\n\rO que estava sendo incluído "
+      "ou modificado continua nas janelas."_s;
+
 std::optional<Configuracao> LerConfiguracao()
 {
     if (!Servidor::Database().Connected())
@@ -129,6 +133,26 @@ bool DefinirFiltroDasTabelas()
         RegistrarEvento(0, u"consultado"_s, u"filtro SQL definido"_s);
     }
     return true;
+}
+
+bool Reconectar()
+{
+    TDatabase &db = Servidor::Database();
+    if (db.Connected())
+        return true;
+    try {
+        db.Open(true);
+    } catch (const ErroBanco &e) {
+        RegistrarErro(0, e.Mensagem());
+        // O servidor ainda fora do alcance (ou o arquivo ilegível) não tem caixa no
+        // registro; quem pediu para conectar de novo, talvez numa janela modal que esconde
+        // o registro, fica sabendo. A senha recusada já tem a sua, e o pedido de senha
+        // cancelado é a vontade do usuário.
+        const QString &m = e.Mensagem();
+        if (m.contains(u"Cannot connect"_s) && !m.contains(u"password prompt cancelled"_s))
+            Mensagens::Informar(MensagemReconexaoFalhou);
+    }
+    return db.Connected();
 }
 
 } // namespace Conexao

@@ -35,4 +35,13 @@ bool ModificarContagem(int mudanca);
 // listaria tudo.
 bool DefinirFiltroDasTabelas();
 
+// Conecta de novo, depois de uma conexão perdida, com o mesmo login (os parâmetros da
+// conexão): no PostgreSQL, com a senha que esse login deu nesta sessão, sem perguntar (sem
+// ela, o pedido de senha de sempre). Os passos depois de conectar (configuração,
+// contagem, filtro) vêm dos eventos da conexão, como no Conectar. Uma falha vai para
+// RegistrarErro; o servidor ainda fora do alcance, também a caixa MensagemReconexaoFalhou.
+// true quando a conexão ficou aberta.
+bool Reconectar();
+extern const QString MensagemReconexaoFalhou;
+
 } // namespace Conexao
