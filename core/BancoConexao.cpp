@@ -25,11 +25,30 @@ TDatabase::PedidoSenha &pedidoSenha()
 
 int contadorConexoes = 0;
 
+// SQLite: o motivo da falha no arquivo (apagado, vazio, disco cheio, só de leitura), com o
+// código estendido da conexão quando o dado é o mesmo sem a extensão.
+FalhaSQLite falhaDoArquivo(const QSqlDatabase &conexao, int codigo)
+{
+    sqlite3 *s = MotorSQLite::Conexao(conexao);
+    if (!s)
+        return {};
+    const int estendido = sqlite3_extended_errcode(s);
+    if (!codigo || (estendido & 0xFF) == codigo)
+        codigo = estendido;
+    const QFileInfo arquivo(conexao.databaseName());
+    return FalhaSQLite::De(
+        codigo, arquivo.absoluteFilePath(), arquivo.exists() ? arquivo.size() : -1);
+}
+
 // A falha veio de uma conexão que não serve mais? PostgreSQL: a sessão caiu (servidor
 // parado, reiniciado, rede). SQLite: o arquivo travado por outro programa além da espera,
 // ilegível, trocado por outra coisa ou inacessível.
 bool conexaoPerdida(const QSqlDatabase &conexao, int codigoSqlite)
 {
+    if (conexao.driverName() == u"QSQLITE"_s) {
+        if (const FalhaSQLite f = falhaDoArquivo(conexao, codigoSqlite); !f.motivo.isEmpty())
+            return f.perdida;
+    }
     if (conexao.driverName() == u"QPSQL"_s)
         return MotorPostgres::Perdida(ConexaoLibpq(conexao));
     if (sqlite3 *s = MotorSQLite::Conexao(conexao))
@@ -134,8 +153,14 @@ void TDatabase::Open(bool senhaDaSessao)
             Esquema::PrepararSQLite(db, usuarioHistorico(usuario));
         } catch (const ErroBanco &e) {
             // O arquivo ilegível ou travado por outro programa: a conexão não se faz.
+            const FalhaSQLite motivo = falhaDoArquivo(db, 0);
             const bool semArquivo = conexaoPerdida(db, 0);
             db.close();
+            if (!motivo.motivo.isEmpty())
+                throw ErroBanco(FalhaArquivoBanco + motivo.motivo
+                    + u"\nCannot connect to "
+                      "database file "_s
+                    + fonte.arquivo + u". "_s + e.Mensagem());
             if (semArquivo)
                 throw ErroBanco(
                     u"Cannot connect to database file "_s + fonte.arquivo + u". "_s + e.Mensagem());
@@ -231,13 +256,17 @@ void TDatabase::Close()
 ErroBanco TDatabase::Falha(const QString &texto, int codigoSqlite)
 {
     bool perdida = false;
+    QString completo = texto;
     if (Connected()) {
         const MotorPostgres::Vigia vigia(*this);
+        // SQLite: o motivo no arquivo, em português, antes do texto do motor.
+        if (const FalhaSQLite f = falhaDoArquivo(Conexao(), codigoSqlite); !f.motivo.isEmpty())
+            completo = FalhaArquivoBanco + f.motivo + u'\n' + texto;
         perdida = conexaoPerdida(Conexao(), codigoSqlite);
     }
     if (!perdida)
-        return ErroBanco(texto);
-    const QString textoPerdida = FalhaConexaoPerdida + texto;
+        return ErroBanco(completo);
+    const QString textoPerdida = FalhaConexaoPerdida + completo;
     Close();
     emit ConexaoPerdida(textoPerdida);
     return ErroBanco(textoPerdida);

@@ -9,6 +9,9 @@
 #include "Sentenca.h"
 #include "Servidor.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
 namespace Conexao {
@@ -135,11 +138,33 @@ bool DefinirFiltroDasTabelas()
     return true;
 }
 
+bool PrimeiroInicio = true;
+
+bool ArquivoDoBancoPronto()
+{
+    const TDatabase &db = Servidor::Database();
+    const FonteDados fonte = db.Fonte ? *db.Fonte : FonteDados::Definicao();
+    if (fonte.motor != FonteDados::SQLite || PrimeiroInicio || QFileInfo::exists(fonte.arquivo))
+        return true;
+    const QString nome = QDir::toNativeSeparators(QFileInfo(fonte.arquivo).absoluteFilePath());
+    if (Mensagens::Confirmar(u"O arquivo do banco de dados não foi encontrado:\n\r%1\n\r\n\r"
+                             "Ele pode ter sido apagado ou movido. Criar nele um banco novo, "
+                             "com a faculdade de demonstração?"_s.arg(nome)))
+        return true;
+    RegistrarEvento(0, u"conexão não realizada"_s, u"arquivo não encontrado: "_s + nome);
+    Mensagens::Informar(u"Conexão não realizada: o arquivo do banco de dados não foi "
+                        "encontrado:\n\r%1\n\r\n\rDevolva o arquivo a esse lugar e conecte de "
+                        "novo."_s.arg(nome));
+    return false;
+}
+
 bool Reconectar()
 {
     TDatabase &db = Servidor::Database();
     if (db.Connected())
         return true;
+    if (!ArquivoDoBancoPronto())
+        return false;
     try {
         db.Open(true);
     } catch (const ErroBanco &e) {
@@ -149,7 +174,8 @@ bool Reconectar()
         // o registro, fica sabendo. A senha recusada já tem a sua, e o pedido de senha
         // cancelado é a vontade do usuário.
         const QString &m = e.Mensagem();
-        if (m.contains(u"Cannot connect"_s) && !m.contains(u"password prompt cancelled"_s))
+        if (m.contains(u"Cannot connect"_s) && !m.contains(u"password prompt cancelled"_s)
+            && FalhaSQLite::MotivoDe(m).isEmpty())
             Mensagens::Informar(MensagemReconexaoFalhou);
     }
     return db.Connected();

@@ -42,6 +42,15 @@ bool DefinirFiltroDasTabelas();
 // RegistrarErro; o servidor ainda fora do alcance, também a caixa MensagemReconexaoFalhou.
 // true quando a conexão ficou aberta.
 bool Reconectar();
+
+// O primeiro início do programa nesta pasta (sem Tarvisco.ini nem registro de eventos):
+// só então o banco SQLite embutido que falta é criado sem perguntar. A janela principal o
+// define ao ser criada.
+extern bool PrimeiroInicio;
+// Antes de conectar (Conectar, Reconectar): o arquivo SQLite que falta fora do primeiro
+// início é perguntado, com o nome dele ("criar um banco novo?"); com Não, uma mensagem
+// clara e false (a conexão não se faz: nenhum banco de demonstração novo em silêncio).
+bool ArquivoDoBancoPronto();
 extern const QString MensagemReconexaoFalhou;
 
 } // namespace Conexao

@@ -6,6 +6,7 @@
 #include "BancoTeste.h"
 #include "CatalogoTabelas.h"
 #include "ClusterPostgres.h"
+#include "Conexao.h"
 #include "Main.h"
 #include "Modal.h"
 #include "PerfisAcesso.h"
@@ -661,6 +662,111 @@ private slots:
         QSqlDatabase::removeDatabase(u"leitor"_s);
         r.Limpar();
         conectar(1);
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='Mineralogia'"_s), u"1"_s);
+    }
+
+    // SQLite: o arquivo apagado, esvaziado (0 bytes), no disco cheio ou só de leitura com
+    // uma inclusão na tela: uma caixa só, em português, com o motivo e o nome do arquivo,
+    // nunca o texto do motor; a edição fica. Apagado ou vazio, o arquivo não serve mais: a
+    // conexão está perdida (e o programa não fica "Conectado"); devolvido, grava.
+    void arquivoSQLite_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QString>("motivo"); // %1: o arquivo
+        QTest::addColumn<bool>("perdida");
+        QTest::newRow("apagado") << u"apagado"_s
+                                 << u"O arquivo %1 foi apagado ou movido enquanto o programa o "
+                                    "usava."_s
+                                 << true;
+        QTest::newRow("vazio") << u"vazio"_s
+                               << u"O arquivo %1 está vazio (0 bytes): o banco de dados que ele "
+                                  "tinha se perdeu."_s
+                               << true;
+        QTest::newRow("disco cheio")
+            << u"cheio"_s
+            << u"O disco onde está o arquivo %1 está cheio (ou o arquivo chegou ao tamanho "
+               "máximo): nada foi gravado."_s
+            << false;
+        QTest::newRow("só de leitura")
+            << u"leitura"_s
+            << u"O arquivo %1 só pode ser lido (falta a permissão de gravar nele ou na pasta "
+               "dele): nada foi gravado."_s
+            << false;
+    }
+    void arquivoSQLite()
+    {
+        QFETCH(QString, caso);
+        QFETCH(QString, motivo);
+        QFETCH(bool, perdida);
+        if (postgres())
+            QSKIP("falhas do arquivo do SQLite");
+        const QString arquivo = banco().Fonte().arquivo;
+        const QString nome = QDir::toNativeSeparators(QFileInfo(arquivo).absoluteFilePath());
+        Roteiro r;
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        j->BitBtnIncluir->click();
+        digitar(j, u"EditNome"_s, u"Mineralogia"_s);
+        escreverMemo(j, u"MemoDescricao"_s, u"Rochas"_s);
+        {
+            QFile f(arquivo);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            copiaArquivo = f.readAll(); // devolvido em desfazer(Queda)
+        }
+        if (caso == u"apagado"_s) {
+            QVERIFY(QFile::remove(arquivo));
+        } else if (caso == u"vazio"_s) {
+            QVERIFY(QFile::resize(arquivo, 0));
+        } else if (caso == u"cheio"_s) {
+            copiaArquivo.clear();
+            QCOMPARE(BancoTeste::RodarNoPrograma(
+                         u"PRAGMA max_page_count = "_s + valor(u"PRAGMA page_count"_s)),
+                QString());
+        } else {
+            copiaArquivo.clear();
+            QCOMPARE(BancoTeste::RodarNoPrograma(u"PRAGMA query_only = 1"_s), QString());
+        }
+        const QString texto = motivo.arg(nome);
+        if (perdida)
+            r.Responder(false);
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.Textos(),
+            QStringList { perdida ? texto + u"\n\r\n\r"_s + CaixaConexaoPerdida
+                                  : u"Erro no Banco de Dados:\n\r\n\r"_s + texto
+                        + u"\n\r\n\rO que estava sendo incluído ou modificado continua nas "
+                          "janelas."_s });
+        QCOMPARE(Servidor::Database().Connected(), !perdida);
+        QCOMPARE(principal->TextoStatus() == u"Conectado com o servidor"_s, !perdida);
+        QVERIFY(!registro().contains(u"erro de SQL"_s));
+        QCOMPARE(j->Modo, ModoTabela::Incluindo);
+        QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Mineralogia"_s);
+
+        if (caso == u"apagado"_s) {
+            // Conectar com o arquivo ainda fora: a pergunta com o nome dele; com Não, a
+            // mensagem e nenhum banco novo.
+            Conexao::PrimeiroInicio = false;
+            r.Limpar();
+            r.Responder(false);
+            conectar(1);
+            QCOMPARE(r.mostradas.size(), 2);
+            QVERIFY2(r.Textos().at(0).contains(nome) && r.Textos().at(1).contains(nome),
+                qPrintable(r.Textos().join(u" | "_s)));
+            QCOMPARE(r.mostradas.at(0).first, TipoMensagem::Confirmacao);
+            QVERIFY(r.Textos().at(1).startsWith(u"Conexão não realizada"_s));
+            QVERIFY(!QFile::exists(arquivo));
+            QVERIFY(!Servidor::Database().Connected());
+        }
+        if (caso == u"cheio"_s)
+            BancoTeste::RodarNoPrograma(u"PRAGMA max_page_count = 1073741823"_s);
+        if (caso == u"leitura"_s)
+            BancoTeste::RodarNoPrograma(u"PRAGMA query_only = 0"_s);
+        desfazer(Queda);
+        r.Limpar();
+        if (perdida)
+            conectar(1);
         j->BitBtnAceitar->click();
         QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
         QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='Mineralogia'"_s), u"1"_s);
