@@ -22,6 +22,7 @@
 #include <mutex>
 #include <sys/socket.h>
 #include <thread>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -138,6 +139,7 @@ private:
 };
 
 int vigiasAbertos = 0; // os comandos são todos da linha principal
+bool vigiaArmado = false; // o de fora armou o vigilante (o SQLite não carrega o módulo)
 
 // As colunas e as linhas que o módulo lê, guardadas no resultado da consulta.
 class ParaResultado final : public ReceptorLinhas {
@@ -187,18 +189,22 @@ Vigia::Vigia(const TDatabase &db)
 {
     if (vigiasAbertos++ > 0)
         return;
+    if (db.Motor() != FonteDados::PostgreSQL)
+        return;
     pg_conn *pg = ConexaoLibpq(db.Conexao());
     const ModuloPostgres *m = pg ? carregado().modulo : nullptr;
     const int ms = db.Fonte ? db.Fonte->EsperaMaximaMs() : 0;
     if (!m || ms <= 0)
         return;
-    if (const int soquete = m->Soquete(pg); soquete >= 0)
+    if (const int soquete = m->Soquete(pg); soquete >= 0) {
         Vigilante::Programa().Armar(soquete, ms);
+        vigiaArmado = true;
+    }
 }
 
 Vigia::~Vigia()
 {
-    if (--vigiasAbertos == 0 && carregado().modulo)
+    if (--vigiasAbertos == 0 && std::exchange(vigiaArmado, false))
         Vigilante::Programa().Desarmar();
 }
 

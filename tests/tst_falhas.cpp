@@ -710,7 +710,8 @@ private slots:
         TFormTabela *j = Registro::Janela(10);
         j->BitBtnIncluir->click();
         digitar(j, u"EditNome"_s, u"Mineralogia"_s);
-        escreverMemo(j, u"MemoDescricao"_s, u"Rochas"_s);
+        // Um texto que não cabe nas páginas que o arquivo já tem (o disco cheio).
+        escreverMemo(j, u"MemoDescricao"_s, QString(7000, u'r'));
         {
             QFile f(arquivo);
             QVERIFY(f.open(QIODevice::ReadOnly));
