@@ -23,6 +23,7 @@
 #include "Tabela.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -52,8 +53,8 @@ const QStringList MenuAjuda = { u"AjudaContactarWebMaster"_s, u"AjudaSobre"_s };
 
 const QString MensagemConexaoPerdida
     = u"A conexão com o servidor foi perdida.\n\r\n\rO que estava sendo incluído ou modificado "
-      "continua nas janelas. Conecte-se novamente (Arquivo, Conectar com Servidor) e "
-      "pressione Aceitar para gravar, ou Cancelar para desistir."_s;
+      "continua nas janelas. Conecte-se novamente e pressione Aceitar para gravar, ou "
+      "Cancelar para desistir.\n\r\n\rConectar de novo?"_s;
 
 // "Courier New"; onde não está instalada, o sistema a troca pela sua equivalente de
 // largura fixa (a dica TypeWriter), numa só busca de fonte.
@@ -78,6 +79,9 @@ TFormMain::TFormMain(QWidget *parent)
     , FormAguarde([this] { return new TFormAguarde(this); })
 {
     setObjectName(u"FormMain"_s);
+    // Sem Tarvisco.ini nem registro de eventos na pasta, é o primeiro início do programa.
+    Conexao::PrimeiroInicio
+        = !QFileInfo::exists(ArquivoConfiguracoes) && !QFileInfo::exists(u"log"_s);
     resize(760, 520);
     FormMain = this;
 
@@ -373,6 +377,8 @@ void TFormMain::ArquivoConectarExecute()
         return;
     RegistrarUsuario();
     Database().Params = { u"USER NAME="_s + UsuarioNivel(NivelAcesso) };
+    if (!Conexao::ArquivoDoBancoPronto())
+        return;
     try {
         Database().Open();
     } catch (const ErroBanco &e) {
@@ -428,12 +434,21 @@ void TFormMain::DatabaseAfterConnect()
         RegistrarEvento(0, u"Ok"_s, u"pronto para uso"_s);
 }
 
-void TFormMain::DatabaseConexaoPerdida()
+void TFormMain::DatabaseConexaoPerdida(const QString &texto)
 {
     // A plataforma já fechou a conexão (DatabaseAfterDisconnect pôs a janela no estado
     // desconectado); o usuário recebe uma só mensagem por perda, no lugar dos textos do
-    // motor de cada comando que falhou.
-    Mensagens::Informar(MensagemConexaoPerdida);
+    // motor de cada comando que falhou. Ela oferece a reconexão onde o usuário está (uma
+    // janela modal bloqueia o menu Arquivo): feita depois que o comando que falhou
+    // terminou de voltar, com o mesmo login; a edição fica na tela para o próximo Aceitar.
+    // O arquivo SQLite apagado ou esvaziado: o motivo, com o nome dele, antes.
+    const QString motivo = FalhaSQLite::MotivoDe(texto.mid(FalhaConexaoPerdida.size()));
+    const QString antes
+        = motivo.isEmpty() ? QString() : motivo.left(1).toUpper() + motivo.mid(1) + u"\n\r\n\r"_s;
+    if (!Mensagens::Confirmar(antes + MensagemConexaoPerdida))
+        return;
+    QMetaObject::invokeMethod(
+        this, [] { Conexao::Reconectar(); }, Qt::QueuedConnection);
 }
 
 void TFormMain::DatabaseBeforeDisconnect()

@@ -99,7 +99,7 @@ public:
     void DatabaseAfterConnect();
     void DatabaseBeforeDisconnect();
     void DatabaseAfterDisconnect();
-    void DatabaseConexaoPerdida(); // a plataforma notou a conexão perdida
+    void DatabaseConexaoPerdida(const QString &texto); // a plataforma notou a conexão perdida
     // A configuração do servidor (Conexao::LerConfiguracao) e o aviso de versão: false
     // quando o programa não pode seguir conectado.
     bool LerConfiguracoesDoServidor();

@@ -12,6 +12,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <sqlite3.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -23,11 +25,30 @@ TDatabase::PedidoSenha &pedidoSenha()
 
 int contadorConexoes = 0;
 
+// SQLite: o motivo da falha no arquivo (apagado, vazio, disco cheio, só de leitura), com o
+// código estendido da conexão quando o dado é o mesmo sem a extensão.
+FalhaSQLite falhaDoArquivo(const QSqlDatabase &conexao, int codigo)
+{
+    sqlite3 *s = MotorSQLite::Conexao(conexao);
+    if (!s)
+        return {};
+    const int estendido = sqlite3_extended_errcode(s);
+    if (!codigo || (estendido & 0xFF) == codigo)
+        codigo = estendido;
+    const QFileInfo arquivo(conexao.databaseName());
+    return FalhaSQLite::De(
+        codigo, arquivo.absoluteFilePath(), arquivo.exists() ? arquivo.size() : -1);
+}
+
 // A falha veio de uma conexão que não serve mais? PostgreSQL: a sessão caiu (servidor
 // parado, reiniciado, rede). SQLite: o arquivo travado por outro programa além da espera,
 // ilegível, trocado por outra coisa ou inacessível.
 bool conexaoPerdida(const QSqlDatabase &conexao, int codigoSqlite)
 {
+    if (conexao.driverName() == u"QSQLITE"_s) {
+        if (const FalhaSQLite f = falhaDoArquivo(conexao, codigoSqlite); !f.motivo.isEmpty())
+            return f.perdida;
+    }
     if (conexao.driverName() == u"QPSQL"_s)
         return MotorPostgres::Perdida(ConexaoLibpq(conexao));
     if (sqlite3 *s = MotorSQLite::Conexao(conexao))
@@ -90,7 +111,7 @@ FonteDados::Motor TDatabase::Motor() const
     return Fonte ? Fonte->motor : FonteDados::Definicao().motor;
 }
 
-void TDatabase::Open()
+void TDatabase::Open(bool senhaDaSessao)
 {
     if (Connected())
         return;
@@ -132,8 +153,14 @@ void TDatabase::Open()
             Esquema::PrepararSQLite(db, usuarioHistorico(usuario));
         } catch (const ErroBanco &e) {
             // O arquivo ilegível ou travado por outro programa: a conexão não se faz.
+            const FalhaSQLite motivo = falhaDoArquivo(db, 0);
             const bool semArquivo = conexaoPerdida(db, 0);
             db.close();
+            if (!motivo.motivo.isEmpty())
+                throw ErroBanco(FalhaArquivoBanco + motivo.motivo
+                    + u"\nCannot connect to "
+                      "database file "_s
+                    + fonte.arquivo + u". "_s + e.Mensagem());
             if (semArquivo)
                 throw ErroBanco(
                     u"Cannot connect to database file "_s + fonte.arquivo + u". "_s + e.Mensagem());
@@ -143,10 +170,17 @@ void TDatabase::Open()
             throw;
         }
     } else {
+        const QString login = usuario;
         QString senha;
-        const PedidoSenha pedido = pedidoSenha();
-        if (!pedido || !pedido(AliasName, usuario, senha))
-            throw ErroBanco(u"Cannot connect to database Dados_HP: password prompt cancelled."_s);
+        if (senhaDaSessao && !m_senhaSessao.isEmpty() && m_loginSessao == login) {
+            usuario = m_usuarioSessao;
+            senha = m_senhaSessao;
+        } else {
+            const PedidoSenha pedido = pedidoSenha();
+            if (!pedido || !pedido(AliasName, usuario, senha))
+                throw ErroBanco(
+                    u"Cannot connect to database Dados_HP: password prompt cancelled."_s);
+        }
         const QString opcoes = fonte.OpcoesConexao();
         QString falha;
         {
@@ -164,6 +198,9 @@ void TDatabase::Open()
             QSqlDatabase::removeDatabase(m_nomeConexao);
             throw ErroBanco(TextoFalhaConexao(falha, fonte));
         }
+        m_loginSessao = login;
+        m_usuarioSessao = usuario;
+        m_senhaSessao = senha;
         QSqlDatabase db = Conexao();
         // O módulo do PostgreSQL, que lê o libpq por baixo do driver: carregado só agora.
         if (const QString semModulo = MotorPostgres::Carregar(); !semModulo.isEmpty()) {
@@ -173,8 +210,13 @@ void TDatabase::Open()
         // Datas 'M/D/AAAA' do programa, textos em UTF-8, barra invertida sem significado
         // dentro de aspas (o programa só dobra as aspas simples).
         QSqlQuery q(db);
+        // Os limites de tempo de cada comando (statement_timeout, lock_timeout do
+        // Dados_HP.conf) ficam na sessão: o servidor os aplica.
+        MotorPostgres::Vigia vigia(*this);
         for (const QString &c : { u"SET DateStyle TO 'ISO, MDY'"_s,
-                 u"SET client_encoding TO 'UTF8'"_s, u"SET standard_conforming_strings TO on"_s }) {
+                 u"SET client_encoding TO 'UTF8'"_s, u"SET standard_conforming_strings TO on"_s,
+                 u"SET statement_timeout TO '%1s'"_s.arg(fonte.statementTimeout),
+                 u"SET lock_timeout TO '%1s'"_s.arg(fonte.lockTimeout) }) {
             if (!q.exec(c)) {
                 const QString texto = q.lastError().text();
                 db.close();
@@ -201,6 +243,7 @@ void TDatabase::Close()
             q->Close();
     {
         QSqlDatabase db = Conexao();
+        const MotorPostgres::Vigia vigia(*this);
         if (m_emTransacao)
             db.rollback();
         db.close();
@@ -212,12 +255,21 @@ void TDatabase::Close()
 
 ErroBanco TDatabase::Falha(const QString &texto, int codigoSqlite)
 {
-    if (!Connected() || !conexaoPerdida(Conexao(), codigoSqlite))
-        return ErroBanco(texto);
-    const QString perdida = FalhaConexaoPerdida + texto;
+    bool perdida = false;
+    QString completo = texto;
+    if (Connected()) {
+        const MotorPostgres::Vigia vigia(*this);
+        // SQLite: o motivo no arquivo, em português, antes do texto do motor.
+        if (const FalhaSQLite f = falhaDoArquivo(Conexao(), codigoSqlite); !f.motivo.isEmpty())
+            completo = FalhaArquivoBanco + f.motivo + u'\n' + texto;
+        perdida = conexaoPerdida(Conexao(), codigoSqlite);
+    }
+    if (!perdida)
+        return ErroBanco(completo);
+    const QString textoPerdida = FalhaConexaoPerdida + completo;
     Close();
-    emit ConexaoPerdida(perdida);
-    return ErroBanco(perdida);
+    emit ConexaoPerdida(textoPerdida);
+    return ErroBanco(textoPerdida);
 }
 
 void TDatabase::IniciarTransacao()
@@ -236,8 +288,14 @@ void TDatabase::IniciarTransacao()
         }
         if (erro.isValid())
             throw Falha(erro.text(), erro.nativeErrorCode().toInt());
-    } else if (!db.transaction()) {
-        throw Falha(db.lastError().text(), db.lastError().nativeErrorCode().toInt());
+    } else {
+        bool iniciada = false;
+        {
+            const MotorPostgres::Vigia vigia(*this);
+            iniciada = db.transaction();
+        }
+        if (!iniciada)
+            throw Falha(db.lastError().text(), db.lastError().nativeErrorCode().toInt());
     }
     m_emTransacao = true;
 }
@@ -246,12 +304,23 @@ void TDatabase::ConfirmarTransacao()
 {
     QSqlDatabase db = Conexao();
     m_emTransacao = false;
-    if (!db.commit()) {
-        const QSqlError erro = db.lastError();
-        if (Connected())
-            db.rollback(); // uma transação que não confirmou não fica aberta
-        throw Falha(erro.text(), erro.nativeErrorCode().toInt());
+    QSqlError erro;
+    int codigo = 0;
+    {
+        const MotorPostgres::Vigia vigia(*this);
+        if (!db.commit()) {
+            erro = db.lastError();
+            // O driver do SQLite não guarda o código da falha do COMMIT (um leitor que
+            // segura o arquivo além da espera): lido antes que o ROLLBACK o apague.
+            if (erro.nativeErrorCode().isEmpty())
+                if (sqlite3 *s = MotorSQLite::Conexao(db))
+                    codigo = sqlite3_extended_errcode(s);
+            if (Connected())
+                db.rollback(); // uma transação que não confirmou não fica aberta
+        }
     }
+    if (erro.isValid())
+        throw Falha(erro.text(), codigo ? codigo : erro.nativeErrorCode().toInt());
 }
 
 void TDatabase::DesfazerTransacao()
@@ -260,6 +329,7 @@ void TDatabase::DesfazerTransacao()
         return;
     m_emTransacao = false;
     QSqlDatabase db = Conexao();
+    const MotorPostgres::Vigia vigia(*this);
     if (db.isValid() && db.isOpen())
         db.rollback();
 }

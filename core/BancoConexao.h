@@ -30,7 +30,10 @@ public:
     std::optional<FonteDados> Fonte;
 
     bool Connected() const;
-    void Open(); // lança ErroBanco
+    // Lança ErroBanco. Com senhaDaSessao, o PostgreSQL abre com a senha com que o mesmo
+    // login abriu por último nesta sessão, sem perguntar (a reconexão depois de uma conexão
+    // perdida); sem ela conhecida, o pedido de senha de sempre.
+    void Open(bool senhaDaSessao = false);
     void Close();
     FonteDados::Motor Motor() const;
     QSqlDatabase Conexao() const;
@@ -68,6 +71,10 @@ private:
     friend class TQuery; // cada consulta se inscreve na sua conexão, que a fecha junto
     QList<QPointer<TQuery>> m_consultas;
     QString m_nomeConexao;
+    // A última abertura no PostgreSQL: o login dos parâmetros, o usuário e a senha dados.
+    QString m_loginSessao;
+    QString m_usuarioSessao;
+    QString m_senhaSessao;
     bool m_aberta = false;
     bool m_emTransacao = false;
 };

@@ -33,6 +33,7 @@ namespace {
 QString idInserido(TDatabase *db, const QString &comando)
 {
     QSqlDatabase conexao = db->Conexao();
+    const MotorPostgres::Vigia vigia(*db);
     QSqlQuery q(conexao);
     const bool pg = conexao.driverName() == u"QPSQL"_s;
     const bool protegido = pg && db->EmTransacao();
@@ -62,6 +63,7 @@ QSqlQuery executar(TDatabase *db, const QString &texto)
         throw ErroBanco(FalhaSemConexao);
     QSqlError erro;
     {
+        const MotorPostgres::Vigia vigia(*db);
         QSqlQuery q(db->Conexao());
         q.setForwardOnly(true);
         if (q.exec(texto))

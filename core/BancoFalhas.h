@@ -27,6 +27,21 @@ private:
 extern const QString FalhaConexaoPerdida; // "Connection lost. " + texto do motor
 extern const QString FalhaSemConexao; // "Not connected. ..."
 
+// Falhas do arquivo SQLite contadas ao usuário em português, com o nome do arquivo: o
+// texto do ErroBanco começa por FalhaArquivoBanco e o motivo, numa linha, e segue com o
+// texto do motor (que RegistrarErro reconhece e mostra numa caixa só).
+extern const QString FalhaArquivoBanco; // "Arquivo do banco de dados: "
+struct FalhaSQLite {
+    QString motivo; // vazio: um código que não é do arquivo (o comando, os dados)
+    bool perdida = false; // o arquivo não serve mais: a conexão está perdida
+
+    // O motivo do código do SQLite (estendido) no arquivo dado; 'tamanho' é o do arquivo
+    // agora (-1: não existe mais).
+    static FalhaSQLite De(int codigo, const QString &arquivo, qint64 tamanho);
+    // O motivo no começo de um texto de falha (vazio se não há).
+    static QString MotivoDe(const QString &texto);
+};
+
 // Falha de TLS ao conectar ao PostgreSQL: o motivo e o que pedir à equipe de
 // informática, em português, e o texto técnico do libpq. Viaja no texto do ErroBanco,
 // que RegistrarErro reconhece pela frase inicial.

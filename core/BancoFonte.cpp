@@ -84,6 +84,21 @@ FonteDados FonteDados::Definicao()
             f.sslcert = caminhoArquivo(valor);
         else if (chave == u"sslkey"_s)
             f.sslkey = caminhoArquivo(valor);
+        else if (chave == u"keepalives"_s)
+            f.keepalives = valor != u"0"_s;
+        else if (int *segundos = chave == u"connect_timeout"_s ? &f.connectTimeout
+                : chave == u"keepalives_idle"_s                ? &f.keepalivesIdle
+                : chave == u"keepalives_interval"_s            ? &f.keepalivesInterval
+                : chave == u"keepalives_count"_s               ? &f.keepalivesCount
+                : chave == u"statement_timeout"_s              ? &f.statementTimeout
+                : chave == u"lock_timeout"_s                   ? &f.lockTimeout
+                                                               : nullptr) {
+            // Um número inválido ou negativo fica com o padrão.
+            bool ok = false;
+            const int n = valor.toInt(&ok);
+            if (ok && n >= 0)
+                *segundos = n;
+        }
     }
     return f;
 }
@@ -104,8 +119,15 @@ QString FonteDados::OpcoesConexao() const
 {
     // Barra invertida sem significado dentro de aspas desde o início da sessão, qualquer
     // que seja o padrão do servidor.
-    QString o = u"connect_timeout=10"_s
+    QString o = u"connect_timeout=%1"_s.arg(connectTimeout)
         + valorOpcao(u"options"_s, u"-c standard_conforming_strings=on"_s);
+    if (keepalives)
+        o += u";keepalives=1;keepalives_idle=%1;keepalives_interval=%2;keepalives_count=%3"_s
+                 .arg(keepalivesIdle)
+                 .arg(keepalivesInterval)
+                 .arg(keepalivesCount);
+    else
+        o += u";keepalives=0"_s;
     const QString modo = ModoTls();
     if (!modo.isEmpty())
         o += valorOpcao(u"sslmode"_s, modo);
@@ -120,6 +142,15 @@ QString FonteDados::OpcoesConexao() const
     if (!sslkey.isEmpty())
         o += valorOpcao(u"sslkey"_s, sslkey);
     return o;
+}
+
+int FonteDados::EsperaMaximaMs() const
+{
+    if (statementTimeout <= 0)
+        return 0;
+    // O servidor corta o comando em statement_timeout; connect_timeout a mais para a
+    // resposta dele chegar pela rede.
+    return (statementTimeout + connectTimeout) * 1000;
 }
 
 std::optional<FalhaTls> FalhaTls::DoLibpq(

@@ -22,6 +22,19 @@ struct FonteDados {
     QString sslrootcert;
     QString sslcert;
     QString sslkey;
+    // Rede que se cala (PostgreSQL), com os nomes do libpq e do servidor, em segundos:
+    // quanto esperar para conectar; keepalives do TCP (0 desliga) depois de quanto tempo
+    // parado, de quanto em quanto tempo e quantos sem resposta; quanto um comando pode
+    // durar e quanto ele espera por uma linha travada por outro (0: sem limite). Um
+    // comando nunca prende a janela mais que statement_timeout + connect_timeout
+    // (EsperaMaximaMs): passado isso, a conexão é cortada e tratada como perdida.
+    int connectTimeout = 10;
+    bool keepalives = true;
+    int keepalivesIdle = 30;
+    int keepalivesInterval = 10;
+    int keepalivesCount = 3;
+    int statementTimeout = 60;
+    int lockTimeout = 15;
 
     static FonteDados Definicao(); // lê a definição na pasta de trabalho
 
@@ -30,6 +43,8 @@ struct FonteDados {
     // Opções do driver QPSQL para conectar: tempo limite e TLS. Lança ErroBanco quando
     // um valor não cabe nas opções.
     QString OpcoesConexao() const;
+    // O mais que um comando no PostgreSQL pode prender o programa (0: sem limite).
+    int EsperaMaximaMs() const;
 };
 
 // Falha ao conectar ao PostgreSQL no texto que o programa classifica: falha de TLS,

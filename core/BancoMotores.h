@@ -45,4 +45,16 @@ void Executar(TDatabase &db, pg_conn *pg, const QString &comandos);
 // sem esperar cada resposta; devolve o total de linhas mudadas. Para no primeiro que falha.
 int ExecutarValores(
     TDatabase &db, pg_conn *pg, const QString &comando, const QList<QVariantList> &valores);
+
+// Enquanto existe, vigia o comando da conexão no PostgreSQL (nos outros motores, nada):
+// se ele não voltar em FonteDados::EsperaMaximaMs (a rede que se calou, sem resposta nem
+// erro), o soquete é cortado por baixo do libpq, que volta com a conexão fechada, e a
+// falha segue como conexão perdida. Vigias aninhados valem pelo de fora.
+class Vigia {
+public:
+    explicit Vigia(const TDatabase &db);
+    ~Vigia();
+    Vigia(const Vigia &) = delete;
+    Vigia &operator=(const Vigia &) = delete;
+};
 } // namespace MotorPostgres

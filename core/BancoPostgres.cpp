@@ -17,6 +17,13 @@
 #include <QSqlDriver>
 #include <QVariant>
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <sys/socket.h>
+#include <thread>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -69,6 +76,71 @@ const ModuloPostgres &modulo(TDatabase &db)
     return *c.modulo;
 }
 
+// O vigia dos comandos do programa: uma linha de execução que espera o prazo do comando em
+// curso e, vencido, corta o soquete (shutdown): o libpq, parado à espera da resposta, vê
+// a conexão fechada e volta. Criada no primeiro comando vigiado.
+class Vigilante {
+public:
+    static Vigilante &Programa()
+    {
+        static Vigilante v;
+        return v;
+    }
+    void Armar(int soquete, int ms)
+    {
+        {
+            const std::lock_guard trava(m_trava);
+            m_soquete = soquete;
+            m_prazo = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        }
+        m_sinal.notify_one();
+    }
+    void Desarmar()
+    {
+        const std::lock_guard trava(m_trava);
+        m_soquete = -1;
+    }
+    ~Vigilante()
+    {
+        {
+            const std::lock_guard trava(m_trava);
+            m_fim = true;
+        }
+        m_sinal.notify_one();
+        m_linha.join();
+    }
+
+private:
+    Vigilante()
+        : m_linha([this] { vigiar(); })
+    {
+    }
+    void vigiar()
+    {
+        std::unique_lock trava(m_trava);
+        while (!m_fim) {
+            if (m_soquete < 0) {
+                m_sinal.wait(trava);
+                continue;
+            }
+            m_sinal.wait_until(trava, m_prazo);
+            if (m_soquete >= 0 && std::chrono::steady_clock::now() >= m_prazo) {
+                ::shutdown(m_soquete, SHUT_RDWR);
+                m_soquete = -1;
+            }
+        }
+    }
+    std::mutex m_trava;
+    std::condition_variable m_sinal;
+    int m_soquete = -1;
+    std::chrono::steady_clock::time_point m_prazo;
+    bool m_fim = false;
+    std::thread m_linha; // por último: começa com o resto já pronto
+};
+
+int vigiasAbertos = 0; // os comandos são todos da linha principal
+bool vigiaArmado = false; // o de fora armou o vigilante (o SQLite não carrega o módulo)
+
 // As colunas e as linhas que o módulo lê, guardadas no resultado da consulta.
 class ParaResultado final : public ReceptorLinhas {
 public:
@@ -113,6 +185,29 @@ QString Carregar()
     return carregado().falha;
 }
 
+Vigia::Vigia(const TDatabase &db)
+{
+    if (vigiasAbertos++ > 0)
+        return;
+    if (db.Motor() != FonteDados::PostgreSQL)
+        return;
+    pg_conn *pg = ConexaoLibpq(db.Conexao());
+    const ModuloPostgres *m = pg ? carregado().modulo : nullptr;
+    const int ms = db.Fonte ? db.Fonte->EsperaMaximaMs() : 0;
+    if (!m || ms <= 0)
+        return;
+    if (const int soquete = m->Soquete(pg); soquete >= 0) {
+        Vigilante::Programa().Armar(soquete, ms);
+        vigiaArmado = true;
+    }
+}
+
+Vigia::~Vigia()
+{
+    if (--vigiasAbertos == 0 && std::exchange(vigiaArmado, false))
+        Vigilante::Programa().Desarmar();
+}
+
 bool Perdida(pg_conn *pg)
 {
     // Sem a conexão da libpq, o driver já a dá por fechada (a sessão caiu). Sem o módulo
@@ -126,7 +221,11 @@ bool Perdida(pg_conn *pg)
 void Ler(TDatabase &db, pg_conn *pg, const QString &comando, ResultadoConsulta &resultado)
 {
     ParaResultado receptor(resultado);
-    const QString erro = modulo(db).Ler(pg, comando.toUtf8(), receptor);
+    QString erro;
+    {
+        const Vigia vigia(db);
+        erro = modulo(db).Ler(pg, comando.toUtf8(), receptor);
+    }
     if (!erro.isEmpty()) {
         resultado.Limpar();
         throw db.Falha(erro);
@@ -135,7 +234,12 @@ void Ler(TDatabase &db, pg_conn *pg, const QString &comando, ResultadoConsulta &
 
 void Executar(TDatabase &db, pg_conn *pg, const QString &comandos)
 {
-    if (const QString erro = modulo(db).Executar(pg, comandos.toUtf8()); !erro.isEmpty())
+    QString erro;
+    {
+        const Vigia vigia(db);
+        erro = modulo(db).Executar(pg, comandos.toUtf8());
+    }
+    if (!erro.isEmpty())
         throw db.Falha(erro);
 }
 
@@ -143,8 +247,12 @@ int ExecutarValores(
     TDatabase &db, pg_conn *pg, const QString &comando, const QList<QVariantList> &valores)
 {
     int afetadas = 0;
-    if (const QString erro = modulo(db).ExecutarValores(pg, comando.toUtf8(), valores, afetadas);
-        !erro.isEmpty())
+    QString erro;
+    {
+        const Vigia vigia(db);
+        erro = modulo(db).ExecutarValores(pg, comando.toUtf8(), valores, afetadas);
+    }
+    if (!erro.isEmpty())
         throw db.Falha(erro);
     return afetadas;
 }

@@ -9,6 +9,9 @@
 #include "Sentenca.h"
 #include "Servidor.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
 namespace Conexao {
@@ -21,6 +24,10 @@ const QString MensagemPermissoes
     = u"Entre em contato com o Seção de Informática e informe que houve erro\r\nna definição "
       "das permissões de acesso às tabelas para o seu login."_s;
 } // namespace
+
+const QString MensagemReconexaoFalhou
+    = u"Não foi possível conectar de novo com o servidor.\n\r\n\rO que estava sendo incluído "
+      "ou modificado continua nas janelas."_s;
 
 std::optional<Configuracao> LerConfiguracao()
 {
@@ -129,6 +136,49 @@ bool DefinirFiltroDasTabelas()
         RegistrarEvento(0, u"consultado"_s, u"filtro SQL definido"_s);
     }
     return true;
+}
+
+bool PrimeiroInicio = true;
+
+bool ArquivoDoBancoPronto()
+{
+    const TDatabase &db = Servidor::Database();
+    const FonteDados fonte = db.Fonte ? *db.Fonte : FonteDados::Definicao();
+    if (fonte.motor != FonteDados::SQLite || PrimeiroInicio || QFileInfo::exists(fonte.arquivo))
+        return true;
+    const QString nome = QDir::toNativeSeparators(QFileInfo(fonte.arquivo).absoluteFilePath());
+    if (Mensagens::Confirmar(u"O arquivo do banco de dados não foi encontrado:\n\r%1\n\r\n\r"
+                             "Ele pode ter sido apagado ou movido. Criar nele um banco novo, "
+                             "com a faculdade de demonstração?"_s.arg(nome)))
+        return true;
+    RegistrarEvento(0, u"conexão não realizada"_s, u"arquivo não encontrado: "_s + nome);
+    Mensagens::Informar(u"Conexão não realizada: o arquivo do banco de dados não foi "
+                        "encontrado:\n\r%1\n\r\n\rDevolva o arquivo a esse lugar e conecte de "
+                        "novo."_s.arg(nome));
+    return false;
+}
+
+bool Reconectar()
+{
+    TDatabase &db = Servidor::Database();
+    if (db.Connected())
+        return true;
+    if (!ArquivoDoBancoPronto())
+        return false;
+    try {
+        db.Open(true);
+    } catch (const ErroBanco &e) {
+        RegistrarErro(0, e.Mensagem());
+        // O servidor ainda fora do alcance (ou o arquivo ilegível) não tem caixa no
+        // registro; quem pediu para conectar de novo, talvez numa janela modal que esconde
+        // o registro, fica sabendo. A senha recusada já tem a sua, e o pedido de senha
+        // cancelado é a vontade do usuário.
+        const QString &m = e.Mensagem();
+        if (m.contains(u"Cannot connect"_s) && !m.contains(u"password prompt cancelled"_s)
+            && FalhaSQLite::MotivoDe(m).isEmpty())
+            Mensagens::Informar(MensagemReconexaoFalhou);
+    }
+    return db.Connected();
 }
 
 } // namespace Conexao

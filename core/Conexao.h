@@ -35,4 +35,22 @@ bool ModificarContagem(int mudanca);
 // listaria tudo.
 bool DefinirFiltroDasTabelas();
 
+// Conecta de novo, depois de uma conexão perdida, com o mesmo login (os parâmetros da
+// conexão): no PostgreSQL, com a senha que esse login deu nesta sessão, sem perguntar (sem
+// ela, o pedido de senha de sempre). Os passos depois de conectar (configuração,
+// contagem, filtro) vêm dos eventos da conexão, como no Conectar. Uma falha vai para
+// RegistrarErro; o servidor ainda fora do alcance, também a caixa MensagemReconexaoFalhou.
+// true quando a conexão ficou aberta.
+bool Reconectar();
+
+// O primeiro início do programa nesta pasta (sem Tarvisco.ini nem registro de eventos):
+// só então o banco SQLite embutido que falta é criado sem perguntar. A janela principal o
+// define ao ser criada.
+extern bool PrimeiroInicio;
+// Antes de conectar (Conectar, Reconectar): o arquivo SQLite que falta fora do primeiro
+// início é perguntado, com o nome dele ("criar um banco novo?"); com Não, uma mensagem
+// clara e false (a conexão não se faz: nenhum banco de demonstração novo em silêncio).
+bool ArquivoDoBancoPronto();
+extern const QString MensagemReconexaoFalhou;
+
 } // namespace Conexao

@@ -44,6 +44,8 @@ public:
     // linhas mudadas e para no primeiro que falha.
     virtual QString ExecutarValores(pg_conn *pg, const QByteArray &comando,
         const QList<QVariantList> &valores, int &afetadas) const = 0;
+    // O soquete da conexão (-1 sem ele), que o vigia dos comandos corta quando a rede se cala.
+    virtual int Soquete(pg_conn *pg) const = 0;
 
 protected:
     ~ModuloPostgres() = default;
@@ -51,6 +53,6 @@ protected:
 
 // A entrada do módulo (extern "C"): o módulo desta versão da interface, ou nulo se ele é
 // de outra versão do programa.
-inline constexpr int VersaoModuloPostgres = 2;
+inline constexpr int VersaoModuloPostgres = 3;
 inline constexpr char EntradaModuloPostgres[] = "tarvisco_modulo_postgres";
 using FuncaoEntradaModuloPostgres = const ModuloPostgres *(*)(int versao);

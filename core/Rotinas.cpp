@@ -183,6 +183,14 @@ void RegistrarErro(int n, const QString &erro)
         texto = TituloTabela(n) + u", conexão não realizada, nome do usuário ou senha incorretos"_s;
         Mensagens::Informar(
             u"Erro de Login:\n\r\n\rNome do usuário ou senha incorretos.\n\rConexão não realizada."_s);
+    } else if (const QString motivo = FalhaSQLite::MotivoDe(erro); !motivo.isEmpty()) {
+        // O arquivo SQLite (vazio, disco cheio, só de leitura): o motivo, numa caixa só.
+        texto = TituloTabela(n) + u", falha no arquivo do banco de dados, "_s + u"\r\n"_s
+            + erro.mid(FalhaArquivoBanco.size());
+        Mensagens::Informar(u"Erro no Banco de Dados:\n\r\n\r"_s + motivo.left(1).toUpper()
+            + motivo.mid(1)
+            + u"\n\r\n\rO que estava sendo incluído ou modificado continua nas "
+              "janelas."_s);
     } else if (erro.contains(u"Cannot connect"_s)) {
         texto = TituloTabela(n) + u", conexão não realizada."_s;
     } else if (erro.startsWith(FalhaConexaoPerdida)) {

@@ -1,5 +1,7 @@
 #include "Tabela.h"
 
+#include "Conexao.h"
+
 #include "CatalogoJanelas.h"
 #include "CatalogoTabelas.h"
 #include "Comando.h"
@@ -623,9 +625,12 @@ void TFormTabela::BitBtnAceitarClick()
     if (!ConferirCampos() || !m_gravacao->ConferirGravaveis())
         return; // continua editando, com a lista ainda bloqueada
     if (!Servidor::Database().Connected()) {
-        Mensagens::Informar(u"A conexão com o servidor foi encerrada: nada foi gravado.\n\r"
-                            "Conecte-se novamente e pressione Aceitar, ou pressione Cancelar."_s);
-        return;
+        // A reconexão oferecida aqui mesmo: numa janela modal o menu Arquivo não é alcançável.
+        if (!Mensagens::Confirmar(u"A conexão com o servidor foi encerrada: nada foi gravado.\n\r"
+                                  "Conecte-se novamente e pressione Aceitar, ou pressione "
+                                  "Cancelar.\n\r\n\rConectar de novo?"_s)
+            || !Conexao::Reconectar())
+            return;
     }
     if (!m_gravacao->Gravar(Modo == ModoTabela::Incluindo)) {
         // O que foi digitado fica na tela para ser corrigido ou cancelado.

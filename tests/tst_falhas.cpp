@@ -4,6 +4,9 @@
 // apagada ou mudada por outro usuário antes do Aceitar; o texto que o usuário cola ou
 // digita, guardado ou recusado, nunca mudado.
 #include "BancoTeste.h"
+#include "CatalogoTabelas.h"
+#include "ClusterPostgres.h"
+#include "Conexao.h"
 #include "Main.h"
 #include "Modal.h"
 #include "PerfisAcesso.h"
@@ -15,30 +18,94 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTextEdit>
+#include <QThread>
 #include <QtTest>
+#include <atomic>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 const QString CaixaConexaoPerdida
     = u"A conexão com o servidor foi perdida.\n\r\n\rO que estava sendo incluído ou modificado "
-      "continua nas janelas. Conecte-se novamente (Arquivo, Conectar com Servidor) e "
-      "pressione Aceitar para gravar, ou Cancelar para desistir."_s;
+      "continua nas janelas. Conecte-se novamente e pressione Aceitar para gravar, ou "
+      "Cancelar para desistir.\n\r\n\rConectar de novo?"_s;
 
 // Como a conexão se perde. Queda: PostgreSQL parado (e iniciado de novo); SQLite com o
 // arquivo estragado por outro programa (e devolvido). Trava: PostgreSQL com a sessão
 // encerrada pelo administrador; SQLite com o arquivo travado por outra conexão.
 enum Falha { Queda, Trava };
+
+// A rede entre o programa e o servidor: um intermediário TCP em 127.0.0.1 que repassa
+// cada conexão ao soquete local do agrupamento de teste, numa linha de execução própria
+// (o programa fica parado esperando a resposta). Calada, ela deixa de repassar nos dois
+// sentidos sem fechar nada: nem resposta, nem erro.
+class Rede {
+public:
+    explicit Rede(const QString &soquete)
+    {
+        m_servidor = new QTcpServer;
+        m_servidor->moveToThread(&m_linha);
+        m_linha.start();
+        QMetaObject::invokeMethod(
+            m_servidor,
+            [this, soquete] {
+                QObject::connect(m_servidor, &QTcpServer::newConnection, m_servidor,
+                    [this, soquete] { aceitar(soquete); });
+                if (m_servidor->listen(QHostAddress::LocalHost, 0))
+                    m_porta = m_servidor->serverPort();
+            },
+            Qt::BlockingQueuedConnection);
+    }
+    ~Rede()
+    {
+        QMetaObject::invokeMethod(
+            m_servidor, [this] { delete m_servidor; }, Qt::BlockingQueuedConnection);
+        m_linha.quit();
+        m_linha.wait();
+    }
+    int Porta() const { return m_porta; }
+    void Calar(bool calada) { m_calada = calada; }
+
+private:
+    void aceitar(const QString &soquete)
+    {
+        while (QTcpSocket *cliente = m_servidor->nextPendingConnection()) {
+            auto *servidor = new QLocalSocket(cliente);
+            servidor->connectToServer(soquete);
+            servidor->waitForConnected(5000);
+            QObject::connect(cliente, &QTcpSocket::readyRead, cliente, [this, cliente, servidor] {
+                const QByteArray dados = cliente->readAll();
+                if (!m_calada)
+                    servidor->write(dados);
+            });
+            QObject::connect(
+                servidor, &QLocalSocket::readyRead, cliente, [this, cliente, servidor] {
+                    const QByteArray dados = servidor->readAll();
+                    if (!m_calada)
+                        cliente->write(dados);
+                });
+            QObject::connect(cliente, &QTcpSocket::disconnected, cliente, &QObject::deleteLater);
+        }
+    }
+    QThread m_linha;
+    QTcpServer *m_servidor = nullptr;
+    int m_porta = 0;
+    std::atomic<bool> m_calada = false;
+};
 } // namespace
 
 class TesteFalhas : public QObject {
@@ -235,6 +302,7 @@ private slots:
         escreverMemo(j, u"MemoDescricao"_s, novoTexto);
 
         provocar(Falha(falha));
+        r.Responder(false); // Conectar de novo? Não
         j->BitBtnAceitar->click();
 
         QVERIFY2(r.Textos() == QStringList { CaixaConexaoPerdida },
@@ -257,6 +325,7 @@ private slots:
 
         // Um Aceitar ainda sem conexão não grava e diz o que fazer.
         r.Limpar();
+        r.Responder(false);
         j->BitBtnAceitar->click();
         QCOMPARE(r.mostradas.size(), 1);
         QVERIFY(r.Textos().first().startsWith(u"A conexão com o servidor foi encerrada"_s));
@@ -309,6 +378,7 @@ private slots:
         conectar(1);
         QVERIFY(r.mostradas.isEmpty());
         provocar(Falha(falha));
+        r.Responder(false);
         principal->MostrarJanelaTabela(10);
         QVERIFY2(r.Textos() == QStringList { CaixaConexaoPerdida },
             qPrintable(r.Textos().join(u" | "_s)));
@@ -357,6 +427,7 @@ private slots:
         j->BitBtnModificar->click();
         digitar(j, u"EditNome"_s, u"Ana Souza Lima"_s);
         provocar(Trava);
+        r.Responder(false);
         j->BitBtnAceitar->click();
         QCOMPARE(r.Textos(), QStringList { CaixaConexaoPerdida });
         desfazer(Trava);
@@ -394,6 +465,7 @@ private slots:
         j->BitBtnIncluir->click();
         digitar(j, u"EditNome"_s, u"Mineralogia"_s);
         provocar(Queda);
+        r.Responder(false);
         j->BitBtnAceitar->click();
         QCOMPARE(r.Textos(), QStringList { CaixaConexaoPerdida });
 
@@ -416,6 +488,295 @@ private slots:
         QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
         QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='Mineralogia'"_s), u"1"_s);
         QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
+    }
+
+    // A conexão se perde numa janela modal aberta por cima de outra (os e-mails de um
+    // departamento), onde o menu Arquivo não é alcançável: a caixa da perda pergunta
+    // "Conectar de novo?" e, com Sim, conecta com o mesmo login, sem pedir a senha que ele
+    // já deu; ou, com Não, o Aceitar seguinte pergunta de novo e grava. A edição fica.
+    void reconectarDaJanelaModal_data()
+    {
+        QTest::addColumn<int>("falha");
+        QTest::addColumn<bool>("simNaPerda"); // false: Não na perda, Sim no Aceitar seguinte
+        QTest::newRow("queda, Sim na perda") << int(Queda) << true;
+        QTest::newRow("queda, Sim no Aceitar") << int(Queda) << false;
+        QTest::newRow("trava, Sim na perda") << int(Trava) << true;
+        QTest::newRow("trava, Sim no Aceitar") << int(Trava) << false;
+    }
+    void reconectarDaJanelaModal()
+    {
+        QFETCH(int, falha);
+        QFETCH(bool, simNaPerda);
+        Roteiro r;
+        conectar(1);
+        int pedidos = 0;
+        TDatabase::DefinirPedidoSenha([&pedidos](const QString &, QString &, QString &) {
+            ++pedidos;
+            return false;
+        });
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(22);
+        j->IdPai = u"2"_s;
+        j->NomePai = DepartamentoNivel(3);
+        bool gravou = false;
+        // O servidor volta (o arquivo é devolvido) com a caixa da perda na tela, antes da
+        // resposta: a reconexão pode vir logo depois do Sim.
+        r.aoMostrar = [&](TipoMensagem, const QString &texto) {
+            if (texto == CaixaConexaoPerdida)
+                desfazer(Falha(falha));
+        };
+        AoAbrirModal(
+            [&](QWidget *) {
+                QVERIFY(QApplication::activeModalWidget() == j);
+                j->BitBtnIncluir->click();
+                digitar(j, u"EditEmail"_s, u"geo'logia@exemplo.br"_s);
+                digitar(j, u"EditComentario"_s, u"secretaria"_s);
+                provocar(Falha(falha));
+                r.Responder(simNaPerda);
+                j->BitBtnAceitar->click();
+                QCOMPARE(r.Textos(), QStringList { CaixaConexaoPerdida });
+                QCOMPARE(r.mostradas.first().first, TipoMensagem::Confirmacao);
+                if (!simNaPerda)
+                    QVERIFY(!Servidor::Database().Connected());
+                QVERIFY(j->isVisible());
+                QCOMPARE(j->Modo, ModoTabela::Incluindo);
+                QCOMPARE(j->Texto(u"EditEmail"_s), u"geo'logia@exemplo.br"_s);
+                r.Limpar();
+                if (simNaPerda) {
+                    // A reconexão vem depois que o Aceitar que falhou terminou.
+                    QTRY_VERIFY(Servidor::Database().Connected());
+                } else {
+                    r.Responder(true);
+                    j->BitBtnAceitar->click(); // pergunta, conecta e grava
+                    QCOMPARE(r.mostradas.size(), 1);
+                    QVERIFY(r.Textos().first().endsWith(u"Conectar de novo?"_s));
+                    QVERIFY(Servidor::Database().Connected());
+                    r.Limpar();
+                }
+                QCOMPARE(principal->TextoStatus(), u"Conectado com o servidor"_s);
+                if (simNaPerda)
+                    j->BitBtnAceitar->click();
+                QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+                QCOMPARE(j->Modo, ModoTabela::Consultando);
+                gravou = true;
+                j->BitBtnFechar->click();
+            },
+            j->objectName());
+        QVERIFY(j->MostrarModal());
+        QVERIFY(gravou);
+        QCOMPARE(pedidos, 0);
+        QCOMPARE(valor(u"SELECT Departamento FROM "_s + NomeTabela(22)
+                     + u" WHERE Email='geo''logia@exemplo.br'"_s),
+            u"2"_s);
+        // A cópia continua contada uma vez.
+        QCOMPARE(valor(u"SELECT Instancias FROM Tarvisco WHERE Id=1"_s), u"1"_s);
+    }
+
+    // A rede se cala no meio da sessão (PostgreSQL): nem resposta nem erro. O Aceitar
+    // não prende a janela mais que o limite do Dados_HP.conf (statement_timeout +
+    // connect_timeout): passado ele, a mensagem da conexão perdida, com a edição na tela;
+    // com a rede de volta, Conectar e o mesmo Aceitar gravam.
+    void redeQueSeCala()
+    {
+        if (!postgres())
+            QSKIP("só o PostgreSQL conversa pela rede");
+        ClusterPostgres *c = banco().Cluster();
+        Rede rede(c->PastaSoquete() + u"/.s.PGSQL."_s + QString::number(c->Porta()));
+        QVERIFY(rede.Porta() > 0);
+        QFile conf(u"Dados_HP.conf"_s);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(u"motor = postgresql\nhost = 127.0.0.1\nporta = %1\nbanco = %2\n"
+                   "sslmode = disable\nconnect_timeout = 2\nstatement_timeout = 1\n"
+                   "lock_timeout = 1\nkeepalives_idle = 1\nkeepalives_interval = 1\n"
+                   "keepalives_count = 2\n"_s.arg(rede.Porta())
+                       .arg(banco().Fonte().banco)
+                       .toUtf8());
+        conf.close();
+        const FonteDados fonte = FonteDados::Definicao();
+        QCOMPARE(fonte.statementTimeout, 1);
+        QCOMPARE(fonte.connectTimeout, 2);
+        QCOMPARE(fonte.keepalivesIdle, 1);
+        QCOMPARE(fonte.EsperaMaximaMs(), 3000);
+        Servidor::Database().Fonte = fonte;
+
+        exec(u"INSERT INTO Departamentos (Nome, Sigla) VALUES ('Geologia', 'GEO')"_s);
+        const QString id = valor(u"SELECT Id FROM Departamentos WHERE Nome='Geologia'"_s);
+        Roteiro r;
+        conectar(1);
+        QVERIFY2(Servidor::Database().Connected(), qPrintable(registro()));
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        clicarLinha(j, linhaDe(j, u"Geologia"_s));
+        j->BitBtnModificar->click();
+        digitar(j, u"EditNome"_s, u"Geologia e Minas"_s);
+
+        rede.Calar(true);
+        r.Responder(false);
+        QElapsedTimer relogio;
+        relogio.start();
+        j->BitBtnAceitar->click();
+        const qint64 ms = relogio.elapsed();
+        QVERIFY2(ms < 3000 + 2000, qPrintable(QString::number(ms)));
+        QCOMPARE(r.Textos(), QStringList { CaixaConexaoPerdida });
+        QVERIFY(!Servidor::Database().Connected());
+        QCOMPARE(principal->TextoStatus(), u"Desconectado do servidor"_s);
+        QCOMPARE(j->Modo, ModoTabela::Modificando);
+        QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Geologia e Minas"_s);
+        QCOMPARE(valor(u"SELECT Nome FROM Departamentos WHERE Id="_s + id), u"Geologia"_s);
+
+        rede.Calar(false);
+        r.Limpar();
+        conectar(1);
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(j->Modo, ModoTabela::Consultando);
+        QCOMPARE(valor(u"SELECT Nome FROM Departamentos WHERE Id="_s + id), u"Geologia e Minas"_s);
+        principal->ArquivoDesconectar->trigger(); // antes que a rede acabe
+    }
+
+    // SQLite: outro programa lendo o arquivo além da espera impede o COMMIT (a trava de
+    // escrita já estava com a transação): a mesma mensagem da conexão perdida, uma só,
+    // nunca o texto do motor; a edição fica e grava quando o leitor solta o arquivo.
+    void leitorSeguraOArquivo()
+    {
+        if (postgres())
+            QSKIP("no PostgreSQL um leitor não impede a gravação");
+        Roteiro r;
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        j->BitBtnIncluir->click();
+        digitar(j, u"EditNome"_s, u"Mineralogia"_s);
+        {
+            QSqlDatabase leitor = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"leitor"_s);
+            leitor.setDatabaseName(banco().Fonte().arquivo);
+            QVERIFY(leitor.open());
+            QSqlQuery q(leitor);
+            QVERIFY(q.exec(u"BEGIN"_s));
+            QVERIFY(q.exec(u"SELECT * FROM Departamentos"_s) && q.next());
+            r.Responder(false);
+            j->BitBtnAceitar->click();
+            QVERIFY2(r.Textos() == QStringList { CaixaConexaoPerdida },
+                qPrintable(r.Textos().join(u" | "_s)));
+            QVERIFY(!registro().contains(u"erro de SQL"_s));
+            QCOMPARE(j->Modo, ModoTabela::Incluindo);
+            QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Mineralogia"_s);
+            q.finish();
+            q.exec(u"ROLLBACK"_s);
+            leitor.close();
+        }
+        QSqlDatabase::removeDatabase(u"leitor"_s);
+        r.Limpar();
+        conectar(1);
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='Mineralogia'"_s), u"1"_s);
+    }
+
+    // SQLite: o arquivo apagado, esvaziado (0 bytes), no disco cheio ou só de leitura com
+    // uma inclusão na tela: uma caixa só, em português, com o motivo e o nome do arquivo,
+    // nunca o texto do motor; a edição fica. Apagado ou vazio, o arquivo não serve mais: a
+    // conexão está perdida (e o programa não fica "Conectado"); devolvido, grava.
+    void arquivoSQLite_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QString>("motivo"); // %1: o arquivo
+        QTest::addColumn<bool>("perdida");
+        QTest::newRow("apagado") << u"apagado"_s
+                                 << u"O arquivo %1 foi apagado ou movido enquanto o programa o "
+                                    "usava."_s
+                                 << true;
+        QTest::newRow("vazio") << u"vazio"_s
+                               << u"O arquivo %1 está vazio (0 bytes): o banco de dados que ele "
+                                  "tinha se perdeu."_s
+                               << true;
+        QTest::newRow("disco cheio")
+            << u"cheio"_s
+            << u"O disco onde está o arquivo %1 está cheio (ou o arquivo chegou ao tamanho "
+               "máximo): nada foi gravado."_s
+            << false;
+        QTest::newRow("só de leitura")
+            << u"leitura"_s
+            << u"O arquivo %1 só pode ser lido (falta a permissão de gravar nele ou na pasta "
+               "dele): nada foi gravado."_s
+            << false;
+    }
+    void arquivoSQLite()
+    {
+        QFETCH(QString, caso);
+        QFETCH(QString, motivo);
+        QFETCH(bool, perdida);
+        if (postgres())
+            QSKIP("falhas do arquivo do SQLite");
+        const QString arquivo = banco().Fonte().arquivo;
+        const QString nome = QDir::toNativeSeparators(QFileInfo(arquivo).absoluteFilePath());
+        Roteiro r;
+        conectar(1);
+        principal->MostrarJanelaTabela(10);
+        TFormTabela *j = Registro::Janela(10);
+        j->BitBtnIncluir->click();
+        digitar(j, u"EditNome"_s, u"Mineralogia"_s);
+        // Um texto que não cabe nas páginas que o arquivo já tem (o disco cheio).
+        escreverMemo(j, u"MemoDescricao"_s, QString(7000, u'r'));
+        {
+            QFile f(arquivo);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            copiaArquivo = f.readAll(); // devolvido em desfazer(Queda)
+        }
+        if (caso == u"apagado"_s) {
+            QVERIFY(QFile::remove(arquivo));
+        } else if (caso == u"vazio"_s) {
+            QVERIFY(QFile::resize(arquivo, 0));
+        } else if (caso == u"cheio"_s) {
+            copiaArquivo.clear();
+            QCOMPARE(BancoTeste::RodarNoPrograma(
+                         u"PRAGMA max_page_count = "_s + valor(u"PRAGMA page_count"_s)),
+                QString());
+        } else {
+            copiaArquivo.clear();
+            QCOMPARE(BancoTeste::RodarNoPrograma(u"PRAGMA query_only = 1"_s), QString());
+        }
+        const QString texto = motivo.arg(nome);
+        if (perdida)
+            r.Responder(false);
+        j->BitBtnAceitar->click();
+        QCOMPARE(r.Textos(),
+            QStringList { perdida ? texto + u"\n\r\n\r"_s + CaixaConexaoPerdida
+                                  : u"Erro no Banco de Dados:\n\r\n\r"_s + texto
+                        + u"\n\r\n\rO que estava sendo incluído ou modificado continua nas "
+                          "janelas."_s });
+        QCOMPARE(Servidor::Database().Connected(), !perdida);
+        QCOMPARE(principal->TextoStatus() == u"Conectado com o servidor"_s, !perdida);
+        QVERIFY(!registro().contains(u"erro de SQL"_s));
+        QCOMPARE(j->Modo, ModoTabela::Incluindo);
+        QCOMPARE(j->Controle<QLineEdit>(u"EditNome"_s)->text(), u"Mineralogia"_s);
+
+        if (caso == u"apagado"_s) {
+            // Conectar com o arquivo ainda fora: a pergunta com o nome dele; com Não, a
+            // mensagem e nenhum banco novo.
+            Conexao::PrimeiroInicio = false;
+            r.Limpar();
+            r.Responder(false);
+            conectar(1);
+            QCOMPARE(r.mostradas.size(), 2);
+            QVERIFY2(r.Textos().at(0).contains(nome) && r.Textos().at(1).contains(nome),
+                qPrintable(r.Textos().join(u" | "_s)));
+            QCOMPARE(r.mostradas.at(0).first, TipoMensagem::Confirmacao);
+            QVERIFY(r.Textos().at(1).startsWith(u"Conexão não realizada"_s));
+            QVERIFY(!QFile::exists(arquivo));
+            QVERIFY(!Servidor::Database().Connected());
+        }
+        if (caso == u"cheio"_s)
+            BancoTeste::RodarNoPrograma(u"PRAGMA max_page_count = 1073741823"_s);
+        if (caso == u"leitura"_s)
+            BancoTeste::RodarNoPrograma(u"PRAGMA query_only = 0"_s);
+        desfazer(Queda);
+        r.Limpar();
+        if (perdida)
+            conectar(1);
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(valor(u"SELECT COUNT(*) FROM Departamentos WHERE Nome='Mineralogia'"_s), u"1"_s);
     }
 
     // Outro usuário muda ou apaga a linha entre ela ser mostrada e o Aceitar do Modificar:

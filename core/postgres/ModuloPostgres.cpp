@@ -54,6 +54,8 @@ public:
 
     bool Criptografada(pg_conn *pg) const override { return PQsslInUse(pg) == 1; }
 
+    int Soquete(pg_conn *pg) const override { return PQsocket(pg); }
+
     QString Ler(pg_conn *pg, const QByteArray &comando, ReceptorLinhas &receptor) const override
     {
         // Linha a linha do libpq, os textos como o servidor os manda (UTF-8; datas ISO).
