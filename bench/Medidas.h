@@ -157,8 +157,9 @@ inline QString InserirDocentes(Motor motor, int linhas, bool foraDoLatin1 = fals
         .arg(linhas);
 }
 
-// Liga e desliga os gatilhos do histórico, como dono: no PostgreSQL habilitando os
-// gatilhos das tabelas, no SQLite apagando-os e criando-os de novo com o texto guardado.
+// Liga e desliga os gatilhos do histórico, como dono: no PostgreSQL habilitando e
+// desabilitando só eles (os outros gatilhos das tabelas ficam), no SQLite apagando-os e
+// criando-os de novo com o texto guardado.
 class GatilhosHistorico {
 public:
     explicit GatilhosHistorico(BancoTeste &b)
@@ -181,13 +182,19 @@ public:
         m_ligados = ligar;
         static const QRegularExpression nome(u"^CREATE TRIGGER (\\S+)"_s);
         for (const QString &i : m_itens) {
-            const QString c = m_b.motor() == Motor::PostgreSQL
-                ? u"ALTER TABLE %1 %2 TRIGGER USER"_s.arg(i, ligar ? u"ENABLE"_s : u"DISABLE"_s)
-                : (ligar ? i : u"DROP TRIGGER "_s + nome.match(i).captured(1));
-            if (!m_b.Executar(c)) {
-                std::fprintf(stderr, "%s\n", qPrintable(m_b.UltimoErro()));
-                return false;
-            }
+            QStringList c;
+            if (m_b.motor() == Motor::PostgreSQL)
+                for (const char *g :
+                    { "historico_incluir", "historico_alterar", "historico_excluir" })
+                    c << u"ALTER TABLE %1 %2 TRIGGER %3"_s.arg(
+                        i, ligar ? u"ENABLE"_s : u"DISABLE"_s, QLatin1StringView(g));
+            else
+                c << (ligar ? i : u"DROP TRIGGER "_s + nome.match(i).captured(1));
+            for (const QString &x : std::as_const(c))
+                if (!m_b.Executar(x)) {
+                    std::fprintf(stderr, "%s\n", qPrintable(m_b.UltimoErro()));
+                    return false;
+                }
         }
         return true;
     }

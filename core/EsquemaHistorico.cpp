@@ -200,11 +200,19 @@ QStringList historicoPostgres()
 }
 
 // Gatilho temporário da conexão do programa no SQLite: põe o usuário em cada linha de
-// histórico que os gatilhos do arquivo gravam por esta conexão.
+// histórico sem usuário (a dos gatilhos do arquivo) gravada por esta conexão. Antes da
+// inclusão, ele grava a linha já com o usuário e abandona a do arquivo (RAISE(IGNORE)
+// desiste só do INSERT do gatilho do arquivo, não do comando que o disparou): uma inclusão
+// por linha, em vez de uma inclusão e um UPDATE que reescreve a linha e o índice do
+// usuário. A sua própria inclusão, já com o usuário, não o dispara de novo; o Id dado
+// explicitamente é mantido (sem ele, NEW.Id antes da inclusão não é um Id).
 QString marcaUsuarioSQLite(const QString &usuario)
 {
-    return u"CREATE TEMP TRIGGER HistoricoUsuario AFTER INSERT ON main.Historico BEGIN "
-           "UPDATE Historico SET Usuario=%1 WHERE Id=NEW.Id; END"_s.arg(CitarTexto(usuario));
+    return u"CREATE TEMP TRIGGER HistoricoUsuario BEFORE INSERT ON main.Historico WHEN "
+           "coalesce(NEW.Usuario,'')='' BEGIN INSERT INTO Historico (Id,Momento,Usuario,Tabela,"
+           "Registro,Operacao,Antes,Depois) VALUES (CASE WHEN NEW.Id>0 THEN NEW.Id END,"
+           "NEW.Momento,%1,NEW.Tabela,NEW.Registro,NEW.Operacao,NEW.Antes,NEW.Depois); "
+           "SELECT RAISE(IGNORE); END"_s.arg(CitarTexto(usuario));
 }
 
 } // namespace

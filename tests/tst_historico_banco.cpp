@@ -567,6 +567,22 @@ private slots:
         QCOMPARE(ultima(b).usuario, usuarioDoPrograma(2));
     }
 
+    // Um comando de muitas linhas pela conexão do programa: cada linha de histórico com o
+    // login dela, uma por linha mudada, com Ids seguidos.
+    void usuarioEmCadaLinhaDoComando()
+    {
+        EXIGIR_BANCO(b);
+        b.Desconectar();
+        NivelAcesso = 1;
+        QCOMPARE(
+            AbrirConexao(Servidor::Database(), b.Fonte(), UsuarioNivel(2), b.Senha(2)), QString());
+        const int antes = b.Valor(u"SELECT COALESCE(MAX(Id), 0) FROM Historico"_s).toInt();
+        rodar(u"UPDATE Docentes SET Area='em massa' WHERE Id IN (2, 3, 4)"_s);
+        QCOMPARE(b.Valor(u"SELECT COUNT(*) || ' ' || MIN(Usuario) || ' ' || MAX(Usuario) || ' ' "
+                         "|| (MAX(Id) - MIN(Id)) FROM Historico WHERE Id > %1"_s.arg(antes)),
+            u"3 %1 %1 2"_s.arg(usuarioDoPrograma(2)));
+    }
+
     // A configuração e as tabelas de códigos não têm histórico.
     void tabelasSemHistorico()
     {
