@@ -413,6 +413,8 @@ void MontagemTabela::Dimensionar()
     int altura = qMax(560, j.sizeHint().height());
     j.GroupBox2->setMinimumWidth(0);
     rolagem->setMinimumSize(0, 0);
+    // O mínimo da janela volta a ser o de agora (senão o tamanho abaixo não o passaria).
+    j.layout()->activate();
     // Nunca maior que a tela onde abre (com lugar para a moldura): o que não cabe rola,
     // e a janela pode ser redimensionada.
     if (QScreen *tela = j.screen()) {
@@ -421,4 +423,29 @@ void MontagemTabela::Dimensionar()
         altura = qMin(altura, livre.height() - MargemMoldura.height());
     }
     j.resize(largura, altura);
+}
+
+void MontagemTabela::Caber()
+{
+    TFormTabela &j = m_j;
+    QScreen *tela = j.screen();
+    if (!tela)
+        return;
+    const QRect livre = tela->availableGeometry();
+    const QSize maximo = livre.size() - MargemMoldura;
+    j.layout()->activate();
+    // Estreita demais para a lista ao lado dos campos (uma escala grande): a lista fica
+    // acima deles.
+    if (j.Splitter1->orientation() == Qt::Horizontal
+        && j.minimumSizeHint().width() > maximo.width()) {
+        j.Splitter1->setOrientation(Qt::Vertical);
+        j.layout()->activate();
+    }
+    j.resize(j.size().boundedTo(maximo).expandedTo(j.minimumSize()));
+    // Inteira dentro da tela.
+    const QRect r = j.frameGeometry();
+    const int x = qBound(livre.left(), r.left(), qMax(livre.left(), livre.right() + 1 - r.width()));
+    const int y = qBound(livre.top(), r.top(), qMax(livre.top(), livre.bottom() + 1 - r.height()));
+    if (QPoint(x, y) != r.topLeft())
+        j.move(x, y);
 }

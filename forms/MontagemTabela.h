@@ -23,6 +23,9 @@ public:
     // Larga e alta o bastante para a lista na largura toda ao lado dos campos inteiros, ao
     // menos a largura da descrição, sem passar da tela; redimensionável.
     void Dimensionar();
+    // Ao mostrar, com os botões do nível à vista: nunca maior que a tela onde está (a
+    // lista acima dos campos quando não cabe ao lado) e inteira dentro dela.
+    void Caber();
 
     // Um botão da janela (sem ser o padrão do Enter).
     static QPushButton *Botao(const QString &nome, const QString &texto, QWidget *pai);

@@ -141,6 +141,7 @@ void TFormTabela::FormShow()
             Controle(b.nome)->setVisible(b.niveis.contains(NivelAcesso));
     if (QWidget *historico = Controle(u"BitBtnHistorico"_s))
         historico->setVisible(NivelAcesso == 1 && Modo != ModoTabela::Escolhendo);
+    MontagemTabela(*this).Caber();
 }
 
 bool TFormTabela::FormClose()
