@@ -364,6 +364,7 @@ void MontagemTabela::barraInferior()
     QPalette p = j.LabelAviso->palette();
     p.setColor(QPalette::WindowText, Qt::red);
     j.LabelAviso->setPalette(p);
+    j.LabelAviso->setWordWrap(true); // numa janela estreita, em duas linhas
     j.LabelAviso->hide();
     j.BitBtnFechar = Botao(u"BitBtnFechar"_s, u"&Fechar"_s, &j);
     j.BitBtnAtualizar = Botao(u"BitBtnAtualizar"_s, u"&Atualizar"_s, &j);
