@@ -441,6 +441,9 @@ void MontagemTabela::Caber()
         && j.minimumSizeHint().width() > maximo.width()) {
         j.Splitter1->setOrientation(Qt::Vertical);
         j.layout()->activate();
+        // A maior parte da altura para os campos.
+        const int altura = qMax(2, j.Splitter1->height());
+        j.Splitter1->setSizes({ altura / 3, altura - altura / 3 });
     }
     j.resize(j.size().boundedTo(maximo).expandedTo(j.minimumSize()));
     // Inteira dentro da tela.
