@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
@@ -64,6 +65,15 @@ void PrepararPrograma()
     InstalarMensagensTela();
     InstalarPedidoSenha();
     QApplication::setQuitOnLastWindowClosed(false);
+    InstalarIconePrograma();
+}
+
+void InstalarIconePrograma()
+{
+    // O do tema da área de trabalho (o instalado), ou a figura do programa; toda janela
+    // sem ícone próprio usa o da aplicação.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(IdentificadorDesktop(), QIcon(u":/imagens/abertura.png"_s)));
 }
 
 QString IdentificadorDesktop()

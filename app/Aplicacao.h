@@ -7,8 +7,10 @@
 class QWidget;
 
 // Preparação do programa antes da primeira janela: título "Tarvisco 1.7", traduções,
-// caixas de mensagem na tela e pedido de senha do banco.
+// caixas de mensagem na tela, pedido de senha do banco e ícone.
 void PrepararPrograma();
+// O ícone do programa em todas as janelas (parte de PrepararPrograma).
+void InstalarIconePrograma();
 
 // Identificador do programa na área de trabalho (nome da entrada do menu, do ícone e
 // dos metadados AppStream).

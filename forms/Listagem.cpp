@@ -135,7 +135,10 @@ Listagem::Listagem(TQuery *consulta, QGroupBox *grupo, QSplitter *divisor, const
     // mudança do usuário.
     connect(
         m_modelo, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_ajustando = true; });
-    connect(m_modelo, &QAbstractItemModel::modelReset, this, [this] { m_ajustando = false; });
+    connect(m_modelo, &QAbstractItemModel::modelReset, this, [this] {
+        ajustarColunas();
+        m_ajustando = false;
+    });
     connect(titulos, &QHeaderView::sectionResized, this, [this](int coluna, int, int largura) {
         if (m_ajustando)
             return;
@@ -168,24 +171,24 @@ void Listagem::aoAbrir()
 
 void Listagem::ajustarColunas()
 {
-    QStringList nomes;
-    for (int c = 0; c < m_modelo->columnCount(); ++c)
-        nomes << m_modelo->headerData(c, Qt::Horizontal).toString();
-    if (nomes.isEmpty() || nomes == m_grade->property("colunas").toStringList())
-        return;
-    m_grade->setProperty("colunas", nomes);
+    // A grade volta às larguras padrão a cada resultado novo (depois de Aceitar, numa
+    // escolha aberta de novo, na pesquisa e na ordem): cada coluna recebe de novo a
+    // largura do usuário, ou a medida pelo conteúdo na primeira vez que apareceu.
+    const bool ajustando = m_ajustando;
     m_ajustando = true;
-    for (int c = 0; c < nomes.size(); ++c) {
-        const int guardada = m_larguras.value(nomes.at(c));
+    for (int c = 0; c < m_modelo->columnCount(); ++c) {
+        const QString nome = m_modelo->headerData(c, Qt::Horizontal).toString();
+        const int guardada = m_larguras.value(nome, m_medidas.value(nome));
         if (guardada > 0) {
             m_grade->setColumnWidth(c, guardada);
         } else {
             m_grade->resizeColumnToContents(c);
             if (m_grade->columnWidth(c) > LarguraMaximaColuna)
                 m_grade->setColumnWidth(c, LarguraMaximaColuna);
+            m_medidas.insert(nome, m_grade->columnWidth(c));
         }
     }
-    m_ajustando = false;
+    m_ajustando = ajustando;
 }
 
 void Listagem::atualizarContagem()

@@ -98,7 +98,8 @@ private:
     QLineEdit *m_pesquisa;
     QLabel *m_contagem;
     QPushButton *m_exportar;
-    QHash<QString, int> m_larguras; // do Tarvisco.ini, por nome de coluna
+    QHash<QString, int> m_larguras; // do Tarvisco.ini e do usuário, por nome de coluna
+    QHash<QString, int> m_medidas; // as medidas pelo conteúdo, na primeira vez
     int m_larguraLista = 0; // do Tarvisco.ini, posta quando o divisor ganha o tamanho
     bool m_divisorPosto = false;
     bool m_colunasProntas = false;

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -21,6 +22,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+// O que a moldura do gerenciador de janelas (título e bordas) toma da tela, no máximo.
+constexpr QSize MargemMoldura(40, 60);
+
 // Onde vai o próximo campo numa grade de campos (pares de colunas rótulo, campo): cada
 // campo numa linha, ou ao lado do anterior.
 struct Cursor {
@@ -143,6 +147,7 @@ void MontagemTabela::listagem()
     j.m_listagem = new Listagem(j.Query, j.GroupBox2, j.Splitter1,
         u"Listagem "_s + NomeTabela(j.NumeroTabela), NomeTabela(j.NumeroTabela), &j);
     j.DBGridPesquisa = j.m_listagem->Grade();
+    j.DBGridPesquisa->setAccessibleName(u"Listagem "_s + TituloTabela(j.NumeroTabela));
     j.m_modelo = j.m_listagem->Modelo();
     ModeloListagem *modelo = j.m_modelo;
     QObject::connect(j.DBGridPesquisa, &QTableView::clicked, &j,
@@ -183,9 +188,21 @@ void MontagemTabela::registro()
     TFormTabela &j = m_j;
     j.GroupBox1 = new QGroupBox(u" Registro "_s, j.Splitter1);
     auto *registro = new QVBoxLayout(j.GroupBox1);
+    // Os campos rolam quando a janela é menor que eles (uma tela pequena, uma escala
+    // grande); os botões de edição ficam sempre à vista, embaixo.
+    auto *rolagem = new QScrollArea(j.GroupBox1);
+    rolagem->setObjectName(u"ScrollBoxRegistro"_s);
+    rolagem->setFrameShape(QFrame::NoFrame);
+    rolagem->setWidgetResizable(true);
+    auto *conteudo = new QWidget(rolagem);
+    conteudo->setObjectName(u"PanelRegistro"_s);
+    auto *coluna = new QVBoxLayout(conteudo);
+    coluna->setContentsMargins(0, 0, 0, 0);
     j.m_grade = new QGridLayout;
-    registro->addLayout(j.m_grade);
-    registro->addStretch(1);
+    coluna->addLayout(j.m_grade);
+    coluna->addStretch(1);
+    rolagem->setWidget(conteudo);
+    registro->addWidget(rolagem, 1);
     j.Label1 = new QLabel(u"Id"_s, j.GroupBox1);
     j.EditId = new QLineEdit(j.GroupBox1);
     j.EditId->setReadOnly(true);
@@ -238,12 +255,20 @@ void MontagemTabela::campos()
         c.coluna = 0;
     };
 
-    for (const Campo &c : std::as_const(j.m_descricao.campos)) {
+    const QList<Campo> &todos = j.m_descricao.campos;
+    for (qsizetype i = 0; i < todos.size(); ++i) {
+        const Campo &c = todos.at(i);
+        // Sozinho na linha (o seguinte não vem ao lado), o campo vai até o fim da linha.
+        const Campo *seguinte = i + 1 < todos.size() ? &todos.at(i + 1) : nullptr;
+        const bool sozinho = !seguinte || !seguinte->aoLado
+            || seguinte->lugar.pagina != c.lugar.pagina || seguinte->lugar.grupo != c.lugar.grupo;
         QGridLayout *grade = j.m_grade;
         QWidget *pai = j.GroupBox1;
         if (!c.lugar.pagina.isEmpty()) {
             if (!abas) {
                 abas = new QTabWidget(j.GroupBox1);
+                // Todas as abas à vista (nenhuma atrás de setas): a área dos campos rola.
+                abas->setUsesScrollButtons(false);
                 j.RegistrarControle(abas, u"PageControl1"_s);
                 linhaInteira(j.m_grade, abas);
             }
@@ -276,7 +301,7 @@ void MontagemTabela::campos()
             pai = grade->parentWidget();
         }
         Cursor &cursor = cursores[grade];
-        campo(c, grade, pai, cursor.linha, cursor.coluna);
+        campo(c, grade, pai, cursor.linha, cursor.coluna, sozinho);
     }
     // O nome da mãe de uma lista-filha nunca é editado: a tecla Tab passa por ele.
     if (const Campo *pai = j.campoPai())
@@ -285,7 +310,7 @@ void MontagemTabela::campos()
 }
 
 void MontagemTabela::campo(
-    const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna)
+    const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna, bool sozinho)
 {
     TFormTabela &j = m_j;
     j.m_campos.push_back(c.especie(c));
@@ -314,7 +339,9 @@ void MontagemTabela::campo(
         grade->addWidget(campo->MontarRotulo(pai, rotulo), linha, coluna, Qt::AlignTop);
     }
     const bool largo = campo->Largo();
-    grade->addWidget(campo->NaGrade(), linha, coluna + 1, 1, largo ? -1 : 1);
+    // Sem unidade depois dele, o último campo da linha ocupa o resto dela.
+    const bool ateOFim = largo || (sozinho && c.unidade.isEmpty());
+    grade->addWidget(campo->NaGrade(), linha, coluna + 1, 1, ateOFim ? -1 : 1);
     if (largo)
         coluna = 0;
     if (!c.unidade.isEmpty() && !largo) {
@@ -337,12 +364,18 @@ void MontagemTabela::barraInferior()
     QPalette p = j.LabelAviso->palette();
     p.setColor(QPalette::WindowText, Qt::red);
     j.LabelAviso->setPalette(p);
+    j.LabelAviso->setWordWrap(true); // numa janela estreita, em duas linhas
     j.LabelAviso->hide();
     j.BitBtnFechar = Botao(u"BitBtnFechar"_s, u"&Fechar"_s, &j);
     j.BitBtnAtualizar = Botao(u"BitBtnAtualizar"_s, u"&Atualizar"_s, &j);
     j.BitBtnEscolher = Botao(u"BitBtnEscolher"_s, u"&Selecionar Registro Atual e Sair"_s, &j);
     j.m_barraInferior->addWidget(j.LabelEscolha);
     j.m_barraInferior->addWidget(j.LabelAviso);
+    // As notas de um campo (o texto colado que foi cortado), na janela onde aconteceram.
+    auto *nota = new QLabel(&j);
+    nota->setWordWrap(true);
+    j.RegistrarControle(nota, u"LabelNota"_s);
+    j.m_barraInferior->addWidget(nota, 1);
     j.m_barraInferior->addStretch(1);
     j.m_barraInferior->addWidget(j.BitBtnAtualizar);
     j.m_barraInferior->addWidget(j.BitBtnFechar);
@@ -372,12 +405,51 @@ void MontagemTabela::ligar()
 void MontagemTabela::Dimensionar()
 {
     TFormTabela &j = m_j;
+    // O tamanho que mostra tudo sem rolar: a lista na largura toda ao lado dos campos
+    // inteiros, ao menos a largura da descrição.
+    auto *rolagem = j.findChild<QScrollArea *>(u"ScrollBoxRegistro"_s);
     j.GroupBox2->setMinimumWidth(j.GroupBox2->maximumWidth());
+    rolagem->setMinimumSize(rolagem->widget()->sizeHint());
     int largura = qMax(j.m_descricao.largura, j.minimumSizeHint().width());
+    int altura = qMax(560, j.sizeHint().height());
     j.GroupBox2->setMinimumWidth(0);
-    if (QScreen *tela = j.screen())
-        largura
-            = qMin(largura, qMax(j.m_descricao.largura, tela->availableGeometry().width() - 40));
-    j.resize(largura, qMax(560, j.sizeHint().height()));
-    j.setFixedSize(j.size());
+    rolagem->setMinimumSize(0, 0);
+    // O mínimo da janela volta a ser o de agora (senão o tamanho abaixo não o passaria).
+    j.layout()->activate();
+    // Nunca maior que a tela onde abre (com lugar para a moldura): o que não cabe rola,
+    // e a janela pode ser redimensionada.
+    if (QScreen *tela = j.screen()) {
+        const QRect livre = tela->availableGeometry();
+        largura = qMin(largura, livre.width() - MargemMoldura.width());
+        altura = qMin(altura, livre.height() - MargemMoldura.height());
+    }
+    j.resize(largura, altura);
+}
+
+void MontagemTabela::Caber()
+{
+    TFormTabela &j = m_j;
+    QScreen *tela = j.screen();
+    if (!tela)
+        return;
+    const QRect livre = tela->availableGeometry();
+    const QSize maximo = livre.size() - MargemMoldura;
+    j.layout()->activate();
+    // Estreita demais para a lista ao lado dos campos (uma escala grande): a lista fica
+    // acima deles.
+    if (j.Splitter1->orientation() == Qt::Horizontal
+        && j.minimumSizeHint().width() > maximo.width()) {
+        j.Splitter1->setOrientation(Qt::Vertical);
+        j.layout()->activate();
+        // A maior parte da altura para os campos.
+        const int altura = qMax(2, j.Splitter1->height());
+        j.Splitter1->setSizes({ altura / 3, altura - altura / 3 });
+    }
+    j.resize(j.size().boundedTo(maximo).expandedTo(j.minimumSize()));
+    // Inteira dentro da tela.
+    const QRect r = j.frameGeometry();
+    const int x = qBound(livre.left(), r.left(), qMax(livre.left(), livre.right() + 1 - r.width()));
+    const int y = qBound(livre.top(), r.top(), qMax(livre.top(), livre.bottom() + 1 - r.height()));
+    if (QPoint(x, y) != r.topLeft())
+        j.move(x, y);
 }

@@ -143,6 +143,7 @@ void TFormTabela::FormShow()
             Controle(b.nome)->setVisible(b.niveis.contains(NivelAcesso));
     if (QWidget *historico = Controle(u"BitBtnHistorico"_s))
         historico->setVisible(NivelAcesso == 1 && Modo != ModoTabela::Escolhendo);
+    MontagemTabela(*this).Caber();
 }
 
 bool TFormTabela::FormClose()
@@ -682,8 +683,24 @@ void TFormTabela::BitBtnEscolherClick()
 void TFormTabela::BitBtnAtualizarClick()
 {
     Operacao = OperacaoTabela::AtualizacaoPedida;
-    if (m_descricao.atualizarMostra)
+    if (m_descricao.atualizarMostra) {
         ExibirJanela();
+        return;
+    }
+    // A lista lida de novo, na linha que estava mostrada (se outro usuário a apagou, na
+    // primeira).
+    const QString id = EditId->text();
+    ConsultarTabela();
+    int colunaId = -1;
+    for (int c = 0; Query->Active() && c < Query->ColumnCount(); ++c)
+        if (Query->NomesCampos().at(c).compare(u"Id"_s, Qt::CaseInsensitive) == 0)
+            colunaId = c;
+    for (int linha = 0; colunaId >= 0 && !id.isEmpty() && linha < Query->RecordCount(); ++linha)
+        if (Query->Texto(linha, colunaId) == id) {
+            Query->MoverPara(linha);
+            break;
+        }
+    MostrarRegistro();
 }
 
 // ---- Pesquisas e janelas modais -----------------------------------------------------

@@ -274,6 +274,10 @@ protected:
     void Concluir();
     void FimDaEdicao(); // grade habilitada, aviso escondido
 
+    // Na frente das outras janelas, ativa (também depois de uma caixa que a janela
+    // principal abriu por cima dela).
+    void trazerParaFrente();
+
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
@@ -292,7 +296,6 @@ private:
     void preencherPai();
     void alternarCaixa(); // editando: a caixa do texto atual do campo que decide
     bool emExecucaoModal() const { return m_execucoes > 0; }
-    void trazerParaFrente();
     void aoDesconectar();
     // A escolha que abre de novo sobre a tabela que não mudou (a mesma marca de
     // alterações) e com a mesma sentença mostra o resultado já lido, sem ler de novo.

@@ -358,7 +358,8 @@ private slots:
         QVERIFY(!j->isVisible());
     }
 
-    void atualizarNaoFazNada()
+    // Atualizar lê a lista de novo e fica na linha mostrada.
+    void atualizarLeDeNovoNaLinha()
     {
         Roteiro r;
         TFormTabela *j = janela();
@@ -367,7 +368,7 @@ private slots:
         Eventos().Limpar();
         j->BitBtnAtualizar->click();
         QCOMPARE(j->Operacao, OperacaoTabela::AtualizacaoPedida);
-        QVERIFY(Linhas().isEmpty());
+        QVERIFY(Registrou(j->NumeroTabela, u"consultado"_s));
         QCOMPARE(Edit(j, u"EditNome"_s)->text(), u"Titular"_s);
     }
 

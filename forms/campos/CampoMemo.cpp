@@ -119,7 +119,7 @@ private:
             cursor.setPosition(cabe.isNull() ? int(m_aceito.size()) : posicao);
             m_memo->setTextCursor(cursor);
             m_aceito = textoDoMemo(m_memo);
-            AvisarCorte(Nome(), limite);
+            AvisarCorte(Nome(), limite, m_memo);
         } else {
             m_aceito = texto;
         }

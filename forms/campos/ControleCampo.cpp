@@ -13,9 +13,12 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QTextBoundaryFinder>
+#include <QTimer>
 #include <QValidator>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -96,10 +99,21 @@ QString CortarAoLimite(
     return t;
 }
 
-void AvisarCorte(const QString &nomeCampo, int limite)
+void AvisarCorte(const QString &nomeCampo, int limite, QWidget *campo)
 {
-    MostrarNota(u"O campo "_s + nomeCampo + u" aceita no máximo "_s + QString::number(limite)
-        + u" caracteres: o que passou disso não entrou."_s);
+    const QString nota = u"O campo "_s + nomeCampo + u" aceita no máximo "_s
+        + QString::number(limite) + u" caracteres: o que passou disso não entrou."_s;
+    MostrarNota(nota);
+    // Também na barra de baixo da janela onde se digitou (por um tempo), não só na
+    // principal, que pode estar por baixo.
+    if (auto *janela = campo ? qobject_cast<TFormTabela *>(campo->window()) : nullptr)
+        if (auto *rotulo = janela->Controle<QLabel>(u"LabelNota"_s)) {
+            rotulo->setText(nota);
+            QTimer::singleShot(DuracaoNota, rotulo, [rotulo, nota] {
+                if (rotulo->text() == nota)
+                    rotulo->clear();
+            });
+        }
 }
 
 namespace {
@@ -126,7 +140,7 @@ public:
             return Acceptable;
         int posicao = cursor;
         const QString cabe = CortarAoLimite(m_anterior, texto, cursor, m_limite, &posicao);
-        AvisarCorte(m_nome, m_limite);
+        AvisarCorte(m_nome, m_limite, m_caixa);
         if (cabe.isNull())
             return Invalid; // nada do que entrou cabe: a caixa fica como estava
         texto = cabe;
@@ -265,7 +279,8 @@ void ControleCampo::Habilitar(bool on)
 
 QColor ControleCampo::CorEditavel()
 {
-    return QColor(0xFF, 0xFF, 0xFF);
+    // O fundo das caixas da área de trabalho (branco no tema claro; escuro num tema escuro).
+    return QApplication::palette().color(QPalette::Base);
 }
 
 QColor ControleCampo::CorSomenteLeitura()
@@ -278,6 +293,19 @@ QColor ControleCampo::CorPesquisa()
     return QApplication::palette().color(QPalette::ToolTipBase);
 }
 
+double ControleCampo::Contraste(const QColor &a, const QColor &b)
+{
+    // Luminância relativa de cada cor e a razão entre elas (1:1 a 21:1).
+    const auto luminancia = [](const QColor &c) {
+        const auto canal = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF());
+    };
+    const double la = luminancia(a), lb = luminancia(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 void ControleCampo::Pintar(QWidget *controle, const QColor &cor)
 {
     if (!controle)
@@ -286,5 +314,14 @@ void ControleCampo::Pintar(QWidget *controle, const QColor &cor)
     p.setColor(QPalette::Base, cor);
     if (qobject_cast<QComboBox *>(controle))
         p.setColor(QPalette::Button, cor);
+    // O texto legível sobre o fundo dado, também com o controle desabilitado (a consulta
+    // só mostra: o texto não fica cinza sobre cinza): o do tema, ou preto ou branco
+    // quando o do tema não se lê sobre essa cor.
+    QColor texto = QApplication::palette().color(QPalette::Active, QPalette::Text);
+    if (Contraste(texto, cor) < ContrasteMinimo)
+        texto = Contraste(Qt::black, cor) >= Contraste(Qt::white, cor) ? QColor(Qt::black)
+                                                                       : QColor(Qt::white);
+    for (QPalette::ColorRole papel : { QPalette::Text, QPalette::ButtonText, QPalette::WindowText })
+        p.setColor(papel, texto);
     controle->setPalette(p);
 }

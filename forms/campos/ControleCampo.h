@@ -80,7 +80,12 @@ public:
     static QColor CorEditavel();
     static QColor CorSomenteLeitura();
     static QColor CorPesquisa();
+    // Pinta o fundo do controle e põe nele um texto que se lê sobre essa cor (ao menos
+    // ContrasteMinimo), habilitado ou não.
     static void Pintar(QWidget *controle, const QColor &cor);
+    // A razão de contraste entre duas cores (1 a 21) e a mínima do texto dos campos.
+    static double Contraste(const QColor &a, const QColor &b);
+    static constexpr double ContrasteMinimo = 4.5;
 
 protected:
     // Põe o momento dado (espécies de data).
@@ -118,8 +123,10 @@ void LimitarDigitacao(QLineEdit *caixa, int limite, const QString &nomeCampo);
 // recebe o lugar do cursor depois do corte.
 QString CortarAoLimite(
     const QString &anterior, const QString &novo, int cursor, int limite, int *posicao = nullptr);
-// A nota da barra de status de um texto cortado ao limite do campo.
-void AvisarCorte(const QString &nomeCampo, int limite);
+// A nota da barra de status de um texto cortado ao limite do campo, também na barra de
+// baixo da janela do campo (LabelNota) por DuracaoNota milissegundos.
+void AvisarCorte(const QString &nomeCampo, int limite, QWidget *campo);
+constexpr int DuracaoNota = 10000;
 
 // Um construtor de descrição de campo da espécie E (na pasta desta espécie).
 template <class E> Campo::Fabrica FabricaDe()

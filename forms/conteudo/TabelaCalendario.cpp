@@ -207,6 +207,9 @@ void TFormTabelaCalendario::BitBtnConverterAnoClick()
         dialogo = new TFormConverterAno(this);
     dialogo->Confirmado = false;
     dialogo->exec();
+    // A caixa pode ser a do programa (da janela principal): ao fechar, o calendário
+    // volta para a frente, não a principal.
+    trazerParaFrente();
     if (!dialogo->Confirmado)
         return;
     const QString de = dialogo->ComboBoxAnoOriginal->currentText();
@@ -225,6 +228,7 @@ void TFormTabelaCalendario::BitBtnConverterAnoClick()
         Mensagens::Informar(Interrompida);
     ConsultarTabela();
     MostrarRegistro();
+    trazerParaFrente();
 }
 
 REGISTRAR_JANELA(69, TFormTabelaCalendario)

@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 
@@ -175,8 +176,12 @@ void TFormTabelaHistorico::MontarControles()
     grade->addWidget(m_campos, fim + 1, 0, 1, 4);
     grade->setRowStretch(fim + 1, 1);
 
-    NovoBotao(u"BitBtnDesfazer"_s, u"&Desfazer esta alteração"_s, LinhaBotoes(), 0,
-        [this] { BitBtnDesfazerClick(); });
+    QPushButton *desfazer = NovoBotao(u"BitBtnDesfazer"_s, u"&Desfazer esta alteração"_s,
+        LinhaBotoes(), 0, [this] { BitBtnDesfazerClick(); });
+    // Só com uma alteração mostrada há o que desfazer.
+    desfazer->setEnabled(false);
+    connect(EditId, &QLineEdit::textChanged, desfazer,
+        [desfazer](const QString &id) { desfazer->setEnabled(!id.isEmpty()); });
     resize(1000, 640);
 
     // A grade pede a página seguinte quando chega ao fim.
@@ -218,6 +223,9 @@ void TFormTabelaHistorico::preencherFiltros()
 void TFormTabelaHistorico::ExibirJanela()
 {
     FormShow(); // Incluir, Modificar e Excluir ficam desabilitados: a janela não grava
+    // Os botões que aqui não fazem nada nem aparecem: os de edição e o da escolha.
+    MostrarBotoes(false);
+    BitBtnEscolher->setVisible(Modo == ModoTabela::Escolhendo);
     preencherFiltros();
     ConsultarTabela();
     MostrarRegistro();
