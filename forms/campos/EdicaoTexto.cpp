@@ -5,7 +5,7 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,16 +150,18 @@ BarraLocalizar::BarraLocalizar(QPlainTextEdit *memo, QWidget *pai)
     , m_memo(memo)
 {
     setObjectName(u"BarraLocalizar"_s + memo->objectName());
-    auto *h = new QHBoxLayout(this);
-    h->setContentsMargins(0, 2, 0, 0);
-    const auto botao = [this, h](const QString &texto, const QString &nome) {
+    // duas linhas (localizar; substituir), para caber ao lado da lista sem alargar a janela
+    auto *g = new QGridLayout(this);
+    g->setContentsMargins(0, 2, 0, 0);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(2);
+    const auto botao = [this](const QString &texto, const QString &nome) {
         auto *b = new QPushButton(texto, this);
         b->setObjectName(nome);
         b->setAutoDefault(false);
-        h->addWidget(b);
         return b;
     };
-    const auto caixa = [this, h](const QString &rotulo, const QString &nome) {
+    const auto caixa = [this, g](const QString &rotulo, const QString &nome, int linha) {
         auto *r = new QLabel(rotulo, this);
         auto *e = new QLineEdit(this);
         e->setObjectName(nome);
@@ -167,29 +169,36 @@ BarraLocalizar::BarraLocalizar(QPlainTextEdit *memo, QWidget *pai)
         r->setBuddy(e);
         e->setAccessibleName(QString(rotulo).remove(u'&').remove(u':'));
         e->setClearButtonEnabled(true);
+        e->setMinimumWidth(60);
         e->installEventFilter(this);
-        h->addWidget(r);
-        h->addWidget(e, 1);
+        g->addWidget(r, linha, 0);
+        g->addWidget(e, linha, 1);
         return e;
     };
-    m_procura = caixa(u"Locali&zar:"_s, u"EditLocalizar"_s);
-    connect(botao(u"Anterior"_s, u"BotaoAnterior"_s), &QPushButton::clicked, this,
-        [this] { Anterior(); });
-    connect(
-        botao(u"Próximo"_s, u"BotaoProximo"_s), &QPushButton::clicked, this, [this] { Proximo(); });
-    m_troca = caixa(u"Substituir &por:"_s, u"EditSubstituir"_s);
+    m_procura = caixa(u"Locali&zar:"_s, u"EditLocalizar"_s, 0);
+    auto *anterior = botao(u"Anterior"_s, u"BotaoAnterior"_s);
+    auto *proximo = botao(u"Próximo"_s, u"BotaoProximo"_s);
+    connect(anterior, &QPushButton::clicked, this, [this] { Anterior(); });
+    connect(proximo, &QPushButton::clicked, this, [this] { Proximo(); });
+    g->addWidget(anterior, 0, 2);
+    g->addWidget(proximo, 0, 3);
+    m_troca = caixa(u"Substituir &por:"_s, u"EditSubstituir"_s, 1);
     m_substituir = botao(u"Substituir"_s, u"BotaoSubstituir"_s);
     connect(m_substituir, &QPushButton::clicked, this, [this] { Substituir(); });
     m_todos = botao(u"Todos"_s, u"BotaoSubstituirTodos"_s);
     m_todos->setToolTip(u"Substituir todos"_s);
     connect(m_todos, &QPushButton::clicked, this, [this] { SubstituirTodos(); });
-    m_nota = new QLabel(this);
-    m_nota->setObjectName(u"LabelLocalizar"_s);
-    h->addWidget(m_nota);
+    g->addWidget(m_substituir, 1, 2);
+    g->addWidget(m_todos, 1, 3);
     auto *fechar = botao(u"×"_s, u"BotaoFecharLocalizar"_s);
     fechar->setToolTip(u"Fechar (Esc)"_s);
     fechar->setAccessibleName(u"Fechar"_s);
     connect(fechar, &QPushButton::clicked, this, [this] { this->fechar(); });
+    g->addWidget(fechar, 0, 4);
+    m_nota = new QLabel(this);
+    m_nota->setObjectName(u"LabelLocalizar"_s);
+    g->addWidget(m_nota, 1, 4);
+    g->setColumnStretch(1, 1);
     connect(m_procura, &QLineEdit::textEdited, this, [this] { m_nota->clear(); });
     memo->installEventFilter(this);
     hide();
