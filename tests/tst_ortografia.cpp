@@ -4,8 +4,12 @@
 #include "Ortografia.h"
 
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QThread>
 
 using namespace Qt::StringLiterals;
 using Ortografia::Trecho;
@@ -108,6 +112,32 @@ private slots:
         Ortografia::Verificador semDicionario(m_pasta.filePath(u"nada"_s), pessoal());
         QVERIFY(!semDicionario.Pronto());
         QVERIFY(semDicionario.Erradas(u"Xqztv wkkq"_s).isEmpty());
+    }
+
+    // O verificador do programa lê o dicionário noutra linha de execução: o memo não
+    // espera e, quando ele fica pronto, as palavras desconhecidas são sublinhadas, sem
+    // que o texto mude.
+    void padraoEmSegundoPlano()
+    {
+        Ortografia::DefinirPadrao(nullptr);
+        QPlainTextEdit memo;
+        const QString texto = u"A secretaira abre às nove."_s;
+        memo.setPlainText(texto);
+        const auto sublinhadas = [&memo] {
+            QStringList l;
+            const QTextBlock b = memo.document()->begin();
+            for (const QTextLayout::FormatRange &f : b.layout()->formats())
+                l << b.text().mid(f.start, f.length);
+            return l;
+        };
+        new RealceOrtografia(memo.document());
+        QVERIFY(!Ortografia::Padrao().Pronto());
+        QVERIFY(Ortografia::Carregando());
+        QVERIFY(sublinhadas().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(Ortografia::Padrao().Pronto(), 60000);
+        QTRY_COMPARE(sublinhadas(), QStringList { u"secretaira"_s });
+        QCOMPARE(memo.toPlainText(), texto);
+        QVERIFY(!memo.document()->isModified());
     }
 
     void palavraEm()
