@@ -7,6 +7,7 @@ PACOTES=(
   libsqlite3-dev libpq-dev sqlite3
   postgresql-15 openssl
   xvfb xauth fonts-liberation
+  libhunspell-dev hunspell-pt-br pkg-config
 )
 
 instalar_pacotes() {

@@ -4,14 +4,19 @@
 // a listagem das descrições rodada uma vez, com a falha registrada.
 #include "editores_apoio.h"
 
+#include "ServidorHttp.h"
 #include "TabelaDescricoes.h"
 #include "TabelaDownloads.h"
 #include "TabelaLinks.h"
+#include "VerificacaoEnderecos.h"
+#include "VerificarEnderecos.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 using Apoio::Digitar;
@@ -194,6 +199,58 @@ private slots:
     }
 
     // ---- Links -------------------------------------------------------------------
+
+    // "Verificar endereços" confere os endereços completos da lista num servidor local e
+    // mostra as linhas com problema (o que falta e o que não responde), que levam à linha
+    // na janela; nada é gravado.
+    void linksVerificados()
+    {
+        BANCO_DEMONSTRACAO(b, 1);
+        ServidorHttp servidor;
+        QVERIFY(servidor.isListening());
+        const QList<QPair<int, QString>> urls = { { 2, u"/ok"_s }, { 3, u"/nao-existe"_s },
+            { 4, u"/movido"_s }, { 5, u"/lento"_s }, { 7, u"/sem-head"_s } };
+        for (const auto &[id, caminho] : urls)
+            QVERIFY(b.Executar(u"UPDATE Links SET URL='"_s + servidor.Endereco(caminho)
+                + u"' WHERE Id="_s + QString::number(id)));
+        VerificacaoEnderecos::DefinirTempoPadrao(1500);
+        auto *j = Editores::InstalarEspia<TFormTabelaLinks>(67);
+        Roteiro r;
+        j->show();
+        j->Controle<QPushButton>(u"BitBtnVerificarEnderecos"_s)->click();
+        auto *f = j->findChild<TFormVerificarEnderecos *>();
+        QVERIFY(f && f->isVisible());
+        QVERIFY(f->Verificacao().Ativa());
+        QVERIFY(f->BitBtnCancelar->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!f->Verificacao().Ativa(), 10000);
+        QVERIFY(!f->BitBtnCancelar->isEnabled());
+        QCOMPARE(f->ProgressBarVerificacao->value(), f->ProgressBarVerificacao->maximum());
+        QCOMPARE(
+            f->LabelVerificacao->text(), u"5 endereços verificados; 2 com problema (abaixo)."_s);
+        QStringList falhas;
+        for (int i = 0; i < f->ListaFalhas->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem *item = f->ListaFalhas->topLevelItem(i);
+            falhas << item->text(0) + u" | "_s + item->text(2);
+        }
+        // na ordem da lista (Categoria, Nome)
+        QCOMPARE(falhas,
+            (QStringList { u"Biblioteca Digital de Teses | HTTP 404"_s,
+                u"Conselho Nacional de Ciência Aplicada | sem resposta em 2 s"_s }));
+        f->ListaFalhas->setCurrentItem(f->ListaFalhas->topLevelItem(1));
+        QVERIFY(f->MostrarFalha());
+        QCOMPARE(j->EditId->text(), u"5"_s);
+        QVERIFY(j->comandos.isEmpty());
+        QVERIFY(r.mostradas.isEmpty());
+        // de novo, cancelada no meio
+        j->Controle<QPushButton>(u"BitBtnVerificarEnderecos"_s)->click();
+        QVERIFY(f->Verificacao().Ativa());
+        f->BitBtnCancelar->click();
+        QVERIFY(!f->Verificacao().Ativa());
+        QVERIFY2(f->LabelVerificacao->text().startsWith(u"Verificação cancelada: "_s),
+            qPrintable(f->LabelVerificacao->text()));
+        VerificacaoEnderecos::DefinirTempoPadrao(10000);
+        Editores::DesinstalarEspia<TFormTabelaLinks>(67);
+    }
 
     void linkVazioEAlvoLongo()
     {

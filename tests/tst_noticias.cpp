@@ -4,16 +4,25 @@
 // "Concurso" e o departamento preso de um nível de departamento.
 #include "editores_apoio.h"
 
+#include "EdicaoTexto.h"
+#include "Ortografia.h"
 #include "TabelaComunicados.h"
 #include "TabelaNoticias.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
 
 using namespace Qt::StringLiterals;
 using Apoio::Digitar;
@@ -28,11 +37,38 @@ const QString AvisoCampos
       "você deseja divulgar. Os campos que fi-\r\ncarem em branco não serão apresentados na "
       "página.\r\n\r\nQualquer dúvida ou sugestão, favor entrar em contato\r\ndiretamente com o "
       "Setor de Informática - QORVEL - KVA."_s;
+// As palavras sublinhadas pela verificação ortográfica no memo.
+QStringList sublinhadas(const QPlainTextEdit *memo)
+{
+    QStringList l;
+    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+        for (const QTextLayout::FormatRange &f : b.layout()->formats())
+            if (f.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                l << b.text().mid(f.start, f.length);
+    return l;
+}
+
+// O menu de contexto sobre a palavra (a primeira ocorrência) do memo.
+QMenu *menuSobre(QPlainTextEdit *memo, const QString &palavra)
+{
+    QTextCursor c(memo->document());
+    c.setPosition(int(memo->toPlainText().indexOf(palavra)) + 2);
+    return CriarMenuOrtografia(memo, memo->cursorRect(c).center());
+}
+
+QAction *acao(QMenu *menu, const QString &texto)
+{
+    for (QAction *a : menu->actions())
+        if (a->text() == texto)
+            return a;
+    return nullptr;
+}
 } // namespace
 
 class TesteNoticias : public QObject {
     Q_OBJECT
     BancoTeste *m_banco = nullptr;
+    QTemporaryDir m_pasta;
 
     QString valor(const QString &sql) { return m_banco->Valor(sql); }
     // Data e hora lidas pelo dono, na forma ISO com um branco (o QPSQL dá um 'T').
@@ -53,7 +89,11 @@ class TesteNoticias : public QObject {
 
 private slots:
     void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
+    void initTestCase()
+    {
+        InstalarSaidaEventos(&Apoio::Eventos());
+        QVERIFY(m_pasta.isValid());
+    }
     void init()
     {
         EXIGIR_BANCO(b);
@@ -105,6 +145,81 @@ private slots:
                   ",Colaboracao='Gervásio Tabatinga Nóbrega'\r\n"
                   ",ColaboracaoURL='https://www.qorvel.example.org/docentes/8'\r\n WHERE Id=3"_s });
         QCOMPARE(postagem(u"3"_s), data.toString(Qt::ISODate) + u" 08:05:00"_s);
+        Editores::DesinstalarEspia<TFormTabelaNoticias>(18);
+    }
+
+    // O conteúdo é verificado enquanto se digita (a palavra desconhecida sublinhada, as
+    // sugestões e a lista pessoal no menu de contexto) sem que um caractere mude por si; o
+    // Ctrl+F abre a barra que localiza sem distinguir maiúsculas nem acentos e substitui.
+    void conteudoVerificadoELocalizado()
+    {
+        // a lista pessoal de palavras, vazia, numa pasta do teste
+        const QString pessoal = m_pasta.filePath(Ortografia::ArquivoPessoal);
+        QFile::remove(pessoal);
+        Ortografia::DefinirPadrao(
+            std::make_unique<Ortografia::Verificador>(u"/usr/share/hunspell/pt_BR"_s, pessoal));
+        BANCO_DEMONSTRACAO(b, 1);
+        auto *j = Editores::InstalarEspia<TFormTabelaNoticias>(18);
+        Roteiro r;
+        j->show();
+        CLICAR_ID(j, u"3"_s);
+        auto *memo = Controle<QPlainTextEdit>(j, u"MemoConteudo"_s);
+        QCOMPARE(sublinhadas(memo), QStringList());
+        j->BitBtnModificar->click();
+        memo->setFocus();
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClicks(memo, u" Informacoes do Qorvel."_s);
+        QCOMPARE(sublinhadas(memo), (QStringList { u"Informacoes"_s, u"Qorvel"_s }));
+        QCOMPARE(j->Controle<QLabel>(u"LabelCapacidadeConteudo"_s)->text(), u"3%"_s);
+
+        std::unique_ptr<QMenu> menu(menuSobre(memo, u"Qorvel"_s));
+        QAction *adicionar = acao(menu.get(), u"Adicionar ao dicionário"_s);
+        QVERIFY(adicionar);
+        adicionar->trigger();
+        QCOMPARE(sublinhadas(memo), QStringList { u"Informacoes"_s });
+        QFile lista(pessoal);
+        QVERIFY(lista.open(QIODevice::ReadOnly));
+        QCOMPARE(lista.readAll(), "Qorvel\n");
+        menu.reset(menuSobre(memo, u"Informacoes"_s));
+        QAction *sugestao = acao(menu.get(), u"Informações"_s);
+        QVERIFY(sugestao);
+        QVERIFY(!acao(menu.get(), u"Qorvel"_s));
+        sugestao->trigger();
+        menu.reset();
+        QVERIFY(memo->toPlainText().endsWith(u"departamento. Informações do Qorvel."_s));
+        QCOMPARE(sublinhadas(memo), QStringList());
+
+        // Ctrl+F: a barra, com "INFORMACOES" acha "informações" e "Informações"
+        auto *barra = j->findChild<BarraLocalizar *>(u"BarraLocalizarMemoConteudo"_s);
+        QVERIFY(barra && barra->isHidden());
+        memo->moveCursor(QTextCursor::Start);
+        QTest::keyClick(memo, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(barra->isVisible());
+        auto *procura = barra->findChild<QLineEdit *>(u"EditLocalizar"_s);
+        QCOMPARE(j->focusWidget(), procura);
+        QTest::keyClicks(procura, u"INFORMACOES"_s);
+        QTest::keyClick(procura, Qt::Key_Return);
+        QCOMPARE(memo->textCursor().selectedText(), u"informações"_s);
+        barra->findChild<QPushButton *>(u"BotaoProximo"_s)->click();
+        QCOMPARE(memo->textCursor().selectedText(), u"Informações"_s);
+        barra->findChild<QPushButton *>(u"BotaoProximo"_s)->click(); // dá a volta
+        QCOMPARE(memo->textCursor().selectedText(), u"informações"_s);
+        barra->findChild<QLineEdit *>(u"EditSubstituir"_s)->setText(u"notícias"_s);
+        barra->findChild<QPushButton *>(u"BotaoSubstituirTodos"_s)->click();
+        QCOMPARE(barra->findChild<QLabel *>(u"LabelLocalizar"_s)->text(), u"2 substituições."_s);
+        QTest::keyClick(procura, Qt::Key_Escape);
+        QVERIFY(barra->isHidden());
+        QCOMPARE(j->focusWidget(), memo);
+        QVERIFY(j->BitBtnAceitar->isEnabled()); // o Esc da barra não cancelou a edição
+        j->BitBtnAceitar->click();
+        QVERIFY2(r.mostradas.isEmpty(), qPrintable(r.Textos().join(u" | "_s)));
+        QCOMPARE(valor(u"SELECT Conteudo FROM Noticias WHERE Id=3"_s),
+            u"Equipamento amplia os experimentos de emaranhamento.\r\nMais notícias na "
+            "secretaria do departamento. notícias do Qorvel."_s);
+        // só de leitura: localiza, não substitui
+        QTest::keyClick(memo, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(barra->isVisible());
+        QVERIFY(!barra->findChild<QPushButton *>(u"BotaoSubstituirTodos"_s)->isEnabled());
         Editores::DesinstalarEspia<TFormTabelaNoticias>(18);
     }
 

@@ -1,5 +1,6 @@
 #include "CampoMemo.h"
 
+#include "EdicaoTexto.h"
 #include "Rotinas.h"
 #include "Servidor.h"
 #include "Tabela.h"
@@ -13,15 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// O texto do memo como o usuário o vê, sem a troca que o toolkit faz do espaço sem
-// quebra (U+00A0) por um espaço comum; as quebras de linha como LF.
-QString textoDoMemo(const QPlainTextEdit *memo)
-{
-    QString texto = memo->document()->toRawText();
-    texto.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-    return texto;
-}
-
 class ControleMemo : public ControleCampo {
 public:
     using ControleCampo::ControleCampo;
@@ -29,7 +21,7 @@ public:
     // resto (espaço sem quebra, marca de ordem de bytes) volta como estava.
     QString Texto() const override
     {
-        QString texto = textoDoMemo(m_memo);
+        QString texto = TextoDoMemo(m_memo);
         if (!m_soLf)
             texto.replace(u'\n', u"\r\n"_s);
         return texto;
@@ -64,6 +56,7 @@ public:
             m_capacidade->clear();
     }
     bool Largo() const override { return true; }
+    QWidget *NaGrade() const override { return m_caixa; }
     QLabel *RotuloCapacidade() const override { return m_capacidade; }
 
     QWidget *MontarRotulo(QWidget *pai, QLabel *rotulo) override
@@ -85,7 +78,20 @@ public:
 protected:
     QWidget *Criar(QWidget *pai) override
     {
-        m_memo = new QPlainTextEdit(pai);
+        // o memo e, debaixo dele, a barra de localizar (escondida até o Ctrl+F)
+        m_caixa = new QWidget(pai);
+        auto *v = new QVBoxLayout(m_caixa);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->setSpacing(0);
+        m_memo = new QPlainTextEdit(m_caixa);
+        m_memo->setObjectName(m_campo.controle);
+        v->addWidget(m_memo);
+        m_barra = new BarraLocalizar(m_memo, m_caixa);
+        v->addWidget(m_barra);
+        new RealceOrtografia(m_memo->document());
+        m_memo->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(m_memo, &QWidget::customContextMenuRequested, m_memo,
+            [this](const QPoint &ponto) { MostrarMenuOrtografia(m_memo, ponto); });
         m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         m_memo->setTabChangesFocus(true);
         m_memo->setMinimumHeight(70);
@@ -98,7 +104,11 @@ protected:
         QObject::connect(m_memo, &QPlainTextEdit::textChanged, m_memo, [this] { aoMudar(); });
         return m_memo;
     }
-    void SomenteLeitura(bool sim) override { m_memo->setReadOnly(sim); }
+    void SomenteLeitura(bool sim) override
+    {
+        m_memo->setReadOnly(sim);
+        m_barra->SomenteLeitura(sim);
+    }
 
 private:
     // Limite do que o usuário digita ou cola, contado como o programa conta (quebras
@@ -106,7 +116,7 @@ private:
     // inteiro (DefinirTexto) e nada dele se perde: só não cresce.
     void aoMudar()
     {
-        const QString texto = textoDoMemo(m_memo);
+        const QString texto = TextoDoMemo(m_memo);
         const int limite = m_campo.tamanho;
         if (!m_definindo && limite > 0 && ComprimentoTexto(texto) > limite
             && ComprimentoTexto(texto) > ComprimentoTexto(m_aceito)) {
@@ -118,7 +128,7 @@ private:
             QTextCursor cursor = m_memo->textCursor();
             cursor.setPosition(cabe.isNull() ? int(m_aceito.size()) : posicao);
             m_memo->setTextCursor(cursor);
-            m_aceito = textoDoMemo(m_memo);
+            m_aceito = TextoDoMemo(m_memo);
             AvisarCorte(Nome(), limite, m_memo);
         } else {
             m_aceito = texto;
@@ -127,7 +137,9 @@ private:
             m_capacidade->setText(QString::number(CapacidadeUsada(m_aceito, limite)) + u'%');
     }
 
+    QWidget *m_caixa = nullptr; // o memo e a barra de localizar
     QPlainTextEdit *m_memo = nullptr;
+    BarraLocalizar *m_barra = nullptr;
     QLabel *m_capacidade = nullptr;
     QString m_aceito; // o texto depois da última mudança aceita
     bool m_definindo = false; // o programa está pondo o texto (não o usuário)

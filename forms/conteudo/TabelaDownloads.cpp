@@ -1,6 +1,9 @@
 #include "TabelaDownloads.h"
 
 #include "Registro.h"
+#include "VerificarEnderecos.h"
+
+#include <QHBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +48,13 @@ DescricaoJanela descricao()
 TFormTabelaDownloads::TFormTabelaDownloads(QWidget *parent)
     : TFormTabela(descricao(), parent)
 {
+}
+
+void TFormTabelaDownloads::MontarControles()
+{
+    // Só lê os endereços: disponível em todo modo.
+    NovoBotao(u"BitBtnVerificarEnderecos"_s, u"&Verificar endereços"_s, LinhaBotoes(),
+        LinhaBotoes()->count() - 1, [this] { VerificarEnderecos(*this, u"Arquivo"_s); });
 }
 
 REGISTRAR_JANELA(41, TFormTabelaDownloads)

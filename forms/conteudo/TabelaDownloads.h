@@ -11,4 +11,7 @@ class TFormTabelaDownloads : public TFormTabela {
     Q_OBJECT
 public:
     explicit TFormTabelaDownloads(QWidget *parent = nullptr);
+
+protected:
+    void MontarControles() override; // o botão "Verificar endereços"
 };

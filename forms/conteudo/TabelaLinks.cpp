@@ -1,6 +1,9 @@
 #include "TabelaLinks.h"
 
 #include "Registro.h"
+#include "VerificarEnderecos.h"
+
+#include <QHBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +33,13 @@ DescricaoJanela descricao()
 TFormTabelaLinks::TFormTabelaLinks(QWidget *parent)
     : TFormTabela(descricao(), parent)
 {
+}
+
+void TFormTabelaLinks::MontarControles()
+{
+    // Só lê os endereços: disponível em todo modo.
+    NovoBotao(u"BitBtnVerificarEnderecos"_s, u"&Verificar endereços"_s, LinhaBotoes(),
+        LinhaBotoes()->count() - 1, [this] { VerificarEnderecos(*this, u"URL"_s); });
 }
 
 REGISTRAR_JANELA(67, TFormTabelaLinks)

@@ -7,4 +7,7 @@ class TFormTabelaLinks : public TFormTabela {
     Q_OBJECT
 public:
     explicit TFormTabelaLinks(QWidget *parent = nullptr);
+
+protected:
+    void MontarControles() override; // o botão "Verificar endereços"
 };
