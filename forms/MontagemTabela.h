@@ -34,6 +34,7 @@ private:
     void campo(const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna);
     void barraInferior();
     void ligar();
+    void atalhos(); // Ctrl+N, Ctrl+S, Ctrl+Enter, Del, F5 e Ctrl+F
 
     TFormTabela &m_j;
 };

@@ -85,23 +85,9 @@ void TFormTabelaComunicados::MostrarAvisoCampos()
         "com o Setor de Informática - QORVEL - KVA."_s);
 }
 
-void TFormTabelaComunicados::HabilitarCampos(bool on)
-{
-    TFormTabela::HabilitarCampos(on);
-    // O departamento preposto de um nível fica preso até a edição terminar (gravada ou
-    // cancelada), também depois de um Aceitar recusado.
-    if (!on)
-        Controle(u"EditDepartamento_Nome"_s)->setEnabled(true);
-}
-
 void TFormTabelaComunicados::BitBtnIncluirClick()
 {
-    TFormTabela::BitBtnIncluirClick();
-    if (FiltroDeDepartamentoAtivo()) {
-        DefinirTexto(u"EditDepartamento"_s, FiltroTabelas);
-        DefinirTexto(u"EditDepartamento_Nome"_s, DepartamentoNivel(NivelAcesso));
-        Controle(u"EditDepartamento_Nome"_s)->setEnabled(false);
-    }
+    TFormTabela::BitBtnIncluirClick(); // nos níveis de departamento, o dele vem preposto
     MostrarAvisoCampos();
 }
 

@@ -12,7 +12,6 @@ public:
     explicit TFormTabelaComunicados(QWidget *parent = nullptr);
 
     void MostrarRegistro() override;
-    void HabilitarCampos(bool on) override;
     void BitBtnIncluirClick() override;
     void BitBtnModificarClick() override;
 
