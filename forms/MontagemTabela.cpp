@@ -107,11 +107,10 @@ protected:
             ajustar(m_habilitado);
             break;
         case QEvent::EnabledChange:
-            if (m_botao->isHidden()) {
-                m_habilitado = !m_botao->testAttribute(Qt::WA_ForceDisabled);
-                if (m_habilitado)
-                    ajustar(false);
-            }
+            // O que a janela pede, à vista ou não; escondido, fica para quando aparecer.
+            m_habilitado = !m_botao->testAttribute(Qt::WA_ForceDisabled);
+            if (m_habilitado && m_botao->isHidden())
+                ajustar(false);
             break;
         default:
             break;

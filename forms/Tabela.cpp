@@ -475,11 +475,6 @@ void TFormTabela::HabilitarCampos(bool on)
 {
     EditarCampos(on);
     AplicarRegras(on);
-    // O departamento preposto fica preso até a edição terminar (gravada ou cancelada),
-    // também depois de um Aceitar recusado.
-    if (const Campo *depto = on ? nullptr : campoDoDepartamento(*this))
-        if (ControleCampo *c = CampoDoControle(depto->controle))
-            c->Visivel()->setEnabled(true);
 }
 
 void TFormTabela::LimparCampos()
@@ -552,14 +547,11 @@ void TFormTabela::ComecarEdicao(Edicao edicao)
     }
     HabilitarCampos(true);
     // Nos níveis de departamento, a linha nova é do departamento do nível: a pesquisa do
-    // departamento vem preposta e presa (o servidor recusaria outro).
+    // departamento vem preposta com ele (a escolha continua a do nível).
     if (const Campo *depto = FiltroDeDepartamentoAtivo() ? campoDoDepartamento(*this) : nullptr;
-        depto && edicao != Edicao::Alteracao) {
-        if (auto *p = dynamic_cast<ControlePesquisa *>(CampoDoControle(depto->controle))) {
+        depto && edicao != Edicao::Alteracao)
+        if (auto *p = dynamic_cast<ControlePesquisa *>(CampoDoControle(depto->controle)))
             p->MostrarMae(FiltroTabelas, DepartamentoNivel(NivelAcesso));
-            p->Visivel()->setEnabled(false);
-        }
-    }
     alternarCaixa();
 }
 

@@ -85,9 +85,20 @@ void TFormTabelaComunicados::MostrarAvisoCampos()
         "com o Setor de Informática - QORVEL - KVA."_s);
 }
 
+void TFormTabelaComunicados::HabilitarCampos(bool on)
+{
+    TFormTabela::HabilitarCampos(on);
+    // O departamento preposto de um nível fica preso até a edição terminar (gravada ou
+    // cancelada), também depois de um Aceitar recusado.
+    if (!on)
+        Controle(u"EditDepartamento_Nome"_s)->setEnabled(true);
+}
+
 void TFormTabelaComunicados::BitBtnIncluirClick()
 {
     TFormTabela::BitBtnIncluirClick(); // nos níveis de departamento, o dele vem preposto
+    if (FiltroDeDepartamentoAtivo())
+        Controle(u"EditDepartamento_Nome"_s)->setEnabled(false); // e aqui, preso
     MostrarAvisoCampos();
 }
 

@@ -12,6 +12,7 @@ public:
     explicit TFormTabelaComunicados(QWidget *parent = nullptr);
 
     void MostrarRegistro() override;
+    void HabilitarCampos(bool on) override;
     void BitBtnIncluirClick() override;
     void BitBtnModificarClick() override;
 
