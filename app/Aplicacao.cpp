@@ -11,6 +11,7 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
@@ -32,7 +33,7 @@ AcaoAbrirEndereco &acaoAbrir()
     return a;
 }
 
-bool mostrarCaixa(TipoMensagem tipo, const QString &texto)
+int mostrarCaixa(TipoMensagem tipo, const QString &texto)
 {
     QMessageBox caixa(QApplication::activeWindow());
     caixa.setObjectName(u"CaixaMensagem"_s);
@@ -53,8 +54,22 @@ bool mostrarCaixa(TipoMensagem tipo, const QString &texto)
         caixa.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         caixa.setDefaultButton(QMessageBox::Yes);
         break;
+    case TipoMensagem::Pendente: {
+        caixa.setIcon(QMessageBox::Question);
+        QPushButton *gravar = caixa.addButton(u"&Gravar"_s, QMessageBox::AcceptRole);
+        QPushButton *descartar = caixa.addButton(u"&Descartar"_s, QMessageBox::DestructiveRole);
+        QPushButton *voltar = caixa.addButton(u"&Voltar"_s, QMessageBox::RejectRole);
+        caixa.setDefaultButton(gravar);
+        caixa.setEscapeButton(voltar);
+        caixa.exec();
+        if (caixa.clickedButton() == gravar)
+            return int(RespostaPendente::Gravar);
+        if (caixa.clickedButton() == descartar)
+            return int(RespostaPendente::Descartar);
+        return int(RespostaPendente::Voltar);
     }
-    return caixa.exec() == QMessageBox::Yes;
+    }
+    return caixa.exec() == QMessageBox::Yes ? 1 : 0;
 }
 } // namespace
 

@@ -22,18 +22,22 @@
 #include "Sobre.h"
 #include "Tabela.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSqlDatabase>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -156,6 +160,17 @@ void TFormMain::criarAcoes()
     ArquivoSair
         = novaAcao(u"ArquivoSair"_s, u"Sai&r"_s, CategoriaArquivo, 0, IconeDoPrograma(Icone::Sair));
     ArquivoSair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    // Ctrl+Q, a tecla de sair de sempre, ao lado da do menu e de qualquer janela do
+    // programa (menos com uma caixa modal aberta, que responde primeiro).
+    auto *sair = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    sair->setObjectName(u"AtalhoSair"_s);
+    sair->setContext(Qt::ApplicationShortcut);
+    connect(sair, &QShortcut::activated, this, [this] {
+        if (!QApplication::activeModalWidget())
+            ArquivoSair->trigger();
+    });
+    ArquivoSair->setToolTip(u"Sair ("_s + ArquivoSair->shortcut().toString(QKeySequence::NativeText)
+        + u", "_s + sair->key().toString(QKeySequence::NativeText) + u')');
     AjudaContactarWebMaster = novaAcao(
         u"AjudaContactarWebMaster"_s, u"&Contactar WebMaster..."_s, CategoriaAjuda, 0, QIcon());
     AjudaSobre = novaAcao(u"AjudaSobre"_s, u"Sobre o Programa..."_s, CategoriaAjuda, 0, QIcon());
@@ -294,6 +309,10 @@ bool TFormMain::event(QEvent *evento)
     // esta pintura (com a dos filhos) terminou, para não atrasar a janela à vista.
     if (evento->type() == QEvent::Paint && std::exchange(m_aberturaPendente, false))
         QMetaObject::invokeMethod(this, &TFormMain::mostrarAbertura, Qt::QueuedConnection);
+    if (m_cantoPedido
+        && (evento->type() == QEvent::Move || evento->type() == QEvent::Resize
+            || evento->type() == QEvent::Paint))
+        correcaoDoCanto();
     return QMainWindow::event(evento);
 }
 
@@ -310,11 +329,24 @@ void TFormMain::closeEvent(QCloseEvent *evento)
             evento->ignore();
             return;
         }
+        // Cada edição em andamento é gravada ou descartada antes de a conexão fechar;
+        // quem volta a ela fica com o programa aberto.
+        for (TFormTabela *janela : Registro::JanelasCriadas())
+            if (!janela->ResolverEdicaoAoSair(true)) {
+                evento->ignore();
+                return;
+            }
         if (Database().Connected())
             ArquivoDesconectarExecute();
     } else {
+        // O fim forçado (configuração recusada): a conexão já está fechada, nada se grava.
+        for (TFormTabela *janela : Registro::JanelasCriadas())
+            janela->ResolverEdicaoAoSair(false);
         ArquivoDesconectarExecute(); // a conexão já está fechada: nada acontece
     }
+    // O programa termina com a janela principal: nenhuma janela de tabela fica aberta.
+    for (TFormTabela *janela : Registro::JanelasCriadas())
+        janela->FormClose();
     // Um arquivo de configurações que não pode ser gravado não impede o fim do programa.
     GravarPosicaoJanela();
     evento->accept();
@@ -351,16 +383,55 @@ void TFormMain::MostrarJanelaTabela(int numero)
 
 void TFormMain::LerPosicaoJanela()
 {
+    // O canto gravado é o da área da janela (sem a moldura), lido e gravado do mesmo jeito:
+    // a moldura que o gerenciador de janelas põe depois não a faz andar de uma vez para
+    // outra. Um canto fora de todas as telas (outra tela, outra resolução) volta para
+    // dentro da tela principal.
     const ArquivoIni ini(ArquivoConfiguracoes);
-    move(ini.LerInteiro(SecaoConfiguracoes, u"CantoEsquerdo"_s, 1),
-        ini.LerInteiro(SecaoConfiguracoes, u"CantoSuperior"_s, 1));
+    const QPoint canto
+        = PosicaoNaTela(QPoint(ini.LerInteiro(SecaoConfiguracoes, u"CantoEsquerdo"_s, 1),
+                            ini.LerInteiro(SecaoConfiguracoes, u"CantoSuperior"_s, 1)),
+            size());
+    move(canto);
+    // Antes de a janela aparecer a moldura pode ainda não ser conhecida (X11): o canto
+    // pedido fica então como o da área da janela, uma moldura abaixo do gravado. Quando o
+    // gerenciador de janelas dá a moldura, a janela vai para o canto certo (correcaoDoCanto).
+    if (!windowHandle() || windowHandle()->frameMargins().isNull())
+        m_cantoPedido = canto;
+}
+
+void TFormMain::correcaoDoCanto()
+{
+    if (!m_cantoPedido || !windowHandle() || windowHandle()->frameMargins().isNull())
+        return;
+    const QPoint canto = *std::exchange(m_cantoPedido, std::nullopt);
+    if (pos() != canto)
+        move(canto);
+}
+
+QPoint TFormMain::PosicaoNaTela(const QPoint &canto, const QSize &tamanho)
+{
+    // À vista basta a faixa de cima (o menu), com largura para ser agarrada.
+    const QRect faixa(canto, QSize(qMin(tamanho.width(), 120), 30));
+    const QList<QScreen *> telas = QGuiApplication::screens();
+    for (const QScreen *tela : telas)
+        if (tela->availableGeometry().intersected(faixa).size() == faixa.size())
+            return canto;
+    const QScreen *principal = QGuiApplication::primaryScreen();
+    if (!principal)
+        return canto;
+    const QRect area = principal->availableGeometry();
+    return { qBound(area.left(), canto.x(), qMax(area.left(), area.right() + 1 - tamanho.width())),
+        qBound(area.top(), canto.y(), qMax(area.top(), area.bottom() + 1 - tamanho.height())) };
 }
 
 bool TFormMain::GravarPosicaoJanela()
 {
     ArquivoIni ini(ArquivoConfiguracoes);
-    ini.EscreverInteiro(SecaoConfiguracoes, u"CantoEsquerdo"_s, x());
-    ini.EscreverInteiro(SecaoConfiguracoes, u"CantoSuperior"_s, y());
+    // O canto da moldura, como é lido (um canto pedido ainda não corrigido vale como pedido).
+    const QPoint canto = m_cantoPedido.value_or(pos());
+    ini.EscreverInteiro(SecaoConfiguracoes, u"CantoEsquerdo"_s, canto.x());
+    ini.EscreverInteiro(SecaoConfiguracoes, u"CantoSuperior"_s, canto.y());
     QString erro;
     if (ini.Gravar(&erro))
         return true;

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -109,6 +110,9 @@ public:
     // Posição da janela em Tarvisco.ini
     void LerPosicaoJanela();
     bool GravarPosicaoJanela();
+    // O canto (da moldura) de uma janela do tamanho dado: o mesmo, quando a faixa de cima está numa
+    // das telas; senão, o mais perto dentro da tela principal.
+    static QPoint PosicaoNaTela(const QPoint &canto, const QSize &tamanho);
 
 signals:
     // A janela fechou de vez: o programa termina.
@@ -122,6 +126,7 @@ protected:
 private:
     void FormShow();
     void mostrarAbertura(); // a caixa "Sobre" como abertura, por 3 segundos
+    void correcaoDoCanto(); // o canto lido, quando a moldura ficou conhecida
     void criarAcoes();
     void criarMenus();
     QAction *novaAcao(const QString &nome, const QString &titulo, const QString &categoria,
@@ -129,6 +134,7 @@ private:
 
     QLabel *m_painelStatus = nullptr;
     bool m_aberturaPendente = false; // a abertura espera a primeira pintura
+    std::optional<QPoint> m_cantoPedido; // o canto lido, à espera da moldura
     bool m_contadoNoServidor = false; // esta cópia somou 1 às Instancias do servidor
     QMenu *m_menuTabela = nullptr;
     std::unique_ptr<SaidaRichEdit> m_saida;

@@ -9,12 +9,12 @@ Mensagens::Manipulador &manipulador()
     return m;
 }
 
-bool mostrar(TipoMensagem tipo, const QString &texto)
+int mostrar(TipoMensagem tipo, const QString &texto)
 {
     if (manipulador())
         return manipulador()(tipo, texto);
     qWarning().noquote() << "mensagem sem manipulador:" << texto;
-    return false;
+    return 0;
 }
 } // namespace
 
@@ -33,11 +33,22 @@ void Informar(const QString &texto)
 }
 bool Confirmar(const QString &texto)
 {
-    return mostrar(TipoMensagem::Confirmacao, texto);
+    return mostrar(TipoMensagem::Confirmacao, texto) == 1;
 }
 void Erro(const QString &texto)
 {
     mostrar(TipoMensagem::Erro, texto);
+}
+RespostaPendente PerguntarPendente(const QString &texto)
+{
+    switch (mostrar(TipoMensagem::Pendente, texto)) {
+    case int(RespostaPendente::Gravar):
+        return RespostaPendente::Gravar;
+    case int(RespostaPendente::Descartar):
+        return RespostaPendente::Descartar;
+    default:
+        return RespostaPendente::Voltar; // sem resposta clara, nada se perde
+    }
 }
 
 QString TextoParaTela(const QString &texto)

@@ -5,15 +5,22 @@
 #include "Registro.h"
 #include "Tabela.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -40,8 +47,9 @@ QGridLayout *novaGrade(QWidget *pai)
     return g;
 }
 
-// O duplo clique de um controle dado à sua ação: um filtro de eventos filho do controle
-// (vive e morre com ele).
+// A escolha de um controle dada à sua ação: o duplo clique e, pelo teclado, F4 ou
+// Alt+Seta para baixo (ditos na dica); um filtro de eventos filho do controle (vive e
+// morre com ele).
 class DuploClique : public QObject {
 public:
     DuploClique(QWidget *controle, std::function<void()> acao)
@@ -49,12 +57,24 @@ public:
         , m_acao(std::move(acao))
     {
         controle->installEventFilter(this);
+        const QString ja = controle->toolTip();
+        if (!ja.contains(DicaEscolha))
+            controle->setToolTip(ja.isEmpty() ? DicaEscolha : ja + u'\n' + DicaEscolha);
     }
     void Trocar(std::function<void()> acao) { m_acao = std::move(acao); }
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override
     {
+        if (evento->type() == QEvent::KeyPress) {
+            const auto *tecla = static_cast<QKeyEvent *>(evento);
+            const Qt::KeyboardModifiers mods = tecla->modifiers() & ~Qt::KeypadModifier;
+            if ((tecla->key() == Qt::Key_F4 && mods == Qt::NoModifier)
+                || (tecla->key() == Qt::Key_Down && mods == Qt::AltModifier)) {
+                m_acao();
+                return true;
+            }
+        }
         if (evento->type() != QEvent::MouseButtonDblClick)
             return QObject::eventFilter(objeto, evento);
         m_acao();
@@ -64,6 +84,61 @@ protected:
 private:
     std::function<void()> m_acao;
 };
+
+// Um botão escondido também fica desabilitado (nem o teclado nem a acessibilidade o
+// apertam); à vista de novo, volta ao estado que a janela lhe deu. O que a janela
+// habilita enquanto ele está escondido vale quando ele aparecer.
+class EscondidoDesabilitado : public QObject {
+public:
+    explicit EscondidoDesabilitado(QWidget *botao)
+        : QObject(botao)
+        , m_botao(botao)
+    {
+        botao->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (objeto != m_botao || m_ajustando)
+            return QObject::eventFilter(objeto, evento);
+        switch (evento->type()) {
+        case QEvent::HideToParent:
+            m_habilitado = !m_botao->testAttribute(Qt::WA_ForceDisabled);
+            ajustar(false);
+            break;
+        case QEvent::ShowToParent:
+            ajustar(m_habilitado);
+            break;
+        case QEvent::EnabledChange:
+            // O que a janela pede, à vista ou não; escondido, fica para quando aparecer.
+            m_habilitado = !m_botao->testAttribute(Qt::WA_ForceDisabled);
+            if (m_habilitado && m_botao->isHidden())
+                ajustar(false);
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    void ajustar(bool habilitado)
+    {
+        m_ajustando = true;
+        m_botao->setEnabled(habilitado);
+        m_ajustando = false;
+    }
+    QWidget *m_botao;
+    bool m_habilitado = true;
+    bool m_ajustando = false;
+};
+
+// O texto da tecla como o sistema o mostra ("Ctrl+N").
+QString NomeTecla(const QKeySequence &tecla)
+{
+    return tecla.toString(QKeySequence::NativeText);
+}
 } // namespace
 
 void LigarDuploClique(QWidget *controle, std::function<void()> acao)
@@ -86,6 +161,7 @@ QPushButton *MontagemTabela::Botao(const QString &nome, const QString &texto, QW
     auto *b = new QPushButton(texto, pai);
     b->setObjectName(nome);
     b->setAutoDefault(false);
+    new EscondidoDesabilitado(b);
     return b;
 }
 
@@ -392,14 +468,72 @@ void MontagemTabela::ligar()
     const auto ligar = [&j](QPushButton *b, void (TFormTabela::*clique)()) {
         QObject::connect(b, &QPushButton::clicked, &j, [&j, clique] { (j.*clique)(); });
     };
-    ligar(j.BitBtnIncluir, &TFormTabela::BitBtnIncluirClick);
-    ligar(j.BitBtnModificar, &TFormTabela::BitBtnModificarClick);
+    // Incluir e Modificar levam o foco ao primeiro campo que se pode editar (depois do que
+    // a janela faz no clique), não ao Id.
+    for (auto [b, clique] : { std::pair { j.BitBtnIncluir.get(), &TFormTabela::BitBtnIncluirClick },
+             std::pair { j.BitBtnModificar.get(), &TFormTabela::BitBtnModificarClick } })
+        QObject::connect(b, &QPushButton::clicked, &j, [&j, clique] {
+            (j.*clique)();
+            if (j.Editando())
+                j.focarPrimeiroCampo();
+        });
     ligar(j.BitBtnAceitar, &TFormTabela::BitBtnAceitarClick);
     ligar(j.BitBtnCancelar, &TFormTabela::BitBtnCancelarClick);
     ligar(j.BitBtnExcluir, &TFormTabela::BitBtnExcluirClick);
     ligar(j.BitBtnEscolher, &TFormTabela::BitBtnEscolherClick);
     ligar(j.BitBtnAtualizar, &TFormTabela::BitBtnAtualizarClick);
     ligar(j.BitBtnFechar, &TFormTabela::BitBtnFecharClick);
+    atalhos();
+}
+
+void MontagemTabela::atalhos()
+{
+    // As teclas de sempre ao lado das letras sublinhadas dos botões: cada uma aperta o
+    // botão quando ele está à vista e habilitado, e a dica do botão as mostra.
+    TFormTabela &j = m_j;
+    // As teclas mostradas são as primeiras 'mostradas' (Ctrl+Return é o Ctrl+Enter do
+    // teclado principal).
+    const auto atalho = [&j](QPushButton *botao, const QList<QKeySequence> &teclas,
+                            std::function<bool()> pode = {}, qsizetype mostradas = -1) {
+        QStringList nomes;
+        for (const QKeySequence &tecla : teclas) {
+            auto *s = new QShortcut(tecla, &j);
+            QObject::connect(s, &QShortcut::activated, botao, [botao, pode] {
+                if (botao->isVisible() && botao->isEnabled() && (!pode || pode()))
+                    botao->click();
+            });
+            if (mostradas < 0 || nomes.size() < mostradas)
+                nomes << NomeTecla(tecla);
+        }
+        botao->setToolTip(
+            QString(botao->text()).remove(u'&') + u" ("_s + nomes.join(u", "_s) + u')');
+    };
+    atalho(j.BitBtnIncluir, { QKeySequence(Qt::CTRL | Qt::Key_N) });
+    atalho(j.BitBtnAceitar,
+        { QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_Enter),
+            QKeySequence(Qt::CTRL | Qt::Key_Return) },
+        {}, 2);
+    // Del só apaga com a lista ou o registro em foco, nunca enquanto se digita num campo.
+    atalho(j.BitBtnExcluir, { QKeySequence(Qt::Key_Delete) }, [&j] {
+        const QWidget *foco = QApplication::focusWidget();
+        if (const auto *caixa = qobject_cast<const QLineEdit *>(foco))
+            return caixa->isReadOnly();
+        if (const auto *lista = qobject_cast<const QComboBox *>(foco))
+            return !lista->isEditable();
+        return !qobject_cast<const QAbstractSpinBox *>(foco)
+            && !(qobject_cast<const QAbstractScrollArea *>(foco) && foco != j.DBGridPesquisa.get()
+                && !foco->property("readOnly").toBool());
+    });
+    atalho(j.BitBtnAtualizar, { QKeySequence(Qt::Key_F5) });
+    QLineEdit *pesquisa = j.m_listagem->Pesquisa();
+    const QKeySequence procurar(Qt::CTRL | Qt::Key_F);
+    QObject::connect(new QShortcut(procurar, &j), &QShortcut::activated, pesquisa, [pesquisa] {
+        pesquisa->setFocus(Qt::ShortcutFocusReason);
+        pesquisa->selectAll();
+    });
+    const QString ja = pesquisa->toolTip();
+    pesquisa->setToolTip(
+        (ja.isEmpty() ? u"Pesquisar"_s : ja) + u" ("_s + NomeTecla(procurar) + u')');
 }
 
 void MontagemTabela::Dimensionar()

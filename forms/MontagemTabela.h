@@ -39,6 +39,7 @@ private:
         const Campo &c, QGridLayout *grade, QWidget *pai, int &linha, int &coluna, bool sozinho);
     void barraInferior();
     void ligar();
+    void atalhos(); // Ctrl+N, Ctrl+S, Ctrl+Enter, Del, F5 e Ctrl+F
 
     TFormTabela &m_j;
 };

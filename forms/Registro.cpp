@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <algorithm>
 
 namespace {
 QHash<int, Registro::Fabrica> &fabricas()
@@ -63,6 +64,17 @@ TFormTabela *Janela(int numero)
     if (!j)
         j = criar(numero);
     return j;
+}
+
+QList<TFormTabela *> JanelasCriadas()
+{
+    QList<int> numeros = janelas().keys();
+    std::sort(numeros.begin(), numeros.end());
+    QList<TFormTabela *> criadas;
+    for (int n : numeros)
+        if (TFormTabela *j = janelas().value(n))
+            criadas << j;
+    return criadas;
 }
 
 void DestruirJanelas()

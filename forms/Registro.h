@@ -22,6 +22,8 @@ bool TemEditor(int numero);
 // A janela do número (criada na primeira vez, se preciso); o número de uma tabela servida
 // pela janela de outro número dá essa janela; nullptr para número sem janela.
 TFormTabela *Janela(int numero);
+// As janelas já criadas (nenhuma é criada aqui), em ordem de número.
+QList<TFormTabela *> JanelasCriadas();
 // Destrói todas (fim do programa, fim de um teste).
 void DestruirJanelas();
 // Confere a descrição de cada janela registrada contra o catálogo e o esquema; uma linha

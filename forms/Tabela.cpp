@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
 
@@ -32,6 +33,36 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString TabelaVazia = u"A tabela está vazia."_s;
+
+// O campo de pesquisa do departamento que confina as linhas da janela (a coluna do filtro
+// de departamento do catálogo; não a tabela dos próprios departamentos); nullptr se não há.
+const Campo *campoDoDepartamento(const TFormTabela &j)
+{
+    const CatalogoJanelas::Confinamento *c = CatalogoJanelas::ConfinamentoDe(j.NumeroTabela);
+    if (!c || c->dona || c->coluna.compare(u"Id"_s, Qt::CaseInsensitive) == 0)
+        return nullptr;
+    for (const Campo &campo : j.Descricao().campos)
+        if (campo.coluna.compare(c->coluna, Qt::CaseInsensitive) == 0
+            && dynamic_cast<ControlePesquisa *>(j.CampoDoControle(campo.controle)))
+            return &campo;
+    return nullptr;
+}
+
+// A recusa de um campo vazio no jeito da janela: a do próprio campo, a de outro campo
+// obrigatório com o nome trocado ("O campo Nome deve..." vira "O campo Departamento
+// deve..."), ou a forma comum.
+QString recusaDeCampoVazio(const DescricaoJanela &d, const Campo &campo)
+{
+    if (!campo.obrigatorio.isEmpty())
+        return campo.obrigatorio;
+    const QString nome = QString(campo.rotulo).remove(u'&');
+    static const QRegularExpression forma(u"^O campo (.+?) (?=(deve|precisa|não|está) )"_s);
+    for (const Campo &outro : d.campos)
+        if (const QRegularExpressionMatch m = forma.match(outro.obrigatorio); m.hasMatch())
+            return QString(outro.obrigatorio)
+                .replace(m.capturedStart(1), m.capturedLength(1), nome);
+    return u"O campo "_s + nome + u" precisa estar preenchido. Operação interrompida."_s;
+}
 
 // Valor de um controle que não é campo da descrição, pela sua propriedade principal
 // (o texto de uma caixa, o item de uma lista...).
@@ -158,6 +189,33 @@ bool TFormTabela::FormClose()
         hide();
     }
     return true;
+}
+
+bool TFormTabela::ResolverEdicaoAoSair(bool perguntar)
+{
+    if (!Editando())
+        return true;
+    RespostaPendente resposta = RespostaPendente::Descartar;
+    if (perguntar) {
+        trazerParaFrente();
+        resposta = Mensagens::PerguntarPendente(u"A janela \""_s + windowTitle()
+            + (Modo == ModoTabela::Incluindo ? u"\" tem uma inclusão em andamento."_s
+                                             : u"\" tem uma alteração em andamento."_s)
+            + u"\n\rGravar antes de sair?"_s);
+    }
+    switch (resposta) {
+    case RespostaPendente::Gravar:
+        BitBtnAceitarClick();
+        return !Editando();
+    case RespostaPendente::Descartar:
+        Modo = ModoTabela::Consultando;
+        HabilitarCampos(false);
+        FimDaEdicao();
+        return true;
+    case RespostaPendente::Voltar:
+        break;
+    }
+    return false;
 }
 
 void TFormTabela::EditarCampos(bool on)
@@ -491,7 +549,23 @@ void TFormTabela::ComecarEdicao(Edicao edicao)
             c->Iniciar(agora);
     }
     HabilitarCampos(true);
+    // Nos níveis de departamento, a linha nova é do departamento do nível: a pesquisa do
+    // departamento vem preposta com ele (a escolha continua a do nível).
+    if (const Campo *depto = FiltroDeDepartamentoAtivo() ? campoDoDepartamento(*this) : nullptr;
+        depto && edicao != Edicao::Alteracao)
+        if (auto *p = dynamic_cast<ControlePesquisa *>(CampoDoControle(depto->controle)))
+            p->MostrarMae(FiltroTabelas, DepartamentoNivel(NivelAcesso));
     alternarCaixa();
+}
+
+void TFormTabela::focarPrimeiroCampo()
+{
+    for (const Campo &c : std::as_const(m_descricao.campos))
+        if (const ControleCampo *campo = m_camposPorControle.value(c.controle))
+            if (QWidget *foco = campo->FocoDaEdicao()) {
+                foco->setFocus(Qt::OtherFocusReason);
+                return;
+            }
 }
 
 void TFormTabela::BitBtnIncluirClick()
@@ -560,6 +634,13 @@ bool TFormTabela::ConferirCampos()
     // campo do pai, antes das outras.
     if (const Campo *pai = campoPai(); pai && Texto(pai->controle).isEmpty()) {
         Mensagens::Informar(pai->obrigatorio);
+        return false;
+    }
+    // Nos níveis de departamento, a linha sem o departamento não seria do nível (o servidor
+    // a recusaria; no SQLite, ela sumiria da lista): a recusa nomeia o campo.
+    if (const Campo *depto = FiltroDeDepartamentoAtivo() ? campoDoDepartamento(*this) : nullptr;
+        depto && Texto(depto->controle).isEmpty()) {
+        Mensagens::Informar(recusaDeCampoVazio(m_descricao, *depto));
         return false;
     }
     for (const Campo &c : std::as_const(m_descricao.campos))

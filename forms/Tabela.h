@@ -152,6 +152,10 @@ public:
     // Métodos da base
     void FormShow(); // parte da base ao mostrar
     bool FormClose(); // false quando recusado (editando)
+    // O fim do programa: a edição em andamento é gravada ou descartada, como o usuário
+    // responder (com 'perguntar'; sem, descartada); false quando ele volta à edição ou a
+    // gravação não deu certo (a edição continua na tela).
+    bool ResolverEdicaoAoSair(bool perguntar);
 
     // Métodos de cada janela (o padrão vem da descrição)
     virtual void ExibirJanela(); // FormShow da janela: base, ConsultarTabela, MostrarRegistro
@@ -296,6 +300,9 @@ private:
     void preencherPai();
     void alternarCaixa(); // editando: a caixa do texto atual do campo que decide
     bool emExecucaoModal() const { return m_execucoes > 0; }
+    // Começada uma edição, o foco vai ao primeiro campo que se pode editar (na ordem da
+    // descrição), não ao Id.
+    void focarPrimeiroCampo();
     void aoDesconectar();
     // A escolha que abre de novo sobre a tabela que não mudou (a mesma marca de
     // alterações) e com a mesma sentença mostra o resultado já lido, sem ler de novo.
@@ -333,5 +340,8 @@ template <class T> T *ControleJanela<T>::get() const
     return m_controle;
 }
 
-// Liga o duplo clique de um controle a uma ação (a última ligada vale).
+// Liga a escolha de um controle a uma ação (a última ligada vale): o duplo clique e, pelo
+// teclado, F4 ou Alt+Seta para baixo, ditos na dica do controle (DicaEscolha).
 void LigarDuploClique(QWidget *controle, std::function<void()> acao);
+inline const QString DicaEscolha
+    = QStringLiteral("Escolher: duplo clique, F4 ou Alt+Seta para baixo");

@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -443,6 +444,56 @@ private slots:
         ini.close();
         iniciar();
         QCOMPARE(principal->pos(), QPoint(140, 70));
+    }
+
+    // A posição gravada ao fechar é a lida ao abrir: cinco aberturas seguidas, nenhum
+    // passo de deriva.
+    void posicaoSemDerivaEmCincoAberturas()
+    {
+        QFile ini(u"Tarvisco.ini"_s);
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Configura\xE7\xF5"
+                  "es]\r\nCantoEsquerdo=120\r\nCantoSuperior=80\r\n");
+        ini.close();
+        for (int vez = 1; vez <= 5; ++vez) {
+            iniciar();
+            QCOMPARE(principal->pos(), QPoint(120, 80));
+            Roteiro roteiro;
+            roteiro.Responder(true);
+            QVERIFY(principal->close());
+            delete principal;
+            principal = nullptr;
+            Registro::DestruirJanelas();
+            QCOMPARE(lerArquivo(u"Tarvisco.ini"_s),
+                QByteArray("[Configura\xE7\xF5"
+                           "es]\r\nCantoEsquerdo=120\r\nCantoSuperior=80\r\n"));
+        }
+    }
+
+    // Uma posição fora de todas as telas (outra tela, outra resolução) volta para dentro.
+    void posicaoForaDaTelaVolta_data()
+    {
+        QTest::addColumn<QPoint>("gravada");
+        QTest::newRow("acima e à esquerda") << QPoint(-5000, -5000);
+        QTest::newRow("abaixo e à direita") << QPoint(99999, 99999);
+        QTest::newRow("menu acima da tela") << QPoint(10, -79);
+    }
+    void posicaoForaDaTelaVolta()
+    {
+        QFETCH(QPoint, gravada);
+        QFile ini(u"Tarvisco.ini"_s);
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QByteArray("[Configura\xE7\xF5"
+                             "es]\r\nCantoEsquerdo=")
+            + QByteArray::number(gravada.x())
+            + "\r\nCantoSuperior=" + QByteArray::number(gravada.y()) + "\r\n");
+        ini.close();
+        iniciar();
+        const QRect area = principal->screen()->availableGeometry();
+        QVERIFY2(area.contains(principal->geometry().topLeft()),
+            qPrintable(u"%1,%2"_s.arg(principal->x()).arg(principal->y())));
+        // Dentro da tela, a posição gravada vale como está.
+        QCOMPARE(TFormMain::PosicaoNaTela(QPoint(30, 40), QSize(300, 200)), QPoint(30, 40));
     }
 
     void fecharComNaoNaoFazNada()

@@ -18,7 +18,15 @@ public:
     QString Texto() const override
     {
         const QLineEdit *e = caixa();
-        return e->isModified() ? e->displayText().replace(u'_', u' ') : m_gravado;
+        if (!e->isModified())
+            return m_gravado;
+        // A hora de um algarismo só ("9:30", sem o zero) é gravada com o zero, "09:30",
+        // como as de dois; uma gravada de outro jeito (" 8:00") só muda se for editada.
+        QString t = e->displayText().replace(u'_', u' ');
+        if (const QString hora = t.left(2).trimmed();
+            t.size() == 5 && t.at(2) == u':' && hora.size() == 1 && hora.at(0).isDigit())
+            t = u'0' + hora + t.mid(2);
+        return t;
     }
     void DefinirTexto(const QString &texto) override
     {
@@ -44,7 +52,7 @@ private:
 
 Campo CampoHora(const QString &coluna, const QString &controle, const QString &rotulo)
 {
-    Campo c = CampoMascara(coluna, rotulo, u"09:99;_"_s).NoControle(controle);
+    Campo c = CampoMascara(coluna, rotulo, u"90:00;1;_"_s).NoControle(controle);
     c.tamanho = 5;
     c.especie = [caixa = c.especie](
                     const Campo &d) { return std::make_unique<ControleHora>(d, caixa(d)); };

@@ -5,6 +5,7 @@
 #include "Rotinas.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QLineEdit>
 
@@ -40,8 +41,13 @@ protected:
         m_lista->setInsertPolicy(QComboBox::NoInsert); // o Enter aceita; não cria itens
         m_lista->addItems(m_campo.itens);
         m_lista->setCurrentIndex(-1);
-        if (m_editavel)
+        if (m_editavel) {
             LimitarDigitacao(m_lista->lineEdit(), m_campo.tamanho, Nome());
+            // O que se digita é gravado como foi digitado: a lista só sugere (abaixo da
+            // caixa), nunca completa o texto nem troca a grafia por a de um item.
+            m_lista->completer()->setCompletionMode(QCompleter::PopupCompletion);
+            m_lista->completer()->setCaseSensitivity(Qt::CaseSensitive);
+        }
         return m_lista;
     }
 

@@ -46,6 +46,13 @@ QWidget *ControlePesquisa::Visivel() const
     return m_nome;
 }
 
+QWidget *ControlePesquisa::FocoDaEdicao() const
+{
+    const bool escolhe = m_campo.regra != RegraCampo::Fixo && m_campo.fixa == PesquisaFixa::Nao;
+    return escolhe && m_nome->isVisibleTo(m_nome->window()) && m_nome->isEnabled() ? m_nome
+                                                                                   : nullptr;
+}
+
 QString ControlePesquisa::Texto() const
 {
     return m_id->text();

@@ -23,6 +23,7 @@ public:
     void Limpar() override;
     void Habilitar(bool on) override;
     QWidget *Visivel() const override;
+    QWidget *FocoDaEdicao() const override; // o nome, quando escolhe
     QString Exibicao(const QString &id) override;
 
     // O duplo clique no nome: a conferência de nível, o campo fixo, a escolha na janela

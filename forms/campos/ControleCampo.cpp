@@ -7,6 +7,7 @@
 #include "Rotinas.h"
 #include "Tabela.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -53,9 +54,33 @@ QWidget *ControleCampo::Montar(QWidget *pai, TFormTabela &janela)
     const QString nome = m_campo.rotulo.isEmpty() ? m_campo.lugar.tituloPagina : m_campo.rotulo;
     if (!nome.isEmpty())
         Visivel()->setAccessibleName(QString(nome).remove(u'&'));
-    if (!m_campo.dica.isEmpty())
-        Visivel()->setToolTip(m_campo.dica);
+    if (!m_campo.dica.isEmpty()) {
+        // A dica vem antes do que a espécie já disse (a escolha pelo teclado).
+        const QString ja = Visivel()->toolTip();
+        Visivel()->setToolTip(ja.isEmpty() ? m_campo.dica : m_campo.dica + u'\n' + ja);
+    }
     return Visivel();
+}
+
+QWidget *ControleCampo::FocoDaEdicao() const
+{
+    QWidget *w = Visivel();
+    if (!w || !w->isVisibleTo(w->window()) || !w->isEnabled())
+        return nullptr;
+    // Um campo composto (a data com as listas da hora) recebe o foco no primeiro controle.
+    if (!(w->focusPolicy() & Qt::TabFocus)) {
+        const QList<QWidget *> filhos = w->findChildren<QWidget *>();
+        const auto alcancavel
+            = [](const QWidget *f) { return f->isEnabled() && (f->focusPolicy() & Qt::TabFocus); };
+        const auto it = std::find_if(filhos.cbegin(), filhos.cend(), alcancavel);
+        w = it == filhos.cend() ? nullptr : *it;
+    }
+    if (const auto *caixa = qobject_cast<const QLineEdit *>(w); caixa && caixa->isReadOnly())
+        return nullptr;
+    if (const auto *texto = qobject_cast<const QAbstractScrollArea *>(w);
+        texto && texto->property("readOnly").toBool())
+        return nullptr;
+    return w;
 }
 
 QWidget *ControleCampo::MontarRotulo(QWidget *, QLabel *rotulo)

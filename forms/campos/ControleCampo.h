@@ -36,6 +36,9 @@ public:
     virtual QWidget *NaGrade() const { return Visivel(); }
     // O que fica na coluna dos rótulos: o rótulo, ou o rótulo com o que o acompanha.
     virtual QWidget *MontarRotulo(QWidget *pai, QLabel *rotulo);
+    // O controle que recebe o foco no começo de uma edição, se o campo pode ser editado
+    // agora (à vista, habilitado, alcançável pelo Tab e não só de leitura); nullptr se não.
+    virtual QWidget *FocoDaEdicao() const;
 
     // O valor como os comandos o leem (memo com quebras CR LF, data como DataParaSQL,
     // marcação como 'S'/'N').

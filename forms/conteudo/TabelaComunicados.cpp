@@ -96,12 +96,9 @@ void TFormTabelaComunicados::HabilitarCampos(bool on)
 
 void TFormTabelaComunicados::BitBtnIncluirClick()
 {
-    TFormTabela::BitBtnIncluirClick();
-    if (FiltroDeDepartamentoAtivo()) {
-        DefinirTexto(u"EditDepartamento"_s, FiltroTabelas);
-        DefinirTexto(u"EditDepartamento_Nome"_s, DepartamentoNivel(NivelAcesso));
-        Controle(u"EditDepartamento_Nome"_s)->setEnabled(false);
-    }
+    TFormTabela::BitBtnIncluirClick(); // nos níveis de departamento, o dele vem preposto
+    if (FiltroDeDepartamentoAtivo())
+        Controle(u"EditDepartamento_Nome"_s)->setEnabled(false); // e aqui, preso
     MostrarAvisoCampos();
 }
 

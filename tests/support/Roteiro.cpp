@@ -5,12 +5,12 @@
 Roteiro::Roteiro()
     : m_anterior(Mensagens::Instalado())
 {
-    Mensagens::Instalar([this](TipoMensagem tipo, const QString &texto) {
+    Mensagens::Instalar([this](TipoMensagem tipo, const QString &texto) -> int {
         mostradas.append({ tipo, texto });
         if (aoMostrar)
             aoMostrar(tipo, texto);
-        if (tipo != TipoMensagem::Confirmacao)
-            return true;
+        if (tipo != TipoMensagem::Confirmacao && tipo != TipoMensagem::Pendente)
+            return 1;
         if (respostas.isEmpty())
             qFatal("Pergunta inesperada (sem resposta no roteiro): %s", qPrintable(texto));
         return respostas.dequeue();

@@ -15,9 +15,10 @@ public:
     ~Roteiro(); // devolve o manipulador anterior
 
     QList<QPair<TipoMensagem, QString>> mostradas;
-    QQueue<bool> respostas; // true = Sim
+    QQueue<int> respostas; // true (1) = Sim; numa Pendente, a RespostaPendente
 
     void Responder(bool sim) { respostas.enqueue(sim); }
+    void Responder(RespostaPendente resposta) { respostas.enqueue(int(resposta)); }
     QStringList Textos() const;
     void Limpar() { mostradas.clear(); }
     bool Mostrou(const QString &texto) const;
