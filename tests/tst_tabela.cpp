@@ -689,6 +689,7 @@ private slots:
         Banco()->Desconectar();
         QVERIFY(!c->isVisible());
         QVERIFY(j->isVisible());
+        r.Responder(false); // "Conectar de novo?": agora não
         j->BitBtnAceitar->click();
         QCOMPARE(r.mostradas.size(), 1);
         QVERIFY(r.Textos().first().contains(u"conexão"_s));
