@@ -147,6 +147,16 @@ inline void DuploClique(TFormTabela *j, const QString &nome)
     QTest::mouseDClick(w, Qt::LeftButton);
 }
 
+// Os números das janelas com editor próprio (as servidas por outro ficam com o dele).
+inline QList<int> JanelasComEditor()
+{
+    QList<int> n;
+    for (int numero : Registro::NumerosJanelas())
+        if (Registro::TemEditor(numero))
+            n << numero;
+    return n;
+}
+
 // Botões visíveis de uma janela (pelo objectName), na ordem da base.
 inline QStringList BotoesVisiveis(TFormTabela *j)
 {

@@ -24,16 +24,6 @@ using Apoio::Digitar;
 using Apoio::Edit;
 
 namespace {
-// Os números das janelas com editor próprio (os servidos por outro ficam com o dele).
-QList<int> janelasComEditor()
-{
-    QList<int> n;
-    for (int numero : Registro::NumerosJanelas())
-        if (Registro::TemEditor(numero))
-            n << numero;
-    return n;
-}
-
 // A janela à vista e ativa (as teclas de atalho só valem na janela ativa).
 bool ativar(QWidget *w)
 {
@@ -219,7 +209,7 @@ private slots:
         BANCO_DEMONSTRACAO(b, 1);
         Roteiro r;
         QStringList falhas;
-        for (int numero : janelasComEditor()) {
+        for (int numero : Apoio::JanelasComEditor()) {
             TFormTabela *j = Registro::Janela(numero);
             j->show();
             for (const QString &b : escondidosHabilitados(j))
@@ -258,7 +248,7 @@ private slots:
         Roteiro r;
         QStringList falhas;
         int pesquisas = 0;
-        for (int numero : janelasComEditor()) {
+        for (int numero : Apoio::JanelasComEditor()) {
             TFormTabela *j = Registro::Janela(numero);
             j->show();
             j->BitBtnIncluir->click();
@@ -363,7 +353,7 @@ private slots:
         Roteiro r;
         QStringList falhas;
         int janelas = 0;
-        for (int numero : janelasComEditor()) {
+        for (int numero : Apoio::JanelasComEditor()) {
             const CatalogoJanelas::Confinamento *c = CatalogoJanelas::ConfinamentoDe(numero);
             if (!c || c->dona || !CatalogoJanelas::NivelInclui(3, numero)
                 || CatalogoJanelas::NivelSoLeitura(3, numero))

@@ -25,15 +25,6 @@ using namespace Qt::StringLiterals;
 using Apoio::Linhas;
 
 namespace {
-QList<int> janelasComEditor()
-{
-    QList<int> n;
-    for (int numero : Registro::NumerosJanelas())
-        if (Registro::TemEditor(numero))
-            n << numero;
-    return n;
-}
-
 // Os botões à vista que não estão inteiros dentro da tela e da janela (os da área dos
 // campos contam depois de rolar até eles).
 QStringList botoesFora(TFormTabela *j)
@@ -154,7 +145,7 @@ private slots:
         // A tela pequena que o CTest dá (sem ela o teste nada provaria).
         QVERIFY2(tela.width() <= 1024 && tela.height() <= 768,
             qPrintable(u"tela de %1x%2"_s.arg(tela.width()).arg(tela.height())));
-        for (int n : janelasComEditor()) {
+        for (int n : Apoio::JanelasComEditor()) {
             Roteiro r;
             TFormTabela *j = Registro::Janela(n);
             const QString onde = u"janela %1 (%2)"_s.arg(n).arg(TituloTabela(n));
@@ -257,7 +248,7 @@ private slots:
     {
         BANCO_DEMONSTRACAO(b, 1);
         int vistas = 0;
-        for (int n : janelasComEditor()) {
+        for (int n : Apoio::JanelasComEditor()) {
             Roteiro r;
             TFormTabela *j = Registro::Janela(n);
             if (j->Descricao().atualizarMostra || !j->Descricao().Grava())
@@ -351,7 +342,7 @@ private slots:
         if (escuro)
             QApplication::setPalette(temaEscuro());
         BANCO_DEMONSTRACAO(b, 1);
-        for (int n : janelasComEditor()) {
+        for (int n : Apoio::JanelasComEditor()) {
             Roteiro r;
             TFormTabela *j = Registro::Janela(n);
             j->show();
