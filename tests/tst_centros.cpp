@@ -2,6 +2,7 @@
 // dados de demonstração: a listagem por nível, o registro com a descrição longa, os
 // comandos exatos, a sigla "[vazio]", o botão Docentes e a janela filha (só as linhas do
 // centro, o centro gravado em toda inclusão, o docente escolhido na janela de docentes).
+#include "QuadroEditores.h"
 #include "editores_apoio.h"
 
 #include "TabelaCentros.h"
@@ -14,24 +15,13 @@ using Apoio::Digitar;
 using Apoio::Edit;
 using Apoio::Linhas;
 
-class TesteCentros : public QObject {
+class TesteCentros : public QuadroEditores {
     Q_OBJECT
-    BancoTeste *m_banco = nullptr;
 
     TFormTabela *centros() { return Registro::Janela(30); }
-    QString valor(const QString &sql) { return m_banco->Valor(sql); }
     QPushButton *botao() { return centros()->Controle<QPushButton>(u"BitBtnDocentes"_s); }
 
 private slots:
-    void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
-    void init()
-    {
-        EXIGIR_BANCO(b);
-        m_banco = &b;
-    }
-    void cleanup() { Editores::Encerrar(m_banco); }
-
     void listagemDoNivel_data()
     {
         QTest::addColumn<int>("nivel");

@@ -2,6 +2,7 @@
 // listagem por nível, listas de situação e titulação lidas uma vez, registro com suas
 // pesquisas e três textos longos, inclusão, alteração e exclusão com os comandos exatos,
 // as regras do nome, a recusa do nível 7, as janelas filhas e as categorias.
+#include "QuadroEditores.h"
 #include "editores_apoio.h"
 
 #include "TabelaContatos.h"
@@ -23,15 +24,13 @@ const QStringList TabelasTextos
     = { u"DocentesPesquisaArea"_s, u"DocentesPesquisaLinha"_s, u"DocentesObservacao"_s };
 } // namespace
 
-class TesteDocentes : public QObject {
+class TesteDocentes : public QuadroEditores {
     Q_OBJECT
-    BancoTeste *m_banco = nullptr;
 
     TFormTabelaDocentes *janela()
     {
         return static_cast<TFormTabelaDocentes *>(Registro::Janela(11));
     }
-    QString valor(const QString &sql) { return m_banco->Valor(sql); }
     QPlainTextEdit *memo(TFormTabela *j, int i) { return j->Controle<QPlainTextEdit>(Memos.at(i)); }
     QComboBox *combo(TFormTabela *j, const QString &nome) { return j->Controle<QComboBox>(nome); }
     QCheckBox *marca(TFormTabela *j, const QString &nome) { return j->Controle<QCheckBox>(nome); }
@@ -46,15 +45,6 @@ class TesteDocentes : public QObject {
     }
 
 private slots:
-    void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
-    void init()
-    {
-        EXIGIR_BANCO(b);
-        m_banco = &b;
-    }
-    void cleanup() { Editores::Encerrar(m_banco); }
-
     void abreContandoEListando()
     {
         BANCO_DEMONSTRACAO(b, 1);

@@ -3,6 +3,7 @@
 // campos obrigatórios), disciplinas oferecidas (os cinco horários, a regra exclusiva dos
 // programas gravando NULL), requisitos com a escolha de disciplinas, o rodízio que troca
 // de tabela e os horários com o programa da oferta proposto.
+#include "QuadroEditores.h"
 #include "editores_apoio.h"
 
 #include "TabelaDisciplinas.h"
@@ -26,11 +27,9 @@ const QStringList Memos = { u"Objetivos"_s, u"Conteudo"_s, u"MetodosUtilizados"_
     u"Avaliacao"_s, u"Recuperacao"_s, u"Bibliografia"_s, u"Comentarios"_s };
 } // namespace
 
-class TesteEnsino : public QObject {
+class TesteEnsino : public QuadroEditores {
     Q_OBJECT
-    BancoTeste *m_banco = nullptr;
 
-    QString valor(const QString &sql) { return m_banco->Valor(sql); }
     QPlainTextEdit *memo(TFormTabela *j, const QString &coluna)
     {
         return j->Controle<QPlainTextEdit>(u"Memo"_s + coluna);
@@ -66,15 +65,6 @@ class TesteEnsino : public QObject {
     }
 
 private slots:
-    void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
-    void init()
-    {
-        EXIGIR_BANCO(b);
-        m_banco = &b;
-    }
-    void cleanup() { Editores::Encerrar(m_banco); }
-
     // ---- Disciplinas -----------------------------------------------------------------
 
     void disciplinaMostraORegistro()

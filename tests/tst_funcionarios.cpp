@@ -2,6 +2,7 @@
 // demonstração: o registro com as suas pesquisas, a lotação única (a unidade escolhida
 // anula as outras três com o Id 1), os comandos exatos, os campos obrigatórios, a
 // contagem das assistências e os textos gravados como digitados.
+#include "QuadroEditores.h"
 #include "editores_apoio.h"
 
 #include "TabelaAssistencias.h"
@@ -20,13 +21,11 @@ const QStringList Lotacoes
     = { u"EditSecao"_s, u"EditCentro"_s, u"EditAssistencia"_s, u"EditDepartamento"_s };
 } // namespace
 
-class TesteFuncionarios : public QObject {
+class TesteFuncionarios : public QuadroEditores {
     Q_OBJECT
-    BancoTeste *m_banco = nullptr;
 
     TFormTabela *funcionarios() { return Registro::Janela(27); }
     TFormTabela *assistencias() { return Registro::Janela(73); }
-    QString valor(const QString &sql) { return m_banco->Valor(sql); }
     // Id e nome das quatro unidades, "Id:nome" na ordem da tela.
     static QStringList lotacao(TFormTabela *j)
     {
@@ -37,15 +36,6 @@ class TesteFuncionarios : public QObject {
     }
 
 private slots:
-    void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
-    void init()
-    {
-        EXIGIR_BANCO(b);
-        m_banco = &b;
-    }
-    void cleanup() { Editores::Encerrar(m_banco); }
-
     void mostraOFuncionario()
     {
         BANCO_DEMONSTRACAO(b, 8);

@@ -2,6 +2,7 @@
 // (o filtro de departamento só nos níveis 3..6, a listagem padrão nos outros, também nos
 // que têm filtro), a conferência de nível de cada dono, os comandos exatos com os tamanhos,
 // os campos obrigatórios e a janela como escolha das imagens dos departamentos.
+#include "QuadroEditores.h"
 #include "editores_apoio.h"
 
 #include "TabelaImagens.h"
@@ -29,23 +30,12 @@ const QStringList Recusas = {
 };
 } // namespace
 
-class TesteImagens : public QObject {
+class TesteImagens : public QuadroEditores {
     Q_OBJECT
-    BancoTeste *m_banco = nullptr;
 
     TFormTabela *janela() { return Registro::Janela(71); }
-    QString valor(const QString &sql) { return m_banco->Valor(sql); }
 
 private slots:
-    void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
-    void init()
-    {
-        EXIGIR_BANCO(b);
-        m_banco = &b;
-    }
-    void cleanup() { Editores::Encerrar(m_banco); }
-
     void listagemDoNivel_data()
     {
         QTest::addColumn<int>("nivel");

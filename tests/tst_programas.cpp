@@ -3,6 +3,7 @@
 // longos e rótulos de capacidade, o aviso do nome completo, inclusão e alteração com os
 // comandos exatos (números vazios fora, números com setas e datas sempre), textos com
 // aspas e barras gravados como digitados.
+#include "QuadroEditores.h"
 #include "Rotinas.h"
 #include "editores_apoio.h"
 
@@ -27,11 +28,9 @@ const QStringList Numeros
     = { u"ConceitoCapes"_s, u"Vagas"_s, u"Creditos"_s, u"DuracaoMinima"_s, u"DuracaoMaxima"_s };
 } // namespace
 
-class TesteProgramas : public QObject {
+class TesteProgramas : public QuadroEditores {
     Q_OBJECT
-    BancoTeste *m_banco = nullptr;
 
-    QString valor(const QString &sql) { return m_banco->Valor(sql); }
     QPlainTextEdit *memo(TFormTabela *j, const QString &nome)
     {
         return j->Controle<QPlainTextEdit>(nome);
@@ -43,15 +42,6 @@ class TesteProgramas : public QObject {
     }
 
 private slots:
-    void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
-    void init()
-    {
-        EXIGIR_BANCO(b);
-        m_banco = &b;
-    }
-    void cleanup() { Editores::Encerrar(m_banco); }
-
     // ---- Graduações ----------------------------------------------------------------
 
     void graduacaoMostraORegistro()

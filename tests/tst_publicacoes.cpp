@@ -2,6 +2,7 @@
 // docentes sobre os dados de demonstração: só as linhas do docente entregue, as caixas de
 // cada tipo de publicação, os comandos exatos, os campos obrigatórios, o nível 7 que
 // inclui publicações, e o programa escolhido na janela das pós-graduações.
+#include "QuadroEditores.h"
 #include "editores_apoio.h"
 
 #include "TabelaDocentesPosGraduacao.h"
@@ -23,11 +24,9 @@ const QStringList CaixasDeTexto = { u"EditAutor"_s, u"EditMes"_s, u"EditAno"_s, 
     u"EditCirculacao"_s, u"EditLink"_s };
 } // namespace
 
-class TestePublicacoes : public QObject {
+class TestePublicacoes : public QuadroEditores {
     Q_OBJECT
-    BancoTeste *m_banco = nullptr;
 
-    QString valor(const QString &sql) { return m_banco->Valor(sql); }
     // As caixas de texto escondidas (os rótulos ficam todos à vista).
     static QStringList escondidas(TFormTabela *j)
     {
@@ -62,15 +61,6 @@ class TestePublicacoes : public QObject {
     }
 
 private slots:
-    void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
-    void init()
-    {
-        EXIGIR_BANCO(b);
-        m_banco = &b;
-    }
-    void cleanup() { Editores::Encerrar(m_banco); }
-
     void listaDoDocente()
     {
         BANCO_DEMONSTRACAO(b, 1);

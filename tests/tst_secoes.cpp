@@ -3,6 +3,7 @@
 // " Chefia " no mesmo lugar), a caixa trocada pelo nome enquanto se edita (o que está à
 // vista é o que se grava), os comandos exatos, os mandatos, as pesquisas nas janelas de
 // escolha de verdade e os e-mails e telefones.
+#include "QuadroEditores.h"
 #include "Rotinas.h"
 #include "editores_apoio.h"
 
@@ -18,12 +19,10 @@ using Apoio::Digitar;
 using Apoio::Edit;
 using Apoio::Linhas;
 
-class TesteSecoes : public QObject {
+class TesteSecoes : public QuadroEditores {
     Q_OBJECT
-    BancoTeste *m_banco = nullptr;
 
     TFormTabela *janela() { return Registro::Janela(21); }
-    QString valor(const QString &sql) { return m_banco->Valor(sql); }
     static QGroupBox *caixa(TFormTabela *j, const QString &nome)
     {
         return j->Controle<QGroupBox>(nome);
@@ -43,15 +42,6 @@ class TesteSecoes : public QObject {
     }
 
 private slots:
-    void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
-    void init()
-    {
-        EXIGIR_BANCO(b);
-        m_banco = &b;
-    }
-    void cleanup() { Editores::Encerrar(m_banco); }
-
     void mostraDiretoriaESecoes()
     {
         BANCO_DEMONSTRACAO(b, 3); // sem filtro: um nível de departamento vê todas

@@ -5,6 +5,7 @@
 // escondidos também desabilitados em todas as janelas, o texto digitado numa lista
 // editável gravado como foi digitado, a hora de um algarismo e o código da disciplina
 // nos pré-requisitos.
+#include "QuadroEditores.h"
 #include "editores_apoio.h"
 
 #include "CatalogoJanelas.h"
@@ -43,21 +44,10 @@ QStringList escondidosHabilitados(TFormTabela *j)
 }
 } // namespace
 
-class TesteTeclado : public QObject {
+class TesteTeclado : public QuadroEditores {
     Q_OBJECT
-    BancoTeste *m_banco = nullptr;
-    QString valor(const QString &sql) { return m_banco->Valor(sql); }
 
 private slots:
-    void initTestCase_data() { LinhasMotores(); }
-    void initTestCase() { InstalarSaidaEventos(&Apoio::Eventos()); }
-    void init()
-    {
-        EXIGIR_BANCO(b);
-        m_banco = &b;
-    }
-    void cleanup() { Editores::Encerrar(m_banco); }
-
     // ---- Sair com uma edição aberta -----------------------------------------------
 
     void sairComEdicaoAberta_data()
